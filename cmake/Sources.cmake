@@ -1,0 +1,26 @@
+# Collects the C++ sources of the given folders (not their subfolders).
+function(lumetrix_sources out)
+  set(found)
+  foreach(dir IN LISTS ARGN)
+    file(GLOB dir_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+    list(APPEND found ${dir_sources})
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# lumetrix_library(name SOURCES ... [DEPENDS ...]): a static library, or an interface
+# library while its folders hold no sources yet.
+function(lumetrix_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  if(ARG_SOURCES)
+    add_library(${name} STATIC ${ARG_SOURCES})
+    set(scope PUBLIC)
+  else()
+    add_library(${name} INTERFACE)
+    set(scope INTERFACE)
+  endif()
+  target_include_directories(${name} ${scope} ${CMAKE_SOURCE_DIR})
+  if(ARG_DEPENDS)
+    target_link_libraries(${name} ${scope} ${ARG_DEPENDS})
+  endif()
+endfunction()
