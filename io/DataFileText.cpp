@@ -1,0 +1,66 @@
+#include "io/DataFileText.h"
+
+#include "io/DataFileValue.h"
+
+#include <cstring>
+#include <string_view>
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// The first occurrence of the quantity's trimmed name in the line, or null.
+const char* FindName(const char* line, int q) {
+    const std::string name(Trimmed(TitleName(q)));
+    return std::strstr(line, name.c_str());
+}
+
+} // namespace
+
+std::string FormatDataFile(const ValueStore& store) {
+    std::string text;
+    for (int q = 0; q < kQuantityCount; ++q) {
+        text.append(TitleName(q))
+            .append(" = ")
+            .append(FormatDataFileValue(store.value[q]))
+            .append(" ")
+            .append(TitleUnit(q));
+        if (store.given[q] != 0) {
+            text.append("  *");
+        }
+        text.append("\n");
+    }
+    return text;
+}
+
+void RecogniseDataFileLine(const char* line, DataFileContents& contents) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        const char* name = FindName(line, q);
+        if (name == nullptr) {
+            continue;
+        }
+        const char* equals = std::strchr(name + Trimmed(TitleName(q)).size(), '=');
+        if (equals == nullptr) {
+            return;
+        }
+        ++contents.recognisedLines;
+        contents.present[q] = true;
+        contents.value[q] = ParseDataFileNumber(equals + 1);
+        if (std::strchr(equals + 1, '*') != nullptr) {
+            contents.marked[q] = true;
+        }
+        return;
+    }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "model/ValueStore.h"
+
+#include <string>
+
+// The text of a data file: one line per quantity, in quantity order,
+// "<name> = <value> <unit>" with "  *" behind it for a given quantity, each ended by a line feed.
+std::string FormatDataFile(const ValueStore& store);
+
+// What a data file says about the quantities, built line by line while it is read.
+struct DataFileContents {
+    bool present[kQuantityCount] = {}; // a line of the quantity was recognised
+    double value[kQuantityCount] = {}; // the number of its last recognised line
+    bool marked[kQuantityCount] = {};  // a recognised line had a '*' after its '='
+    int recognisedLines = 0;
+};
+
+// Recognises one line: the first quantity whose (trimmed) name occurs in it, followed somewhere
+// by an '='. Lines that name no quantity, or have no '=' after the name, are skipped.
+void RecogniseDataFileLine(const char* line, DataFileContents& contents);

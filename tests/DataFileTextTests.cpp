@@ -1,0 +1,142 @@
+#include "io/DataFileText.h"
+#include "io/DataFileValue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+ValueStore DefaultsWithInitialGivens() {
+    ValueStore store;
+    LoadDefaults(store);
+    for (int q : kInitiallyGiven) {
+        store.given[q] = 1;
+    }
+    return store;
+}
+
+TEST(DataFileValue, LaysOutLikePrintfFixedWithEighteenCharacters) {
+    EXPECT_EQ(FormatDataFileValue(0.0), "          0.000000");
+    EXPECT_EQ(FormatDataFileValue(1000.0), "       1000.000000");
+    EXPECT_EQ(FormatDataFileValue(0.19), "          0.190000");
+    EXPECT_EQ(FormatDataFileValue(-2.5), "         -2.500000");
+    EXPECT_EQ(FormatDataFileValue(123456789012.5), "123456789012.500000");
+    EXPECT_EQ(FormatDataFileValue(1e30), "1000000000000000019884624838656.000000");
+}
+
+TEST(DataFileValue, RoundsByItsOwnBiasNotTheLibraryRule) {
+    EXPECT_EQ(FormatDataFileValue(0.0000015), "          0.000001");
+    EXPECT_EQ(FormatDataFileValue(0.0000004999), "          0.000000");
+    EXPECT_EQ(FormatDataFileValue(-0.0000004), "         -0.000000");
+    EXPECT_EQ(FormatDataFileValue(-0.0), "         -0.000000");
+    EXPECT_EQ(FormatDataFileValue(3251.810681), "       3251.810681");
+    EXPECT_EQ(FormatDataFileValue(482.41192283), "        482.411923");
+    EXPECT_EQ(FormatDataFileValue(17.857142857142858), "         17.857143");
+    EXPECT_EQ(FormatDataFileValue(0.9999995), "          1.000000");
+}
+
+TEST(DataFileValue, WritesNonFiniteValuesAsWords) {
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(FormatDataFileValue(inf), "               inf");
+    EXPECT_EQ(FormatDataFileValue(-inf), "              -inf");
+    EXPECT_EQ(FormatDataFileValue(std::nan("")), "               nan");
+    EXPECT_EQ(FormatDataFileValue(-std::nan("")), "              -nan");
+}
+
+TEST(DataFileValue, ReadsNumbersAsAtofInTheCLocale) {
+    EXPECT_EQ(ParseDataFileNumber("   1000.000000 lm  *"), 1000.0);
+    EXPECT_EQ(ParseDataFileNumber("0.25*"), 0.25);
+    EXPECT_EQ(ParseDataFileNumber("\t-2.5e3x"), -2500.0);
+    EXPECT_EQ(ParseDataFileNumber("+7"), 7.0);
+    EXPECT_EQ(ParseDataFileNumber("12,5"), 12.0);
+    EXPECT_EQ(ParseDataFileNumber("--1"), 0.0);
+    EXPECT_EQ(ParseDataFileNumber("Euro"), 0.0);
+    EXPECT_EQ(ParseDataFileNumber(""), 0.0);
+    EXPECT_EQ(ParseDataFileNumber("99999999999999999999"), 1e20);
+}
+
+TEST(DataFileValue, ReadsOutOfRangeAndNonFiniteNumbersWithoutHarm) {
+    EXPECT_EQ(ParseDataFileNumber("1e400"), HUGE_VAL);
+    EXPECT_EQ(ParseDataFileNumber("-1e400"), -HUGE_VAL);
+    EXPECT_EQ(ParseDataFileNumber("0.00001e999999999999999999999"), HUGE_VAL);
+    EXPECT_EQ(ParseDataFileNumber("123e-400"), 0.0);
+    EXPECT_EQ(ParseDataFileNumber("1e-99999999999999999999999"), 0.0);
+    EXPECT_EQ(ParseDataFileNumber("inf"), HUGE_VAL);
+    EXPECT_TRUE(std::isnan(ParseDataFileNumber("nan")));
+    const double negativeNan = ParseDataFileNumber("-nan");
+    EXPECT_TRUE(std::isnan(negativeNan) && std::signbit(negativeNan));
+}
+
+TEST(DataFileText, WritesTheExampleFileByteForByte) {
+    const std::string text = FormatDataFile(DefaultsWithInitialGivens());
+    EXPECT_EQ(text.size(), 1073u);
+    const std::string tenBlanks(10, ' ');
+    EXPECT_EQ(text.substr(0, 47),
+              "Lichtst\xE4ke" + tenBlanks + " = " + tenBlanks + "0.000000 cd  \n");
+    EXPECT_EQ(text.substr(47, 50),
+              "Lichtstrom" + tenBlanks + " = " + "       1000.000000 lm    *\n");
+    EXPECT_NE(
+        text.find("Lichtausbeute" + std::string(7, ' ') + " = " + tenBlanks + "0.000000 W/lm\n"),
+        std::string::npos);
+    EXPECT_EQ(text.find('\r'), std::string::npos);
+    EXPECT_EQ(text.back(), '\n');
+}
+
+TEST(DataFileText, RecognisesNamesAnywhereFollowedByAnEquals) {
+    DataFileContents contents;
+    RecogniseDataFileLine("xx Strompreis=0.25* yy", contents);
+    EXPECT_TRUE(contents.present[18]);
+    EXPECT_EQ(contents.value[18], 0.25);
+    EXPECT_TRUE(contents.marked[18]);
+
+    RecogniseDataFileLine("Lichtst\xE4rke = 5", contents); // the dialog label, not the title
+    RecogniseDataFileLine("Raumgr\xF6\xDF"
+                          "e 20",
+                          contents); // no '=' after the name
+    EXPECT_FALSE(contents.present[0]);
+    EXPECT_FALSE(contents.present[10]);
+    EXPECT_EQ(contents.recognisedLines, 1);
+}
+
+TEST(DataFileText, TriesQuantitiesInIndexOrderAndTheEqualsMustFollowTheName) {
+    DataFileContents contents;
+    RecogniseDataFileLine("Raumwirkungsgrad = 70 Lampenwirkungsgrad", contents);
+    EXPECT_FALSE(contents.present[20]);
+    EXPECT_FALSE(contents.present[21]);
+    EXPECT_EQ(contents.recognisedLines, 0);
+
+    RecogniseDataFileLine("Elekt. Leistung * = 35 W", contents);
+    EXPECT_TRUE(contents.present[8]);
+    EXPECT_FALSE(contents.marked[8]);
+}
+
+TEST(DataFileText, LaterLinesReplaceTheValueButAMarkStays) {
+    DataFileContents contents;
+    RecogniseDataFileLine("Lichtstrom = 1000 lm  *", contents);
+    RecogniseDataFileLine("Lichtstrom = 1200 lm", contents);
+    EXPECT_EQ(contents.value[1], 1200.0);
+    EXPECT_TRUE(contents.marked[1]);
+    EXPECT_EQ(contents.recognisedLines, 2);
+}
+
+TEST(DataFileText, ReadsBackWhatItWrites) {
+    ValueStore store = DefaultsWithInitialGivens();
+    store.value[0] = 3251.810681;
+    const std::string text = FormatDataFile(store);
+    DataFileContents contents;
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find('\n', start) + 1;
+        RecogniseDataFileLine(text.substr(start, end - start).c_str(), contents);
+        start = end;
+    }
+    EXPECT_EQ(contents.recognisedLines, kQuantityCount);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        EXPECT_TRUE(contents.present[q]) << q;
+        EXPECT_EQ(contents.marked[q], store.given[q] != 0) << q;
+        EXPECT_EQ(contents.value[q], store.value[q]) << q;
+    }
+}
+
+} // namespace
