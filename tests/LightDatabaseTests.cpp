@@ -1,0 +1,110 @@
+#include "io/LightDatabase.h"
+#include "io/ReadableFile.h"
+#include "support/NaturalTextOrder.h"
+#include "support/TextList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The records of a database file with this content, in file order.
+std::vector<std::string> RecordsOf(const std::string& content) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(content.data(), 1, content.size(), file);
+    std::rewind(file);
+    TextList records;
+    ReadDatabaseRecords(file, records);
+    std::fclose(file);
+    std::vector<std::string> texts;
+    for (int i = 0; i < records.Count(); ++i) {
+        texts.emplace_back(records.Text(i));
+    }
+    return texts;
+}
+
+const char* const kExampleFile = ";Name;cd;lm;lux;Grad;sr;m2;m;m;W;lm/W\r\n"
+                                 "\r\n"
+                                 "LED 10W;*;806;;36;;;;;10\r\n"
+                                 "Halogen 35W ;;600;;;;;;;35;*;;;;;;;2000;3,50\r\n"
+                                 "LED 5W;;400;;120;;;;;5\r\n";
+
+TEST(LightDatabase, KeepsRecordsWholeAndSkipsEmptyAndCommentLines) {
+    EXPECT_EQ(RecordsOf(kExampleFile),
+              (std::vector<std::string>{"LED 10W;*;806;;36;;;;;10\r\n",
+                                        "Halogen 35W ;;600;;;;;;;35;*;;;;;;;2000;3,50\r\n",
+                                        "LED 5W;;400;;120;;;;;5\r\n"}));
+    EXPECT_TRUE(RecordsOf(";only a comment\r\n\r\n\n;another\n").empty());
+    EXPECT_EQ(RecordsOf("   \nName;Lichtst\xE4rke\n").size(), 2u);
+}
+
+TEST(LightDatabase, AByteOrderMarkTurnsACommentIntoARecord) {
+    EXPECT_EQ(RecordsOf("\xEF\xBB\xBF;Name;cd\nLED;1\n").size(), 2u);
+}
+
+TEST(LightDatabase, ReadsLongLinesInPiecesOf4094Bytes) {
+    const std::vector<std::string> records = RecordsOf(std::string(5000, 'x') + "\n");
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].size(), 4094u);
+    EXPECT_EQ(records[1].size(), 5000u - 4094u + 1u);
+}
+
+TEST(LightDatabase, ALineStartingWithNulIsSkippedAndNulEndsARecordText) {
+    EXPECT_TRUE(RecordsOf(std::string("\0LED;1\n", 7)).empty());
+    EXPECT_EQ(RecordsOf(std::string("LED\0;1\n", 7)), std::vector<std::string>{"LED"});
+}
+
+TEST(LightDatabase, SortsWholeRecordsInNaturalOrder) {
+    TextList records;
+    for (const std::string& record : RecordsOf(kExampleFile)) {
+        records.Insert(record.c_str(), -1);
+    }
+    records.Insert("LED;1\r\n", -1);
+    records.Sort(0, -1, NaturalTextOrder);
+    std::vector<std::string> names;
+    for (int i = 0; i < records.Count(); ++i) {
+        names.push_back(DatabaseRecordName(records.Text(i)));
+    }
+    EXPECT_EQ(names, (std::vector<std::string>{"Halogen 35W", "LED 5W", "LED 10W", "LED"}));
+}
+
+TEST(LightDatabase, NamesAreCutTo255BytesThenTrimmed) {
+    EXPECT_EQ(DatabaseRecordName("Halogen 35W ;;600"), "Halogen 35W");
+    EXPECT_EQ(DatabaseRecordName(" \tLED\r\n"), "LED");
+    EXPECT_EQ(DatabaseRecordName("   \r\n"), "");
+    EXPECT_EQ(DatabaseRecordName(";1;2"), "");
+    EXPECT_EQ(DatabaseRecordName((std::string(254, 'a') + " b;1").c_str()), std::string(254, 'a'));
+    EXPECT_EQ(DatabaseRecordName(std::string(300, 'n').c_str()), std::string(255, 'n'));
+}
+
+TEST(LightDatabase, FieldsFixReleaseOrLeaveTheirQuantity) {
+    using Action = DatabaseField::Action;
+    EXPECT_EQ(InterpretDatabaseField("").action, Action::Unchanged);
+    EXPECT_EQ(InterpretDatabaseField(" \t\r\n").action, Action::Unchanged);
+    EXPECT_EQ(InterpretDatabaseField("*").action, Action::Release);
+    EXPECT_EQ(InterpretDatabaseField(" *12").action, Action::Release);
+    const DatabaseField fixed = InterpretDatabaseField("  10\r\n");
+    EXPECT_EQ(fixed.action, Action::Fix);
+    EXPECT_STREQ(fixed.text, "10\r\n");
+    EXPECT_EQ(InterpretDatabaseField("abc").action, Action::Fix);
+}
+
+TEST(ReadableFile, RefusesMissingFilesAndFolders) {
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    EXPECT_EQ(OpenReadableFile(folder.string().c_str()), nullptr);
+    EXPECT_EQ(OpenReadableFile((folder / "lumetrix-no-such-file").string().c_str()), nullptr);
+
+    const std::filesystem::path empty = folder / "lumetrix-empty-file-test";
+    std::fclose(std::fopen(empty.string().c_str(), "wb"));
+    std::FILE* file = OpenReadableFile(empty.string().c_str());
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(std::fgetc(file), EOF);
+    std::fclose(file);
+    std::filesystem::remove(empty);
+}
+
+} // namespace
