@@ -7,6 +7,9 @@
 
 namespace {
 
+constexpr int kLineBufferSize = 256;
+constexpr int kMaximumLines = 1000;
+
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
 }
@@ -62,5 +65,13 @@ void RecogniseDataFileLine(const char* line, DataFileContents& contents) {
             contents.marked[q] = true;
         }
         return;
+    }
+}
+
+void ReadDataFile(std::FILE* file, DataFileContents& contents) {
+    char line[kLineBufferSize];
+    for (int handled = 0; handled < kMaximumLines && std::fgets(line, sizeof line, file);
+         ++handled) {
+        RecogniseDataFileLine(line, contents);
     }
 }

@@ -2,6 +2,7 @@
 
 #include "model/ValueStore.h"
 
+#include <cstdio>
 #include <string>
 
 // The text of a data file: one line per quantity, in quantity order,
@@ -19,3 +20,8 @@ struct DataFileContents {
 // Recognises one line: the first quantity whose (trimmed) name occurs in it, followed somewhere
 // by an '='. Lines that name no quantity, or have no '=' after the name, are skipped.
 void RecogniseDataFileLine(const char* line, DataFileContents& contents);
+
+// Reads an open data file line by line into the contents. Lines arrive in pieces of at most 255
+// bytes, each recognised on its own; at most 1000 pieces are looked at, so the size of the file
+// does not matter.
+void ReadDataFile(std::FILE* file, DataFileContents& contents);

@@ -140,3 +140,70 @@ TEST(DataFileText, ReadsBackWhatItWrites) {
 }
 
 } // namespace
+
+namespace {
+
+DataFileContents ReadText(const std::string& text) {
+    std::FILE* file = std::tmpfile();
+    std::fwrite(text.data(), 1, text.size(), file);
+    std::rewind(file);
+    DataFileContents contents;
+    ReadDataFile(file, contents);
+    std::fclose(file);
+    return contents;
+}
+
+TEST(DataFileReading, LooksAtTheFirstThousandLinesOnly) {
+    std::string text;
+    for (int line = 0; line < 1000; ++line) {
+        text += "nothing to see here\n";
+    }
+    EXPECT_EQ(ReadText(text + "Lichtstrom = 5\n").recognisedLines, 0);
+    text.resize(text.size() - 20);
+    EXPECT_EQ(ReadText(text + "Lichtstrom = 5\n").recognisedLines, 1);
+}
+
+TEST(DataFileReading, TakesCarriageReturnsAndLongLinesInItsStride) {
+    const std::string saved = FormatDataFile(DefaultsWithInitialGivens());
+    std::string withCarriageReturns;
+    for (char c : saved) {
+        withCarriageReturns += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    }
+    const DataFileContents contents = ReadText(withCarriageReturns);
+    EXPECT_EQ(contents.recognisedLines, kQuantityCount);
+    EXPECT_EQ(contents.value[18], 0.19);
+    EXPECT_TRUE(contents.marked[18]);
+
+    // A line of 300 bytes arrives as a piece of 255 and one of 45; the name lies in the second.
+    const DataFileContents split = ReadText(std::string(255, '-') + "Strompreis = 0.3\n");
+    EXPECT_TRUE(split.present[18]);
+    EXPECT_EQ(split.value[18], 0.3);
+}
+
+TEST(DataFileReading, Utf8UmlautsHideTheirQuantities) {
+    std::string utf8;
+    for (unsigned char c : FormatDataFile(DefaultsWithInitialGivens())) {
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    const DataFileContents contents = ReadText(utf8);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        const bool lost = q == 0 || q == 2 || q == 5 || q == 6 || q == 10;
+        EXPECT_EQ(contents.present[q], !lost) << q;
+    }
+}
+
+TEST(DataFileReading, SurvivesBinaryData) {
+    std::string binary;
+    for (int i = 0; i < 100000; ++i) {
+        binary += static_cast<char>((i * 7919) % 256);
+    }
+    EXPECT_EQ(ReadText(binary).recognisedLines, 0);
+    EXPECT_EQ(ReadText(std::string("Lichtstrom\0 = 5\n", 17)).recognisedLines, 0);
+}
+
+} // namespace
