@@ -1,0 +1,7 @@
+#pragma once
+
+class TextList;
+
+// A TextList comparator that orders elements i and j by NaturalCompare of their texts.
+// Needs no context.
+int NaturalTextOrder(const TextList& list, int i, int j, void* context);

@@ -1,0 +1,252 @@
+#include "support/TextList.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+
+// Bytes in front of the header: the element's text length.
+constexpr std::size_t LengthBytes = sizeof(std::int32_t);
+
+// Enough for any list: the larger part is always the one kept pending, so each pending
+// range is less than half the one before it, and 30 halvings exhaust 2^31 elements.
+constexpr int PendingRanges = 30;
+
+} // namespace
+
+struct TextList::SortOrder {
+    TextListComparator compare;
+    void* context;
+    bool descending;
+
+    // Negates by sign, so that a comparator returning INT_MIN cannot overflow.
+    int operator()(const TextList& list, int i, int j) const {
+        const int result = compare(list, i, j, context);
+        if (!descending) {
+            return result;
+        }
+        return result < 0 ? 1 : (result > 0 ? -1 : 0);
+    }
+};
+
+TextList::~TextList() {
+    Clear();
+}
+
+const char* TextList::Text(int i) const {
+    if (i < 0 || i >= count) {
+        return nullptr;
+    }
+    return reinterpret_cast<const char*>(elements[i] + headerSize);
+}
+
+int TextList::Length(int i) const {
+    if (i < 0 || i >= count) {
+        return -1;
+    }
+    std::int32_t length;
+    std::memcpy(&length, elements[i] - LengthBytes, LengthBytes);
+    return length;
+}
+
+const void* TextList::Header(int i) const {
+    if (i < 0 || i >= count) {
+        return nullptr;
+    }
+    return elements[i];
+}
+
+int TextList::Insert(const char* text, int position, const void* header) {
+    const std::size_t length = text == nullptr ? 0 : std::strlen(text);
+    if (length > INT32_MAX) {
+        return -1;
+    }
+    return InsertCounted(text, static_cast<int>(length), position, header);
+}
+
+int TextList::InsertCounted(const char* text, int length, int position, const void* header) {
+    if (text == nullptr) {
+        length = 0;
+    }
+    // The block size must stay a valid 32-bit length, whatever the header size.
+    if (length < 0 || std::uint64_t(length) + headerSize + LengthBytes + 1 > INT32_MAX) {
+        return -1;
+    }
+    auto* block = static_cast<unsigned char*>(
+        std::malloc(std::size_t(length) + headerSize + LengthBytes + 1));
+    if (block == nullptr) {
+        return -1;
+    }
+    if (count + 1 >= capacity && !Grow()) {
+        std::free(block);
+        return -1;
+    }
+
+    const std::int32_t storedLength = length;
+    std::memcpy(block, &storedLength, LengthBytes);
+    unsigned char* element = block + LengthBytes;
+    if (header != nullptr) {
+        std::memcpy(element, header, headerSize);
+    } else {
+        std::memset(element, 0, headerSize);
+    }
+    unsigned char* elementText = element + headerSize;
+    if (length > 0) {
+        std::memcpy(elementText, text, std::size_t(length));
+    }
+    elementText[length] = '\0';
+
+    position = ClampPosition(position);
+    std::memmove(elements + position + 1, elements + position,
+                 std::size_t(count - position) * sizeof *elements);
+    elements[position] = element;
+    ++count;
+    return position;
+}
+
+int TextList::Split(char separator, const char* text, int position, const void* header) {
+    if (text == nullptr || *text == '\0' || separator == '\0') {
+        return -1;
+    }
+    const int first = ClampPosition(position);
+    int next = first;
+    const char* piece = text;
+    for (;;) {
+        const char* pieceEnd = piece;
+        while (*pieceEnd != '\0' && *pieceEnd != separator) {
+            ++pieceEnd;
+        }
+        const std::ptrdiff_t length = pieceEnd - piece;
+        if (length > INT32_MAX ||
+            InsertCounted(piece, static_cast<int>(length), next, header) < 0) {
+            // Take back the pieces already inserted, so that a failure changes nothing.
+            while (next > first) {
+                Remove(--next);
+            }
+            return -1;
+        }
+        ++next;
+        piece = *pieceEnd == separator ? pieceEnd + 1 : pieceEnd;
+        if (*piece == '\0') {
+            return first;
+        }
+    }
+}
+
+void TextList::Sort(int first, int end, TextListComparator compare, bool descending,
+                    void* context) {
+    if (first < 0) {
+        first = 0;
+    }
+    if (first >= count) {
+        return;
+    }
+    if (static_cast<std::uint32_t>(end) > static_cast<std::uint32_t>(count)) {
+        end = count;
+    }
+    Range range{first, end - 1};
+    if (range.lo >= range.hi) {
+        return;
+    }
+
+    const SortOrder order{compare, context, descending};
+    Range pending[PendingRanges];
+    int pendingCount = 0;
+    for (;;) {
+        Range left;
+        Range right;
+        Partition(range, order, left, right);
+        // Keep the larger part pending and go on with the smaller one.
+        const bool leftIsLarger = left.Size() >= right.Size();
+        const Range larger = leftIsLarger ? left : right;
+        const Range smaller = leftIsLarger ? right : left;
+        if (larger.Size() >= 2) {
+            pending[pendingCount++] = larger;
+        }
+        if (smaller.Size() >= 2) {
+            range = smaller;
+        } else if (pendingCount > 0) {
+            range = pending[--pendingCount];
+        } else {
+            return;
+        }
+    }
+}
+
+void TextList::Clear() {
+    while (count > 0) {
+        --count;
+        std::free(elements[count] - LengthBytes);
+    }
+    std::free(elements);
+    elements = nullptr;
+    capacity = 0;
+}
+
+int TextList::ClampPosition(int position) const {
+    // Compared as unsigned, so every negative position also means the end.
+    if (static_cast<std::uint32_t>(position) > static_cast<std::uint32_t>(count)) {
+        return count;
+    }
+    return position;
+}
+
+bool TextList::Grow() {
+    const std::int64_t newCapacity = (3 * std::int64_t(capacity) + 35) / 2;
+    if (newCapacity > INT32_MAX || std::uint64_t(newCapacity) > SIZE_MAX / sizeof *elements) {
+        return false;
+    }
+    auto* newElements =
+        static_cast<unsigned char**>(std::malloc(std::size_t(newCapacity) * sizeof *elements));
+    if (newElements == nullptr) {
+        return false;
+    }
+    if (count > 0) {
+        std::memcpy(newElements, elements, std::size_t(count) * sizeof *elements);
+    }
+    std::free(elements);
+    elements = newElements;
+    capacity = static_cast<std::int32_t>(newCapacity);
+    return true;
+}
+
+void TextList::Remove(int position) {
+    std::free(elements[position] - LengthBytes);
+    --count;
+    std::memmove(elements + position, elements + position + 1,
+                 std::size_t(count - position) * sizeof *elements);
+}
+
+void TextList::Swap(int i, int j) {
+    unsigned char* element = elements[i];
+    elements[i] = elements[j];
+    elements[j] = element;
+}
+
+void TextList::Partition(Range range, const SortOrder& order, Range& left, Range& right) {
+    const int lo = range.lo;
+    const int hi = range.hi;
+    // The middle element is the pivot; it waits at lo while the rest is partitioned.
+    Swap(lo + (hi - lo) / 2, lo);
+    int i = lo + 1;
+    int j = hi + 1;
+    for (;;) {
+        while (i <= hi && order(*this, i, lo) <= 0) {
+            ++i;
+        }
+        do {
+            --j;
+        } while (j > lo && order(*this, j, lo) >= 0);
+        if (j < i) {
+            break;
+        }
+        Swap(i, j);
+        ++i;
+    }
+    Swap(lo, j);
+    // Elements j+1..i-1 are level with the pivot and already in place.
+    left = Range{lo, j - 1};
+    right = Range{i, hi};
+}

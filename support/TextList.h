@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+
+class TextList;
+
+// Orders elements i and j of a list: negative when i belongs before j, zero when they are
+// level, positive when i belongs after j. The context is passed through from Sort.
+using TextListComparator = int (*)(const TextList& list, int i, int j, void* context);
+
+// A growable list of owned, NUL-terminated byte strings. Each element is one heap block:
+// a 32-bit text length, a caller header of a fixed size, the text, and a NUL. Positions out
+// of range are clamped; -1 is the result when nothing was done.
+class TextList {
+public:
+    explicit TextList(std::uint32_t headerSize = 0) : headerSize(headerSize) {}
+    ~TextList();
+    TextList(const TextList&) = delete;
+    TextList& operator=(const TextList&) = delete;
+
+    int Count() const { return count; }
+    int Capacity() const { return capacity; }
+
+    // Element accessors; an index outside 0..Count()-1 has no element and gives
+    // nullptr (Text, Header) or -1 (Length).
+    const char* Text(int i) const;
+    int Length(int i) const;
+    const void* Header(int i) const;
+
+    // Inserts a copy of a text (null: empty) at a position; a position past the count, and
+    // every negative one, means the end. The header is copied from the header source, or
+    // zero-filled when that is null. Returns the position used, or -1 when the element
+    // cannot be stored (too long, list full, out of memory); the list is then unchanged.
+    int Insert(const char* text, int position, const void* header = nullptr);
+    // As Insert, but copies exactly length bytes, which may include NUL bytes.
+    int InsertCounted(const char* text, int length, int position, const void* header = nullptr);
+    // Cuts a text at each separator byte and inserts the pieces as consecutive elements.
+    // A single trailing separator gives no empty last piece. Returns the first position
+    // used, or -1 (list unchanged) for a null or empty text, a NUL separator or a failed
+    // insertion.
+    int Split(char separator, const char* text, int position, const void* header = nullptr);
+
+    // Sorts the elements first..end-1 in place (an end past the count, or negative, means
+    // the count). Not stable. Moves only element pointers and allocates nothing.
+    void Sort(int first, int end, TextListComparator compare, bool descending = false,
+              void* context = nullptr);
+
+    // Frees every element and the array; the list is empty with capacity 0.
+    void Clear();
+
+private:
+    struct SortOrder;
+    struct Range {
+        int lo;
+        int hi;
+        int Size() const { return hi - lo + 1; }
+    };
+
+    int ClampPosition(int position) const;
+    bool Grow();
+    void Remove(int position);
+    void Swap(int i, int j);
+    // Partitions the range around its middle element; gives the two parts still to sort.
+    void Partition(Range range, const SortOrder& order, Range& left, Range& right);
+
+    std::int32_t count = 0;
+    std::int32_t capacity = 0;
+    std::uint32_t headerSize;
+    // Each pointer points at an element's header; its length sits in the 4 bytes before.
+    unsigned char** elements = nullptr;
+};

@@ -1,0 +1,180 @@
+#include "support/NaturalCompare.h"
+#include "support/NaturalTextOrder.h"
+#include "support/TextList.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Compares copies in buffers of exactly the texts' size, so that the sanitizers catch any
+// read past the terminating NUL.
+int Compare(const std::string& a, const std::string& b) {
+    std::unique_ptr<char[]> exactA(new char[a.size() + 1]);
+    std::unique_ptr<char[]> exactB(new char[b.size() + 1]);
+    std::memcpy(exactA.get(), a.c_str(), a.size() + 1);
+    std::memcpy(exactB.get(), b.c_str(), b.size() + 1);
+    return NaturalCompare(exactA.get(), exactB.get());
+}
+
+testing::AssertionResult Before(const std::string& a, const std::string& b) {
+    const int forward = Compare(a, b);
+    const int backward = Compare(b, a);
+    if (forward < 0 && backward > 0) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure()
+           << '"' << a << "\" vs \"" << b << "\" gives " << forward << ", reversed " << backward;
+}
+
+testing::AssertionResult Level(const std::string& a, const std::string& b) {
+    const int forward = Compare(a, b);
+    const int backward = Compare(b, a);
+    if (forward == 0 && backward == 0) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure()
+           << '"' << a << "\" vs \"" << b << "\" gives " << forward << ", reversed " << backward;
+}
+
+} // namespace
+
+TEST(NaturalCompareLetters, IgnoresCaseIncludingAccentedCapitals) {
+    EXPECT_TRUE(Level("lampe", "LAMPE"));
+    EXPECT_TRUE(Level("L\xC4MPE", "l\xE4mpe"));
+    EXPECT_TRUE(Level("\xC0\xDD", "\xE0\xFD"));
+    EXPECT_TRUE(Level("\xD7", "\xF7")); // the capitals' range takes the multiplication sign too
+    EXPECT_TRUE(Before("Lamp", "lampe"));
+    EXPECT_TRUE(Before("", "a"));
+    EXPECT_TRUE(Level(std::string(), ""));
+    EXPECT_EQ(NaturalCompare(nullptr, ""), 0);
+    EXPECT_LT(NaturalCompare(nullptr, "a"), 0);
+}
+
+TEST(NaturalCompareLetters, AccentsSortAsTheirBaseLetter) {
+    EXPECT_TRUE(Level("L\xE4mpe", "Lampe"));
+    EXPECT_TRUE(Level("Stra\xDF"
+                      "e",
+                      "STRASE"));
+    EXPECT_TRUE(Before("L\xE4mpe", "Lb"));
+    EXPECT_TRUE(Before("L\xFCmpe", "Lz"));
+
+    struct Group {
+        const char* bytes;
+        char letter;
+    };
+    const Group groups[] = {
+        {"\x83\x84\x85\x86\xA0\xE0\xE1\xE2\xE3\xE4\xE5\xE6\x8E\x8F\xC0\xC5\xC6", 'a'},
+        {"\xE7\xC7", 'c'},
+        {"\xF0\xD0", 'd'},
+        {"\x82\x88\x89\x8A\xE8\xE9\xEA\xEB\x90\xC9", 'e'},
+        {"\x8B\x8C\x8D\xA1\xEC\xED\xEE\xEF\xCD", 'i'},
+        {"\xA4\xF1\xA5\xD1", 'n'},
+        {"\x94\x95\xA2\xF2\xF3\xF4\xF5\xF6\xD6", 'o'},
+        {"\xDF", 's'},
+        {"\x81\x96\x97\xA3\xF9\xFA\xFB\xFC\x99\xDC", 'u'},
+        {"\xFD\xFF\xDD", 'y'},
+    };
+    for (const Group& group : groups) {
+        for (const char* c = group.bytes; *c != '\0'; ++c) {
+            const std::string accented = std::string("x") + *c + "z";
+            EXPECT_TRUE(Level(accented, std::string("x") + group.letter + "z"));
+            EXPECT_TRUE(Level(accented, std::string("X") + char(group.letter - 32) + "Z"));
+        }
+    }
+}
+
+TEST(NaturalCompareLetters, UnlistedHighBytesSortAsThemselves) {
+    EXPECT_TRUE(Level("\xFE", "\xDE"));
+    EXPECT_TRUE(Before("z", "\x87")); // not c, although it looks like one in other code pages
+    EXPECT_TRUE(Before("z", "\x80"));
+    EXPECT_TRUE(Before("\x80", "\x87"));
+}
+
+TEST(NaturalCompareNumbers, CompareByValue) {
+    EXPECT_TRUE(Before("Lampe 9W", "Lampe 10W"));
+    EXPECT_TRUE(Before("Lampe 2", "lampe 10"));
+    EXPECT_TRUE(Before("a99b", "a100a"));
+    EXPECT_TRUE(Before("a1", "ab")); // a digit against a letter is compared as a byte
+    EXPECT_EQ(NaturalCompare("2", "10"), -1);
+    EXPECT_EQ(NaturalCompare("300", "20"), 1);
+}
+
+TEST(NaturalCompareNumbers, PrefixesSelectTheBase) {
+    EXPECT_TRUE(Before("0x1E", "31"));
+    EXPECT_TRUE(Before("30", "0x1f"));
+    EXPECT_TRUE(Before("0b101", "6"));
+    EXPECT_TRUE(Before("4", "0B101"));
+    EXPECT_TRUE(Before("14", "0o17"));
+    EXPECT_TRUE(Before("0O17", "16"));
+    EXPECT_TRUE(Before("11", "0d12"));
+    EXPECT_TRUE(Before("0D12", "13"));
+    EXPECT_TRUE(Before("0b12", "2")); // 2 is no binary digit: the number is 0b1
+    EXPECT_TRUE(Level("0X1f", "0x1F"));
+}
+
+TEST(NaturalCompareNumbers, EqualValuesOfDifferentLengthLetTheRestDecide) {
+    EXPECT_TRUE(Before("Lampe 007", "Lampe 7"));
+    EXPECT_TRUE(Before("0x10", "16"));
+    EXPECT_TRUE(Before("0x10 z", "16 a"));
+    EXPECT_TRUE(Before("Lampe 0b1", "Lampe 1"));
+    EXPECT_TRUE(Before("0", "00"));
+    // A bare 0x has the value 0 and the length 2.
+    EXPECT_TRUE(Before("a0", "a0x"));
+    EXPECT_TRUE(Before("a0x", "a0xg"));
+    EXPECT_TRUE(Before("a00", "a0x"));
+}
+
+TEST(NaturalCompareNumbers, EqualNumbersOfEqualLengthMoveOnToWhatFollows) {
+    EXPECT_TRUE(Before("LED 10W a", "led 10w b"));
+    EXPECT_TRUE(Level("LED 0XAB", "led 0xab"));
+    EXPECT_TRUE(Level("v1.2.3", "V1.2.3"));
+    EXPECT_TRUE(Before("v1.2.3", "v1.10.0"));
+}
+
+TEST(NaturalCompareNumbers, ValuesWrapAroundAsUnsigned32Bits) {
+    EXPECT_TRUE(Before("4294967297", "2")); // wraps to 1
+    EXPECT_TRUE(Before("1", "4294967295")); // the largest value, not -1
+    EXPECT_TRUE(Before("0xFFFFFFFE", "0xFFFFFFFF"));
+}
+
+TEST(NaturalCompareNumbers, NumbersAtTheEndOfTheTextStopAtItsNul) {
+    EXPECT_TRUE(Before("a0", "a0b"));
+    EXPECT_TRUE(Before("a0b", "a0o"));
+    EXPECT_TRUE(Before("a0x", "a0x1"));
+    EXPECT_TRUE(Before("a0d", "a0d9"));
+    EXPECT_TRUE(Level("a12", "A12"));
+}
+
+TEST(NaturalComparePunctuation, SeparatorsSortBeforeBlanksDigitsAndLetters) {
+    EXPECT_TRUE(Before("LED 5W;", "LED;"));
+    EXPECT_TRUE(Before("a.b", "a b"));
+    EXPECT_TRUE(Before("a.", "a0"));
+    EXPECT_TRUE(Before("a.", "aa"));
+    EXPECT_TRUE(Before("a/", "a."));
+    EXPECT_TRUE(Before("a\\", "a."));
+    EXPECT_TRUE(Level("a_b", "a b"));
+    EXPECT_TRUE(Level("a/b", "a\\b"));
+    EXPECT_TRUE(Before("a", "a/")); // the end of a text comes first of all
+}
+
+TEST(NaturalTextOrderTest, SortsDatabaseRecordsAsWholeLines) {
+    TextList lines;
+    lines.Insert("LED 10W;*;806;;36;;;;;10\r\n", -1);
+    lines.Insert("Halogen 35W ;;600;;;;;;;35;*;;;;;;;2000;3,50\r\n", -1);
+    lines.Insert("LED 5W;;400;;120;;;;;5\r\n", -1);
+    lines.Insert("LED;;400\r\n", -1);
+    lines.Insert(" LED 1W;;100\r\n", -1);
+    lines.Sort(0, -1, NaturalTextOrder);
+
+    std::vector<std::string> order;
+    for (int i = 0; i < lines.Count(); ++i) {
+        order.emplace_back(lines.Text(i), std::strcspn(lines.Text(i), ";"));
+    }
+    EXPECT_EQ(order,
+              (std::vector<std::string>{" LED 1W", "Halogen 35W ", "LED 5W", "LED 10W", "LED"}));
+}
