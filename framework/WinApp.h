@@ -1,0 +1,31 @@
+// CWinApp: the one application object of the process.
+#ifndef LUMETRIX_FRAMEWORK_WINAPP_H
+#define LUMETRIX_FRAMEWORK_WINAPP_H
+
+#include "framework/WinTypes.h"
+
+class CWnd;
+
+class CWinApp {
+public:
+    CWinApp();
+    CWinApp(const CWinApp&) = delete;
+    CWinApp& operator=(const CWinApp&) = delete;
+    virtual ~CWinApp();
+
+    // Runs the application; FALSE ends the process once it returns.
+    virtual BOOL InitInstance();
+
+    // Kept for the start-up sequence; dialogs look the same without it.
+    BOOL Enable3dControlsStatic() { return TRUE; }
+
+    CWnd* m_pMainWnd = nullptr;
+};
+
+// The application object, or null when the process has none (the native tests).
+CWinApp* AfxGetApp();
+HINSTANCE AfxGetInstanceHandle();
+// Kept for the start-up sequence; our dialogs hold no ActiveX controls.
+void AfxEnableControlContainer(void* occManager = nullptr);
+
+#endif
