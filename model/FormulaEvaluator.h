@@ -1,0 +1,8 @@
+#pragma once
+
+#include "model/ValueStore.h"
+
+// Solves formula `formula` (0 to 8) for its member `quantity`: reads the other members'
+// values from the store and overwrites value[quantity], nothing else. A formula index out of
+// range, or a quantity that is not a member of the formula, changes nothing.
+void SolveFormula(ValueStore& store, int formula, int quantity);

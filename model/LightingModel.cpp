@@ -1,0 +1,7 @@
+#include "model/LightingModel.h"
+
+void InitLightingModel(LightingModel& model) {
+    ClearFormulaNetwork(model.network);
+    LoadDefaults(model.store);
+    BuildFormulaNetwork(model.network, model.store);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <string_view>
+
+// The fixed catalogue of the 22 quantities: their controls, start values, display precision,
+// limits and texts. Every per-quantity table of the program is indexed by the quantity index.
+
+constexpr int kQuantityCount = 22;
+constexpr int kFormulaCount = 9;
+constexpr int kNoQuantity = -1;
+
+// A limit of this value means "no limit". It is recognised by its exact bit pattern only, so
+// a computed value that merely comes close never switches a limit off.
+constexpr double kNoLimit = -123.456;
+bool IsNoLimit(double limit);
+
+struct Quantity {
+    int editId;
+    int checkboxId;
+    int pictureId;
+    double defaultValue;
+    double decimals; // a whole number: digits shown after the decimal point
+    double lowerLimit;
+    double upperLimit;
+    const char* title;    // 25 Windows-1252 bytes: name, '>', unit, as data files write it
+    const char* helpText; // Windows-1252, shown in the help panel
+};
+
+bool IsQuantityIndex(int q);
+
+// q must be a quantity index (0 to 21).
+const Quantity& QuantityAt(int q);
+
+// The quantity whose edit (or checkbox) has this control id, or kNoQuantity.
+int QuantityOfEdit(int controlId);
+int QuantityOfCheckbox(int controlId);
+
+// The parts of the title before and after its '>'; q must be a quantity index.
+std::string_view TitleName(int q);
+std::string_view TitleUnit(int q);
+
+// The quantities ticked at start-up, in the order in which they are ticked.
+extern const int kInitiallyGiven[13];
