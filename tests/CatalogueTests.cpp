@@ -1,0 +1,161 @@
+#include "EngineTestSupport.h"
+
+#include "model/Quantity.h"
+#include "model/ValueStore.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <iterator>
+#include <limits>
+#include <string>
+#include <string_view>
+
+namespace {
+
+TEST(Catalogue, EveryTitleIsTwentyFiveBytesSplitByItsFirstAngle) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        SCOPED_TRACE(q);
+        std::string_view title = QuantityAt(q).title;
+        EXPECT_EQ(title.size(), 25u);
+        EXPECT_EQ(TitleName(q).size(), 20u);
+        EXPECT_EQ(TitleUnit(q).size(), 4u);
+        EXPECT_EQ(std::string(TitleName(q)) + ">" + std::string(TitleUnit(q)), title);
+    }
+}
+
+TEST(Catalogue, TitlesAreWindows1252WithTheirBlanks) {
+    EXPECT_STREQ(QuantityAt(0).title, "Lichtst\xE4ke          >cd  ");
+    EXPECT_EQ(TitleName(5), "Beleuchtungsfl\xE4"
+                            "che  ");
+    EXPECT_EQ(TitleUnit(5), "m\xB2  ");
+    EXPECT_EQ(TitleUnit(3), "\xB0   ");
+    EXPECT_EQ(TitleName(10), "Raumgr\xF6\xDF"
+                             "e           ");
+    EXPECT_EQ(TitleName(13), "Betriebstunden/Jahr ");
+    // Data files carry these units, which differ from the dialog's labels.
+    EXPECT_EQ(TitleUnit(9), "W/lm");
+    EXPECT_EQ(TitleUnit(16), "m   ");
+}
+
+TEST(Catalogue, HelpTextsKeepTheirSpellingBlanksAndLineFeeds) {
+    EXPECT_STREQ(QuantityAt(0).helpText,
+                 "Ist die durchschnittliche Helligkeit einer Lichtquelle im Abstand von einem "
+                 "Meter zu Lichtquelle. \n\nLichtst\xE4ke =  Lichtstrom / Raumwinkel\n\n");
+    EXPECT_STREQ(QuantityAt(10).helpText, "Ist die Gr\xF6\xDF"
+                                          "e des Raumes der ausgeleuchet werden soll.");
+    EXPECT_STREQ(QuantityAt(15).helpText, "Ist die Anzahl der Lampe die im Raumben\xF6tigt werden "
+                                          "um die gew\xFCnschte Helligkeit zu erreichen");
+    std::string_view roomEfficiency = QuantityAt(21).helpText;
+    EXPECT_EQ(roomEfficiency.substr(0, 46), "Besimmt wieviel Prozent des Lichtes von den W\xE4");
+    EXPECT_NE(roomEfficiency.find("wird.\n\n   k = a*b / /h*(a+b))\n\nMit k"), std::string::npos);
+    const std::string_view ending = "und W\xE4nden ben\xF6tig.";
+    EXPECT_EQ(roomEfficiency.substr(roomEfficiency.size() - ending.size()), ending);
+}
+
+TEST(Catalogue, ControlIdsFindTheirQuantityInIndexOrder) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        EXPECT_EQ(QuantityOfEdit(QuantityAt(q).editId), q);
+        EXPECT_EQ(QuantityOfCheckbox(QuantityAt(q).checkboxId), q);
+    }
+    // The edits of quantities 5 and 6 are numbered against their order on screen.
+    EXPECT_EQ(QuantityOfEdit(1016), 5);
+    EXPECT_EQ(QuantityOfEdit(1015), 6);
+    EXPECT_EQ(QuantityOfCheckbox(1045), 20);
+    EXPECT_EQ(QuantityOfEdit(1046), 21);
+}
+
+TEST(Catalogue, OtherControlIdsFindNoQuantity) {
+    for (int id : {1043, 1040, 1041, 1044, 1048, 0, 1, 2, -1}) {
+        EXPECT_EQ(QuantityOfEdit(id), kNoQuantity) << id;
+        EXPECT_EQ(QuantityOfCheckbox(id), kNoQuantity) << id;
+    }
+    EXPECT_EQ(QuantityOfCheckbox(1010), kNoQuantity); // an edit is no checkbox
+    EXPECT_EQ(QuantityOfEdit(1000), kNoQuantity);     // and a checkbox no edit
+}
+
+TEST(Catalogue, QuantityIndexesAreZeroToTwentyOne) {
+    EXPECT_TRUE(IsQuantityIndex(0));
+    EXPECT_TRUE(IsQuantityIndex(21));
+    EXPECT_FALSE(IsQuantityIndex(-1));
+    EXPECT_FALSE(IsQuantityIndex(22));
+    EXPECT_FALSE(IsQuantityIndex(255));
+}
+
+TEST(Catalogue, NoLimitIsRecognisedByItsExactBits) {
+    EXPECT_TRUE(IsNoLimit(kNoLimit));
+    EXPECT_TRUE(IsNoLimit(-123.456));
+    EXPECT_FALSE(IsNoLimit(std::nextafter(kNoLimit, 0.0)));
+    EXPECT_FALSE(IsNoLimit(123.456));
+    EXPECT_FALSE(IsNoLimit(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_TRUE(IsNoLimit(QuantityAt(1).upperLimit));
+    EXPECT_FALSE(IsNoLimit(QuantityAt(1).lowerLimit));
+}
+
+TEST(Catalogue, StartUpTicksThirteenQuantitiesInOrder) {
+    const int expected[] = {1, 3, 6, 8, 10, 11, 12, 14, 16, 17, 18, 20, 21};
+    EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), std::begin(kInitiallyGiven),
+                           std::end(kInitiallyGiven)));
+}
+
+TEST(ValueStore, LoadDefaultsClearsRolesStampsAndCounter) {
+    ValueStore store;
+    std::memset(&store, 0xA5, sizeof store);
+    LoadDefaults(store);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        EXPECT_EQ(store.value[q], QuantityAt(q).defaultValue) << q;
+        EXPECT_EQ(store.given[q], 0u);
+        EXPECT_EQ(store.computed[q], 0u);
+        EXPECT_EQ(store.changeStamp[q], 0u);
+    }
+    EXPECT_EQ(store.stampCounter, 0u);
+    EXPECT_EQ(store.value[1], 1000);
+    EXPECT_EQ(store.value[6], 2.5);
+    EXPECT_EQ(store.value[18], 0.19);
+    EXPECT_EQ(store.value[4], 0);
+}
+
+double Clamped(int q, double typed) {
+    ValueStore store;
+    LoadDefaults(store);
+    store.value[q] = typed;
+    Clamp(store, q);
+    return store.value[q];
+}
+
+TEST(ValueStore, ClampAppliesLowerThenUpperLimit) {
+    EXPECT_EQ(Clamped(3, 0), 1);
+    EXPECT_EQ(Clamped(3, 170), 120);
+    EXPECT_EQ(Clamped(3, 36), 36);
+    EXPECT_EQ(Clamped(13, 9000), 8760);
+    EXPECT_EQ(Clamped(4, 7), 6.283185307179586);
+    EXPECT_EQ(Clamped(6, 0.05), 0.1);
+}
+
+TEST(ValueStore, ClampSkipsMissingLimits) {
+    EXPECT_EQ(Clamped(1, -5), 0);
+    EXPECT_EQ(Clamped(1, 1e12), 1e12);
+    const double inf = std::numeric_limits<double>::infinity();
+    EXPECT_EQ(Clamped(1, inf), inf);
+    EXPECT_EQ(Clamped(1, -inf), 0);
+    EXPECT_EQ(Clamped(20, inf), 100);
+}
+
+TEST(ValueStore, ClampLeavesNaNAsItIs) {
+    EXPECT_TRUE(std::isnan(Clamped(3, std::numeric_limits<double>::quiet_NaN())));
+}
+
+TEST(ValueStore, ClampOfAnIndexOutOfRangeChangesNothing) {
+    ValueStore store;
+    LoadDefaults(store);
+    store.value[0] = -7;
+    const ValueStore before = store;
+    for (int q : {-1, 22, 255}) {
+        Clamp(store, q);
+        EXPECT_TRUE(SameStore(store, before)) << q;
+    }
+}
+
+} // namespace

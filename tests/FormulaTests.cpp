@@ -1,0 +1,311 @@
+#include "EngineTestSupport.h"
+
+#include "model/FormulaEvaluator.h"
+#include "model/FormulaNetwork.h"
+#include "model/ValueStore.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <vector>
+
+namespace {
+
+constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// Quantity indexes by formula symbol.
+enum {
+    I = 0,
+    Phi = 1,
+    E = 2,
+    Alpha = 3,
+    Omega = 4,
+    A = 5,
+    H = 6,
+    D = 7,
+    P = 8,
+    Eta = 9,
+    R = 10,
+    Td = 11,
+    Nd = 12,
+    T = 13,
+    Er = 14,
+    N = 15,
+    L = 16,
+    Cl = 17,
+    Ce = 18,
+    K = 19,
+    Wl = 20,
+    Wr = 21
+};
+
+ValueStore Defaults() {
+    ValueStore store;
+    LoadDefaults(store);
+    return store;
+}
+
+// The defaults after the nine formulas have been solved one after the other.
+ValueStore WorkedExample() {
+    ValueStore store = Defaults();
+    SolveFormula(store, 1, Omega);
+    SolveFormula(store, 0, D);
+    SolveFormula(store, 3, A);
+    SolveFormula(store, 2, I);
+    SolveFormula(store, 4, E);
+    SolveFormula(store, 5, Eta);
+    SolveFormula(store, 6, T);
+    SolveFormula(store, 7, N);
+    SolveFormula(store, 8, K);
+    return store;
+}
+
+double Solved(ValueStore store, int formula, int quantity) {
+    SolveFormula(store, formula, quantity);
+    return store.value[quantity];
+}
+
+TEST(FormulaEvaluator, WorkedExampleFromTheDefaults) {
+    ValueStore store = WorkedExample();
+    EXPECT_EQ(Significant(store.value[Omega], 10), Significant(0.3075209777, 10));
+    EXPECT_EQ(Significant(store.value[D], 10), Significant(1.624598481, 10));
+    EXPECT_EQ(Significant(store.value[A], 10), Significant(2.072917257, 10));
+    EXPECT_EQ(Significant(store.value[I], 10), Significant(3251.810681, 10));
+    EXPECT_EQ(Significant(store.value[E], 10), Significant(482.4119228, 10));
+    EXPECT_EQ(Significant(store.value[Eta], 10), Significant(50, 10));
+    EXPECT_EQ(Significant(store.value[T], 10), Significant(1500, 10));
+    EXPECT_EQ(Significant(store.value[N], 10), Significant(17.85714286, 10));
+    EXPECT_EQ(Significant(store.value[K], 10), Significant(128.5714286, 10));
+}
+
+TEST(FormulaEvaluator, SolvingBackReturnsTheInputsToTwelveDigits) {
+    const ValueStore store = WorkedExample();
+    EXPECT_EQ(Significant(Solved(store, 0, Alpha), 12), Significant(36, 12));
+    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(36, 12));
+    EXPECT_EQ(Significant(Solved(store, 7, Wr), 12), Significant(70, 12));
+    EXPECT_EQ(Significant(Solved(store, 8, P), 12), Significant(20, 12));
+    EXPECT_EQ(Significant(Solved(store, 8, L), 12), Significant(2000, 12));
+    EXPECT_EQ(Significant(Solved(store, 2, Phi), 12), Significant(1000, 12));
+    EXPECT_EQ(Significant(Solved(store, 6, Td), 12), Significant(5, 12));
+    EXPECT_EQ(Significant(Solved(store, 7, Phi), 12), Significant(1000, 12));
+    EXPECT_EQ(Significant(Solved(store, 8, Cl), 12), Significant(2, 12));
+}
+
+TEST(FormulaEvaluator, ZeroDivisorsGiveLargeFiniteResults) {
+    ValueStore store = WorkedExample();
+    store.value[Omega] = 0;
+    EXPECT_EQ(Significant(Solved(store, 2, I), 10), Significant(1e11, 10));
+
+    store = WorkedExample();
+    store.value[Td] = 0;
+    EXPECT_EQ(Significant(Solved(store, 6, Nd), 10), Significant(1.5e11, 10));
+
+    store = Defaults();
+    store.value[H] = 0;
+    store.value[D] = 1;
+    EXPECT_EQ(Significant(Solved(store, 0, Alpha), 10), Significant(179.9977082, 10));
+    store.value[Alpha] = 0;
+    EXPECT_EQ(Significant(Solved(store, 0, H), 10), Significant(5e7, 10));
+}
+
+TEST(FormulaEvaluator, LampsNeededAreBoundedOnlyByFormulaSeven) {
+    ValueStore store = WorkedExample();
+    store.value[Phi] = 0;
+    EXPECT_EQ(Solved(store, 7, N), 1e8);
+    store.value[Phi] = 0.2;
+    EXPECT_DOUBLE_EQ(Solved(store, 7, N), 89285.71428571428);
+
+    store = WorkedExample();
+    store.value[K] = 1e13;
+    EXPECT_EQ(Significant(Solved(store, 8, N), 4), Significant(1.389e12, 4));
+}
+
+TEST(FormulaEvaluator, SolidAngleBeyondItsRangeClampsTheCosine) {
+    ValueStore store = Defaults();
+    store.value[Omega] = 6.283185307179586;
+    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(180, 12));
+    store.value[Omega] = 13;
+    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(360, 12));
+    store.value[Omega] = -1;
+    EXPECT_EQ(Solved(store, 1, Alpha), 0);
+}
+
+TEST(FormulaEvaluator, NegativeAreaGivesZeroDiameter) {
+    ValueStore store = Defaults();
+    store.value[A] = -1;
+    EXPECT_EQ(Solved(store, 3, D), 0);
+    store.value[A] = 1;
+    EXPECT_EQ(Significant(Solved(store, 3, D), 10), Significant(1.128379167, 10));
+}
+
+TEST(FormulaEvaluator, OperatingCostResultsNeverGoNegative) {
+    ValueStore store = WorkedExample();
+    store.value[K] = 20;
+    EXPECT_EQ(Solved(store, 8, P), 0);
+    EXPECT_EQ(Solved(store, 8, Ce), 0);
+
+    store.value[K] = 0;
+    EXPECT_EQ(Significant(Solved(store, 8, L), 10), Significant(2e9, 10));
+}
+
+TEST(FormulaEvaluator, NotANumberFallsToTheGuards) {
+    ValueStore store = WorkedExample();
+    store.value[Omega] = kNaN;
+    EXPECT_EQ(Significant(Solved(store, 2, I), 10), Significant(1e11, 10));
+    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(360, 12));
+
+    store = WorkedExample();
+    store.value[A] = kNaN;
+    EXPECT_EQ(Solved(store, 3, D), 0);
+
+    store = WorkedExample();
+    store.value[Er] = kNaN;
+    EXPECT_EQ(Solved(store, 7, N), 0);
+    store = WorkedExample();
+    store.value[Phi] = kNaN;
+    EXPECT_EQ(Solved(store, 7, N), 1e8);
+
+    store = WorkedExample();
+    store.value[T] = kNaN;
+    EXPECT_EQ(Solved(store, 8, K), 0);
+    store = WorkedExample();
+    store.value[K] = kNaN;
+    EXPECT_EQ(Solved(store, 8, N), 0);
+}
+
+TEST(FormulaEvaluator, InfiniteInputsStayWithinTheClamps) {
+    ValueStore store = WorkedExample();
+    store.value[Er] = kInf;
+    EXPECT_EQ(Solved(store, 7, N), 1e8);
+    store = WorkedExample();
+    store.value[Omega] = kInf;
+    EXPECT_EQ(Solved(store, 2, I), 0);
+    store = WorkedExample();
+    store.value[K] = -kInf;
+    EXPECT_EQ(Solved(store, 8, Cl), 0);
+}
+
+TEST(FormulaEvaluator, WritesOnlyTheMemberItSolvesFor) {
+    const ValueStore before = WorkedExample();
+    for (int f = 0; f < kFormulaCount; ++f) {
+        for (int q = 0; q < kQuantityCount; ++q) {
+            ValueStore store = before;
+            SolveFormula(store, f, q);
+            if (FormulaMatrix[q][f] != 0) {
+                store.value[q] = before.value[q];
+            }
+            EXPECT_TRUE(SameStore(store, before)) << "formula " << f << " for " << q;
+        }
+    }
+}
+
+TEST(FormulaEvaluator, IndexesOutOfRangeChangeNothing) {
+    const ValueStore before = WorkedExample();
+    const int cases[][2] = {{3, 0}, {9, 1}, {8, 0}, {-1, 1}, {255, 1}, {0, -1}, {0, 22}, {8, 255}};
+    for (const auto& c : cases) {
+        ValueStore store = before;
+        SolveFormula(store, c[0], c[1]);
+        EXPECT_TRUE(SameStore(store, before)) << c[0] << ", " << c[1];
+    }
+}
+
+std::vector<int> Row(const std::uint8_t* row, std::uint32_t count, int width) {
+    for (int i = static_cast<int>(count); i < width; ++i) {
+        EXPECT_EQ(row[i], kEmptySlot) << "slot " << i;
+    }
+    return std::vector<int>(row, row + count);
+}
+
+LightingModel BuiltFromGarbage() {
+    LightingModel model;
+    std::memset(&model.network, 0x07, sizeof model.network);
+    LoadDefaults(model.store);
+    BuildFormulaNetwork(model.network, model.store);
+    return model;
+}
+
+TEST(FormulaNetwork, MembersStandInDescendingWeight) {
+    const LightingModel model = BuiltFromGarbage();
+    const std::vector<std::vector<int>> expected = {
+        {6, 3, 7},
+        {3, 4},
+        {1, 0, 4},
+        {7, 5},
+        {1, 5, 2},
+        {8, 1, 9},
+        {11, 12, 13},
+        {21, 20, 10, 14, 1, 15},
+        {16, 18, 17, 8, 15, 13, 19},
+    };
+    for (int f = 0; f < kFormulaCount; ++f) {
+        SCOPED_TRACE(f);
+        const FormulaNetwork& network = model.network;
+        EXPECT_EQ(Row(network.FormulaMembers[f], network.MemberCount[f], kQuantityCount),
+                  expected[f]);
+    }
+}
+
+TEST(FormulaNetwork, FormulasOfAQuantityStandInDescendingWeight) {
+    const LightingModel model = BuiltFromGarbage();
+    // Equal weights keep the lower formula first: 1 in 2 and 4, 4 in 1 and 2, 5 in 3 and 4.
+    const std::vector<std::vector<int>> expected = {
+        {2}, {2, 4, 5, 7}, {4},    {1, 0}, {1, 2}, {3, 4}, {0}, {3, 0}, {5, 8}, {5}, {7},
+        {6}, {6},          {6, 8}, {7},    {8, 7}, {8},    {8}, {8},    {8},    {7}, {7},
+    };
+    for (int q = 0; q < kQuantityCount; ++q) {
+        SCOPED_TRACE(q);
+        const FormulaNetwork& network = model.network;
+        EXPECT_EQ(Row(network.QuantityFormulas[q], network.FormulaCount[q], kFormulaCount),
+                  expected[q]);
+    }
+}
+
+TEST(FormulaNetwork, ClearEmptiesEverySlot) {
+    FormulaNetwork network;
+    std::memset(&network, 0x07, sizeof network);
+    ClearFormulaNetwork(network);
+    for (const auto& row : network.FormulaMembers) {
+        for (auto slot : row) {
+            EXPECT_EQ(slot, kEmptySlot);
+        }
+    }
+    for (const auto& row : network.QuantityFormulas) {
+        for (auto slot : row) {
+            EXPECT_EQ(slot, kEmptySlot);
+        }
+    }
+}
+
+TEST(FormulaNetwork, BuildingSettlesTheTwoMemberFormulasOnly) {
+    LightingModel model;
+    InitLightingModel(model);
+    ValueStore expected = Defaults();
+    expected.value[Omega] = model.store.value[Omega];
+    EXPECT_EQ(Significant(model.store.value[Omega], 10), Significant(0.3075209777, 10));
+    EXPECT_EQ(model.store.value[A], 0);
+    EXPECT_TRUE(SameStore(model.store, expected));
+}
+
+double TwoMemberArea(double area, double diameter, bool wantDiameter) {
+    LightingModel model;
+    ClearFormulaNetwork(model.network);
+    LoadDefaults(model.store);
+    model.store.value[A] = area;
+    model.store.value[D] = diameter;
+    BuildFormulaNetwork(model.network, model.store);
+    return model.store.value[wantDiameter ? D : A];
+}
+
+TEST(FormulaNetwork, TwoMemberRuleSolvesForTheEmptyMemberOrTheLighterOne) {
+    // Only the area has a value: the diameter follows.
+    EXPECT_EQ(Significant(TwoMemberArea(4, 0, true), 10), Significant(2.256758334, 10));
+    // Only the diameter has a value, or both have: the area (weight 5) follows.
+    EXPECT_EQ(Significant(TwoMemberArea(0, 2, false), 12), Significant(3.14159265359, 12));
+    EXPECT_EQ(Significant(TwoMemberArea(9, 2, false), 12), Significant(3.14159265359, 12));
+    EXPECT_EQ(TwoMemberArea(9, 2, true), 2);
+}
+
+} // namespace
