@@ -52,10 +52,11 @@ public:
 protected:
     // The dialog's own command map; the base dialog has none.
     virtual const CommandMapEntry* GetCommandMap() const;
+    // The parent window, or without one the application's main window.
+    HWND OwnerWindow() const;
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
-    HWND OwnerWindow() const;
 
     UINT m_nIDTemplate = 0;
     const DLGTEMPLATE* m_lpDialogTemplate = nullptr;

@@ -23,7 +23,6 @@ public:
 
 private:
     BOOL m_bOpenFileDialog;
-    CWnd* m_pOwner;
     std::string m_strFilter;
     char m_szFileName[MAX_PATH] = {};
     char m_szFileTitle[64] = {};

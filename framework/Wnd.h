@@ -79,9 +79,11 @@ protected:
     // window procedure does the default handling.
     void SubclassWindow(HWND hWnd);
 
-private:
+    // The window procedure of a subclassed window.
     static LRESULT CALLBACK StandardWindowProc(HWND hWnd, UINT message, WPARAM wParam,
                                                LPARAM lParam);
+
+private:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
     WNDPROC m_pfnSuper = nullptr;

@@ -1,0 +1,38 @@
+#include "framework/FileDialog.h"
+
+#include "framework/WinApp.h"
+
+#include <algorithm>
+#include <cstring>
+
+CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defExt, LPCSTR fileName, DWORD flags,
+                         LPCSTR filter, CWnd* parent)
+    : CDialog(0, parent), m_bOpenFileDialog(openFileDialog) {
+    m_ofn.lStructSize = sizeof(m_ofn);
+    m_ofn.lpstrFile = m_szFileName;
+    m_ofn.nMaxFile = sizeof(m_szFileName);
+    m_ofn.lpstrFileTitle = m_szFileTitle;
+    m_ofn.nMaxFileTitle = sizeof(m_szFileTitle);
+    m_ofn.lpstrDefExt = defExt;
+    m_ofn.Flags = flags;
+    if (fileName != nullptr)
+        std::strncpy(m_szFileName, fileName, sizeof(m_szFileName) - 1);
+    if (filter != nullptr) {
+        // "text|pattern|...|" becomes "text\0pattern\0...\0", and the string's own
+        // terminator closes the list.
+        m_strFilter = filter;
+        std::replace(m_strFilter.begin(), m_strFilter.end(), '|', '\0');
+        m_ofn.lpstrFilter = m_strFilter.c_str();
+    }
+}
+
+INT_PTR CFileDialog::DoModal() {
+    m_ofn.hwndOwner = OwnerWindow();
+    m_ofn.hInstance = AfxGetInstanceHandle();
+    BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    return chosen ? IDOK : IDCANCEL;
+}
+
+std::string CFileDialog::GetPathName() const {
+    return m_ofn.lpstrFile;
+}
