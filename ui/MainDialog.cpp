@@ -1,0 +1,222 @@
+#include "ui/MainDialog.h"
+
+#include "resources/resource.h"
+#include "solver/Recalculator.h"
+#include "solver/RoleResolver.h"
+#include "ui/NumericFieldExchange.h"
+
+namespace {
+
+constexpr UINT_PTR kFocusTimer = 200;
+constexpr UINT kFocusTimerPeriod = 250; // milliseconds
+
+constexpr COLORREF kComputedColour = RGB(220, 220, 255);
+constexpr COLORREF kEditableColour = RGB(255, 255, 200);
+
+// The control id of the window with the keyboard focus, whichever window of the program it
+// belongs to; 0 when no window has the focus.
+int FocusedControlId() {
+    HWND focus = ::GetFocus();
+    return focus == nullptr ? 0 : static_cast<int>(::GetWindowLong(focus, GWL_ID));
+}
+
+// The quantity whose edit or checkbox has this id, or MainDialog::kNoQuantityShown.
+int QuantityOfControl(int controlId) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (QuantityAt(q).editId == controlId || QuantityAt(q).checkboxId == controlId) {
+            return q;
+        }
+    }
+    return MainDialog::kNoQuantityShown;
+}
+
+int DecimalsOf(int q) {
+    return static_cast<int>(QuantityAt(q).decimals);
+}
+
+} // namespace
+
+MainDialog::MainDialog(CWnd* parent) : CDialog(IDD_MAIN, parent) {
+    m_hIcon = ::LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
+    InitLightingModel(m_model);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        m_pictures[q] =
+            ::LoadBitmap(AfxGetInstanceHandle(), MAKEINTRESOURCE(QuantityAt(q).pictureId));
+    }
+    m_pictures[kNoQuantityShown] =
+        ::LoadBitmap(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDB_PICTURE_NONE));
+}
+
+void MainDialog::ReadFields() {
+    UpdateData(TRUE);
+}
+
+void MainDialog::WriteFields() {
+    UpdateData(FALSE);
+}
+
+void MainDialog::ShowRoles() {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        const Quantity& quantity = QuantityAt(q);
+        SendDlgItemMessage(quantity.checkboxId, BM_SETCHECK,
+                           m_model.store.given[q] != 0 ? BST_CHECKED : BST_UNCHECKED);
+        SendDlgItemMessage(quantity.editId, EM_SETREADONLY, m_model.store.computed[q] != 0);
+    }
+}
+
+BOOL MainDialog::OnInitDialog() {
+    m_computedBrush = ::CreateSolidBrush(kComputedColour);
+    m_editableBrush = ::CreateSolidBrush(kEditableColour);
+    CDialog::OnInitDialog();
+    AddAboutItemToSystemMenu();
+    SetIcon(m_hIcon, TRUE);
+    SetIcon(m_hIcon, FALSE);
+
+    for (int q : kInitiallyGiven) {
+        Resolve(m_model, *this, q);
+    }
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (m_model.store.computed[q] == 0) {
+            Recalculate(m_model, *this, q);
+        }
+    }
+    SetTimer(kFocusTimer, kFocusTimerPeriod);
+    return TRUE;
+}
+
+void MainDialog::AddAboutItemToSystemMenu() {
+    CMenu* systemMenu = GetSystemMenu(FALSE);
+    if (systemMenu == nullptr) {
+        return;
+    }
+    char aboutItem[256];
+    if (::LoadString(AfxGetInstanceHandle(), IDS_ABOUTBOX, aboutItem, sizeof aboutItem) <= 0) {
+        return;
+    }
+    systemMenu->AppendMenu(MF_SEPARATOR);
+    systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutItem);
+}
+
+// Writing skips the edit with the focus, so what the user is typing is never replaced.
+void MainDialog::DoDataExchange(CDataExchange* pDX) {
+    DDX_Control(pDX, IDC_PICTURE, m_picture);
+    const int focusedId = FocusedControlId();
+    for (int q = 0; q < kQuantityCount; ++q) {
+        const int editId = QuantityAt(q).editId;
+        if (!pDX->m_bSaveAndValidate && editId == focusedId) {
+            continue;
+        }
+        DDX_NumericField(pDX, editId, m_model.store.value[q], DecimalsOf(q));
+    }
+}
+
+// Typing in a field recalculates at once; leaving it recalculates again unless the field is
+// computed. A "Vorgabe" click resolves the roles. Enter (IDOK) never closes the dialog from a
+// control: only with no focus at all does it reach the base and its OnOK.
+BOOL MainDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) {
+    const int controlId = static_cast<int>(id);
+    if (code == EN_CHANGE || code == EN_KILLFOCUS) {
+        const int q = QuantityOfEdit(controlId);
+        if (q == kNoQuantity) {
+            return CDialog::OnCmdMsg(id, code, extra, handlerInfo);
+        }
+        if (code == EN_CHANGE || m_model.store.computed[q] == 0) {
+            Recalculate(m_model, *this, q);
+        }
+        return TRUE;
+    }
+    if (code == CN_COMMAND) {
+        if (id == IDOK && ::GetFocus() != nullptr) {
+            return TRUE;
+        }
+        const int q = QuantityOfCheckbox(controlId);
+        if (q != kNoQuantity) {
+            Resolve(m_model, *this, q);
+            return TRUE;
+        }
+    }
+    return CDialog::OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+const CommandMapEntry* MainDialog::GetCommandMap() const {
+    static const CommandMapEntry kCommandMap[] = {
+        ON_BN_CLICKED(IDC_LOAD, &MainDialog::LoadDataFile),
+        ON_BN_CLICKED(IDC_SAVE, &MainDialog::SaveDataFile),
+        ON_BN_CLICKED(IDC_DATABASE, &MainDialog::OnDatabase),
+        END_COMMAND_MAP(),
+    };
+    return kCommandMap;
+}
+
+// Computed fields light blue, given and free ones light yellow; every other control as the
+// base paints it.
+HBRUSH MainDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
+    HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, ctlColor);
+    if (pWnd == nullptr) {
+        return brush;
+    }
+    const int q = QuantityOfEdit(static_cast<int>(::GetWindowLong(pWnd->m_hWnd, GWL_ID)));
+    if (q == kNoQuantity) {
+        return brush;
+    }
+    if (m_model.store.computed[q] != 0) {
+        pDC->SetBkColor(kComputedColour);
+        return m_computedBrush;
+    }
+    pDC->SetBkColor(kEditableColour);
+    return m_editableBrush;
+}
+
+// Follows the keyboard focus: whenever it has moved to another control, shows the help text of
+// the quantity that control belongs to, and its picture when the quantity changed.
+void MainDialog::OnTimer(UINT_PTR idEvent) {
+    if (idEvent != kFocusTimer) {
+        Default();
+        return;
+    }
+    if (::GetFocus() == nullptr) {
+        return;
+    }
+    const int controlId = FocusedControlId();
+    if (controlId != m_lastFocusedId) {
+        ShowFocusedQuantity(controlId);
+    }
+}
+
+void MainDialog::ShowFocusedQuantity(int controlId) {
+    const int q = QuantityOfControl(controlId);
+    if (q != m_lastShownQuantity) {
+        m_lastShownQuantity = q;
+        m_picture.SetBitmap(m_pictures[q]);
+    }
+    SetDlgItemText(IDC_HELP_TEXT, q == kNoQuantityShown ? "" : QuantityAt(q).helpText);
+    m_lastFocusedId = controlId;
+}
+
+void MainDialog::OnSysCommand(UINT id, LPARAM lParam) {
+    if ((id & 0xFFF0) == IDM_ABOUTBOX) {
+        CDialog about(IDD_ABOUTBOX);
+        about.DoModal();
+        return;
+    }
+    CDialog::OnSysCommand(id, lParam);
+}
+
+// Minimised, the window shows the icon centred in its client area.
+void MainDialog::OnPaint() {
+    if (!IsIconic()) {
+        CDialog::OnPaint();
+        return;
+    }
+    CPaintDC dc(this);
+    SendMessage(WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
+    RECT client;
+    GetClientRect(&client);
+    const int x = (client.right - client.left - ::GetSystemMetrics(SM_CXICON) + 1) / 2;
+    const int y = (client.bottom - client.top - ::GetSystemMetrics(SM_CYICON) + 1) / 2;
+    dc.DrawIcon(x, y, m_hIcon);
+}
+
+HCURSOR MainDialog::OnQueryDragIcon() {
+    return static_cast<HCURSOR>(m_hIcon);
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "framework/Afx.h"
+#include "model/LightingModel.h"
+#include "solver/SolverView.h"
+
+#include <string>
+
+// The calculator's one window (dialog template 102). It owns the lighting model and turns
+// every user action into a solver call: a "Vorgabe" click resolves the roles, typing in a
+// field and leaving it recalculate. It is also the solver's view: the 22 edits show the values,
+// the checkboxes the given flags, and read-only edits the computed quantities.
+class MainDialog : public CDialog, public SolverView {
+public:
+    // Focus tracking shows this quantity when the focus is on no quantity's control.
+    static constexpr int kNoQuantityShown = kQuantityCount;
+
+    explicit MainDialog(CWnd* parent = nullptr);
+
+    // SolverView: fields to values (all 22), values to fields (all but the focused edit),
+    // and the roles as check marks and read-only edits.
+    void ReadFields() override;
+    void WriteFields() override;
+    void ShowRoles() override;
+
+    const ValueStore& Store() const { return m_model.store; }
+    // The quantity whose picture focus tracking shows: -1 before the first tick, 22 for none.
+    int LastShownQuantity() const { return m_lastShownQuantity; }
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
+    HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) override;
+    void OnTimer(UINT_PTR idEvent) override;
+    void OnSysCommand(UINT id, LPARAM lParam) override;
+    void OnPaint() override;
+    HCURSOR OnQueryDragIcon() override;
+    const CommandMapEntry* GetCommandMap() const override;
+
+private:
+    // The data commands of the "Laden", "Speichern" and "Datenbank" buttons.
+    void LoadDataFile();
+    void SaveDataFile();
+    void OnDatabase();
+
+    void AddAboutItemToSystemMenu();
+    void ShowFocusedQuantity(int controlId);
+
+    CStatic m_picture;                      // control 1044, attached by the first exchange
+    HICON m_hIcon = nullptr;                // icon 128
+    std::string m_dataFileName;             // the data file last loaded or saved
+    int m_lastFocusedId = 0;                // the control focus tracking last acted on
+    int m_lastShownQuantity = -1;           // see LastShownQuantity
+    HBITMAP m_pictures[kQuantityCount + 1]; // per quantity, then the generic picture
+    HBRUSH m_computedBrush = nullptr;
+    HBRUSH m_editableBrush = nullptr;
+    LightingModel m_model;
+};
