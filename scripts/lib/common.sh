@@ -1,7 +1,7 @@
 # Shared by the run and test commands.
 
-BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev libgmock-dev googletest libbenchmark-dev
-                python3)
+BUILD_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
+                googletest libbenchmark-dev python3)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
                   wine wine32:i386 xvfb xauth imagemagick x11-apps)
 
@@ -40,12 +40,24 @@ prepare_wine() {
     fi
 }
 
+# Runs a command on a virtual X display of its own.
+run_in_xvfb() {
+    xvfb-run -a -s '-screen 0 1280x1024x24' "$@"
+}
+
+# Builds lumetrix.exe and the remote control of the screenshot scripts, and makes the
+# working folder build/run/ with the program and the sample database.
+build_program() {
+    step "Windows build of lumetrix.exe"
+    cmake --preset mingw-i686 >/dev/null
+    cmake --build --preset mingw-i686 --target lumetrix lumetrix_remote
+    mkdir -p build/run
+    cp build/mingw-i686/lumetrix.exe resources/LightDatabase.csv build/run/
+}
+
 run_windows_tests() {
     prepare_wine
     local suite=build/mingw-i686/tests/win32/lumetrix_win32_tests.exe
-    if [ -f "$suite" ]; then
-        (cd "$(dirname "$suite")" && xvfb-run -a -s '-screen 0 1280x1024x24' \
-            wine "$(basename "$suite")")
-        wineserver -w || true
-    fi
+    (cd "$(dirname "$suite")" && run_in_xvfb wine "$(basename "$suite")")
+    wineserver -w || true
 }
