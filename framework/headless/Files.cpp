@@ -1,0 +1,30 @@
+// The file functions of the headless system, on the host's POSIX file system.
+#include "framework/headless/Win32Api.h"
+
+#include <cstdio>
+#include <sys/stat.h>
+#include <unistd.h>
+
+DWORD GetFileAttributesA(LPCSTR path) {
+    struct stat status;
+    if (path == nullptr || ::stat(path, &status) != 0) {
+        return INVALID_FILE_ATTRIBUTES;
+    }
+    if (S_ISDIR(status.st_mode)) {
+        return FILE_ATTRIBUTE_DIRECTORY;
+    }
+    return ::access(path, W_OK) == 0 ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY;
+}
+
+// rename() replaces the target in one step, as MoveFileEx with MOVEFILE_REPLACE_EXISTING
+// does; without that flag an existing target makes the move fail.
+BOOL MoveFileExA(LPCSTR existing, LPCSTR target, DWORD flags) {
+    if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 && ::access(target, F_OK) == 0) {
+        return FALSE;
+    }
+    return std::rename(existing, target) == 0;
+}
+
+BOOL DeleteFileA(LPCSTR path) {
+    return std::remove(path) == 0;
+}
