@@ -13,7 +13,9 @@ DWORD GetFileAttributesA(LPCSTR path) {
     if (S_ISDIR(status.st_mode)) {
         return FILE_ATTRIBUTE_DIRECTORY;
     }
-    return ::access(path, W_OK) == 0 ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY;
+    // Like the read-only attribute, a file without any write permission bit is protected from
+    // everyone, even from a process that could override the bits.
+    return (status.st_mode & 0222) != 0 ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY;
 }
 
 // rename() replaces the target in one step, as MoveFileEx with MOVEFILE_REPLACE_EXISTING
