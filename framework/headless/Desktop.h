@@ -79,7 +79,9 @@ public:
 
     // Adds the dialog templates, strings, icons and bitmaps of a resource script (with the
     // text of the header that #defines its names) to those of the program's own script.
-    static void AddResourceScript(const std::string& script, const std::string& header);
+    // On an error, returns false with a message naming the line.
+    static bool AddResourceScript(const std::string& script, const std::string& header,
+                                  std::string& error);
 
     // ---- Running ----
     // Runs the dialog modally with `driver` as its user; a dialog still open when the driver
@@ -134,8 +136,9 @@ public:
     std::optional<UINT> TimerPeriod(UINT_PTR id) const;
 
     // ---- Answers ----
-    // The next message box that has this button is closed with it. A box without a fitting
-    // answer takes Cancel if it has it, else No, else OK.
+    // The next message box that has this button is closed with it (an answer stays queued
+    // while boxes without that button come and go). A box without a fitting answer takes
+    // Cancel if it has it, else No, else OK.
     void QueueMessageBoxAnswer(int answer);
     // The next file dialog returns this path, or is cancelled. Without an answer it is
     // cancelled.
@@ -157,7 +160,8 @@ public:
 
     // ---- Used by the window system ----
     void RunDialog(HWND dialog, bool outermost);
-    int AnswerMessageBox(MessageBoxRecord record);
+    // The queued answer if it is one of the box's buttons, else `unanswered`; recorded.
+    int AnswerMessageBox(MessageBoxRecord record, const std::vector<int>& buttons, int unanswered);
     std::optional<std::string> AnswerFileDialog(FileDialogRecord record);
 
 private:

@@ -1,0 +1,76 @@
+// The resource set and the functions that load from it.
+#include "framework/headless/Resources.h"
+
+#include "framework/headless/EmbeddedResources.h"
+#include "framework/headless/GdiObjects.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+namespace headless {
+namespace {
+
+// A broken program script is a build fault: stop at once with the reader's message.
+ResourceSet ProgramResources() {
+    ResourceSet resources;
+    std::string script(reinterpret_cast<const char*>(kProgramResourceScript),
+                       kProgramResourceScriptSize);
+    std::string header(reinterpret_cast<const char*>(kProgramResourceHeader),
+                       kProgramResourceHeaderSize);
+    std::string error;
+    if (!ParseResourceScript(script, header, resources, error)) {
+        std::fprintf(stderr, "resources/lumetrix.rc, %s\n", error.c_str());
+        std::abort();
+    }
+    return resources;
+}
+
+} // namespace
+
+ResourceSet& Resources() {
+    static ResourceSet resources = ProgramResources();
+    return resources;
+}
+
+int ResourceId(LPCSTR name) {
+    if (IS_INTRESOURCE(name))
+        return static_cast<int>(reinterpret_cast<ULONG_PTR>(name));
+    if (name[0] == '#')
+        return std::atoi(name + 1);
+    return 0;
+}
+
+} // namespace headless
+
+HMODULE GetModuleHandleA(LPCSTR) {
+    // Any non-null value: the headless backend has a single module.
+    return reinterpret_cast<HMODULE>(0x400000);
+}
+
+int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
+    if (buffer == nullptr || bufferMax <= 0)
+        return 0;
+    const auto& strings = headless::Resources().strings;
+    auto found = strings.find(static_cast<int>(id));
+    std::string text = found == strings.end() ? "" : found->second;
+    std::size_t length = std::min<std::size_t>(text.size(), bufferMax - 1);
+    std::memcpy(buffer, text.data(), length);
+    buffer[length] = '\0';
+    return static_cast<int>(length);
+}
+
+HICON LoadIconA(HINSTANCE, LPCSTR iconName) {
+    int id = headless::ResourceId(iconName);
+    if (headless::Resources().icons.count(id) == 0)
+        return nullptr;
+    return headless::IconHandle(id);
+}
+
+HBITMAP LoadBitmapA(HINSTANCE, LPCSTR bitmapName) {
+    int id = headless::ResourceId(bitmapName);
+    if (headless::Resources().bitmaps.count(id) == 0)
+        return nullptr;
+    return headless::BitmapHandle(id);
+}

@@ -1,0 +1,72 @@
+// The in-memory windows of the headless backend: one record per window, looked up by handle.
+// Internal to framework/headless.
+#ifndef LUMETRIX_FRAMEWORK_HEADLESS_WINDOWSYSTEM_H
+#define LUMETRIX_FRAMEWORK_HEADLESS_WINDOWSYSTEM_H
+
+#include "framework/headless/Win32Api.h"
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+namespace headless {
+
+enum class WindowClass { Dialog, Edit, Button, Static, ComboBox };
+
+struct Window {
+    HWND handle = nullptr;
+    HWND parent = nullptr; // the dialog of a control, the owner of a dialog
+    WindowClass windowClass = WindowClass::Dialog;
+    WNDPROC windowProc = nullptr;
+    DWORD style = 0;
+    DWORD exStyle = 0;
+    int id = 0;
+    std::string text;
+    LONG width = 0; // client size in pixels
+    LONG height = 0;
+    LONG_PTR userData = 0;
+    std::vector<HWND> children; // in template order, which is the tab order
+
+    // Dialogs
+    DLGPROC dialogProc = nullptr;
+    LONG_PTR messageResult = 0;
+    LONG_PTR dialogUser = 0;
+    bool ended = false;
+    INT_PTR result = 0;
+    HICON icons[2] = {}; // ICON_SMALL, ICON_BIG
+    HMENU systemMenu = nullptr;
+
+    // Controls
+    int check = BST_UNCHECKED;
+    std::size_t selectionStart = 0;
+    std::size_t selectionEnd = 0;
+    HANDLE image = nullptr;
+    std::vector<std::string> items;
+    int currentItem = -1;
+};
+
+// The window with this handle, or null when there is none (any more).
+Window* FindWindowRecord(HWND hWnd);
+// Adds a window (a control to the end of its parent's children) and returns its new handle.
+HWND AddWindow(Window window);
+// Destroys a window and its controls: WM_DESTROY and WM_NCDESTROY, timers, focus.
+void DestroyWindowTree(HWND hWnd);
+
+// Answers WM_GETTEXT or WM_GETTEXTLENGTH with this text.
+LRESULT TextMessage(const std::string& text, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// WM_COMMAND from a control to its dialog.
+void NotifyParent(HWND control, int code);
+// Delivers the messages posted so far, in order.
+void PumpPostedMessages();
+
+// Window procedures of the window classes.
+LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ButtonWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+LRESULT CALLBACK ComboBoxWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+} // namespace headless
+
+#endif
