@@ -1,0 +1,68 @@
+// The "Laden" and "Speichern" buttons of the main dialog.
+#include "io/DataFileLoading.h"
+#include "io/DataFileText.h"
+#include "io/FileReplacement.h"
+#include "io/ReadableFile.h"
+#include "ui/MainDialog.h"
+
+namespace {
+
+constexpr const char* kExtension = "*.lumx";
+constexpr const char* kFilter = "Datendatei ( *.lumx )|*.lumx|Alle Dateien|*.*|";
+constexpr const char* kErrorCaption = "Fehler";
+constexpr DWORD kLoadFlags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
+constexpr DWORD kSaveFlags = kLoadFlags | OFN_PATHMUSTEXIST;
+
+// Lets the user choose a data file, offering the one last chosen. The choice is remembered
+// before the file is touched, so the next dialog offers it even if the command then fails.
+bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
+    const std::string offered = dataFileName.empty() ? kExtension : dataFileName;
+    CFileDialog dialog(forLoading, kExtension, offered.c_str(),
+                       forLoading ? kLoadFlags : kSaveFlags, kFilter, &owner);
+    dialog.m_ofn.lpstrTitle = forLoading ? "Daten laden" : "Daten speichern";
+    if (dialog.DoModal() != IDOK) {
+        return false;
+    }
+    dataFileName = dialog.GetPathName();
+    return true;
+}
+
+bool IsExistingFile(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributes(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+} // namespace
+
+void MainDialog::SaveDataFile() {
+    if (!ChooseDataFile(*this, m_dataFileName, false)) {
+        return;
+    }
+    if (IsExistingFile(m_dataFileName) &&
+        MessageBox("Die Datei existiert bereits !\nSoll sie \xFC"
+                   "berschrieben werden ?",
+                   kErrorCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
+        return;
+    }
+    if (!ReplaceFileContent(m_dataFileName, FormatDataFile(m_model.store))) {
+        MessageBox("Die Datei konnte nicht gespeichert werden !", kErrorCaption, MB_ICONHAND);
+    }
+}
+
+void MainDialog::LoadDataFile() {
+    if (!ChooseDataFile(*this, m_dataFileName, true)) {
+        return;
+    }
+    std::FILE* file = OpenReadableFile(m_dataFileName.c_str());
+    if (file == nullptr) {
+        MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);
+        return;
+    }
+    DataFileContents contents;
+    ReadDataFile(file, contents);
+    std::fclose(file);
+    if (contents.recognisedLines == 0) {
+        MessageBox("Die Datei hat das falsche Format !", kErrorCaption, MB_ICONHAND);
+    }
+    ApplyDataFile(contents, m_model, *this);
+}

@@ -1,0 +1,291 @@
+#include "framework/headless/Desktop.h"
+#include "io/DataFileText.h"
+#include "resources/resource.h"
+#include "ui/MainDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <string>
+#include <sys/resource.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kOverwriteQuestion = "Die Datei existiert bereits !\nSoll sie \xFC"
+                                       "berschrieben werden ?";
+
+std::string ReadWholeFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
+void WriteWholeFile(const fs::path& path, const std::string& content) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+// A main dialog on the headless desktop, with a folder of its own for data files.
+class DataFileCommandTest : public ::testing::Test {
+protected:
+    DataFileCommandTest()
+        : folder(fs::temp_directory_path() /
+                 ("lumetrix-data-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~DataFileCommandTest() override {
+        fs::permissions(folder, fs::perms::owner_all);
+        fs::remove_all(folder);
+    }
+
+    INT_PTR Run(const std::function<void()>& driver) { return desktop.Run(dialog, driver); }
+
+    void Save(const fs::path& path) {
+        desktop.QueueFileAnswer(path.string());
+        desktop.Click(IDC_SAVE);
+    }
+    void Load(const fs::path& path) {
+        desktop.QueueFileAnswer(path.string());
+        desktop.Click(IDC_LOAD);
+    }
+    // The texts of the message boxes shown so far.
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const headless::MessageBoxRecord& box : desktop.MessageBoxes()) {
+            texts.push_back(box.text);
+        }
+        return texts;
+    }
+
+    fs::path folder;
+    headless::Desktop desktop;
+    MainDialog dialog;
+};
+
+TEST_F(DataFileCommandTest, SavesTheStartUpStateWithItsComputedValues) {
+    const fs::path file = folder / "start.lumx";
+    Run([&] { Save(file); });
+    const std::string saved = ReadWholeFile(file);
+    EXPECT_EQ(saved.size(), 1073u);
+    for (const char* line : {
+             "Lichtst\xE4"
+             "ke           =        3251.810681 cd  \n",
+             "Beleuchtungsst\xE4"
+             "rke   =         482.411923 lux \n",
+             "Raumwinkel           =           0.307521 sr  \n",
+             "Beleuchtungsfl\xE4"
+             "che   =           2.072917 m\xB2"
+             "  \n",
+             "Durchmesser          =           1.624598 m   \n",
+             "Lichtausbeute        =          50.000000 W/lm\n",
+             "Betriebstunden/Jahr  =        1500.000000 h   \n",
+             "Lampenanzahl         =          17.857143 #   \n",
+             "Betriebskosten/Jahr  =         128.571429 Euro\n",
+             "Strompreis           =           0.190000 Euro  *\n",
+         }) {
+        EXPECT_NE(saved.find(line), std::string::npos) << line;
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DataFileCommandTest, LoadingTheStartUpFileChangesNothing) {
+    const fs::path first = folder / "first.lumx";
+    const fs::path second = folder / "second.lumx";
+    Run([&] {
+        Save(first);
+        const ValueStore before = dialog.Store();
+        Load(first);
+        for (int q = 0; q < kQuantityCount; ++q) {
+            EXPECT_EQ(dialog.Store().given[q], before.given[q]) << q;
+            EXPECT_EQ(dialog.Store().computed[q], before.computed[q]) << q;
+            EXPECT_EQ(dialog.Store().changeStamp[q], before.changeStamp[q]) << q;
+        }
+        Save(second);
+    });
+    EXPECT_EQ(ReadWholeFile(second), ReadWholeFile(first));
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DataFileCommandTest, LoadingRestoresTheRolesAndValuesOfAnotherCalculation) {
+    const fs::path file = folder / "other.lumx";
+    Run([&] {
+        desktop.Click(QuantityAt(2).checkboxId); // Beleuchtungstärke given, Lichtstrom computed
+        desktop.Type(QuantityAt(2).editId, "300");
+        desktop.Tab();
+        Save(file);
+    });
+    MainDialog fresh;
+    desktop.Run(fresh, [&] {
+        desktop.QueueFileAnswer(file.string());
+        desktop.Click(IDC_LOAD);
+        EXPECT_NE(fresh.Store().given[2], 0u);
+        EXPECT_EQ(fresh.Store().given[1], 0u);
+        EXPECT_NE(fresh.Store().computed[1], 0u);
+        EXPECT_EQ(desktop.Text(QuantityAt(2).editId), "300");
+        EXPECT_EQ(desktop.Text(QuantityAt(1).editId), "621.9");
+    });
+}
+
+TEST_F(DataFileCommandTest, OffersTheLastChosenPath) {
+    const fs::path file = folder / "offer.lumx";
+    Run([&] {
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_LOAD);
+        Save(file);
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_SAVE);
+        desktop.QueueFileAnswer((folder / "missing.lumx").string());
+        desktop.Click(IDC_LOAD);
+        Save(file); // exists: the question is answered No
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_LOAD);
+    });
+    const std::vector<headless::FileDialogRecord>& dialogs = desktop.FileDialogs();
+    ASSERT_EQ(dialogs.size(), 6u);
+    EXPECT_EQ(dialogs[0].fileName, "*.lumx");
+    EXPECT_EQ(dialogs[1].fileName, "*.lumx");
+    EXPECT_EQ(dialogs[2].fileName, file.string());
+    EXPECT_EQ(dialogs[3].fileName, file.string());
+    EXPECT_EQ(dialogs[4].fileName, (folder / "missing.lumx").string());
+    EXPECT_EQ(dialogs[5].fileName, file.string());
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{"Die Datei wurde nicht gefunden !", kOverwriteQuestion}));
+}
+
+TEST_F(DataFileCommandTest, SetsUpTheFileDialogsAsTheProgramWants) {
+    HWND owner = nullptr;
+    Run([&] {
+        owner = dialog.GetSafeHwnd();
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_LOAD);
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_SAVE);
+    });
+    const std::vector<headless::FileDialogRecord>& dialogs = desktop.FileDialogs();
+    ASSERT_EQ(dialogs.size(), 2u);
+    const std::vector<std::string> filter = {"Datendatei ( *.lumx )", "*.lumx", "Alle Dateien",
+                                             "*.*"};
+    EXPECT_FALSE(dialogs[0].save);
+    EXPECT_EQ(dialogs[0].title, "Daten laden");
+    EXPECT_EQ(dialogs[0].flags, DWORD(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING));
+    EXPECT_TRUE(dialogs[1].save);
+    EXPECT_EQ(dialogs[1].title, "Daten speichern");
+    EXPECT_EQ(dialogs[1].flags,
+              DWORD(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING));
+    for (const headless::FileDialogRecord& record : dialogs) {
+        EXPECT_EQ(record.filter, filter);
+        EXPECT_EQ(record.defExt, "*.lumx");
+        EXPECT_EQ(record.owner, owner);
+    }
+}
+
+TEST_F(DataFileCommandTest, OverwritesOnlyWhenTheUserSaysYes) {
+    const fs::path file = folder / "existing.lumx";
+    WriteWholeFile(file, "old");
+    Run([&] {
+        Save(file);
+        EXPECT_EQ(ReadWholeFile(file), "old");
+        desktop.QueueMessageBoxAnswer(IDYES);
+        Save(file);
+    });
+    EXPECT_EQ(ReadWholeFile(file).size(), 1073u);
+    ASSERT_EQ(desktop.MessageBoxes().size(), 2u);
+    EXPECT_EQ(desktop.MessageBoxes()[0].caption, "Fehler");
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_YESNO | MB_ICONQUESTION));
+}
+
+TEST_F(DataFileCommandTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
+    const fs::path file = folder / "kept.lumx";
+    WriteWholeFile(file, "the user's calculation");
+    // Writes beyond 100 bytes fail, as on a full disk.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    getrlimit(RLIMIT_FSIZE, &original);
+    rlimit small = original;
+    small.rlim_cur = 100;
+    Run([&] {
+        desktop.QueueMessageBoxAnswer(IDYES);
+        setrlimit(RLIMIT_FSIZE, &small);
+        Save(file);
+        setrlimit(RLIMIT_FSIZE, &original);
+    });
+    EXPECT_EQ(ReadWholeFile(file), "the user's calculation");
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1);
+    ASSERT_EQ(desktop.MessageBoxes().size(), 2u);
+    EXPECT_EQ(desktop.MessageBoxes()[1].text, "Die Datei konnte nicht gespeichert werden !");
+    EXPECT_EQ(desktop.MessageBoxes()[1].caption, "Fehler");
+    EXPECT_EQ(desktop.MessageBoxes()[1].style, UINT(MB_ICONHAND));
+}
+
+TEST_F(DataFileCommandTest, DoesNotSaveOverFoldersOrProtectedFiles) {
+    const fs::path protectedFile = folder / "protected.lumx";
+    WriteWholeFile(protectedFile, "protected");
+    fs::permissions(protectedFile, fs::perms::owner_read | fs::perms::group_read);
+    fs::create_directories(folder / "sub");
+    Run([&] {
+        Save(folder / "sub");
+        desktop.QueueMessageBoxAnswer(IDYES);
+        Save(protectedFile);
+        Save(folder / "no-such-folder" / "x.lumx");
+    });
+    EXPECT_EQ(ReadWholeFile(protectedFile), "protected");
+    EXPECT_TRUE(fs::is_directory(folder / "sub"));
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "Die Datei konnte nicht gespeichert werden !", kOverwriteQuestion,
+                              "Die Datei konnte nicht gespeichert werden !",
+                              "Die Datei konnte nicht gespeichert werden !"}));
+}
+
+TEST_F(DataFileCommandTest, ReportsUnreadableAndUnrecognisedFiles) {
+    const fs::path empty = folder / "empty.lumx";
+    WriteWholeFile(empty, "");
+    Run([&] {
+        Load(folder);
+        Load(folder / "missing.lumx");
+        Load(empty);
+    });
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei wurde nicht gefunden !",
+                                                    "Die Datei wurde nicht gefunden !",
+                                                    "Die Datei hat das falsche Format !"}));
+    for (const headless::MessageBoxRecord& box : desktop.MessageBoxes()) {
+        EXPECT_EQ(box.style, UINT(MB_ICONHAND));
+    }
+}
+
+TEST_F(DataFileCommandTest, AFileOfOneQuantityChangesOnlyWhatFollowsFromIt) {
+    const fs::path file = folder / "price.lumx";
+    WriteWholeFile(file, "junk\nxx Strompreis=0.25* yy\n");
+    Run([&] {
+        Load(file);
+        EXPECT_EQ(desktop.Text(QuantityAt(18).editId), "0.25");
+        EXPECT_EQ(desktop.Text(QuantityAt(19).editId), "160.71");
+        EXPECT_EQ(desktop.Text(QuantityAt(1).editId), "1 000.0");
+    });
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DataFileCommandTest, SurvivesHostileFiles) {
+    const fs::path file = folder / "hostile.lumx";
+    std::string hostile = "Lichtstrom = 1e400\nRaumgr\xF6\xDF"
+                          "e = -nan *\n"
+                          "Lebensdauer = 99999999999999999999 *\n";
+    hostile += std::string(300000, '\0') + std::string(70000, 'x');
+    WriteWholeFile(file, hostile);
+    Run([&] {
+        Load(file);
+        desktop.Tick();
+        desktop.Tab();
+    });
+    EXPECT_TRUE(Messages().empty());
+}
+
+} // namespace
