@@ -1,0 +1,95 @@
+// The "Datenbank" button: fills in a lamp's data from LightDatabase.csv in the working folder.
+#include "io/LightDatabase.h"
+#include "io/ReadableFile.h"
+#include "solver/Recalculator.h"
+#include "solver/RoleResolver.h"
+#include "support/NaturalTextOrder.h"
+#include "support/TextList.h"
+#include "ui/ChoiceDialog.h"
+#include "ui/MainDialog.h"
+
+#include <string>
+
+namespace {
+
+const char* const kOpenError = "Die Datei 'LightDatabase.csv' konnte nicht ge\xF6"
+                               "ffnet werden !";
+const char* const kEmptyError = "Die Datenbankdatei 'LightDatabase.csv' ist leer !";
+const char* const kErrorCaption = "Fehler";
+
+// The name chosen last, pre-selected at the next press; kept for the whole run of the program.
+std::string& RememberedName() {
+    static std::string name;
+    return name;
+}
+
+// Lets the user pick one of the records. Returns its index, or -1 when the choice was cancelled.
+int ChooseRecord(const TextList& records) {
+    ChoiceDialog dialog;
+    for (int i = 0; i < records.Count(); ++i) {
+        const std::string name = DatabaseRecordName(records.Text(i));
+        dialog.AddItem(i, 0, name.c_str(), FALSE);
+        if (name == RememberedName()) {
+            dialog.m_nSelected = i;
+        }
+    }
+    dialog.SetTitle("Datenbank");
+    dialog.SetPrompt("Lichtquelle ausw\xE4hlen");
+    if (dialog.DoModal() != IDOK) {
+        return -1;
+    }
+    RememberedName() = dialog.GetText();
+    return dialog.m_nSelected;
+}
+
+// Applies one value field to quantity q as the user would: a click on its "Vorgabe" box where
+// the box must change, then, for a number, typing it into the field.
+void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* field) {
+    const DatabaseField meaning = InterpretDatabaseField(field);
+    if (meaning.action == DatabaseField::Action::Unchanged) {
+        return;
+    }
+    const Quantity& quantity = QuantityAt(q);
+    const LRESULT wanted =
+        meaning.action == DatabaseField::Action::Fix ? BST_CHECKED : BST_UNCHECKED;
+    if (dialog.SendDlgItemMessage(quantity.checkboxId, BM_GETCHECK) != wanted) {
+        dialog.SendDlgItemMessage(quantity.checkboxId, BM_SETCHECK, wanted);
+        Resolve(model, dialog, q);
+    }
+    if (meaning.action == DatabaseField::Action::Fix) {
+        // Set outside any data exchange, so the edit's EN_CHANGE recalculates like typing.
+        dialog.GetDlgItem(quantity.editId)->SetWindowText(meaning.text);
+        Recalculate(model, dialog, q);
+    }
+}
+
+} // namespace
+
+// Reads the whole file afresh, lists the records by name in natural order with the name chosen
+// last pre-selected, and applies the chosen record's fields 1 to 22 to quantities 0 to 21, one
+// after another, each on top of the effects of those before it.
+void MainDialog::OnDatabase() {
+    std::FILE* file = OpenReadableFile(kLightDatabaseFile);
+    if (file == nullptr) {
+        MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
+        return;
+    }
+    TextList records;
+    ReadDatabaseRecords(file, records);
+    std::fclose(file);
+    records.Sort(0, -1, NaturalTextOrder);
+    if (records.Count() == 0) {
+        MessageBox(kEmptyError, kErrorCaption, MB_ICONHAND);
+        return;
+    }
+
+    const int chosen = ChooseRecord(records);
+    if (chosen < 0 || chosen >= records.Count()) {
+        return;
+    }
+    TextList fields;
+    fields.Split(';', records.Text(chosen), 0);
+    for (int q = 0; q < kQuantityCount && q + 1 < fields.Count(); ++q) {
+        ApplyField(*this, m_model, q, fields.Text(q + 1));
+    }
+}

@@ -1,0 +1,363 @@
+#include "framework/headless/Desktop.h"
+#include "resources/resource.h"
+#include "ui/ChoiceDialogTemplate.h"
+#include "ui/MainDialog.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kOpenError = "Die Datei 'LightDatabase.csv' konnte nicht ge\xF6"
+                               "ffnet werden !";
+const char* const kEmptyError = "Die Datenbankdatei 'LightDatabase.csv' ist leer !";
+
+const char* const kExampleFile = ";Name;cd;lm;lux;Grad;sr;m2;m;m;W;lm/W\r\n"
+                                 "\r\n"
+                                 "LED 10W;*;806;;36;;;;;10\r\n"
+                                 "Halogen 35W ;;600;;;;;;;35;*;;;;;;;2000;3,50\r\n"
+                                 "LED 5W;;400;;120;;;;;5\r\n";
+
+// Quantity indexes used below.
+constexpr int kIntensity = 0;
+constexpr int kFlux = 1;
+constexpr int kBeamAngle = 3;
+constexpr int kPower = 8;
+constexpr int kEfficacy = 9;
+constexpr int kLampLife = 16;
+constexpr int kLampPrice = 17;
+
+// What the choice dialog showed when it opened.
+struct ChoiceShown {
+    std::vector<std::string> entries;
+    int selected;
+    std::string caption;
+    std::string prompt;
+};
+
+// What the main dialog shows of one quantity.
+struct FieldState {
+    std::string text;
+    bool checked;
+    bool operator==(const FieldState& other) const {
+        return text == other.text && checked == other.checked;
+    }
+    friend void PrintTo(const FieldState& field, std::ostream* out) {
+        *out << '"' << field.text << "\" " << (field.checked ? "ticked" : "unticked");
+    }
+};
+
+// Each test runs in a fresh working folder of its own, where the command looks for the file.
+class DatabaseCommandTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        m_folder = fs::temp_directory_path() / ("lumetrix-database-" + name);
+        fs::remove_all(m_folder);
+        fs::create_directories(m_folder);
+        m_previousFolder = fs::current_path();
+        fs::current_path(m_folder);
+    }
+
+    void TearDown() override {
+        fs::current_path(m_previousFolder);
+        fs::remove_all(m_folder);
+    }
+
+    static void WriteDatabase(const std::string& content) {
+        std::FILE* file = std::fopen("LightDatabase.csv", "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(content.data(), 1, content.size(), file);
+        std::fclose(file);
+    }
+
+    INT_PTR Run(const std::function<void()>& driver) { return desktop.Run(dialog, driver); }
+
+    // Presses "Datenbank" and lets `answer` act on the choice dialog; returns what the dialog
+    // showed, none when it did not open.
+    std::optional<ChoiceShown> PressDatabase(const std::function<void()>& answer) {
+        std::optional<ChoiceShown> shown;
+        desktop.QueueDialogAnswer([&] {
+            shown = ChoiceShown{desktop.ComboItems(IDC_CHOICE_LIST),
+                                desktop.ComboSelection(IDC_CHOICE_LIST), desktop.Caption(),
+                                desktop.Text(IDC_CHOICE_PROMPT)};
+            answer();
+        });
+        desktop.Click(IDC_DATABASE);
+        desktop.ClearDialogAnswers();
+        return shown;
+    }
+
+    // Presses "Datenbank" and confirms entry `entry`, or the pre-selected one.
+    std::optional<ChoiceShown> Pick(std::optional<int> entry = std::nullopt) {
+        return PressDatabase([&] {
+            if (entry) {
+                desktop.SelectComboItem(IDC_CHOICE_LIST, *entry);
+            }
+            desktop.PressEnter();
+        });
+    }
+
+    std::optional<ChoiceShown> PickAndCancel(int entry) {
+        return PressDatabase([&] {
+            desktop.SelectComboItem(IDC_CHOICE_LIST, entry);
+            desktop.Click(IDCANCEL);
+        });
+    }
+
+    // The name chosen last is kept for the whole run of the program; choosing the empty name
+    // of a blank record makes the next press behave like the first one.
+    void ForgetTheChosenName() {
+        WriteDatabase("   \r\n");
+        Pick();
+    }
+
+    FieldState Field(int q) const {
+        return {desktop.Text(QuantityAt(q).editId), desktop.IsChecked(QuantityAt(q).checkboxId)};
+    }
+
+    std::vector<FieldState> AllFields() const {
+        std::vector<FieldState> fields;
+        for (int q = 0; q < kQuantityCount; ++q) {
+            fields.push_back(Field(q));
+        }
+        return fields;
+    }
+
+    headless::Desktop desktop;
+    MainDialog dialog;
+
+private:
+    fs::path m_folder;
+    fs::path m_previousFolder;
+};
+
+TEST_F(DatabaseCommandTest, ListsTheExampleFileInNaturalOrderAndAppliesTheChosenLamp) {
+    Run([&] {
+        ForgetTheChosenName();
+        WriteDatabase(kExampleFile);
+        const std::optional<ChoiceShown> first = Pick(2);
+        ASSERT_TRUE(first);
+        EXPECT_EQ(first->entries, (std::vector<std::string>{"Halogen 35W", "LED 5W", "LED 10W"}));
+        EXPECT_EQ(first->selected, 0);
+        EXPECT_EQ(first->caption, "Datenbank");
+        EXPECT_EQ(first->prompt, "Lichtquelle ausw\xE4hlen");
+
+        // LED 10W: releases the intensity (already computed), fixes flux, beam angle, power.
+        EXPECT_EQ(Field(kIntensity), (FieldState{"2 621", false}));
+        EXPECT_EQ(Field(kFlux), (FieldState{"806.0", true}));
+        EXPECT_EQ(Field(kBeamAngle), (FieldState{"36.0", true}));
+        EXPECT_EQ(Field(kPower), (FieldState{"10.00", true}));
+        EXPECT_EQ(Field(kEfficacy), (FieldState{"80.60", false}));
+        EXPECT_EQ(dialog.Store().value[kPower], 10.0);
+
+        const std::optional<ChoiceShown> second = Pick(0);
+        ASSERT_TRUE(second);
+        EXPECT_EQ(second->selected, 2);
+
+        // Halogen 35W: flux, power, lamp life and price fixed, efficacy released.
+        EXPECT_EQ(Field(kFlux), (FieldState{"600.0", true}));
+        EXPECT_EQ(Field(kPower), (FieldState{"35.00", true}));
+        EXPECT_EQ(Field(kLampLife), (FieldState{"2 000", true}));
+        EXPECT_EQ(Field(kLampPrice), (FieldState{"3.50", true}));
+        EXPECT_EQ(Field(kEfficacy), (FieldState{"17.14", false}));
+        EXPECT_EQ(Field(kBeamAngle), (FieldState{"36.0", true}));
+        EXPECT_EQ(dialog.Store().value[kLampPrice], 3.5);
+    });
+}
+
+TEST_F(DatabaseCommandTest, AMissingOrUnreadableFileOrAnEmptyDatabaseChangesNothing) {
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        const char* message;
+    } cases[] = {
+        {"missing file", [] {}, kOpenError},
+        {"folder", [] { fs::create_directory("LightDatabase.csv"); }, kOpenError},
+        {"empty file", [] { WriteDatabase(""); }, kEmptyError},
+        {"comments and empty lines only",
+         [] { WriteDatabase(";Name;cd;lm\r\n\r\n;LED 10W;*;806\r\n\r\n"); }, kEmptyError},
+    };
+    Run([&] {
+        const std::vector<FieldState> before = AllFields();
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            fs::remove_all("LightDatabase.csv");
+            c.prepare();
+            const std::size_t boxesBefore = desktop.MessageBoxes().size();
+            EXPECT_FALSE(Pick());
+            ASSERT_EQ(desktop.MessageBoxes().size(), boxesBefore + 1);
+            const headless::MessageBoxRecord& box = desktop.MessageBoxes().back();
+            EXPECT_EQ(box.owner, dialog.GetSafeHwnd());
+            EXPECT_EQ(box.text, c.message);
+            EXPECT_EQ(box.caption, "Fehler");
+            EXPECT_EQ(box.style, static_cast<UINT>(MB_ICONHAND));
+            EXPECT_EQ(AllFields(), before);
+        }
+    });
+}
+
+TEST_F(DatabaseCommandTest, PreselectsTheNameChosenLastAndKeepsItWhenCancelled) {
+    WriteDatabase(kExampleFile);
+    Run([&] {
+        Pick(2); // LED 10W
+        const std::vector<FieldState> chosen = AllFields();
+        EXPECT_EQ(PickAndCancel(0).value().selected, 2);
+        EXPECT_EQ(AllFields(), chosen);
+        EXPECT_EQ(Pick().value().selected, 2);
+
+        // Gone from the file: the first entry. Back twice: the later one in sorted order.
+        WriteDatabase("Halogen 35W;;600\nLED 5W;;400\n");
+        EXPECT_EQ(Pick(0).value().selected, 0);
+        WriteDatabase("Halogen 35W;;700\nLED 10W;;900\nHalogen 35W;;600\n");
+        const std::optional<ChoiceShown> shown = Pick();
+        EXPECT_EQ(shown.value().entries,
+                  (std::vector<std::string>{"Halogen 35W", "Halogen 35W", "LED 10W"}));
+        EXPECT_EQ(shown.value().selected, 1);
+        EXPECT_EQ(desktop.Text(QuantityAt(kFlux).editId), "700.0");
+    });
+}
+
+TEST_F(DatabaseCommandTest, ABlankRecordHasAnEmptyNameAndIsPreselectedAtFirst) {
+    Run([&] {
+        ForgetTheChosenName();
+        WriteDatabase("LED 10W;*;806\n \t \n");
+        const std::optional<ChoiceShown> shown = Pick();
+        EXPECT_EQ(shown.value().entries, (std::vector<std::string>{"", "LED 10W"}));
+        EXPECT_EQ(shown.value().selected, 0);
+    });
+}
+
+TEST_F(DatabaseCommandTest, ListsWholeLinesAndNamesAsTheFileHasThem) {
+    const std::string longName(300, 'N');
+    WriteDatabase("\xEF\xBB\xBF;Name;cd;lm\r\n"
+                  "Name;Lichtst\xE4rke;Lichtstrom\n"
+                  "LED;1\n"
+                  "LED 5W;1\n" +
+                  longName + ";1\n" + "  Spot  ;1\r\n");
+    Run([&] {
+        const std::optional<ChoiceShown> shown = PressDatabase([&] { desktop.PressEscape(); });
+        ASSERT_TRUE(shown);
+        // Leading blanks sort a line first although the name loses them; the blank after
+        // "LED" sorts below its ';'.
+        EXPECT_EQ(shown.value().entries,
+                  (std::vector<std::string>{"Spot", "\xEF\xBB\xBF", "LED 5W", "LED", "Name",
+                                            std::string(255, 'N')}));
+    });
+}
+
+TEST_F(DatabaseCommandTest, AppliesFields1To22AndIgnoresTheRest) {
+    std::string record = "Alles";
+    const char* const values[kQuantityCount] = {"",     "900", "",    "60", "",    "",  "3",   "",
+                                                "12",   "",    "40",  "8",  "200", "",  "300", "",
+                                                "5000", "4.5", "0.3", "",   "85",  "60"};
+    for (const char* value : values) {
+        record += std::string(";") + value;
+    }
+    record += ";1;2;3;4;5;6;7;8\r\n"; // fields 23 to 30
+    WriteDatabase(record);
+    Run([&] {
+        Pick();
+        for (int q = 0; q < kQuantityCount; ++q) {
+            if (*values[q] != '\0') {
+                SCOPED_TRACE("quantity " + std::to_string(q));
+                EXPECT_TRUE(desktop.IsChecked(QuantityAt(q).checkboxId));
+            }
+        }
+        EXPECT_EQ(Field(kFlux), (FieldState{"900.0", true}));
+        EXPECT_EQ(Field(kBeamAngle), (FieldState{"60.0", true}));
+        EXPECT_EQ(Field(kLampLife), (FieldState{"5 000", true}));
+        EXPECT_EQ(Field(21), (FieldState{"60", true}));
+    });
+}
+
+TEST_F(DatabaseCommandTest, EachFieldActsOnTopOfTheOnesBeforeItAsAClickWould) {
+    WriteDatabase("Nur Lichtst\xE4rke;5000\nKurz;5000;700\n");
+    Run([&] {
+        const std::vector<FieldState> before = AllFields();
+        ASSERT_FALSE(before[kIntensity].checked);
+        ASSERT_TRUE(before[kFlux].checked);
+
+        // Ticking the computed intensity over-determines formula 2: the flux, ticked longer
+        // ago, is unticked and now follows from the intensity.
+        Pick(1);
+        EXPECT_EQ(Field(kIntensity), (FieldState{"5 000", true}));
+        EXPECT_EQ(Field(kFlux), (FieldState{"1 537.6", false}));
+
+        // Fixing the flux again then unticks the intensity that the field before had fixed.
+        // A record of three fields touches no box beyond quantities 0 and 1.
+        Pick(0);
+        EXPECT_EQ(Field(kIntensity), (FieldState{"2 276", false}));
+        EXPECT_EQ(Field(kFlux), (FieldState{"700.0", true}));
+        for (int q = 2; q < kQuantityCount; ++q) {
+            EXPECT_EQ(Field(q).checked, before[q].checked) << "quantity " << q;
+        }
+        EXPECT_EQ(Field(kPower), before[kPower]);
+    });
+}
+
+TEST_F(DatabaseCommandTest, ReleasingUnticksAGivenQuantityAndBlankFieldsChangeNothing) {
+    WriteDatabase("Los; * ; *rest ;  \t ;\t*\r\n");
+    Run([&] {
+        const std::vector<FieldState> before = AllFields();
+        ASSERT_TRUE(before[kFlux].checked);
+        Pick();
+        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kIntensity).checkboxId));
+        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kFlux).checkboxId));
+        EXPECT_EQ(Field(2).checked, before[2].checked);
+        EXPECT_FALSE(Field(kBeamAngle).checked);
+        EXPECT_EQ(Field(kBeamAngle).text, before[kBeamAngle].text);
+    });
+}
+
+TEST_F(DatabaseCommandTest, ReadsCommaAndPointDecimalsAndLettersAsZero) {
+    WriteDatabase("Komma;;;;12,5\nPunkt;;;;12.5\nText;;abc\n");
+    Run([&] {
+        Pick(0);
+        EXPECT_EQ(desktop.Text(QuantityAt(kBeamAngle).editId), "12.5");
+        Pick(1);
+        EXPECT_EQ(desktop.Text(QuantityAt(kBeamAngle).editId), "12.5");
+        EXPECT_EQ(dialog.Store().value[kBeamAngle], 12.5);
+        Pick(2);
+        EXPECT_EQ(Field(kFlux), (FieldState{"0.0", true}));
+    });
+}
+
+TEST_F(DatabaseCommandTest, ARecordFixingAllMembersOfAFormulaLeavesOneUnticked) {
+    // Flux, power and efficacy are the members of formula 5.
+    WriteDatabase("Alle;;900;;;;;;;12;75\n");
+    Run([&] {
+        Pick();
+        const int ticked = Field(kFlux).checked + Field(kPower).checked + Field(kEfficacy).checked;
+        EXPECT_EQ(ticked, 2);
+        EXPECT_TRUE(Field(kEfficacy).checked);
+        EXPECT_EQ(Field(kEfficacy).text, "75.00");
+    });
+}
+
+TEST_F(DatabaseCommandTest, HandlesAHundredThousandRecords) {
+    std::string content;
+    for (int i = 0; i < 100000; ++i) {
+        content += "Lampe " + std::to_string(i) + ";;" + std::to_string(i % 5000) + "\n";
+    }
+    WriteDatabase(content);
+    Run([&] {
+        const std::optional<ChoiceShown> shown = Pick(99999);
+        ASSERT_TRUE(shown);
+        ASSERT_EQ(shown.value().entries.size(), 100000u);
+        EXPECT_EQ(shown.value().entries[10], "Lampe 10");
+        EXPECT_EQ(shown.value().entries[99999], "Lampe 99999");
+        EXPECT_EQ(desktop.Text(QuantityAt(kFlux).editId), "4 999.0");
+    });
+}
+
+} // namespace
