@@ -1,0 +1,440 @@
+// The dialog framework on the headless window system, driven through a small probe dialog:
+// the Win32 behaviour the program relies on (notifications, focus, keys, modal loops, message
+// boxes, file dialogs, timers, colours) and the framework's own rules (notification lock-out,
+// command routing, data exchange).
+#include "ProbeDialog.h"
+#include "framework/headless/Desktop.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+class FrameworkTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        std::string error;
+        ASSERT_TRUE(headless::Desktop::AddResourceScript(kProbeScript, kProbeHeader, error))
+            << error;
+    }
+
+    INT_PTR Run(const std::function<void()>& driver) { return desktop.Run(dialog, driver); }
+
+    static std::vector<UINT> Ids(const std::vector<ProbeDialog::Command>& commands) {
+        std::vector<UINT> ids;
+        for (const ProbeDialog::Command& command : commands)
+            ids.push_back(command.id);
+        return ids;
+    }
+
+    headless::Desktop desktop;
+    ProbeDialog dialog;
+};
+
+// ---- Opening and ending ----
+
+TEST_F(FrameworkTest, NoControlHasTheFocusDuringInitThenTheFirstTabStopHasIt) {
+    Run([&] {
+        EXPECT_EQ(desktop.Caption(), "Pr\xFC"
+                                     "fung");
+        EXPECT_EQ(desktop.FocusId(), kName);
+    });
+    EXPECT_FALSE(dialog.hadFocusDuringInit);
+
+    ProbeDialog keepsFocus;
+    keepsFocus.focusFirstTabStop = false;
+    desktop.Run(keepsFocus, [&] { EXPECT_EQ(desktop.FocusId(), 0); });
+}
+
+TEST_F(FrameworkTest, TheDialogEndsWithWhatEndsIt) {
+    EXPECT_EQ(Run([&] { desktop.PressEscape(); }), IDCANCEL);
+    EXPECT_EQ(Run([&] { desktop.Click(IDCANCEL); }), IDCANCEL);
+    EXPECT_EQ(Run([&] { desktop.SystemCommand(SC_CLOSE); }), IDCANCEL);
+    EXPECT_EQ(Run([&] { desktop.PressEnter(); }), IDOK); // the base OnOK
+    EXPECT_EQ(Run([] {}), IDCANCEL);                     // still open when the driver is done
+    EXPECT_FALSE(desktop.HasOpenDialog());
+
+    ProbeDialog missing(kMissingDialog);
+    EXPECT_EQ(desktop.Run(missing, [] { ADD_FAILURE() << "no dialog to drive"; }), -1);
+}
+
+TEST_F(FrameworkTest, NothingDrivesADialogAfterItEndedOrWithoutADriver) {
+    Run([&] {
+        desktop.PressEscape();
+        EXPECT_FALSE(desktop.HasOpenDialog());
+        desktop.Type(kName, "x"); // goes nowhere
+    });
+    EXPECT_TRUE(dialog.Routed(EN_CHANGE).empty());
+
+    ProbeDialog undriven;
+    EXPECT_EQ(undriven.DoModal(), IDCANCEL);
+    EXPECT_EQ(undriven.exchanges, 1);
+}
+
+// ---- Edits ----
+
+TEST_F(FrameworkTest, SetWindowTextReportsAChangeEvenForTheSameTextExceptDuringUpdateData) {
+    Run([&] {
+        dialog.SetDlgItemText(kValue, "12");
+        dialog.SetDlgItemText(kValue, "12");
+        EXPECT_EQ(dialog.Routed(EN_CHANGE).size(), 2u);
+
+        std::size_t commands = dialog.commandSources.size();
+        dialog.name = "neu";
+        dialog.UpdateData(FALSE);
+        EXPECT_EQ(desktop.Text(kName), "neu");
+        EXPECT_EQ(dialog.commandSources.size(), commands + 1); // the change reached the dialog
+        EXPECT_EQ(dialog.Routed(EN_CHANGE).size(), 2u);        // and was held back there
+
+        dialog.SetDlgItemText(kName, "danach");
+        EXPECT_EQ(Ids(dialog.Routed(EN_CHANGE)), (std::vector<UINT>{kValue, kValue, kName}));
+    });
+}
+
+TEST_F(FrameworkTest, UpdateDataMovesTheFieldsBothWaysAndAttachesControlsOnce) {
+    dialog.name = "Anfang";
+    Run([&] {
+        EXPECT_EQ(desktop.Text(kName), "Anfang"); // OnInitDialog's UpdateData(FALSE)
+        desktop.Type(kName, "Ende");
+        dialog.UpdateData(TRUE);
+        EXPECT_EQ(dialog.name, "Ende");
+
+        HWND attached = dialog.picture.GetSafeHwnd();
+        EXPECT_EQ(attached, dialog.GetDlgItem(kPicture)->GetSafeHwnd());
+        dialog.UpdateData(FALSE);
+        EXPECT_EQ(dialog.picture.GetSafeHwnd(), attached);
+    });
+    EXPECT_EQ(dialog.exchanges, 3);
+}
+
+TEST_F(FrameworkTest, TypingReplacesTheSelectionOneChangeAtATime) {
+    Run([&] {
+        dialog.SetDlgItemText(kName, "alt");
+        dialog.routed.clear();
+        desktop.Type(kName, "neu");
+        EXPECT_EQ(desktop.Text(kName), "neu");
+        EXPECT_EQ(dialog.Routed(EN_CHANGE).size(), 3u);
+
+        desktop.Type(kName, "");
+        EXPECT_EQ(desktop.Text(kName), "neu"); // focused and selected, nothing typed
+    });
+}
+
+TEST_F(FrameworkTest, AReadOnlyEditTakesTheFocusButNoText) {
+    Run([&] {
+        dialog.SetDlgItemText(kFixed, "fest");
+        dialog.routed.clear();
+        desktop.Type(kFixed, "12");
+        EXPECT_EQ(desktop.FocusId(), kFixed);
+        EXPECT_EQ(desktop.Text(kFixed), "fest");
+        EXPECT_TRUE(dialog.Routed(EN_CHANGE).empty());
+
+        CEdit(dialog.GetDlgItem(kFixed)->GetSafeHwnd()).SetReadOnly(FALSE);
+        EXPECT_FALSE(desktop.IsReadOnly(kFixed));
+        desktop.Type(kFixed, "12");
+        EXPECT_EQ(desktop.Text(kFixed), "12");
+    });
+}
+
+TEST_F(FrameworkTest, TheFocusMovesBeforeTheEditHearsThatItLostIt) {
+    Run([&] {
+        desktop.Focus(kValue);
+        std::vector<ProbeDialog::Command> lost = dialog.Routed(EN_KILLFOCUS);
+        ASSERT_EQ(lost.size(), 1u);
+        EXPECT_EQ(lost[0].id, UINT(kName));
+        EXPECT_EQ(lost[0].focusId, kValue);
+    });
+}
+
+// ---- Buttons and keys ----
+
+TEST_F(FrameworkTest, SettingACheckIsSilentAndAClickFocusesTogglesAndReports) {
+    Run([&] {
+        dialog.routed.clear();
+        CButton given(dialog.GetDlgItem(kGiven)->GetSafeHwnd());
+        given.SetCheck(BST_CHECKED);
+        dialog.CheckDlgButton(kGiven, BST_UNCHECKED);
+        EXPECT_TRUE(dialog.Routed(BN_CLICKED).empty());
+
+        desktop.Click(kGiven);
+        EXPECT_EQ(given.GetCheck(), BST_CHECKED);
+        desktop.Click(kGiven);
+        EXPECT_FALSE(desktop.IsChecked(kGiven));
+
+        // The edit that had the focus hears of it first; the click arrives with the focus moved.
+        ASSERT_EQ(dialog.routed.size(), 3u);
+        EXPECT_EQ(dialog.routed[0].code, EN_KILLFOCUS);
+        EXPECT_EQ(dialog.routed[1].code, BN_CLICKED);
+        EXPECT_EQ(dialog.routed[1].id, UINT(kGiven));
+        EXPECT_EQ(dialog.routed[1].focusId, kGiven);
+    });
+}
+
+TEST_F(FrameworkTest, EnterSendsTheFocusedButtonsCommandElseOkWithoutAControl) {
+    int applied = 0;
+    dialog.onApply = [&] { ++applied; };
+    INT_PTR result = Run([&] {
+        desktop.Focus(kApply);
+        desktop.PressEnter();
+        EXPECT_EQ(applied, 1);
+        EXPECT_TRUE(desktop.HasOpenDialog());
+
+        desktop.Type(kName, "gelesen");
+        desktop.Focus(kGiven); // not a push button: the dialog's default command, IDOK
+        desktop.PressEnter();
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(dialog.name, "gelesen"); // OnOK read the fields
+    EXPECT_EQ(Ids(dialog.Routed(CN_COMMAND)), (std::vector<UINT>{kApply, IDOK}));
+    EXPECT_EQ(dialog.LastSource(IDOK), 0);
+}
+
+TEST_F(FrameworkTest, EscapeSendsCancelFromTheCancelButton) {
+    HWND cancelButton = nullptr;
+    Run([&] {
+        cancelButton = dialog.GetDlgItem(IDCANCEL)->GetSafeHwnd();
+        desktop.PressEscape();
+    });
+    EXPECT_EQ(Ids(dialog.Routed(CN_COMMAND)), (std::vector<UINT>{IDCANCEL}));
+    EXPECT_EQ(dialog.LastSource(IDCANCEL), reinterpret_cast<LPARAM>(cancelButton));
+}
+
+TEST_F(FrameworkTest, TabVisitsTheVisibleEnabledTabStopsInTemplateOrderAndWraps) {
+    Run([&] {
+        dialog.GetDlgItem(kValue)->EnableWindow(FALSE);
+        std::vector<int> visited;
+        for (int i = 0; i < 6; ++i) {
+            desktop.Tab();
+            visited.push_back(desktop.FocusId());
+        }
+        EXPECT_EQ(visited, (std::vector<int>{kFixed, kGiven, kApply, IDCANCEL, kName, kFixed}));
+    });
+}
+
+// ---- Commands ----
+
+TEST_F(FrameworkTest, CommandsGoThroughTheCommandMapThenOkAndCancel) {
+    int applied = 0;
+    dialog.onApply = [&] { ++applied; };
+    Run([&] {
+        desktop.Click(kApply);
+        EXPECT_EQ(applied, 1);
+        // A command nobody handles changes nothing.
+        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(kLabel, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(dialog.GetDlgItem(kLabel)->GetSafeHwnd()));
+        EXPECT_TRUE(desktop.HasOpenDialog());
+        dialog.SendMessage(WM_COMMAND, IDCANCEL, 0);
+        EXPECT_FALSE(desktop.HasOpenDialog());
+    });
+}
+
+// ---- Nested modal loops ----
+
+TEST_F(FrameworkTest, NestedDialogsRunTheQueuedAnswerOrAreCancelled) {
+    INT_PTR answered = 0;
+    INT_PTR unanswered = 0;
+    ProbeDialog inner(kInnerDialog, &dialog);
+    int shown = 0;
+    desktop.OnDialog([&] { ++shown; });
+    dialog.onApply = [&] {
+        answered = inner.DoModal();
+        unanswered = inner.DoModal();
+    };
+    desktop.QueueDialogAnswer([&] {
+        EXPECT_EQ(desktop.Caption(), "Innen");
+        EXPECT_EQ(desktop.FocusId(), kName);
+        desktop.Type(kName, "innen");
+        desktop.Tick(); // the outer dialog's timer keeps running
+        desktop.PressEnter();
+    });
+    Run([&] {
+        desktop.Click(kApply);
+        EXPECT_EQ(desktop.FocusId(), kApply); // back where it was
+        EXPECT_EQ(desktop.Caption(), "Pr\xFC"
+                                     "fung");
+    });
+    EXPECT_EQ(answered, IDOK);
+    EXPECT_EQ(inner.name, "innen");
+    EXPECT_EQ(unanswered, IDCANCEL);
+    EXPECT_EQ(shown, 2);
+    EXPECT_EQ(dialog.ticks, (std::vector<UINT_PTR>{42}));
+}
+
+// ---- Message boxes ----
+
+TEST_F(FrameworkTest, AMessageBoxHoldsTheFocusWhileOpenAndTakesTheQueuedAnswer) {
+    std::vector<int> answers;
+    std::vector<int> focusWhileOpen;
+    desktop.OnMessageBox([&](const headless::MessageBoxRecord&) {
+        focusWhileOpen.push_back(desktop.FocusId());
+        desktop.Tick();
+    });
+    dialog.onApply = [&] {
+        answers.push_back(dialog.MessageBox("Fehlt", "Fehler", MB_ICONHAND));
+        answers.push_back(dialog.MessageBox("Ersetzen?", "Fehler", MB_YESNO | MB_ICONQUESTION));
+        answers.push_back(dialog.MessageBox("Nochmal?", "Fehler", MB_YESNO | MB_ICONQUESTION));
+    };
+    desktop.QueueMessageBoxAnswer(IDYES); // not taken by the box without a Yes button
+    Run([&] {
+        desktop.Click(kApply);
+        EXPECT_EQ(desktop.FocusId(), kApply);
+    });
+    EXPECT_EQ(answers, (std::vector<int>{IDOK, IDYES, IDNO}));
+    EXPECT_EQ(focusWhileOpen, (std::vector<int>{IDOK, IDYES, IDYES}));
+    EXPECT_EQ(dialog.ticks.size(), 3u);
+
+    const std::vector<headless::MessageBoxRecord>& boxes = desktop.MessageBoxes();
+    ASSERT_EQ(boxes.size(), 3u);
+    EXPECT_EQ(boxes[1].text, "Ersetzen?");
+    EXPECT_EQ(boxes[1].caption, "Fehler");
+    EXPECT_EQ(boxes[1].style, UINT(36));
+    EXPECT_EQ(boxes[1].answer, IDYES);
+    EXPECT_EQ(boxes[0].style, UINT(16));
+    EXPECT_NE(boxes[0].owner, nullptr);
+}
+
+// ---- File dialogs ----
+
+TEST_F(FrameworkTest, CFileDialogPassesItsSetUpAndReturnsThePathChosen) {
+    std::vector<INT_PTR> results;
+    std::vector<std::string> paths;
+    dialog.onApply = [&] {
+        for (BOOL open : {TRUE, FALSE, TRUE}) {
+            CFileDialog file(open, "*.lumx", "alt.lumx", OFN_HIDEREADONLY | OFN_EXPLORER,
+                             "Daten ( *.lumx )|*.lumx|Alle Dateien|*.*|", &dialog);
+            file.m_ofn.lpstrTitle = open ? "Laden" : "Speichern";
+            results.push_back(file.DoModal());
+            paths.push_back(file.GetPathName());
+        }
+    };
+    desktop.QueueFileAnswer("daten/neu.lumx");
+    desktop.QueueFileCancel();
+    Run([&] { desktop.Click(kApply); });
+
+    EXPECT_EQ(results, (std::vector<INT_PTR>{IDOK, IDCANCEL, IDCANCEL})); // the third unanswered
+    EXPECT_EQ(paths[0], "daten/neu.lumx");
+    EXPECT_EQ(paths[1], "alt.lumx");
+    const std::vector<headless::FileDialogRecord>& records = desktop.FileDialogs();
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_FALSE(records[0].save);
+    EXPECT_TRUE(records[1].save);
+    EXPECT_EQ(records[1].title, "Speichern");
+    EXPECT_EQ(records[0].filter,
+              (std::vector<std::string>{"Daten ( *.lumx )", "*.lumx", "Alle Dateien", "*.*"}));
+    EXPECT_EQ(records[0].flags, DWORD(OFN_HIDEREADONLY | OFN_EXPLORER));
+    EXPECT_EQ(records[0].fileName, "alt.lumx");
+    EXPECT_EQ(records[0].defExt, "*.lumx");
+    EXPECT_EQ(records[0].answer, std::optional<std::string>("daten/neu.lumx"));
+    EXPECT_EQ(records[1].answer, std::nullopt);
+    EXPECT_NE(records[0].owner, nullptr);
+}
+
+TEST_F(FrameworkTest, APathLongerThanTheBufferIsNotChosen) {
+    INT_PTR result = 0;
+    dialog.onApply = [&] {
+        CFileDialog file(TRUE);
+        result = file.DoModal();
+    };
+    desktop.QueueFileAnswer(std::string(MAX_PATH, 'a'));
+    Run([&] { desktop.Click(kApply); });
+    EXPECT_EQ(result, IDCANCEL);
+}
+
+// ---- Timer, colours, pictures, icons, system menu, painting ----
+
+TEST_F(FrameworkTest, ATickReachesEveryTimerOfAnOpenWindow) {
+    Run([&] {
+        EXPECT_EQ(desktop.TimerPeriod(42), std::optional<UINT>(250));
+        desktop.Tick();
+        desktop.Tick();
+    });
+    desktop.Tick(); // the timer went with its window
+    EXPECT_EQ(dialog.ticks, (std::vector<UINT_PTR>{42, 42}));
+}
+
+TEST_F(FrameworkTest, TheDialogChoosesAControlsColoursAndTheSystemTheRest) {
+    Run([&] {
+        headless::ControlColours own = desktop.ColoursOf(kValue);
+        EXPECT_EQ(own.brush, std::optional<COLORREF>(kValueColour));
+        EXPECT_EQ(own.background, std::optional<COLORREF>(kValueColour));
+
+        headless::ControlColours system = desktop.ColoursOf(kName);
+        EXPECT_EQ(system.brush, std::optional<COLORREF>(RGB(255, 255, 255)));
+        EXPECT_EQ(system.background, system.brush);
+
+        desktop.ColoursOf(kFixed); // a read-only edit is asked for like a static
+        desktop.ColoursOf(kApply);
+    });
+    EXPECT_EQ(dialog.colourKinds,
+              (std::vector<UINT>{CTLCOLOR_EDIT, CTLCOLOR_EDIT, CTLCOLOR_STATIC, CTLCOLOR_BTN}));
+}
+
+TEST_F(FrameworkTest, StaticsShowTheImagesTheyAreGiven) {
+    Run([&] {
+        EXPECT_EQ(desktop.ImageId(kIcon), 128); // named by the template
+        EXPECT_EQ(desktop.ImageId(kPicture), 0);
+        HBITMAP first = LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(131));
+        HBITMAP second = LoadBitmapA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(129));
+        EXPECT_EQ(dialog.picture.SetBitmap(first), nullptr);
+        EXPECT_EQ(dialog.picture.SetBitmap(second), first);
+        EXPECT_EQ(desktop.ImageId(kPicture), 129);
+        EXPECT_EQ(LoadBitmapA(nullptr, MAKEINTRESOURCEA(130)), nullptr); // no such resource
+
+        dialog.SetIcon(LoadIconA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(128)), TRUE);
+        EXPECT_EQ(desktop.IconId(true), 128);
+        EXPECT_EQ(desktop.IconId(false), 0);
+    });
+}
+
+TEST_F(FrameworkTest, SystemMenuItemsAreAppendedAndTheirCommandsArrive) {
+    Run([&] {
+        CMenu* menu = dialog.GetSystemMenu(FALSE);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_EQ(menu, dialog.GetSystemMenu(FALSE));
+        menu->AppendMenu(MF_SEPARATOR);
+        menu->AppendMenu(MF_STRING, 0x10, "Inf&o");
+        std::vector<headless::MenuItem> items = desktop.SystemMenu();
+        ASSERT_EQ(items.size(), 2u);
+        EXPECT_EQ(items[0].flags, UINT(MF_SEPARATOR));
+        EXPECT_EQ(items[1].id, UINT_PTR(0x10));
+        EXPECT_EQ(items[1].text, "Inf&o");
+
+        desktop.SystemCommand(0x10);
+        EXPECT_TRUE(desktop.HasOpenDialog());
+    });
+    EXPECT_EQ(dialog.systemCommands, (std::vector<UINT>{0x10}));
+
+    ProbeDialog inner(kInnerDialog); // without WS_SYSMENU
+    desktop.Run(inner, [&] { EXPECT_EQ(inner.GetSystemMenu(FALSE), nullptr); });
+}
+
+TEST_F(FrameworkTest, AMinimisedDialogPaintsItsIcon) {
+    Run([&] {
+        EXPECT_TRUE(desktop.Paint().empty());
+        desktop.Minimize();
+        EXPECT_TRUE(dialog.IsIconic());
+        std::vector<headless::DrawnIcon> drawn = desktop.Paint();
+        ASSERT_EQ(drawn.size(), 1u);
+        EXPECT_EQ(drawn[0].iconId, 128);
+        RECT client;
+        dialog.GetClientRect(&client);
+        EXPECT_EQ(drawn[0].x, client.right / 2);
+    });
+}
+
+// ---- Handles ----
+
+TEST_F(FrameworkTest, FromHandleKeepsOneWrapperPerHandle) {
+    Run([&] {
+        HWND name = ::GetDlgItem(dialog.GetSafeHwnd(), kName);
+        EXPECT_EQ(CWnd::FromHandle(name), dialog.GetDlgItem(kName));
+        EXPECT_EQ(CWnd::FromHandle(name)->GetSafeHwnd(), name);
+        EXPECT_EQ(CWnd::FromHandle(nullptr), nullptr);
+        EXPECT_EQ(dialog.GetDlgItem(4711), nullptr);
+        EXPECT_EQ(GetWindowLongA(name, GWL_ID), kName);
+    });
+    EXPECT_EQ(dialog.GetSafeHwnd(), nullptr); // detached when its window went
+}
+
+} // namespace
