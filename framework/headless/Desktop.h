@@ -1,9 +1,9 @@
 // The headless desktop: how tests and lumetrix-cli drive dialogs on the in-memory window
 // system and watch what they show.
 //
-// Create one Desktop for a test or a run; it answers the dialogs, message boxes and file
-// dialogs that open while it exists and records what they showed. Input and queries act on
-// the active dialog: the innermost open dialog that has not ended yet.
+// Create one Desktop (one at a time) for a test or a run; it answers the dialogs, message boxes and
+// file dialogs that open while it exists and records what they showed. Input and queries act on the
+// active dialog: the innermost open dialog that has not ended yet.
 //
 //     headless::Desktop desktop;
 //     desktop.QueueMessageBoxAnswer(IDYES);
@@ -33,7 +33,7 @@ struct MessageBoxRecord {
     std::string text;
     std::string caption;
     UINT style;
-    int answer; // the button that closed the box
+    int answer; // the button that closed the box (0 for observers: it is still open)
 };
 
 struct FileDialogRecord {
