@@ -1,0 +1,60 @@
+#include "cli/OutputLines.h"
+
+#include "cli/Windows1252.h"
+#include "resources/resource.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+const char* RoleName(const ValueStore& store, int q) {
+    if (store.given[q] != 0) {
+        return "given";
+    }
+    return store.computed[q] != 0 ? "computed" : "free";
+}
+
+} // namespace
+
+std::string PrintableText(std::string_view windows1252) {
+    std::string printable;
+    for (char c : Utf8FromWindows1252(windows1252)) {
+        if (c == '\n') {
+            printable += "\\n";
+        } else {
+            printable += c;
+        }
+    }
+    return printable;
+}
+
+std::string PrintableValue(double value) {
+    if (std::isnan(value)) {
+        return std::signbit(value) ? "-nan" : "nan";
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "%.17g", value);
+    return text;
+}
+
+void PrintFields(const headless::Desktop& desktop, const ValueStore& store, std::ostream& out) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        const Quantity& quantity = QuantityAt(q);
+        out << q << '\t' << PrintableText(desktop.Text(quantity.editId)) << '\t'
+            << RoleName(store, q) << '\t' << desktop.IsChecked(quantity.checkboxId) << '\t'
+            << desktop.IsReadOnly(quantity.editId) << '\t' << PrintableValue(store.value[q])
+            << '\n';
+    }
+}
+
+void PrintState(const headless::Desktop& desktop, int lastShownQuantity, std::ostream& out) {
+    out << "state\t" << desktop.FocusId() << '\t' << lastShownQuantity << '\t'
+        << desktop.ImageId(IDC_PICTURE) << '\t' << PrintableText(desktop.Text(IDC_HELP_TEXT))
+        << '\n';
+}
+
+void PrintMessageBox(const headless::MessageBoxRecord& box, std::ostream& out) {
+    out << "message\t" << PrintableText(box.caption) << '\t' << box.style << '\t'
+        << PrintableText(box.text) << '\n';
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "framework/headless/Desktop.h"
+#include "model/ValueStore.h"
+
+#include <ostream>
+#include <string>
+#include <string_view>
+
+// The lines lumetrix-cli prints, tab-separated, UTF-8.
+
+// A program text as printed: UTF-8, each line feed written as the two characters \n.
+std::string PrintableText(std::string_view windows1252);
+
+// A value as C's %.17g, a NaN as nan or -nan by its sign bit.
+std::string PrintableValue(double value);
+
+// `show`: one line per quantity: index, field text, role, checkbox, read-only, value.
+void PrintFields(const headless::Desktop& desktop, const ValueStore& store, std::ostream& out);
+
+// `state`: focused control, last shown quantity, picture last sent, help text.
+void PrintState(const headless::Desktop& desktop, int lastShownQuantity, std::ostream& out);
+
+// A message box as it is shown: caption, style, text.
+void PrintMessageBox(const headless::MessageBoxRecord& box, std::ostream& out);

@@ -1,0 +1,177 @@
+#include "cli/ScriptPlayer.h"
+
+#include "cli/OutputLines.h"
+#include "cli/Windows1252.h"
+#include "resources/resource.h"
+
+#include <cstring>
+
+namespace {
+
+// A plain run of decimal digits, at most `largest`; nothing for anything else.
+std::optional<int> ParseNumber(const std::string& text, int largest) {
+    if (text.empty()) {
+        return std::nullopt;
+    }
+    long long number = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') {
+            return std::nullopt;
+        }
+        number = number * 10 + (c - '0');
+        if (number > largest) {
+            return std::nullopt;
+        }
+    }
+    return static_cast<int>(number);
+}
+
+std::optional<int> ParseQuantity(const std::string& text) {
+    return ParseNumber(text, kQuantityCount - 1);
+}
+
+// A command without an argument takes none; an empty one counts as none.
+bool HasNoArgument(const std::optional<std::string>& argument) {
+    return !argument || argument->empty();
+}
+
+// The 48 controls of the main dialog's tab order.
+bool IsTabStop(int id) {
+    if (QuantityOfEdit(id) != kNoQuantity || QuantityOfCheckbox(id) != kNoQuantity) {
+        return true;
+    }
+    return id == IDCANCEL || id == IDC_LOAD || id == IDC_SAVE || id == IDC_DATABASE;
+}
+
+} // namespace
+
+const ScriptPlayer::Command ScriptPlayer::kCommands[] = {
+    {"click", &ScriptPlayer::Click}, {"type", &ScriptPlayer::Type},   {"tab", &ScriptPlayer::Tab},
+    {"focus", &ScriptPlayer::Focus}, {"enter", &ScriptPlayer::Enter}, {"tick", &ScriptPlayer::Tick},
+    {"show", &ScriptPlayer::Show},   {"state", &ScriptPlayer::State},
+};
+
+ScriptPlayer::ScriptPlayer(headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out,
+                           std::ostream& errors)
+    : desktop_(desktop), dialog_(dialog), out_(out), errors_(errors) {}
+
+int ScriptPlayer::Play(ScriptReader& script) {
+    while (desktop_.HasOpenDialog()) {
+        const std::optional<ScriptLine> line = script.Next();
+        if (!line) {
+            break;
+        }
+        const Command* command = FindCommand(line->command);
+        if (command == nullptr) {
+            return Fail(*line, "unknown command \"" + line->command + "\"");
+        }
+        if (!(this->*command->handler)(line->argument)) {
+            return Fail(*line, "bad argument for " + line->command + ": \"" +
+                                   line->argument.value_or("") + "\"");
+        }
+    }
+    return kScriptCompleted;
+}
+
+const ScriptPlayer::Command* ScriptPlayer::FindCommand(const std::string& name) {
+    for (const Command& command : kCommands) {
+        if (name == command.name) {
+            return &command;
+        }
+    }
+    return nullptr;
+}
+
+int ScriptPlayer::Fail(const ScriptLine& line, const std::string& problem) {
+    out_.flush();
+    errors_ << "lumetrix-cli: script line " << line.number << ": " << problem << '\n';
+    return kScriptFailed;
+}
+
+bool ScriptPlayer::Click(const Argument& argument) {
+    const std::optional<int> q = ParseQuantity(argument.value_or(""));
+    if (!q) {
+        return false;
+    }
+    desktop_.Click(QuantityAt(*q).checkboxId);
+    return true;
+}
+
+// "type Q TEXT": the text after the one space following Q, converted to Windows-1252.
+bool ScriptPlayer::Type(const Argument& argument) {
+    const std::string& text = argument.value_or("");
+    const std::size_t space = text.find(' ');
+    const std::optional<int> q = ParseQuantity(text.substr(0, space));
+    if (!q) {
+        return false;
+    }
+    const std::string typed = space == std::string::npos ? "" : text.substr(space + 1);
+    const std::optional<std::string> converted = Windows1252FromUtf8(typed);
+    // A NUL cannot be typed: window texts end at it.
+    if (!converted || converted->find('\0') != std::string::npos) {
+        return false;
+    }
+    desktop_.Type(QuantityAt(*q).editId, *converted);
+    return true;
+}
+
+bool ScriptPlayer::Tab(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    desktop_.Tab();
+    return true;
+}
+
+bool ScriptPlayer::Focus(const Argument& argument) {
+    const std::optional<int> id = ParseNumber(argument.value_or(""), 0xFFFF);
+    if (!id || !IsTabStop(*id)) {
+        return false;
+    }
+    desktop_.Focus(*id);
+    return true;
+}
+
+bool ScriptPlayer::Enter(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    desktop_.PressEnter();
+    return true;
+}
+
+bool ScriptPlayer::Tick(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    desktop_.Tick();
+    return true;
+}
+
+bool ScriptPlayer::Show(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    PrintFields(desktop_, dialog_.Store(), out_);
+    return true;
+}
+
+bool ScriptPlayer::State(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    PrintState(desktop_, dialog_.LastShownQuantity(), out_);
+    return true;
+}
+
+int PlayScript(std::istream& script, std::ostream& out, std::ostream& errors) {
+    headless::Desktop desktop;
+    desktop.OnMessageBox(
+        [&out](const headless::MessageBoxRecord& box) { PrintMessageBox(box, out); });
+    MainDialog dialog;
+    ScriptReader reader(script);
+    ScriptPlayer player(desktop, dialog, out, errors);
+    int status = kScriptCompleted;
+    desktop.Run(dialog, [&] { status = player.Play(reader); });
+    return status;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include "cli/ScriptReader.h"
+#include "framework/headless/Desktop.h"
+#include "ui/MainDialog.h"
+
+#include <istream>
+#include <optional>
+#include <ostream>
+#include <string>
+
+// Exit statuses of a run.
+constexpr int kScriptCompleted = 0; // the script ran to its end, or the dialog ended
+constexpr int kScriptFailed = 2;    // unknown command or bad argument
+
+// Runs the main dialog on a headless desktop with the script as its user. What the dialog
+// shows goes to `out`; errors, naming the script line, to `errors`. Returns the exit status.
+int PlayScript(std::istream& script, std::ostream& out, std::ostream& errors);
+
+// Plays script commands on a running main dialog.
+class ScriptPlayer {
+public:
+    ScriptPlayer(headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out,
+                 std::ostream& errors);
+
+    // Runs the commands up to the script's end, the first faulty line, or the end of the dialog,
+    // whichever comes first. Returns the exit status.
+    int Play(ScriptReader& script);
+
+private:
+    using Argument = std::optional<std::string>;
+
+    // A command's handler checks its argument before it acts: false means a bad argument, and
+    // then nothing has happened.
+    using Handler = bool (ScriptPlayer::*)(const Argument& argument);
+    struct Command {
+        const char* name;
+        Handler handler;
+    };
+    static const Command kCommands[];
+    static const Command* FindCommand(const std::string& name);
+
+    bool Click(const Argument& argument);
+    bool Type(const Argument& argument);
+    bool Tab(const Argument& argument);
+    bool Focus(const Argument& argument);
+    bool Enter(const Argument& argument);
+    bool Tick(const Argument& argument);
+    bool Show(const Argument& argument);
+    bool State(const Argument& argument);
+
+    int Fail(const ScriptLine& line, const std::string& problem);
+
+    headless::Desktop& desktop_;
+    const MainDialog& dialog_;
+    std::ostream& out_;
+    std::ostream& errors_;
+};

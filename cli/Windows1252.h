@@ -1,0 +1,15 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The program keeps its texts in Windows-1252; the driver speaks UTF-8.
+
+// Every byte becomes one character. The five bytes Windows-1252 leaves undefined (0x81, 0x8D,
+// 0x8F, 0x90, 0x9D) become the control characters of the same number, U+0081 and so on.
+std::string Utf8FromWindows1252(std::string_view text);
+
+// The inverse: nothing when the text is not well-formed UTF-8 or holds a character that
+// Windows-1252 cannot hold.
+std::optional<std::string> Windows1252FromUtf8(std::string_view text);

@@ -1,0 +1,35 @@
+# Runs lumetrix-cli (CLI) on SCRIPT in the empty directory WORKDIR and checks what it printed
+# against the files next to the script: NAME.expected (standard output, byte for byte),
+# NAME.stderr (standard error, if present) and NAME.status (exit status, 0 if absent).
+cmake_policy(VERSION 3.21)
+
+get_filename_component(dir "${SCRIPT}" DIRECTORY)
+get_filename_component(name "${SCRIPT}" NAME_WE)
+
+file(REMOVE_RECURSE "${WORKDIR}")
+file(MAKE_DIRECTORY "${WORKDIR}")
+execute_process(COMMAND "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+
+file(READ "${dir}/${name}.expected" expected)
+set(expected_status 0)
+if(EXISTS "${dir}/${name}.status")
+  file(STRINGS "${dir}/${name}.status" expected_status LIMIT_COUNT 1)
+endif()
+
+set(failures "")
+if(NOT "${status}" STREQUAL "${expected_status}")
+  string(APPEND failures "exit status ${status}, expected ${expected_status}\n")
+endif()
+if(NOT "${out}" STREQUAL "${expected}")
+  string(APPEND failures "standard output differs:\n${out}\n--- expected:\n${expected}\n")
+endif()
+if(EXISTS "${dir}/${name}.stderr")
+  file(READ "${dir}/${name}.stderr" expected_err)
+  if(NOT "${err}" STREQUAL "${expected_err}")
+    string(APPEND failures "standard error differs:\n${err}\n--- expected:\n${expected_err}\n")
+  endif()
+endif()
+if(failures)
+  message(FATAL_ERROR "${name}: ${failures}standard error was:\n${err}")
+endif()
