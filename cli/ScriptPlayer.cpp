@@ -46,9 +46,12 @@ bool IsTabStop(int id) {
 } // namespace
 
 const ScriptPlayer::Command ScriptPlayer::kCommands[] = {
-    {"click", &ScriptPlayer::Click}, {"type", &ScriptPlayer::Type},   {"tab", &ScriptPlayer::Tab},
-    {"focus", &ScriptPlayer::Focus}, {"enter", &ScriptPlayer::Enter}, {"tick", &ScriptPlayer::Tick},
-    {"show", &ScriptPlayer::Show},   {"state", &ScriptPlayer::State},
+    {"click", &ScriptPlayer::Click},   {"type", &ScriptPlayer::Type},
+    {"tab", &ScriptPlayer::Tab},       {"focus", &ScriptPlayer::Focus},
+    {"enter", &ScriptPlayer::Enter},   {"tick", &ScriptPlayer::Tick},
+    {"show", &ScriptPlayer::Show},     {"state", &ScriptPlayer::State},
+    {"save", &ScriptPlayer::Save},     {"load", &ScriptPlayer::Load},
+    {"answer", &ScriptPlayer::Answer},
 };
 
 ScriptPlayer::ScriptPlayer(headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out,
@@ -161,6 +164,41 @@ bool ScriptPlayer::State(const Argument& argument) {
         return false;
     }
     PrintState(desktop_, dialog_.LastShownQuantity(), out_);
+    return true;
+}
+
+bool ScriptPlayer::Save(const Argument& argument) {
+    return ClickWithFileAnswer(IDC_SAVE, argument);
+}
+
+bool ScriptPlayer::Load(const Argument& argument) {
+    return ClickWithFileAnswer(IDC_LOAD, argument);
+}
+
+bool ScriptPlayer::ClickWithFileAnswer(int buttonId, const Argument& path) {
+    if (HasNoArgument(path)) {
+        desktop_.QueueFileCancel();
+    } else {
+        const std::optional<std::string> converted = Windows1252FromUtf8(*path);
+        if (!converted || converted->find('\0') != std::string::npos) {
+            return false;
+        }
+        desktop_.QueueFileAnswer(*converted);
+    }
+    desktop_.Click(buttonId);
+    desktop_.ClearFileAnswers();
+    return true;
+}
+
+// The answer waits for the next question box; one with no answer queued is answered No.
+bool ScriptPlayer::Answer(const Argument& argument) {
+    if (argument == "yes") {
+        desktop_.QueueMessageBoxAnswer(IDYES);
+    } else if (argument == "no") {
+        desktop_.QueueMessageBoxAnswer(IDNO);
+    } else {
+        return false;
+    }
     return true;
 }
 

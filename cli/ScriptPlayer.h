@@ -48,6 +48,13 @@ private:
     bool Tick(const Argument& argument);
     bool Show(const Argument& argument);
     bool State(const Argument& argument);
+    bool Save(const Argument& argument);
+    bool Load(const Argument& argument);
+    bool Answer(const Argument& argument);
+
+    // Clicks a button whose command opens a file dialog, answering it with the path (cancelling
+    // it without one); an answer the command leaves unused is dropped.
+    bool ClickWithFileAnswer(int buttonId, const Argument& path);
 
     int Fail(const ScriptLine& line, const std::string& problem);
 
