@@ -38,11 +38,33 @@ prepare_wine() {
         wineboot --init >/dev/null 2>&1 || true
         wineserver -w || true
     fi
+    # Debian's Wine does not always find its own fonts (MS Sans Serif, Tahoma, Marlett) and
+    # then draws our dialogs in a wider substitute; the prefix's font folder always works.
+    local fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    if [ -d /usr/share/wine/fonts ] && [ ! -f "$fonts/sserife.fon" ]; then
+        mkdir -p "$fonts"
+        cp /usr/share/wine/fonts/* "$fonts/"
+    fi
 }
 
-# Runs a command on a virtual X display of its own.
+# Xvfb has no window manager: Wine then has to frame a program's windows itself, or every
+# window that closes waits two seconds for a window manager that never answers.
+frame_windows_in_wine() { # PROGRAM.exe on|off
+    local key="HKCU\\Software\\Wine\\AppDefaults\\$1"
+    if [ "$2" = on ]; then
+        wine reg add "$key\\X11 Driver" /v Managed /d N /f >/dev/null 2>&1
+    else
+        wine reg delete "$key" /f >/dev/null 2>&1 || true
+    fi
+}
+
+# Runs a command on a virtual X display of its own. A Wine server outlives its programs for a
+# few seconds and keeps the display it started with, so Wine must end before the display
+# changes: windows of a program started meanwhile would go nowhere.
 run_in_xvfb() {
-    xvfb-run -a -s '-screen 0 1280x1024x24' "$@"
+    wineserver -w
+    xvfb-run -a -s '-screen 0 1280x1024x24' \
+        bash -c '"$@"; status=$?; wineserver -w; exit $status' run_in_xvfb "$@"
 }
 
 # Builds lumetrix.exe and the remote control of the screenshot scripts, and makes the
@@ -55,9 +77,25 @@ build_program() {
     cp build/mingw-i686/lumetrix.exe resources/LightDatabase.csv build/run/
 }
 
+# lumetrix.exe runs on a bare Windows: it may import nothing but the system's own DLLs.
+check_system_imports() {
+    local dll
+    for dll in $(i686-w64-mingw32-objdump -p "$1" | sed -n 's/^\tDLL Name: //p'); do
+        case "${dll,,}" in
+        kernel32.dll | user32.dll | gdi32.dll | comdlg32.dll | comctl32.dll | advapi32.dll | \
+            shell32.dll | version.dll | msvcrt.dll) ;;
+        *)
+            echo "$1 imports $dll, which Windows does not provide" >&2
+            return 1
+            ;;
+        esac
+    done
+    echo "$1 imports only system DLLs"
+}
+
 run_windows_tests() {
     prepare_wine
     local suite=build/mingw-i686/tests/win32/lumetrix_win32_tests.exe
+    frame_windows_in_wine "$(basename "$suite")" on
     (cd "$(dirname "$suite")" && run_in_xvfb wine "$(basename "$suite")")
-    wineserver -w || true
 }

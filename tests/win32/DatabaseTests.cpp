@@ -1,0 +1,163 @@
+// The "Datenbank" button with the real choice dialog, built from its in-memory template.
+#include "DialogUser.h"
+#include "ProgramTest.h"
+
+#include "resources/resource.h"
+#include "ui/ChoiceDialogTemplate.h"
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const char* const kExampleFile = ";Name;cd;lm;lux;Grad;sr;m2;m;m;W;lm/W\r\n"
+                                 "\r\n"
+                                 "LED 10W;*;806;;36;;;;;10\r\n"
+                                 "Halogen 35W ;;600;;;;;;;35;*;;;;;;;2000;3,50\r\n"
+                                 "LED 5W;;400;;120;;;;;5\r\n";
+
+std::string ListEntry(HWND list, int index) {
+    std::string text(SendMessageA(list, CB_GETLBTEXTLEN, index, 0) + 1, '\0');
+    text.resize(SendMessageA(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data())));
+    return text;
+}
+
+// A control's place in its dialog, in pixels.
+RECT PlaceOf(HWND dialog, int id) {
+    RECT rect;
+    GetWindowRect(GetDlgItem(dialog, id), &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// Dialog units of the dialog's font in pixels.
+RECT Pixels(HWND dialog, int x, int y, int cx, int cy) {
+    RECT rect = {x, y, x + cx, y + cy};
+    MapDialogRect(dialog, &rect);
+    return rect;
+}
+
+// A drop-down combobox is as high as its closed field, not as its opened list: its height
+// is not compared.
+void ExpectPlace(HWND dialog, int id, int x, int y, int cx, int cy, bool withHeight = true) {
+    SCOPED_TRACE("control " + std::to_string(id));
+    const RECT place = PlaceOf(dialog, id);
+    const RECT wanted = Pixels(dialog, x, y, cx, cy);
+    EXPECT_EQ(place.left, wanted.left);
+    EXPECT_EQ(place.top, wanted.top);
+    EXPECT_EQ(place.right, wanted.right);
+    if (withHeight) {
+        EXPECT_EQ(place.bottom, wanted.bottom);
+    }
+}
+
+DWORD StyleOf(HWND window) {
+    return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
+}
+
+class DatabaseTest : public ProgramTest {
+protected:
+    // The program looks for the database in its working folder.
+    void SetUp() override {
+        std::FILE* file = std::fopen("LightDatabase.csv", "wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(kExampleFile, file);
+        std::fclose(file);
+    }
+    void TearDown() override { std::remove("LightDatabase.csv"); }
+};
+
+TEST_F(DatabaseTest, ChoosingALampInTheChoiceDialogFillsInItsData) {
+    HWND choice = nullptr;
+    RunProgram({[&] { Click(main, IDC_DATABASE); },
+                [&] {
+                    choice = FindDialog("Datenbank");
+                    ASSERT_NE(choice, nullptr);
+                    EXPECT_EQ(GetWindow(choice, GW_OWNER), main);
+                    EXPECT_FALSE(IsWindowEnabled(main));
+                    EXPECT_EQ(TextOf(choice, IDC_CHOICE_PROMPT), "Lichtquelle ausw\xE4hlen");
+
+                    HWND list = GetDlgItem(choice, IDC_CHOICE_LIST);
+                    ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 3);
+                    EXPECT_EQ(ListEntry(list, 0), "Halogen 35W");
+                    EXPECT_EQ(ListEntry(list, 1), "LED 5W");
+                    EXPECT_EQ(ListEntry(list, 2), "LED 10W");
+                    EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 0);
+                    EXPECT_EQ(FocusedId(), IDC_CHOICE_LIST);
+
+                    // Two steps down the list with the keyboard, then OK.
+                    PressKey(VK_DOWN);
+                    PressKey(VK_DOWN);
+                },
+                [&] {
+                    EXPECT_EQ(TextOf(choice, IDC_CHOICE_LIST), "LED 10W");
+                    Click(choice, IDOK);
+                },
+                [&] {
+                    EXPECT_FALSE(IsWindow(choice));
+                    EXPECT_TRUE(IsWindowEnabled(main));
+                    EXPECT_FALSE(IsChecked(main, IDC_GIVEN_INTENSITY));
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_FLUX), "806.0");
+                    EXPECT_TRUE(IsChecked(main, IDC_GIVEN_FLUX));
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_BEAM_ANGLE), "36.0");
+                    EXPECT_TRUE(IsChecked(main, IDC_GIVEN_BEAM_ANGLE));
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_POWER), "10.00");
+                    EXPECT_TRUE(IsChecked(main, IDC_GIVEN_POWER));
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_EFFICACY), "80.60");
+                    EXPECT_TRUE(IsReadOnly(main, IDC_EDIT_EFFICACY));
+                }});
+    EXPECT_EQ(outcome.stepsRun, 5);
+    EXPECT_EQ(outcome.dialogsLeftOpen, 1);
+}
+
+TEST_F(DatabaseTest, TheChoiceDialogHasItsBuiltInLayoutAndEscapeChangesNothing) {
+    std::string fluxBefore;
+    RunProgram({[&] {
+                    fluxBefore = TextOf(main, IDC_EDIT_FLUX);
+                    Click(main, IDC_DATABASE);
+                },
+                [&] {
+                    HWND choice = FindDialog("Datenbank");
+                    ASSERT_NE(choice, nullptr);
+                    const DWORD frame = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+                    EXPECT_EQ(StyleOf(choice) & frame, frame);
+                    EXPECT_EQ(StyleOf(choice) & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0u);
+                    EXPECT_NE(GetWindowLongA(choice, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME, 0);
+                    RECT client;
+                    GetClientRect(choice, &client);
+                    const RECT size = Pixels(choice, 0, 0, 227, 76);
+                    EXPECT_EQ(client.right, size.right);
+                    EXPECT_EQ(client.bottom, size.bottom);
+
+                    LOGFONTA font{};
+                    GetObjectA(reinterpret_cast<HFONT>(SendMessageA(choice, WM_GETFONT, 0, 0)),
+                               sizeof font, &font);
+                    EXPECT_STREQ(font.lfFaceName, "MS Sans Serif");
+
+                    ExpectPlace(choice, IDOK, 55, 50, 50, 14);
+                    ExpectPlace(choice, IDCANCEL, 115, 50, 50, 14);
+                    ExpectPlace(choice, IDC_CHOICE_LIST, 15, 25, 195, 145, false);
+                    ExpectPlace(choice, IDC_CHOICE_PROMPT, 15, 15, 195, 8);
+                    ExpectPlace(choice, IDC_CHOICE_EDITABLE, 15, 25, 195, 145, false);
+                    EXPECT_EQ(TextOf(choice, IDOK), "OK");
+                    EXPECT_EQ(TextOf(choice, IDCANCEL), "Abbrechen");
+                    EXPECT_EQ(StyleOf(GetDlgItem(choice, IDOK)) & BS_TYPEMASK,
+                              static_cast<DWORD>(BS_DEFPUSHBUTTON));
+                    EXPECT_EQ(StyleOf(GetDlgItem(choice, IDC_CHOICE_LIST)) & CBS_DROPDOWNLIST,
+                              static_cast<DWORD>(CBS_DROPDOWNLIST));
+                    EXPECT_EQ(StyleOf(GetDlgItem(choice, IDC_CHOICE_EDITABLE)) & CBS_DROPDOWNLIST,
+                              static_cast<DWORD>(CBS_DROPDOWN));
+                    EXPECT_TRUE(IsWindowVisible(GetDlgItem(choice, IDC_CHOICE_LIST)));
+                    EXPECT_FALSE(IsWindowVisible(GetDlgItem(choice, IDC_CHOICE_EDITABLE)));
+
+                    PressKey(VK_DOWN);
+                    PressKey(VK_ESCAPE);
+                },
+                [&] {
+                    EXPECT_EQ(FindDialog("Datenbank"), nullptr);
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_FLUX), fluxBefore);
+                }});
+    EXPECT_EQ(outcome.dialogsLeftOpen, 1);
+}
+
+} // namespace

@@ -1,0 +1,16 @@
+#include "ProgramTest.h"
+
+#include "app/LumetrixApp.h"
+#include "framework/Wnd.h"
+
+void ProgramTest::RunProgram(std::vector<Step> steps) {
+    steps.insert(steps.begin(), [this] {
+        CWnd* mainWindow = theApp.m_pMainWnd;
+        ASSERT_NE(mainWindow, nullptr);
+        main = mainWindow->GetSafeHwnd();
+        mainWindowWasTheDialog = IsWindowVisible(main) && GetParent(main) == nullptr;
+        focusTimerWasRunning = KillTimer(main, 200) != FALSE;
+    });
+    outcome =
+        PlayInModalLoop([this] { initInstanceResult = theApp.InitInstance(); }, std::move(steps));
+}
