@@ -30,11 +30,14 @@ RECT PlaceOf(HWND dialog, int id) {
     return rect;
 }
 
-// Dialog units of the dialog's font in pixels.
+// Dialog units of the dialog's font in pixels. The dialog manager converts a control's
+// position and size each on its own, so the size is converted as a size.
 RECT Pixels(HWND dialog, int x, int y, int cx, int cy) {
-    RECT rect = {x, y, x + cx, y + cy};
-    MapDialogRect(dialog, &rect);
-    return rect;
+    RECT position = {x, y, 0, 0};
+    RECT size = {cx, cy, 0, 0};
+    MapDialogRect(dialog, &position);
+    MapDialogRect(dialog, &size);
+    return {position.left, position.top, position.left + size.left, position.top + size.top};
 }
 
 // A drop-down combobox is as high as its closed field, not as its opened list: its height
@@ -49,6 +52,11 @@ void ExpectPlace(HWND dialog, int id, int x, int y, int cx, int cy, bool withHei
     if (withHeight) {
         EXPECT_EQ(place.bottom, wanted.bottom);
     }
+}
+
+// A click that opens a modal dialog is posted: the next step then runs inside its loop.
+void ClickLater(HWND dialog, int id) {
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 
 DWORD StyleOf(HWND window) {
@@ -69,7 +77,7 @@ protected:
 
 TEST_F(DatabaseTest, ChoosingALampInTheChoiceDialogFillsInItsData) {
     HWND choice = nullptr;
-    RunProgram({[&] { Click(main, IDC_DATABASE); },
+    RunProgram({[&] { ClickLater(main, IDC_DATABASE); },
                 [&] {
                     choice = FindDialog("Datenbank");
                     ASSERT_NE(choice, nullptr);
@@ -114,7 +122,7 @@ TEST_F(DatabaseTest, TheChoiceDialogHasItsBuiltInLayoutAndEscapeChangesNothing) 
     std::string fluxBefore;
     RunProgram({[&] {
                     fluxBefore = TextOf(main, IDC_EDIT_FLUX);
-                    Click(main, IDC_DATABASE);
+                    ClickLater(main, IDC_DATABASE);
                 },
                 [&] {
                     HWND choice = FindDialog("Datenbank");
