@@ -58,3 +58,11 @@ void PrintMessageBox(const headless::MessageBoxRecord& box, std::ostream& out) {
     out << "message\t" << PrintableText(box.caption) << '\t' << box.style << '\t'
         << PrintableText(box.text) << '\n';
 }
+
+void PrintChoice(const std::vector<std::string>& entries, std::ostream& out) {
+    out << "choice";
+    for (const std::string& entry : entries) {
+        out << '\t' << PrintableText(entry);
+    }
+    out << '\n';
+}

@@ -6,6 +6,7 @@
 #include <ostream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The lines lumetrix-cli prints, tab-separated, UTF-8.
 
@@ -23,3 +24,6 @@ void PrintState(const headless::Desktop& desktop, int lastShownQuantity, std::os
 
 // A message box as it is shown: caption, style, text.
 void PrintMessageBox(const headless::MessageBoxRecord& box, std::ostream& out);
+
+// The choice dialog's entries in list order, printed as it opens.
+void PrintChoice(const std::vector<std::string>& entries, std::ostream& out);

@@ -3,7 +3,9 @@
 #include "cli/OutputLines.h"
 #include "cli/Windows1252.h"
 #include "resources/resource.h"
+#include "ui/ChoiceDialogTemplate.h"
 
+#include <climits>
 #include <cstring>
 
 namespace {
@@ -26,6 +28,15 @@ std::optional<int> ParseNumber(const std::string& text, int largest) {
     return static_cast<int>(number);
 }
 
+// An entry of the choice list: plain decimal digits; a number too large for an int stays
+// beyond every list.
+std::optional<int> ParseEntry(const std::string& text) {
+    if (text.empty() || text.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return ParseNumber(text, INT_MAX).value_or(INT_MAX);
+}
+
 std::optional<int> ParseQuantity(const std::string& text) {
     return ParseNumber(text, kQuantityCount - 1);
 }
@@ -46,12 +57,20 @@ bool IsTabStop(int id) {
 } // namespace
 
 const ScriptPlayer::Command ScriptPlayer::kCommands[] = {
-    {"click", &ScriptPlayer::Click},   {"type", &ScriptPlayer::Type},
-    {"tab", &ScriptPlayer::Tab},       {"focus", &ScriptPlayer::Focus},
-    {"enter", &ScriptPlayer::Enter},   {"tick", &ScriptPlayer::Tick},
-    {"show", &ScriptPlayer::Show},     {"state", &ScriptPlayer::State},
-    {"save", &ScriptPlayer::Save},     {"load", &ScriptPlayer::Load},
+    {"click", &ScriptPlayer::Click},
+    {"type", &ScriptPlayer::Type},
+    {"tab", &ScriptPlayer::Tab},
+    {"focus", &ScriptPlayer::Focus},
+    {"enter", &ScriptPlayer::Enter},
+    {"tick", &ScriptPlayer::Tick},
+    {"show", &ScriptPlayer::Show},
+    {"state", &ScriptPlayer::State},
+    {"save", &ScriptPlayer::Save},
+    {"load", &ScriptPlayer::Load},
     {"answer", &ScriptPlayer::Answer},
+    {"db", &ScriptPlayer::Database},
+    {"db-pick", &ScriptPlayer::DatabasePick},
+    {"db-cancel", &ScriptPlayer::DatabaseCancel},
 };
 
 ScriptPlayer::ScriptPlayer(headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out,
@@ -202,10 +221,57 @@ bool ScriptPlayer::Answer(const Argument& argument) {
     return true;
 }
 
+bool ScriptPlayer::Database(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    ClickWithChoiceAnswer([this] { desktop_.Click(IDOK); });
+    return true;
+}
+
+// The entry can only be checked against the list once it shows: an entry beyond it cancels the
+// choice, so nothing changes, and counts as a bad argument.
+bool ScriptPlayer::DatabasePick(const Argument& argument) {
+    const std::optional<int> entry = ParseEntry(argument.value_or(""));
+    if (!entry) {
+        return false;
+    }
+    bool listed = true;
+    ClickWithChoiceAnswer([&] {
+        if (*entry >= static_cast<int>(desktop_.ComboItems(IDC_CHOICE_LIST).size())) {
+            listed = false;
+            desktop_.Click(IDCANCEL);
+            return;
+        }
+        desktop_.SelectComboItem(IDC_CHOICE_LIST, *entry);
+        desktop_.Click(IDOK);
+    });
+    return listed;
+}
+
+bool ScriptPlayer::DatabaseCancel(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    ClickWithChoiceAnswer([this] { desktop_.Click(IDCANCEL); });
+    return true;
+}
+
+void ScriptPlayer::ClickWithChoiceAnswer(const headless::Desktop::Action& answer) {
+    desktop_.QueueDialogAnswer(answer);
+    desktop_.Click(IDC_DATABASE);
+    desktop_.ClearDialogAnswers();
+}
+
 int PlayScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     headless::Desktop desktop;
     desktop.OnMessageBox(
         [&out](const headless::MessageBoxRecord& box) { PrintMessageBox(box, out); });
+    desktop.OnDialog([&desktop, &out] {
+        if (desktop.HasControl(IDC_CHOICE_LIST)) {
+            PrintChoice(desktop.ComboItems(IDC_CHOICE_LIST), out);
+        }
+    });
     MainDialog dialog;
     ScriptReader reader(script);
     ScriptPlayer player(desktop, dialog, out, errors);

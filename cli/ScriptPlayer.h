@@ -51,10 +51,16 @@ private:
     bool Save(const Argument& argument);
     bool Load(const Argument& argument);
     bool Answer(const Argument& argument);
+    bool Database(const Argument& argument);
+    bool DatabasePick(const Argument& argument);
+    bool DatabaseCancel(const Argument& argument);
 
     // Clicks a button whose command opens a file dialog, answering it with the path (cancelling
     // it without one); an answer the command leaves unused is dropped.
     bool ClickWithFileAnswer(int buttonId, const Argument& path);
+    // Clicks "Datenbank" with `answer` acting on its choice dialog; an answer the command
+    // leaves unused is dropped.
+    void ClickWithChoiceAnswer(const headless::Desktop::Action& answer);
 
     int Fail(const ScriptLine& line, const std::string& problem);
 

@@ -1,6 +1,7 @@
-# Runs lumetrix-cli (CLI) on SCRIPT in the empty directory WORKDIR and checks what it printed
-# against the files next to the script: NAME.expected (standard output, byte for byte),
-# NAME.stderr (standard error, if present) and NAME.status (exit status, 0 if absent).
+# Runs lumetrix-cli (CLI) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
+# LightDatabase.csv (if present), and checks what it printed against the files next to the
+# script: NAME.expected (standard output, byte for byte), NAME.stderr (standard error, if
+# present) and NAME.status (exit status, 0 if absent).
 cmake_policy(VERSION 3.21)
 
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
@@ -8,6 +9,9 @@ get_filename_component(name "${SCRIPT}" NAME_WE)
 
 file(REMOVE_RECURSE "${WORKDIR}")
 file(MAKE_DIRECTORY "${WORKDIR}")
+if(EXISTS "${dir}/${name}.csv")
+  configure_file("${dir}/${name}.csv" "${WORKDIR}/LightDatabase.csv" COPYONLY)
+endif()
 execute_process(COMMAND "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
