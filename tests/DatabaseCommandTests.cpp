@@ -344,6 +344,27 @@ TEST_F(DatabaseCommandTest, ARecordFixingAllMembersOfAFormulaLeavesOneUnticked) 
     });
 }
 
+// The sample database that ships with the program: every lamp fixes its flux and power and
+// leaves the intensity and the efficacy to the formulas.
+TEST_F(DatabaseCommandTest, EveryLampOfTheShippedSampleApplies) {
+    const fs::path sample =
+        fs::path(__FILE__).parent_path().parent_path() / "resources" / "LightDatabase.csv";
+    fs::copy_file(sample, "LightDatabase.csv");
+    Run([&] {
+        const std::size_t lamps = Pick().value().entries.size();
+        EXPECT_GE(lamps, 30u);
+        for (std::size_t i = 0; i < lamps; ++i) {
+            const std::string name = Pick(static_cast<int>(i)).value().entries[i];
+            SCOPED_TRACE(name);
+            const ValueStore& store = dialog.Store();
+            EXPECT_TRUE(Field(kFlux).checked && Field(kPower).checked);
+            EXPECT_FALSE(Field(kIntensity).checked || Field(kEfficacy).checked);
+            EXPECT_GT(store.value[kPower], 0.0);
+            EXPECT_NEAR(store.value[kEfficacy], store.value[kFlux] / store.value[kPower], 0.01);
+        }
+    });
+}
+
 TEST_F(DatabaseCommandTest, HandlesAHundredThousandRecords) {
     std::string content;
     for (int i = 0; i < 100000; ++i) {
