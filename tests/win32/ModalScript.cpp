@@ -1,13 +1,19 @@
 #include "ModalScript.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 namespace {
+
+// How many passes a dialog may stay hidden before the script goes on without it being shown:
+// a dialog that never shows is a failure, not a reason to hang the suite.
+const int kPatiencePasses = 500;
 
 struct Playback {
     std::vector<Step> steps;
     ScriptOutcome outcome;
     UINT_PTR timer = 0;
+    int hiddenPasses = 0;
 };
 
 Playback* current = nullptr;
@@ -40,13 +46,23 @@ void CALLBACK RunNextPass(HWND, UINT, UINT_PTR, DWORD) {
     playback.timer = 0;
 
     HWND dialog = InnermostDialog();
-    if (dialog != nullptr && !IsWindowVisible(dialog)) {
+    const bool hidden = dialog != nullptr && !IsWindowVisible(dialog);
+    if (hidden && ++playback.hiddenPasses < kPatiencePasses) {
         // Not shown yet: wait for its loop to show it, as a user would.
-    } else if (playback.outcome.stepsRun < static_cast<int>(playback.steps.size())) {
+        playback.timer = SetTimer(nullptr, 0, 0, RunNextPass);
+        return;
+    }
+    if (hidden)
+        ADD_FAILURE() << "a dialog was never shown";
+    playback.hiddenPasses = 0;
+
+    if (playback.outcome.stepsRun < static_cast<int>(playback.steps.size())) {
         playback.steps[playback.outcome.stepsRun++]();
     } else if (dialog != nullptr) {
         ++playback.outcome.dialogsLeftOpen;
         EndDialog(dialog, IDCANCEL);
+        if (hidden) // a dialog that never showed may have no loop that would end it
+            DestroyWindow(dialog);
     } else {
         return;
     }

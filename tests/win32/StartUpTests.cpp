@@ -109,8 +109,10 @@ TEST_F(StartUpTest, SystemMenuEndsWithTheAboutItemAndTheWindowHasTheIcon) {
         EXPECT_STREQ(text, "Inf&o \xFC"
                            "ber Lumetrix...");
 
-        EXPECT_NE(SendMessageA(main, WM_GETICON, ICON_BIG, 0), 0);
-        EXPECT_NE(SendMessageA(main, WM_GETICON, ICON_SMALL, 0), 0);
+        const LRESULT icon = SendMessageA(main, WM_GETICON, ICON_BIG, 0);
+        EXPECT_NE(icon, 0);
+        EXPECT_EQ(SendMessageA(main, WM_GETICON, ICON_SMALL, 0), icon);
+        EXPECT_EQ(SendMessageA(main, WM_QUERYDRAGICON, 0, 0), icon);
     }});
 }
 
