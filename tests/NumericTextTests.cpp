@@ -105,6 +105,23 @@ TEST(NumericText, ReadsBackLargeValuesItWrites) {
     }
 }
 
+// Every read and write of the fields goes through these two; a text must not creep upward
+// when it is read back and written again, as it would with a rounded product near 2^52.
+TEST(NumericText, WritingWhatWasReadShowsTheSameText) {
+    for (const char* text :
+         {"4 444 444 444 444.401", "1 234 567 890 123.999", "2 251 799 813 685.249",
+          "9 007 199 254.740 991", "0.125", "1 234.5"}) {
+        const double value = ParseFieldValue(text, 3);
+        char shown[kFieldTextSize];
+        FormatFieldValue(value, 3, shown);
+        for (int round = 0; round < 3; ++round) {
+            char again[kFieldTextSize];
+            FormatFieldValue(ParseFieldValue(shown, 3), 3, again);
+            EXPECT_STREQ(again, shown) << text;
+        }
+    }
+}
+
 TEST(NumericText, HoldsOverlongDigitRunsAtTheLargestValue) {
     const double largest = 9223372036854775807.0;
     EXPECT_DOUBLE_EQ(ParseFieldValue("9223372036854775807", 0), largest);

@@ -22,16 +22,35 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The magnitude times 10^decimals, rounded by adding 0.4999999 and truncated. A magnitude
-// whose scaled value does not fit a signed 64-bit integer (infinity included) saturates at the
-// largest that does, so the field shows the biggest number it can hold with the value's sign,
-// and reading that text back gives a finite value of the same sign and order.
+// magnitude * factor exactly, as the sum high + low (Dekker's product).
+void ExactProduct(double magnitude, double factor, double& high, double& low) {
+    const auto split = [](double x, double& upper, double& lower) {
+        const double spread = 134217729.0 * x; // 2^27 + 1
+        upper = spread - (spread - x);
+        lower = x - upper;
+    };
+    double mUpper, mLower, fUpper, fLower;
+    split(magnitude, mUpper, mLower);
+    split(factor, fUpper, fLower);
+    high = magnitude * factor;
+    low = ((mUpper * fUpper - high) + mUpper * fLower + mLower * fUpper) + mLower * fLower;
+}
+
+// The magnitude times 10^decimals, rounded by adding 0.4999999 and truncated. The product is
+// taken exactly: rounded to a double first, it could cross the rounding threshold, and for large
+// values a field would then show a little more each time it is read and written again.
+// A magnitude whose scaled value does not fit a signed 64-bit integer (infinity included)
+// saturates at the largest that does, so the field shows the biggest number it can hold with
+// the value's sign, and reading that text back gives a finite value of the same sign and order.
 std::uint64_t ScaledMagnitude(double magnitude, int decimals) {
-    const double scaled = magnitude * kPowersOfTen[decimals] + 0.4999999;
-    if (scaled >= kTwoToThe63) {
+    if (magnitude * kPowersOfTen[decimals] + 0.4999999 >= kTwoToThe63) {
         return kLargestScaled;
     }
-    return static_cast<std::uint64_t>(static_cast<std::int64_t>(scaled));
+    double high, low;
+    ExactProduct(magnitude, kPowersOfTen[decimals], high, low);
+    const double whole = std::floor(high);
+    const double rest = (high - whole) + low + 0.4999999; // from about 0.5 to below 2
+    return static_cast<std::uint64_t>(whole) + static_cast<std::uint64_t>(std::floor(rest));
 }
 
 // Writes number in decimal digits with the blanks between groups, and returns the end.
