@@ -122,6 +122,12 @@ TEST(NumericText, WritingWhatWasReadShowsTheSameText) {
     }
 }
 
+TEST(NumericText, WritesValuesBeyondTwoToThe53Exactly) {
+    char text[kFieldTextSize];
+    FormatFieldValue(9797779996635614.0, 1, text);
+    EXPECT_STREQ(text, "9797 779 996 635 614.0");
+}
+
 TEST(NumericText, HoldsOverlongDigitRunsAtTheLargestValue) {
     const double largest = 9223372036854775807.0;
     EXPECT_DOUBLE_EQ(ParseFieldValue("9223372036854775807", 0), largest);

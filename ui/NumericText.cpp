@@ -48,9 +48,12 @@ std::uint64_t ScaledMagnitude(double magnitude, int decimals) {
     }
     double high, low;
     ExactProduct(magnitude, kPowersOfTen[decimals], high, low);
+    // high is below 2^63 and the exact product differs from it by at most half its spacing,
+    // so the sum stays inside the 64-bit range; low may be negative.
     const double whole = std::floor(high);
-    const double rest = (high - whole) + low + 0.4999999; // from about 0.5 to below 2
-    return static_cast<std::uint64_t>(whole) + static_cast<std::uint64_t>(std::floor(rest));
+    const double rest = (high - whole) + low + 0.4999999;
+    return static_cast<std::uint64_t>(static_cast<std::int64_t>(whole) +
+                                      static_cast<std::int64_t>(std::floor(rest)));
 }
 
 // Writes number in decimal digits with the blanks between groups, and returns the end.
