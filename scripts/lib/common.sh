@@ -60,10 +60,11 @@ frame_windows_in_wine() { # PROGRAM.exe on|off
 
 # Runs a command on a virtual X display of its own. A Wine server outlives its programs for a
 # few seconds and keeps the display it started with, so Wine must end before the display
-# changes: windows of a program started meanwhile would go nowhere.
+# changes: windows of a program started meanwhile would go nowhere. A window that waits for
+# input nobody gives ends the run after ten minutes instead of hanging it.
 run_in_xvfb() {
     wineserver -w
-    xvfb-run -a -s '-screen 0 1280x1024x24' \
+    timeout --kill-after=10 600 xvfb-run -a -s '-screen 0 1280x1024x24' \
         bash -c '"$@"; status=$?; wineserver -w; exit $status' run_in_xvfb "$@"
 }
 
