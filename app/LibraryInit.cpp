@@ -1,11 +1,6 @@
 #include "app/LibraryInit.h"
 
-#include <cstdlib>
-
 namespace {
-
-// Runs at exit; the file-dialog extension frees here what it creates on first use.
-void ReleaseFileDialogExtension() {}
 
 // Lets files be dropped onto our dialogs from programs with fewer rights. Windows before
 // Vista has no ChangeWindowMessageFilter, so it is looked up at run time and skipped when
@@ -16,20 +11,21 @@ void AcceptDroppedFiles() {
     const UINT kMessages[] = {kCopyGlobalData, WM_COPYDATA, WM_DROPFILES};
     using ChangeFilter = BOOL(WINAPI*)(UINT message, DWORD flag);
     FARPROC found = GetProcAddress(GetModuleHandleA("USER32"), "ChangeWindowMessageFilter");
-    if (found == nullptr)
+    if (found == nullptr) {
         return;
+    }
     auto changeFilter = reinterpret_cast<ChangeFilter>(reinterpret_cast<void (*)()>(found));
-    for (UINT message : kMessages)
+    for (UINT message : kMessages) {
         changeFilter(message, MSGFLT_ADD);
+    }
 #endif
 }
 
 } // namespace
 
-int InitLibrary(HMODULE module) {
-    std::atexit(ReleaseFileDialogExtension);
-    // The file-dialog extension redirects the common-dialog imports of `module` here.
-    (void)module;
+// The program's file dialogs are still the system's own: this is where the file-dialog
+// extension will redirect the common-dialog imports of `module` and register its clean-up.
+int InitLibrary(HMODULE /*module*/) {
     AcceptDroppedFiles();
     return 1;
 }
