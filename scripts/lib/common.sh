@@ -3,7 +3,7 @@
 BUILD_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
                 googletest libbenchmark-dev python3)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
-                  wine wine32:i386 xvfb xauth imagemagick x11-apps)
+                  wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-apps)
 
 step() { printf '\n== %s\n' "$*"; }
 
@@ -22,8 +22,9 @@ install_packages() {
         "${sudo[@]}" dpkg --add-architecture i386
     fi
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}" >/dev/null
+    # With their recommendations: Wine draws our dialogs with the fonts and X extensions it
+    # only recommends (MS Sans Serif is in fonts-wine).
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # Wine with a prefix of our own inside the build folder, quiet and without Mono or Gecko.
