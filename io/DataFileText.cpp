@@ -1,6 +1,7 @@
 #include "io/DataFileText.h"
 
 #include "io/DataFileValue.h"
+#include "support/Blanks.h"
 
 #include <cstring>
 #include <string_view>
@@ -10,23 +11,9 @@ namespace {
 constexpr int kLineBufferSize = 256;
 constexpr int kMaximumLines = 1000;
 
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) {
-        text.remove_prefix(1);
-    }
-    while (!text.empty() && IsBlank(text.back())) {
-        text.remove_suffix(1);
-    }
-    return text;
-}
-
 // The first occurrence of the quantity's trimmed name in the line, or null.
 const char* FindName(const char* line, int q) {
-    const std::string name(Trimmed(TitleName(q)));
+    const std::string name(TrimBlanks(TitleName(q)));
     return std::strstr(line, name.c_str());
 }
 
@@ -54,7 +41,7 @@ void RecogniseDataFileLine(const char* line, DataFileContents& contents) {
         if (name == nullptr) {
             continue;
         }
-        const char* equals = std::strchr(name + Trimmed(TitleName(q)).size(), '=');
+        const char* equals = std::strchr(name + TrimBlanks(TitleName(q)).size(), '=');
         if (equals == nullptr) {
             return;
         }

@@ -1,5 +1,6 @@
 #include "io/LightDatabase.h"
 
+#include "support/Blanks.h"
 #include "support/TextList.h"
 
 #include <algorithm>
@@ -9,10 +10,6 @@ namespace {
 
 constexpr int kReadBufferSize = 4095;
 constexpr std::size_t kMaximumNameLength = 255;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 bool IsRecord(const char* line) {
     return line[0] != '\0' && line[0] != '\n' && line[0] != '\r' && line[0] != ';';
@@ -30,12 +27,8 @@ void ReadDatabaseRecords(std::FILE* file, TextList& records) {
 }
 
 std::string DatabaseRecordName(const char* record) {
-    std::string name(record, std::min(std::strcspn(record, ";"), kMaximumNameLength));
-    const std::size_t first = name.find_first_not_of(" \t\r\n");
-    if (first == std::string::npos) {
-        return std::string();
-    }
-    return name.substr(first, name.find_last_not_of(" \t\r\n") + 1 - first);
+    const std::string_view name(record, std::min(std::strcspn(record, ";"), kMaximumNameLength));
+    return std::string(TrimBlanks(name));
 }
 
 DatabaseField InterpretDatabaseField(const char* field) {

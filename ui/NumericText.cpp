@@ -1,5 +1,7 @@
 #include "ui/NumericText.h"
 
+#include "support/Blanks.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -13,10 +15,6 @@ const std::uint32_t kPowersOfTen[10] = {1,      10,      100,      1000,      10
 
 constexpr std::int64_t kLargestScaled = std::numeric_limits<std::int64_t>::max();
 constexpr double kTwoToThe63 = 9223372036854775808.0;
-
-bool IsBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
