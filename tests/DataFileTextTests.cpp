@@ -1,5 +1,6 @@
 #include "io/DataFileText.h"
 #include "io/DataFileValue.h"
+#include "tests/TemporaryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -144,9 +145,7 @@ TEST(DataFileText, ReadsBackWhatItWrites) {
 namespace {
 
 DataFileContents ReadText(const std::string& text) {
-    std::FILE* file = std::tmpfile();
-    std::fwrite(text.data(), 1, text.size(), file);
-    std::rewind(file);
+    std::FILE* file = TemporaryFileHolding(text);
     DataFileContents contents;
     ReadDataFile(file, contents);
     std::fclose(file);

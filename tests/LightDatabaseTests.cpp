@@ -2,6 +2,7 @@
 #include "io/ReadableFile.h"
 #include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
+#include "tests/TemporaryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -14,9 +15,7 @@ namespace {
 
 // The records of a database file with this content, in file order.
 std::vector<std::string> RecordsOf(const std::string& content) {
-    std::FILE* file = std::tmpfile();
-    std::fwrite(content.data(), 1, content.size(), file);
-    std::rewind(file);
+    std::FILE* file = TemporaryFileHolding(content);
     TextList records;
     ReadDatabaseRecords(file, records);
     std::fclose(file);
