@@ -1,0 +1,54 @@
+#include "ui/filedialog/CompletionSession.h"
+
+namespace {
+
+// The dialog hands over at most 259 characters, the worker takes at most 255 of them.
+constexpr std::size_t kDialogTextLimit = 259;
+constexpr std::size_t kWorkerTextLimit = 255;
+
+std::string_view Cut(std::string_view text, std::size_t limit) {
+    return text.substr(0, limit);
+}
+
+} // namespace
+
+void CompletionSession::ChangeFolder(std::string_view folder) {
+    Locked locked(lock_);
+    folder_ = Cut(folder, kDialogTextLimit);
+    typed_.clear();
+    folderChanged_ = true;
+    typedChanged_ = true;
+}
+
+void CompletionSession::ChangeTypedText(std::string_view typed) {
+    Locked locked(lock_);
+    typed_ = Cut(typed, kDialogTextLimit);
+    typedChanged_ = true;
+}
+
+void CompletionSession::Close() {
+    {
+        Locked locked(lock_);
+        folder_.clear();
+        open_ = false;
+    }
+    running_.store(false);
+}
+
+std::optional<std::string> CompletionSession::TakeChangedFolder() {
+    return TakeIfChanged(folderChanged_, folder_);
+}
+
+std::optional<std::string> CompletionSession::TakeChangedTypedText() {
+    return TakeIfChanged(typedChanged_, typed_);
+}
+
+std::optional<std::string> CompletionSession::TakeIfChanged(bool& changed,
+                                                            const std::string& text) {
+    Locked locked(lock_);
+    if (!changed) {
+        return std::nullopt;
+    }
+    changed = false;
+    return std::string(Cut(text, kWorkerTextLimit));
+}
