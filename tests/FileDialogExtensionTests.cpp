@@ -1,5 +1,7 @@
-// The file dialogs' folder history: its registry value name, recording a chosen folder and the
-// registry data, read whatever it holds.
+// What the file dialog extension decides without a window: the size of the first dialog, the
+// folder history's registry value name, recording a chosen folder, and the registry data, read
+// whatever it holds.
+#include "ui/filedialog/EnlargedSize.h"
 #include "ui/filedialog/FolderRecording.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/HistoryValueName.h"
@@ -11,6 +13,21 @@
 namespace {
 
 using Strings = std::vector<std::string>;
+
+TEST(FileDialogSizeTest, FirstDialogGrowsWithIconsAboveThirtyTwoPixels) {
+    const struct {
+        int iconWidth, extraHeight, width, height;
+    } cases[] = {{32, 0, 600, 450},
+                 {16, 0, 600, 450},
+                 {40, 0, 750, 562},
+                 {48, 100, 900, 825},
+                 {33, 0, 618, 464}};
+    for (const auto& c : cases) {
+        const DialogSize size = EnlargedSize(c.iconWidth, c.extraHeight);
+        EXPECT_EQ(size.width, c.width) << c.iconWidth;
+        EXPECT_EQ(size.height, c.height) << c.iconWidth;
+    }
+}
 
 TEST(FolderHistoryTest, ValueNameFollowsTheDefaultExtension) {
     const struct {
