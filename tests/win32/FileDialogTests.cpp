@@ -39,13 +39,16 @@ Strings StoredHistory() {
     return folders;
 }
 
+void StoreValue(DWORD type, const std::string& data) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kHistoryKey, kHistoryValue, type, data.data(),
+                    DWORD(data.size()));
+}
+
 void StoreHistory(const Strings& folders) {
     std::string data;
     for (const std::string& folder : folders)
         data += folder + '\0';
-    data += '\0';
-    RegSetKeyValueA(HKEY_CURRENT_USER, kHistoryKey, kHistoryValue, REG_MULTI_SZ, data.data(),
-                    DWORD(data.size()));
+    StoreValue(REG_MULTI_SZ, data + '\0');
 }
 
 void ForgetHistory() {
@@ -241,6 +244,36 @@ TEST_F(FileDialogTest, LoadingRecordsTheFolderOnTopForTheNextDialog) {
     EXPECT_EQ(loaded, "36.0");
     EXPECT_EQ(stored, (Strings{folderA, folderB}));
     EXPECT_EQ(offered, stored);
+}
+
+TEST_F(FileDialogTest, WhateverTheRegistryHoldsTheDialogOffersOnlyWholeFolders) {
+    const std::string tooLong = "C:\\" + std::string(300, 'x') + "\\";
+    std::string many;
+    for (int i = 0; i < 40; ++i)
+        many += "C:\\" + std::string(200, char('a' + i % 26)) + "\\" + '\0';
+    const struct {
+        const char* what;
+        DWORD type;
+        std::string data;
+        size_t offered;
+    } cases[] = {
+        {"text, not a multi-string", REG_SZ, "C:\\Daten\\", 0},
+        {"no terminators", REG_MULTI_SZ, "C:\\Daten\\", 1},
+        {"a string too long for a path", REG_MULTI_SZ, tooLong + '\0' + "D:\\" + '\0', 1},
+        {"more than 4096 bytes", REG_MULTI_SZ, many, 32},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StoreValue(c.type, c.data);
+        Strings offered;
+        RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                    [&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        offered = Entries(GetDlgItem(dialog, kHistoryCombo));
+                        Cancel(dialog);
+                    }});
+        EXPECT_EQ(offered.size(), c.offered);
+    }
 }
 
 TEST_F(FileDialogTest, SavingUnderANewNameRecordsNothing) {

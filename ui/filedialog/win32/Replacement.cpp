@@ -18,6 +18,9 @@ public:
 
     void Attach(HWND dialog) { SubclassWindow(dialog); }
 
+    // Commands stay with the dialog's own procedure: OK and Cancel must not end this window.
+    BOOL OnCommand(WPARAM, LPARAM) override { return FALSE; }
+
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
         if (header.code <= UINT(CDN_FIRST) && header.code >= UINT(CDN_FIRST - 7))
