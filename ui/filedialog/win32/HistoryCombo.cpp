@@ -69,8 +69,7 @@ LRESULT AnswerText(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT SetComboText(HWND combo, WPARAM wParam, LPARAM lParam) {
     const LRESULT result = CallWindowProcA(g_comboProcedure, combo, WM_SETTEXT, wParam, lParam);
-    const char* text =
-        reinterpret_cast<const char*>(lParam) ? reinterpret_cast<const char*>(lParam) : "";
+    const char* text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
     HWND hiddenEdit = PartnerControl(combo);
     if (OwnText(hiddenEdit) != text)
         SendMessageA(hiddenEdit, kSetOwnText, 0, reinterpret_cast<LPARAM>(text));
