@@ -1,0 +1,11 @@
+// Recording the folder of a chosen path at the top of the history combobox, and saving it.
+#ifndef LUMETRIX_UI_FILEDIALOG_WIN32_FOLDERRECORDER_H
+#define LUMETRIX_UI_FILEDIALOG_WIN32_FOLDERRECORDER_H
+
+#include <windows.h>
+
+#include <string>
+
+void RecordFolder(HWND combo, const std::string& path);
+
+#endif
