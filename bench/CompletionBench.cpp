@@ -9,13 +9,14 @@
 
 namespace {
 
-class MutexLock : public CompletionLock {
+// Recursive, so that the dialog may close from inside a post, which holds the lock.
+class RecursiveLock : public CompletionLock {
 public:
     void Acquire() override { mutex_.lock(); }
     void Release() override { mutex_.unlock(); }
 
 private:
-    std::mutex mutex_;
+    std::recursive_mutex mutex_;
 };
 
 // A folder of 100 000 files; every hundredth is a room file that the typed "raum" matches.
@@ -59,18 +60,15 @@ public:
     }
     bool PostFirstMatchShown() override {
         if (untilFirstMatch_) {
-            stop_ = true;
+            session_.Close();
         }
         return true;
     }
     void Sleep(unsigned milliseconds) override {
         if (milliseconds == CompletionWorker::kIdleRest) {
-            stop_ = true;
+            session_.Close();
         } else {
             slept += milliseconds;
-        }
-        if (stop_) {
-            session_.Close();
         }
     }
 
@@ -80,7 +78,6 @@ public:
 private:
     CompletionSession& session_;
     bool untilFirstMatch_;
-    bool stop_ = false;
     std::size_t next_ = 0;
 };
 
@@ -88,7 +85,7 @@ void RunWorker(benchmark::State& state, bool untilFirstMatch) {
     long slept = 0;
     long matches = 0;
     for (auto _ : state) {
-        MutexLock lock;
+        RecursiveLock lock;
         CompletionSession session(lock);
         FolderInMemory folder(session, untilFirstMatch);
         session.ChangeFolder("C:\\Gross");
