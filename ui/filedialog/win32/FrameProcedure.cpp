@@ -97,6 +97,8 @@ void OnCommand(HWND frame, WPARAM wParam) {
     HWND combo = HistoryComboOf(frame);
     const int id = LOWORD(wParam);
     if (id == IDOK && combo != nullptr) {
+        // Enter in the field mostly reaches the dialog as OK: the dialog manager takes the key
+        // before the field sees it.
         TurnSlashesIntoBackslashes(combo);
         RecordFolder(combo, ComboText(combo));
     } else if (id == kCopyFolderCommand) {
