@@ -110,6 +110,36 @@ void PutOnClipboard(const std::string& text) {
     CloseClipboard();
 }
 
+// A right click in the middle of the window asks it for its context menu.
+void RightClick(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2));
+}
+
+BOOL CALLBACK FindPopupMenu(HWND window, LPARAM found) {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32768") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The text of the one item of the popup menu on screen, with its command.
+std::string ShownMenuItem() {
+    HWND menuWindow = nullptr;
+    EnumWindows(FindPopupMenu, reinterpret_cast<LPARAM>(&menuWindow));
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    if (menu == nullptr || GetMenuItemCount(menu) != 1 ||
+        GetMenuItemID(menu, 0) != kCopyFolderCommand)
+        return "(no menu with the copy command)";
+    char text[64] = "";
+    GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
 // Drops the file on the window as the shell does.
 void DropFile(HWND window, const std::string& path) {
     HGLOBAL memory =
@@ -123,10 +153,7 @@ void DropFile(HWND window, const std::string& path) {
 
 class FileDialogTest : public ProgramTest {
 protected:
-    // The dialogs make the folder of a chosen file the current one; each test starts and ends
-    // in the suite's own folder.
     void SetUp() override {
-        GetCurrentDirectoryA(sizeof startFolder, startFolder);
         ForgetHistory();
         CreateDirectoryA("fd-a", nullptr);
         CreateDirectoryA("fd-b", nullptr);
@@ -135,14 +162,12 @@ protected:
         std::ofstream(kFile, std::ios::binary) << FormatDataFile(store);
     }
     void TearDown() override {
-        SetCurrentDirectoryA(startFolder);
         DeleteFileA(kFile);
         RemoveDirectoryA("fd-a");
         RemoveDirectoryA("fd-b");
         ForgetHistory();
     }
 
-    char startFolder[MAX_PATH] = "";
     static constexpr const char* kFile = "fd-a\\Raum1.lumx";
     // Full paths, taken before any dialog moves the current folder.
     const std::string fileA = FullPath(kFile);
@@ -326,7 +351,7 @@ TEST_F(FileDialogTest, APathTypedWithSlashesLoadsOnEnter) {
 
 TEST_F(FileDialogTest, AFolderChosenFromTheHistoryOpensAndItsPathCanBeCopied) {
     StoreHistory({folderA, folderB});
-    std::string opened, copied, keptWhileBusy;
+    std::string opened, keptWhileBusy, menuItem, copied;
     RunProgram({[&] { ClickLater(main, IDC_LOAD); },
                 [&] {
                     HWND combo = GetDlgItem(FindDialog("Daten laden"), kHistoryCombo);
@@ -343,12 +368,20 @@ TEST_F(FileDialogTest, AFolderChosenFromTheHistoryOpensAndItsPathCanBeCopied) {
                     SendMessageA(dialog, WM_COMMAND, kCopyFolderCommand, 0);
                     CloseClipboard();
                     keptWhileBusy = ClipboardText();
-                    SendMessageA(dialog, WM_COMMAND, kCopyFolderCommand, 0);
+                    RightClick(dialog);
+                },
+                [&] {
+                    menuItem = ShownMenuItem();
+                    PressKey(VK_DOWN);
+                    PressKey(VK_RETURN);
+                },
+                [&] {
                     copied = ClipboardText() + "\\";
-                    Cancel(dialog);
+                    Cancel(FindDialog("Daten laden"));
                 }});
     EXPECT_EQ(lstrcmpiA(opened.c_str(), folderB.c_str()), 0) << opened;
     EXPECT_EQ(keptWhileBusy, "vorher");
+    EXPECT_EQ(menuItem, "Kopiere aktuellen Pfad");
     EXPECT_EQ(copied, opened);
 }
 

@@ -1,8 +1,12 @@
 #include "ui/filedialog/win32/FolderRecorder.h"
 
 #include "ui/filedialog/FolderRecording.h"
+#include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/ExtensionState.h"
 #include "ui/filedialog/win32/RegistryHistory.h"
+
+#include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -28,4 +32,11 @@ void RecordFolder(HWND combo, const std::string& path) {
     if (update.selectTop)
         SendMessageA(combo, CB_SETCURSEL, 0, 0);
     SaveHistory(combo, g_fileDialog.historyValueName);
+}
+
+void RecordFolderOfChosenFile(HWND combo, const OPENFILENAMEA& record) {
+    if (record.lpstrFile == nullptr)
+        return;
+    const std::size_t limit = std::min<std::size_t>(record.nMaxFile, kPathCapacity - 1);
+    RecordFolder(combo, std::string(record.lpstrFile, strnlen(record.lpstrFile, limit)));
 }

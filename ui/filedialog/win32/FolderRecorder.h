@@ -4,8 +4,12 @@
 
 #include <windows.h>
 
+#include <commdlg.h>
 #include <string>
 
 void RecordFolder(HWND combo, const std::string& path);
+// The same for the file the dialog's record names, read within its buffer and cut to 259
+// characters.
+void RecordFolderOfChosenFile(HWND combo, const OPENFILENAMEA& record);
 
 #endif

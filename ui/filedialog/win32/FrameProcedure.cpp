@@ -82,17 +82,13 @@ void OnHistoryClosedUp(HWND frame, HWND combo) {
         PostMessageA(frame, WM_COMMAND, IDOK, 0);
 }
 
-void OnFileNameChanged(HWND combo) {
-    CopyTextToHiddenEdit(combo);
-}
-
 void OnFileNameCommand(HWND frame, HWND combo, int code) {
     switch (code) {
     case CBN_CLOSEUP:
         OnHistoryClosedUp(frame, combo);
         break;
     case EN_CHANGE:
-        OnFileNameChanged(combo);
+        CopyTextToHiddenEdit(combo);
         break;
     }
 }
@@ -101,6 +97,8 @@ void OnCommand(HWND frame, WPARAM wParam) {
     HWND combo = HistoryComboOf(frame);
     const int id = LOWORD(wParam);
     if (id == IDOK && combo != nullptr) {
+        // Enter in the field mostly reaches the dialog as OK: the dialog manager takes the key
+        // before the field sees it.
         TurnSlashesIntoBackslashes(combo);
         RecordFolder(combo, ComboText(combo));
     } else if (id == kCopyFolderCommand) {
@@ -132,8 +130,7 @@ void OnDestroy() {
 void HandleDialogNotification(HWND frame, const NMHDR& header) {
     HWND combo = HistoryComboOf(frame);
     if (header.code == UINT(CDN_FILEOK) && combo != nullptr) {
-        const OPENFILENAMEA& record = *reinterpret_cast<const OFNOTIFYA&>(header).lpOFN;
-        RecordFolder(combo, PathText(record.lpstrFile, record.nMaxFile));
+        RecordFolderOfChosenFile(combo, *reinterpret_cast<const OFNOTIFYA&>(header).lpOFN);
     }
 }
 

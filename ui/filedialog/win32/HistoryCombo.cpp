@@ -225,9 +225,3 @@ void CopyTextToHiddenEdit(HWND combo) {
     if (OwnText(hiddenEdit) != typed)
         SendMessageA(hiddenEdit, kSetOwnText, 0, reinterpret_cast<LPARAM>(typed));
 }
-
-std::string PathText(const char* buffer, std::size_t capacity) {
-    if (buffer == nullptr)
-        return "";
-    return std::string(buffer, strnlen(buffer, std::min(capacity, kPathCapacity - 1)));
-}

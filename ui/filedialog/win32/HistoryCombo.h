@@ -18,7 +18,4 @@ std::string ComboText(HWND combo);
 // Gives the hidden edit the combobox's typed text, if it differs.
 void CopyTextToHiddenEdit(HWND combo);
 
-// A path from a buffer of `capacity` bytes, cut to 259 characters.
-std::string PathText(const char* buffer, std::size_t capacity);
-
 #endif
