@@ -35,6 +35,11 @@ void CompletionSession::Close() {
     running_.store(false);
 }
 
+bool CompletionSession::HasTypedText() {
+    Locked locked(lock_);
+    return !typed_.empty();
+}
+
 std::optional<std::string> CompletionSession::TakeChangedFolder() {
     return TakeIfChanged(folderChanged_, folder_);
 }

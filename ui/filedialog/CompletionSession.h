@@ -35,6 +35,8 @@ public:
     void ChangeTypedText(std::string_view typed);
     // The dialog closes: no more posts reach its windows, and the worker ends.
     void Close();
+    // Whether the typed text the worker matches against is not empty.
+    bool HasTypedText();
 
     // The worker's side. The texts are cut to 255 characters.
     bool IsRunning() const { return running_.load(); }

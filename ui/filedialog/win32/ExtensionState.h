@@ -16,6 +16,8 @@ constexpr int kFileNameId = 1152;
 constexpr int kHiddenIdMask = 0x5555;
 constexpr int kHiddenEditId = kFileNameId ^ kHiddenIdMask;
 constexpr UINT kCopyFolderCommand = 18585;
+// Written over the sender id of a key notification by the frame when it has taken the key.
+constexpr UINT_PTR kKeyConsumed = 0x12345678;
 
 struct FileDialogExtension {
     FileDialogFunction systemOpen = nullptr;

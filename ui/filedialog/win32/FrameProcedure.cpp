@@ -6,6 +6,8 @@
 #include "ui/filedialog/EnlargedSize.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/Clipboard.h"
+#include "ui/filedialog/win32/Completion.h"
+#include "ui/filedialog/win32/CompletionList.h"
 #include "ui/filedialog/win32/ExtensionState.h"
 #include "ui/filedialog/win32/FolderRecorder.h"
 #include "ui/filedialog/win32/HistoryCombo.h"
@@ -51,6 +53,7 @@ void OnFirstShowing(HWND frame) {
         return;
     SetFocus(combo);
     LoadHistory(combo, g_fileDialog.historyValueName);
+    StartCompletion(frame, CurrentFolder(frame));
 }
 
 // Enter: a path typed with forward slashes gets backslashes, which the dialog understands.
@@ -90,6 +93,15 @@ void OnFileNameCommand(HWND frame, HWND combo, int code) {
     case EN_CHANGE:
         CopyTextToHiddenEdit(combo);
         break;
+    case CBN_EDITCHANGE:
+        OnFileNameTyped(combo);
+        break;
+    case CBN_KILLFOCUS:
+        OnFileNameFocusLost();
+        break;
+    case CBN_DROPDOWN:
+        HideCompletionList();
+        break;
     }
 }
 
@@ -105,22 +117,30 @@ void OnCommand(HWND frame, WPARAM wParam) {
         CopyToClipboard(frame, CurrentFolder(frame));
     } else if (id == kFileNameId && combo != nullptr) {
         OnFileNameCommand(frame, combo, HIWORD(wParam));
+    } else if (id == kCompletionListId && combo != nullptr) {
+        OnCompletionListCommand(combo, HIWORD(wParam));
     }
 }
 
-void OnFileNameKey(HWND combo, const NMKEY& key) {
+// True when the key was taken: Up and Down then move through the completion list.
+bool OnFileNameKey(HWND combo, NMKEY& key) {
     if (key.nVKey == VK_RETURN)
         TurnSlashesIntoBackslashes(combo);
+    if (!MoveThroughCompletions(combo, key.nVKey))
+        return false;
+    key.hdr.idFrom = kKeyConsumed;
+    return true;
 }
 
-void OnNotify(HWND frame, const NMHDR& header) {
+bool OnNotify(HWND frame, NMHDR& header) {
     HWND combo = HistoryComboOf(frame);
-    if (combo != nullptr && header.idFrom == UINT_PTR(kFileNameId) &&
-        header.code == UINT(NM_KEYDOWN))
-        OnFileNameKey(combo, reinterpret_cast<const NMKEY&>(header));
+    return combo != nullptr && header.idFrom == UINT_PTR(kFileNameId) &&
+           header.code == UINT(NM_KEYDOWN) &&
+           OnFileNameKey(combo, reinterpret_cast<NMKEY&>(header));
 }
 
 void OnDestroy() {
+    EndCompletion();
     if (g_fileDialog.callerHook != nullptr)
         g_fileDialog.callerHook(g_fileDialog.hookWindow, WM_DESTROY, 0, 0);
 }
@@ -129,6 +149,10 @@ void OnDestroy() {
 
 void HandleDialogNotification(HWND frame, const NMHDR& header) {
     HWND combo = HistoryComboOf(frame);
+    if (header.code == UINT(CDN_FOLDERCHANGE))
+        OnCompletionFolderChange(CurrentFolder(frame));
+    if (header.code == UINT(CDN_FILEOK))
+        HideCompletionList();
     if (header.code == UINT(CDN_FILEOK) && combo != nullptr) {
         RecordFolderOfChosenFile(combo, *reinterpret_cast<const OFNOTIFYA&>(header).lpOFN);
     }
@@ -144,7 +168,12 @@ INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
         OnCommand(frame, wParam);
         break;
     case WM_NOTIFY:
-        OnNotify(frame, *reinterpret_cast<const NMHDR*>(lParam));
+        if (OnNotify(frame, *reinterpret_cast<NMHDR*>(lParam)))
+            return TRUE;
+        break;
+    case WM_LBUTTONDOWN:
+    case WM_MOVING:
+        HideCompletionList();
         break;
     case WM_CONTEXTMENU:
         if (reinterpret_cast<HWND>(wParam) != frame)

@@ -15,14 +15,13 @@ constexpr UINT kSetOwnText = 0x39AA;
 constexpr UINT kGetOwnText = 0x39AB;
 // An entry this long that does not fit the caller's buffer reads as empty rather than cut.
 constexpr std::size_t kLongEntry = 1024;
-// Written over the sender id by the frame when it has taken a key.
-constexpr UINT_PTR kKeyConsumed = 0x12345678;
 // The edit notifications the combobox passes on to the frame as its own.
 constexpr int kPassedEditCodes[] = {0x100, 0x200, 0x300, 0x400, 0x500, 0x501,
                                     0x601, 0x602, 0x702, 0x703, 0x705, 0x706};
 
 WNDPROC g_comboProcedure = nullptr;
 WNDPROC g_editProcedure = nullptr;
+WNDPROC g_editPartProcedure = nullptr;
 
 bool IsEditMessage(UINT message) {
     return message >= EM_GETSEL && message <= 0xD9;
@@ -156,6 +155,14 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(g_comboProcedure, combo, message, wParam, lParam);
 }
 
+// The focus is in the combobox's edit part, which hands Up and Down to the combobox's own list
+// box: its keys reach the frame first, as the combobox's.
+LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_KEYDOWN && FrameTakesKey(GetParent(editPart), wParam, lParam))
+        return 0;
+    return CallWindowProcA(g_editPartProcedure, editPart, message, wParam, lParam);
+}
+
 LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kSetOwnText:
@@ -209,6 +216,8 @@ HWND CreateHistoryCombo(HWND frame) {
         SetWindowLongPtrA(combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboProcedure)));
     g_editProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HiddenEditProcedure)));
+    g_editPartProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        EditPartOf(combo), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditPartProcedure)));
     return combo;
 }
 

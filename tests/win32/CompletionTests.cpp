@@ -1,0 +1,304 @@
+// Name completion in the program's file dialogs: typing the start of a name pops up the names
+// of the current folder that begin with it, filled by a worker thread.
+#include "DialogUser.h"
+#include "ProgramTest.h"
+#include "SystemFileDialogs.h"
+
+#include "resources/resource.h"
+#include "ui/filedialog/CompletionWorker.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <tlhelp32.h>
+#include <vector>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+constexpr int kFileNameField = 1152;
+const char kListClass[] = "LumetrixCompletionList";
+
+struct ListSearch {
+    HWND owner;
+    HWND found;
+};
+
+BOOL CALLBACK MatchList(HWND window, LPARAM parameter) {
+    auto& search = *reinterpret_cast<ListSearch*>(parameter);
+    char name[64] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, kListClass) != 0 || GetWindow(window, GW_OWNER) != search.owner)
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+// The completion list of the dialog, or null.
+HWND CompletionListOf(HWND dialog) {
+    ListSearch search{dialog, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), MatchList, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND ListBoxOf(HWND list) {
+    return FindWindowExA(list, nullptr, "ListBox", nullptr);
+}
+
+Strings Entries(HWND list) {
+    Strings entries;
+    const int count = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char entry[MAX_PATH] = "";
+        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry));
+        entries.emplace_back(entry);
+    }
+    return entries;
+}
+
+// Handles this thread's messages, among them what the worker posts, until `done` holds;
+// false after `patience` milliseconds.
+bool HandleMessagesUntil(const std::function<bool()>& done, DWORD patience = 5000) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&message);
+            DispatchMessageA(&message);
+        }
+        if (done())
+            return true;
+        if (GetTickCount() - start > patience)
+            return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+// A mouse click on an entry of the list, as the list box receives it.
+void ClickEntry(HWND list, int entry) {
+    HWND listBox = ListBoxOf(list);
+    RECT place{};
+    SendMessageA(listBox, LB_GETITEMRECT, entry, reinterpret_cast<LPARAM>(&place));
+    const LPARAM at = MAKELPARAM(place.left + 5, (place.top + place.bottom) / 2);
+    SendMessageA(listBox, WM_MOUSEMOVE, 0, at);
+    SendMessageA(listBox, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(listBox, WM_LBUTTONUP, 0, at);
+}
+
+int ThreadsOfThisProcess() {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    THREADENTRY32 thread{};
+    thread.dwSize = sizeof thread;
+    int count = 0;
+    for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
+        count += thread.th32OwnerProcessID == GetCurrentProcessId();
+    CloseHandle(snapshot);
+    return count;
+}
+
+void MakeFile(const std::string& path) {
+    CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+}
+
+class CompletionTest : public ProgramTest {
+protected:
+    // The dialogs open in the current folder: a folder of rooms and a subfolder.
+    void SetUp() override {
+        GetCurrentDirectoryA(sizeof startFolder, startFolder);
+        CreateDirectoryA(kRooms, nullptr);
+        CreateDirectoryA(kSubfolder, nullptr);
+        for (const char* file : kFiles)
+            MakeFile(std::string(kRooms) + "\\" + file);
+        SetCurrentDirectoryA(kRooms);
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(startFolder);
+        for (const char* file : kFiles)
+            DeleteFileA((std::string(kRooms) + "\\" + file).c_str());
+        RemoveDirectoryA(kSubfolder);
+        RemoveDirectoryA(kRooms);
+    }
+
+    // Types into the file-name field, which has the focus, and waits for the list to show.
+    HWND TypeAndWaitForList(const std::string& text) {
+        HWND dialog = FindDialog("Daten laden");
+        TypeKeys(text);
+        HWND list = CompletionListOf(dialog);
+        EXPECT_NE(list, nullptr);
+        EXPECT_TRUE(HandleMessagesUntil([&] { return list != nullptr && IsWindowVisible(list); }));
+        return list;
+    }
+
+    static constexpr const char* kRooms = "fc-raeume";
+    static constexpr const char* kSubfolder = "fc-raeume\\Unterordner";
+    static constexpr const char* kFiles[] = {"raum2.lumx", "Raum1.lumx", "notiz.txt"};
+    char startFolder[MAX_PATH] = "";
+};
+
+TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedUnderTheField) {
+    Strings shown, taken;
+    RECT field{}, place{};
+    bool hiddenAfterUp = false;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    HWND list = TypeAndWaitForList("ra");
+                    HandleMessagesUntil([&] { return Entries(list).size() == 2; }, 1000);
+                    shown = Entries(list);
+                    GetWindowRect(GetDlgItem(dialog, kFileNameField), &field);
+                    GetWindowRect(list, &place);
+                    PressKey(VK_DOWN);
+                },
+                [&] {
+                    taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
+                    PressKey(VK_DOWN);
+                },
+                [&] {
+                    taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
+                    PressKey(VK_UP);
+                },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    taken.push_back(TextOf(dialog, kFileNameField));
+                    hiddenAfterUp = !IsWindowVisible(CompletionListOf(dialog));
+                }});
+    EXPECT_EQ(shown, (Strings{"Raum1.lumx", "raum2.lumx"}));
+    EXPECT_EQ(place.left, field.left);
+    EXPECT_EQ(place.top, field.bottom);
+    EXPECT_EQ(place.right - place.left, field.right - field.left - 20);
+    EXPECT_EQ(place.bottom - place.top, 120);
+    EXPECT_EQ(taken, (Strings{"Raum1.lumx", "raum2.lumx", "Raum1.lumx"}));
+    EXPECT_FALSE(hiddenAfterUp);
+}
+
+TEST_F(CompletionTest, ClickingAnEntryTakesItEvenTheFirstAndHidesTheList) {
+    for (int entry : {0, 1}) {
+        std::string taken;
+        bool visible = true;
+        RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                    [&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        HWND list = TypeAndWaitForList("RA");
+                        HandleMessagesUntil([&] { return Entries(list).size() == 2; }, 1000);
+                        ClickEntry(list, entry);
+                        taken = TextOf(dialog, kFileNameField);
+                        visible = IsWindowVisible(list);
+                    }});
+        EXPECT_EQ(taken, entry == 0 ? "Raum1.lumx" : "raum2.lumx");
+        EXPECT_FALSE(visible);
+    }
+}
+
+TEST_F(CompletionTest, ChangingTheFolderEmptiesTheList) {
+    Strings before, after;
+    bool visible = true;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND list = TypeAndWaitForList("r");
+                    before = Entries(list);
+                    ChooseFile("Daten laden", "Unterordner");
+                },
+                [&] {
+                    HWND list = CompletionListOf(FindDialog("Daten laden"));
+                    HandleMessagesUntil([&] { return Entries(list).empty(); }, 2000);
+                    after = Entries(list);
+                    visible = IsWindowVisible(list);
+                }});
+    EXPECT_FALSE(before.empty());
+    EXPECT_EQ(after, Strings{});
+    EXPECT_FALSE(visible);
+}
+
+// A folder of 5000 files: the worker reads it while the user types, and the dialog closes
+// while it still matches.
+class LargeFolderTest : public ProgramTest {
+protected:
+    static void SetUpTestSuite() {
+        CreateDirectoryA(kFolder, nullptr);
+        for (int i = 0; i < kFiles; ++i)
+            MakeFile(FileName(i));
+    }
+    static void TearDownTestSuite() {
+        for (int i = 0; i < kFiles; ++i)
+            DeleteFileA(FileName(i).c_str());
+        RemoveDirectoryA(kFolder);
+    }
+    void SetUp() override {
+        GetCurrentDirectoryA(sizeof startFolder, startFolder);
+        SetCurrentDirectoryA(kFolder);
+    }
+    void TearDown() override { SetCurrentDirectoryA(startFolder); }
+    static std::string FileName(int i) {
+        char name[64];
+        std::snprintf(name, sizeof name, "%s\\datei%04d.txt", kFolder, i);
+        return name;
+    }
+
+    // Milliseconds from each typed character to its showing in the field, typed as soon as the
+    // load dialog shows.
+    std::vector<double> TypeAndTimeEchoes() {
+        std::vector<double> echoes;
+        RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                    [&] {
+                        HWND field = GetFocus();
+                        LARGE_INTEGER frequency, start, end;
+                        QueryPerformanceFrequency(&frequency);
+                        std::string typed;
+                        for (char c : std::string("datei0123")) {
+                            typed += c;
+                            QueryPerformanceCounter(&start);
+                            PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+                            HandleMessagesUntil([&] { return TextOf(field) == typed; }, 2000);
+                            QueryPerformanceCounter(&end);
+                            echoes.push_back(1000.0 * double(end.QuadPart - start.QuadPart) /
+                                             double(frequency.QuadPart));
+                        }
+                    }});
+        return echoes;
+    }
+
+    static constexpr const char* kFolder = "fc-gross";
+    static constexpr int kFiles = 5000;
+    char startFolder[MAX_PATH] = "";
+};
+
+TEST_F(LargeFolderTest, ClosingWhileMatchingLeavesNoWorkerAndNoMatchBehind) {
+    // A first dialog leaves whatever threads the system keeps for its file dialogs.
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); }});
+    const int threadsBefore = ThreadsOfThisProcess();
+    int threadsWhileOpen = 0;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    threadsWhileOpen = ThreadsOfThisProcess();
+                    TypeKeys("d");
+                    Sleep(50);
+                    // At once: the matches posted meanwhile are still on their way.
+                    SendMessageA(FindDialog("Daten laden"), WM_COMMAND, IDCANCEL, 0);
+                }});
+    Sleep(1100);
+    EXPECT_EQ(threadsWhileOpen, threadsBefore + 1);
+    EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore);
+    EXPECT_EQ(MatchCopiesAlive(), 0);
+}
+
+// Not a timed test: reports how long a typed character takes to show in the field while the
+// worker reads the folder, next to the same with the system's dialog alone.
+TEST_F(LargeFolderTest, TypingEchoesWhileTheWorkerReads) {
+    std::vector<double> withWorker = TypeAndTimeEchoes();
+    std::vector<double> alone;
+    {
+        SystemFileDialogs withoutExtension;
+        alone = TypeAndTimeEchoes();
+    }
+    for (auto* echoes : {&withWorker, &alone}) {
+        ASSERT_EQ(echoes->size(), 9u);
+        std::sort(echoes->begin(), echoes->end());
+    }
+    std::printf("typed character to echo, %d files: median %.2f ms, slowest %.2f ms "
+                "(system dialog alone: %.2f ms, %.2f ms)\n",
+                kFiles, withWorker[4], withWorker[8], alone[4], alone[8]);
+}
+
+} // namespace

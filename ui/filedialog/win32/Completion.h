@@ -1,0 +1,29 @@
+// The frame procedure's part in name completion: it starts the worker when the dialog first
+// shows, tells it the current folder and the typed text, shows the list when the first match
+// arrives and takes the chosen name into the file-name field.
+#ifndef LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETION_H
+#define LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETION_H
+
+#include <windows.h>
+
+#include <string>
+
+// The first showing: creates the hidden list and starts the worker on `folder`, unless a list
+// exists already.
+void StartCompletion(HWND frame, const std::string& folder);
+// The dialog closes: the worker ends by itself and the list goes.
+void EndCompletion();
+
+void HideCompletionList();
+// CDN_FOLDERCHANGE: the list empties and the worker reads the new folder.
+void OnCompletionFolderChange(const std::string& folder);
+// CBN_EDITCHANGE, CBN_KILLFOCUS and CBN_DROPDOWN of the file-name field.
+void OnFileNameTyped(HWND combo);
+void OnFileNameFocusLost();
+// Commands of the completion list: a chosen entry, or the worker's first match.
+void OnCompletionListCommand(HWND combo, int code);
+// Up and Down in the file-name field move through the visible list: true when the key was
+// taken.
+bool MoveThroughCompletions(HWND combo, UINT key);
+
+#endif
