@@ -193,9 +193,12 @@ TEST_F(CompletionWorkerTest, ListsTheNamesOfTheFolderThatBeginWithTheTypedText) 
 }
 
 TEST_F(CompletionWorkerTest, SearchPatternAddsASeparatorOnlyWhenNeeded) {
+    const std::string longest = "C:\\" + std::string(252, 'a');
     Open("C:\\", "x");
-    Run({[&] { session.ChangeFolder("D:/Daten/"); }, [&] { session.ChangeFolder(""); }});
-    EXPECT_EQ(system.searches, (Names{"C:\\*", "D:/Daten/*"})); // an empty folder is not read
+    Run({[&] { session.ChangeFolder("D:/Daten/"); }, [&] { session.ChangeFolder(""); },
+         [&] { session.ChangeFolder(longest); }, [&] { session.ChangeFolder(longest + "b"); }});
+    // An empty folder is not read, nor one too long for the worker to take whole.
+    EXPECT_EQ(system.searches, (Names{"C:\\*", "D:/Daten/*", longest + "\\*"}));
 }
 
 TEST_F(CompletionWorkerTest, AFolderGivesAtMostAbout2000NamesAndTheListAtMost100) {

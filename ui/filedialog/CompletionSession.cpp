@@ -2,7 +2,7 @@
 
 namespace {
 
-// The dialog hands over at most 259 characters, the worker takes at most 255 of them.
+// The dialog hands over at most 259 characters, the worker takes texts of at most 255.
 constexpr std::size_t kDialogTextLimit = 259;
 constexpr std::size_t kWorkerTextLimit = 255;
 
@@ -55,5 +55,7 @@ std::optional<std::string> CompletionSession::TakeIfChanged(bool& changed,
         return std::nullopt;
     }
     changed = false;
-    return std::string(Cut(text, kWorkerTextLimit));
+    // Cut, a longer text would name another folder or match names it does not begin: it
+    // reads and matches nothing, like an empty one.
+    return text.size() > kWorkerTextLimit ? std::string() : text;
 }

@@ -38,7 +38,7 @@ public:
     // Whether the typed text the worker matches against is not empty.
     bool HasTypedText();
 
-    // The worker's side. The texts are cut to 255 characters.
+    // The worker's side. A text of more than 255 characters reads as empty.
     bool IsRunning() const { return running_.load(); }
     // The folder once after each change, else nothing.
     std::optional<std::string> TakeChangedFolder();
