@@ -283,6 +283,51 @@ TEST_F(LargeFolderTest, ClosingWhileMatchingLeavesNoWorkerAndNoMatchBehind) {
     EXPECT_EQ(MatchCopiesAlive(), 0);
 }
 
+TEST_F(LargeFolderTest, ListSelectsUnderTheMouseScrollsByWholeNotchesAndKeepsItsLeastSize) {
+    int hovered = -1, topAfterHalfNotch = -1, topAfterNotch = -1;
+    std::string fieldAfterHover;
+    SIZE least{};
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    TypeKeys("d");
+                    HWND list = CompletionListOf(dialog);
+                    HandleMessagesUntil([&] { return Entries(list).size() == 100; });
+                    HWND listBox = ListBoxOf(list);
+                    RECT entry{};
+                    SendMessageA(listBox, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&entry));
+                    SendMessageA(listBox, WM_MOUSEMOVE, 0,
+                                 MAKELPARAM(entry.left + 5, entry.top + 1));
+                    hovered = int(SendMessageA(list, LB_GETCURSEL, 0, 0));
+                    fieldAfterHover = TextOf(dialog, kFileNameField);
+
+                    const WPARAM halfNotchDown = MAKEWPARAM(0, WORD(-WHEEL_DELTA / 2));
+                    SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
+                    topAfterHalfNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+                    SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
+                    topAfterNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+
+                    // Dragging the size grip far up and left.
+                    RECT client;
+                    GetClientRect(list, &client);
+                    const LPARAM grip = MAKELPARAM(client.right - 2, client.bottom - 2);
+                    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, grip);
+                    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-500, -500));
+                    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(-500, -500));
+                    RECT place;
+                    GetWindowRect(list, &place);
+                    least = {place.right - place.left, place.bottom - place.top};
+                }});
+    UINT linesPerNotch = 3;
+    SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &linesPerNotch, 0);
+    EXPECT_EQ(hovered, 2);
+    EXPECT_EQ(fieldAfterHover, "d"); // hovering takes nothing
+    EXPECT_EQ(topAfterHalfNotch, 0);
+    EXPECT_EQ(topAfterNotch, int(linesPerNotch));
+    EXPECT_EQ(least.cx, 2 * GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(least.cy, 2 * GetSystemMetrics(SM_CXVSCROLL));
+}
+
 // Not a timed test: reports how long a typed character takes to show in the field while the
 // worker reads the folder, next to the same with the system's dialog alone.
 TEST_F(LargeFolderTest, TypingEchoesWhileTheWorkerReads) {
