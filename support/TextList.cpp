@@ -15,9 +15,10 @@ constexpr std::size_t LengthBytes = sizeof(std::int32_t);
 constexpr int PendingRanges = 30;
 
 // How many elements the quicksort may partition in all, summed over its ranges, before it
-// heap-sorts whatever is left: three times n log2 n, far beyond what any ordinary order
-// needs (about 1.4 n log2 n for a random one), yet it stops an order crafted to make every
-// pivot an extreme from taking quadratic time.
+// heap-sorts whatever is left: three times n log2 n, about twice what a random order needs
+// (sorted and reversed ones need less). Orders that make the middle pivot an extreme again
+// and again, such as one crafted against it, or many copies of only a few distinct lines,
+// would otherwise take quadratic time.
 std::int64_t PartitioningBudget(int size) {
     int log2Size = 0;
     while ((size >> log2Size) > 1) {
