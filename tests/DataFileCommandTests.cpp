@@ -13,6 +13,7 @@
 #include <sstream>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -248,14 +249,19 @@ TEST_F(DataFileCommandTest, DoesNotSaveOverFoldersOrProtectedFiles) {
 TEST_F(DataFileCommandTest, ReportsUnreadableAndUnrecognisedFiles) {
     const fs::path empty = folder / "empty.lumx";
     WriteWholeFile(empty, "");
+    const fs::path pipe = folder / "pipe.lumx";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     Run([&] {
-        Load(folder);
-        Load(folder / "missing.lumx");
+        for (const fs::path& path : {folder, folder / "missing.lumx", pipe, fs::path("/dev/zero"),
+                                     fs::path("/dev/urandom")}) {
+            Load(path);
+        }
         Load(empty);
     });
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei wurde nicht gefunden !",
-                                                    "Die Datei wurde nicht gefunden !",
-                                                    "Die Datei hat das falsche Format !"}));
+    const std::string notFound = "Die Datei wurde nicht gefunden !";
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{notFound, notFound, notFound, notFound, notFound,
+                                        "Die Datei hat das falsche Format !"}));
     for (const headless::MessageBoxRecord& box : desktop.MessageBoxes()) {
         EXPECT_EQ(box.style, UINT(MB_ICONHAND));
     }
