@@ -80,6 +80,16 @@ bool WriteThroughAndClose(HANDLE file, const std::string& content) {
     return CloseHandle(file) && written;
 }
 
+// Gives the written file the target's attributes. ReplaceFile does so on Windows, not on Wine.
+void TakeOverAttributes(const std::wstring& target, const std::wstring& written) {
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKept) != 0) {
+        SetFileAttributesW(written.c_str(), attributes & kKept);
+    }
+}
+
 } // namespace
 
 std::FILE* OpenRegularFileForReading(const char* path) {
@@ -145,12 +155,13 @@ WriteResult WriteFileBeside(const SystemPath& target, const std::string& content
     return WriteResult::NotCreated;
 }
 
-// ReplaceFile gives the new file the old one's attributes and security; a new target simply
-// takes the written file's place.
+// ReplaceFile gives the new file the old one's security; a new target simply takes the written
+// file's place.
 bool ReplaceByFile(const SystemPath& target, const SystemPath& written, bool targetExists) {
     const std::wstring to = WithoutLengthLimit(target);
     const std::wstring from = WithoutLengthLimit(written);
     if (targetExists) {
+        TakeOverAttributes(to, from);
         return ReplaceFileW(to.c_str(), from.c_str(), nullptr, 0, nullptr, nullptr);
     }
     return MoveFileExW(from.c_str(), to.c_str(),
