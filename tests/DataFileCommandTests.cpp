@@ -1,6 +1,7 @@
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
 #include "resources/resource.h"
+#include "tests/WholeFiles.h"
 #include "ui/MainDialog.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,7 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -21,17 +20,6 @@ namespace {
 
 const char* const kOverwriteQuestion = "Die Datei existiert bereits !\nSoll sie \xFC"
                                        "berschrieben werden ?";
-
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 // A main dialog on the headless desktop, with a folder of its own for data files.
 class DataFileCommandTest : public ::testing::Test {
