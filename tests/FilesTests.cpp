@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
@@ -20,25 +21,30 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// Runs `work` in a child process and returns its exit status.
-int InChildProcess(const std::function<int()>& work) {
+// Runs `work` in a child process, which exits with its result.
+pid_t StartChildProcess(const std::function<int()>& work) {
     const pid_t child = ::fork();
     if (child == 0) {
         ::_exit(work());
     }
-    int status = 0;
-    ::waitpid(child, &status, 0);
+    return child;
+}
+
+int ExitStatus(int status) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 // Saves as an unprivileged user, as the program runs for one; 1 when the save failed.
 int SaveAsNobody(const fs::path& path, const std::string& content) {
-    return InChildProcess([&] {
+    const pid_t child = StartChildProcess([&] {
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
             return 2;
         }
         return ReplaceFileContent(path.string(), content) ? 0 : 1;
     });
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return ExitStatus(status);
 }
 
 // A fresh folder of the test's own.
@@ -139,16 +145,16 @@ TEST_F(FilesTest, SavesWhereTheUserMayWriteAndNowhereElse) {
         const char* what;
         fs::path path;
         uid_t owner;
-        fs::perms permissions;
-        bool saves;
+        fs::perms permissions; // none: no such file
+        std::string left;      // "new" where the save succeeds
     } cases[] = {
         {"another user's file in a shared folder", open / "others.lumx", 0,
-         fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read, false},
+         fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read, "old"},
         {"the user's own file", open / "own.lumx", kNobody,
-         fs::perms::owner_read | fs::perms::owner_write, true},
+         fs::perms::owner_read | fs::perms::owner_write, "new"},
         {"a file everyone may write, in a closed folder", closed / "shared.lumx", 0, fs::perms::all,
-         true},
-        {"a new file in a closed folder", closed / "new.lumx", 0, fs::perms::none, false},
+         "new"},
+        {"a new file in a closed folder", closed / "new.lumx", 0, fs::perms::none, ""},
     };
     for (const auto& c : cases) {
         if (c.permissions != fs::perms::none) {
@@ -156,10 +162,8 @@ TEST_F(FilesTest, SavesWhereTheUserMayWriteAndNowhereElse) {
             fs::permissions(c.path, c.permissions);
             ASSERT_EQ(::chown(c.path.c_str(), c.owner, c.owner), 0);
         }
-        EXPECT_EQ(SaveAsNobody(c.path, "new"), c.saves ? 0 : 1) << c.what;
-        EXPECT_EQ(ReadWholeFile(c.path),
-                  c.saves ? "new" : (c.permissions != fs::perms::none ? "old" : ""))
-            << c.what;
+        EXPECT_EQ(SaveAsNobody(c.path, "new"), c.left == "new" ? 0 : 1) << c.what;
+        EXPECT_EQ(ReadWholeFile(c.path), c.left) << c.what;
     }
     EXPECT_EQ(std::distance(fs::directory_iterator(open), fs::directory_iterator()), 2);
     EXPECT_EQ(std::distance(fs::directory_iterator(closed), fs::directory_iterator()), 1);
@@ -171,16 +175,14 @@ TEST_F(FilesTest, TwoProgramsSavingOneFileLeaveAWholeFile) {
     constexpr int kSaves = 300;
     const fs::path file = folder / "shared.lumx";
     const std::string contents[2] = {std::string(1073, 'a'), std::string(1100, 'b')};
-    pid_t savers[2];
-    for (int i = 0; i < 2; ++i) {
-        savers[i] = ::fork();
-        if (savers[i] == 0) {
+    for (const std::string& content : contents) {
+        StartChildProcess([&] {
             int failed = 0;
             for (int n = 0; n < kSaves; ++n) {
-                failed += ReplaceFileContent(file.string(), contents[i]) ? 0 : 1;
+                failed += ReplaceFileContent(file.string(), content) ? 0 : 1;
             }
-            ::_exit(failed == 0 ? 0 : 1);
-        }
+            return failed == 0 ? 0 : 1;
+        });
     }
     std::set<std::string> seen;
     int running = 2;
@@ -191,7 +193,7 @@ TEST_F(FilesTest, TwoProgramsSavingOneFileLeaveAWholeFile) {
         int status = 0;
         const pid_t ended = ::waitpid(-1, &status, WNOHANG);
         if (ended > 0) {
-            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a save failed";
+            EXPECT_EQ(ExitStatus(status), 0) << "a save failed";
             --running;
         }
     }
