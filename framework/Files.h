@@ -37,7 +37,8 @@ WriteResult WriteFileBeside(const SystemPath& target, const std::string& content
                             SystemPath& written);
 
 // Puts the written file in the target's place in one step. An existing target keeps its
-// attributes, permissions and owner. False when the target was left as it was.
+// attributes and access rights, and its owner where the process may hand files to others.
+// False when the target was left as it was.
 bool ReplaceByFile(const SystemPath& target, const SystemPath& written, bool targetExists);
 
 void RemoveFile(const SystemPath& path);
