@@ -476,21 +476,16 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* paint);
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 
-// Files: on the headless system, paths are the host's own.
+// Files: paths are Windows-1252, as on Windows; the headless system hands them to the host in
+// its UTF-8. The program's other file functions are in framework/Files.h.
 #define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 #define FILE_ATTRIBUTE_READONLY 0x00000001
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
-#define MOVEFILE_REPLACE_EXISTING 0x00000001
-#define MOVEFILE_WRITE_THROUGH 0x00000008
 DWORD GetFileAttributesA(LPCSTR path);
-BOOL MoveFileExA(LPCSTR existing, LPCSTR target, DWORD flags);
-BOOL DeleteFileA(LPCSTR path);
 
 // The generic names map to the ANSI functions, as <windows.h> does without UNICODE.
 #define GetFileAttributes GetFileAttributesA
-#define MoveFileEx MoveFileExA
-#define DeleteFile DeleteFileA
 #define SendMessage SendMessageA
 #define PostMessage PostMessageA
 #define DefWindowProc DefWindowProcA
