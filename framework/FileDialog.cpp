@@ -8,13 +8,15 @@
 CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defExt, LPCSTR fileName, DWORD flags,
                          LPCSTR filter, CWnd* parent)
     : CDialog(0, parent), m_bOpenFileDialog(openFileDialog) {
-    m_ofn.lStructSize = sizeof(m_ofn);
+    m_ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
     m_ofn.lpstrFile = m_szFileName;
     m_ofn.nMaxFile = sizeof(m_szFileName);
     m_ofn.lpstrFileTitle = m_szFileTitle;
     m_ofn.nMaxFileTitle = sizeof(m_szFileTitle);
     m_ofn.lpstrDefExt = defExt;
-    m_ofn.Flags = flags;
+    m_ofn.Flags = flags | OFN_EXPLORER | OFN_ENABLEHOOK;
+    m_ofn.lpfnHook = &HookProc;
+    m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
     if (fileName != nullptr)
         std::strncpy(m_szFileName, fileName, sizeof(m_szFileName) - 1);
     if (filter != nullptr) {
@@ -30,7 +32,17 @@ INT_PTR CFileDialog::DoModal() {
     m_ofn.hwndOwner = OwnerWindow();
     m_ofn.hInstance = AfxGetInstanceHandle();
     BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
+    m_hWnd = nullptr;
     return chosen ? IDOK : IDCANCEL;
+}
+
+// The dialog's record arrives with WM_INITDIALOG and carries the dialog object.
+UINT_PTR CALLBACK CFileDialog::HookProc(HWND hWnd, UINT message, WPARAM, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* record = reinterpret_cast<OPENFILENAMEA*>(lParam);
+        reinterpret_cast<CFileDialog*>(record->lCustData)->m_hWnd = hWnd;
+    }
+    return 0;
 }
 
 std::string CFileDialog::GetPathName() const {

@@ -1,4 +1,6 @@
-// CFileDialog: the common open and save dialogs, set up like MFC's.
+// CFileDialog: the common open and save dialogs, set up like MFC's: always Explorer-style with
+// the framework's hook procedure, and a record of the size the Explorer-style dialogs were
+// introduced with, so that every system shows the same dialog.
 #ifndef LUMETRIX_FRAMEWORK_FILEDIALOG_H
 #define LUMETRIX_FRAMEWORK_FILEDIALOG_H
 
@@ -16,12 +18,15 @@ public:
 
     // Shows the dialog (GetOpenFileNameA or GetSaveFileNameA): IDOK when a file was chosen,
     // IDCANCEL otherwise.
+    // While it is shown, m_hWnd is the dialog the hook procedure sees.
     INT_PTR DoModal() override;
     std::string GetPathName() const;
 
     OPENFILENAMEA m_ofn{};
 
 private:
+    static UINT_PTR CALLBACK HookProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
+
     BOOL m_bOpenFileDialog;
     std::string m_strFilter;
     char m_szFileName[MAX_PATH] = {};

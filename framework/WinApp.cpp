@@ -6,6 +6,10 @@ CWinApp* g_app = nullptr;
 
 CWinApp::CWinApp() {
     g_app = this;
+    char path[MAX_PATH] = "";
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    m_appName = AppNameFromPath(path);
+    m_pszAppName = m_appName.c_str();
 }
 
 CWinApp::~CWinApp() {
@@ -15,6 +19,13 @@ CWinApp::~CWinApp() {
 
 BOOL CWinApp::InitInstance() {
     return TRUE;
+}
+
+std::string AppNameFromPath(const std::string& path) {
+    const std::size_t folderEnd = path.find_last_of("\\/:");
+    std::string name = folderEnd == std::string::npos ? path : path.substr(folderEnd + 1);
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
 CWinApp* AfxGetApp() {

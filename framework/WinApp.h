@@ -4,6 +4,8 @@
 
 #include "framework/WinTypes.h"
 
+#include <string>
+
 class CWnd;
 
 class CWinApp {
@@ -20,7 +22,15 @@ public:
     BOOL Enable3dControlsStatic() { return TRUE; }
 
     CWnd* m_pMainWnd = nullptr;
+    // The application's name: the executable's file name without folder and extension.
+    LPCSTR m_pszAppName;
+
+private:
+    std::string m_appName;
 };
+
+// The file name of a path without its folder and its extension.
+std::string AppNameFromPath(const std::string& path);
 
 // The application object, or null when the process has none (the native tests).
 CWinApp* AfxGetApp();

@@ -178,6 +178,8 @@ bool CWnd::Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
     switch (message) {
     case WM_COMMAND:
         return OnCommand(wParam, lParam) != FALSE;
+    case WM_NOTIFY:
+        return OnNotify(wParam, lParam, &result) != FALSE;
     case WM_TIMER:
         OnTimer(wParam);
         return true;
@@ -220,6 +222,10 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (id == 0)
         return FALSE;
     return OnCmdMsg(id, code, nullptr, nullptr);
+}
+
+BOOL CWnd::OnNotify(WPARAM, LPARAM, LRESULT*) {
+    return FALSE;
 }
 
 BOOL CWnd::OnCmdMsg(UINT, int, void*, AFX_CMDHANDLERINFO*) {

@@ -64,6 +64,8 @@ public:
     // dispatches to the handlers below; what they leave alone goes to DefWindowProc.
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
+    // A control's WM_NOTIFY: TRUE when handled, with the message's answer in *result.
+    virtual BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result);
     virtual BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo);
     virtual void OnTimer(UINT_PTR idEvent);
     virtual void OnSysCommand(UINT id, LPARAM lParam);

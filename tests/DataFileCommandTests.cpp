@@ -165,11 +165,12 @@ TEST_F(DataFileCommandTest, SetsUpTheFileDialogsAsTheProgramWants) {
                                              "*.*"};
     EXPECT_FALSE(dialogs[0].save);
     EXPECT_EQ(dialogs[0].title, "Daten laden");
-    EXPECT_EQ(dialogs[0].flags, DWORD(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING));
+    EXPECT_EQ(dialogs[0].flags,
+              DWORD(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK));
     EXPECT_TRUE(dialogs[1].save);
     EXPECT_EQ(dialogs[1].title, "Daten speichern");
-    EXPECT_EQ(dialogs[1].flags,
-              DWORD(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER | OFN_ENABLESIZING));
+    EXPECT_EQ(dialogs[1].flags, DWORD(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER |
+                                      OFN_ENABLESIZING | OFN_ENABLEHOOK));
     for (const headless::FileDialogRecord& record : dialogs) {
         EXPECT_EQ(record.filter, filter);
         EXPECT_EQ(record.defExt, "*.lumx");

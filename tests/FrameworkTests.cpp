@@ -295,6 +295,27 @@ TEST_F(FrameworkTest, AMessageBoxHoldsTheFocusWhileOpenAndTakesTheQueuedAnswer) 
     EXPECT_NE(boxes[0].owner, nullptr);
 }
 
+TEST_F(FrameworkTest, NotificationsReachOnNotifyWhichGivesTheAnswer) {
+    LRESULT handled = 0;
+    LRESULT unhandled = -1;
+    Run([&] {
+        handled = dialog.SendMessage(WM_NOTIFY, 7, 41);
+        unhandled = dialog.SendMessage(WM_NOTIFY, 0, 41);
+    });
+    EXPECT_EQ(dialog.notifications, (std::vector<WPARAM>{7, 0}));
+    EXPECT_EQ(handled, 42);
+    EXPECT_EQ(unhandled, 0);
+}
+
+TEST(AppNameTest, IsTheFileNameWithoutFolderAndExtension) {
+    const char* cases[][2] = {{"C:\\Programme\\lumetrix.exe", "lumetrix"},
+                              {"/usr/bin/lumetrix_tests", "lumetrix_tests"},
+                              {"C:lumetrix.1.exe", "lumetrix.1"},
+                              {"", ""}};
+    for (const auto& c : cases)
+        EXPECT_EQ(AppNameFromPath(c[0]), c[1]);
+}
+
 // ---- File dialogs ----
 
 TEST_F(FrameworkTest, CFileDialogPassesItsSetUpAndReturnsThePathChosen) {
@@ -323,7 +344,7 @@ TEST_F(FrameworkTest, CFileDialogPassesItsSetUpAndReturnsThePathChosen) {
     EXPECT_EQ(records[1].title, "Speichern");
     EXPECT_EQ(records[0].filter,
               (std::vector<std::string>{"Daten ( *.lumx )", "*.lumx", "Alle Dateien", "*.*"}));
-    EXPECT_EQ(records[0].flags, DWORD(OFN_HIDEREADONLY | OFN_EXPLORER));
+    EXPECT_EQ(records[0].flags, DWORD(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLEHOOK));
     EXPECT_EQ(records[0].fileName, "alt.lumx");
     EXPECT_EQ(records[0].defExt, "*.lumx");
     EXPECT_EQ(records[0].answer, std::optional<std::string>("daten/neu.lumx"));

@@ -80,6 +80,14 @@ void ProbeDialog::OnSysCommand(UINT id, LPARAM lParam) {
     CDialog::OnSysCommand(id, lParam);
 }
 
+BOOL ProbeDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    notifications.push_back(wParam);
+    if (wParam == 0)
+        return CDialog::OnNotify(wParam, lParam, result);
+    *result = lParam + 1;
+    return TRUE;
+}
+
 HBRUSH ProbeDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
     HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, ctlColor);
     colourKinds.push_back(ctlColor);

@@ -45,6 +45,8 @@ public:
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
     void OnTimer(UINT_PTR idEvent) override;
     void OnSysCommand(UINT id, LPARAM lParam) override;
+    // Takes the notifications of non-zero ids, answering with their lParam plus one.
+    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) override;
     void OnPaint() override;
 
@@ -66,6 +68,7 @@ public:
     std::vector<Command> routed;
     std::vector<UINT_PTR> ticks;
     std::vector<UINT> systemCommands;
+    std::vector<WPARAM> notifications;
     std::vector<UINT> colourKinds;
     int exchanges = 0;
     CStatic picture;

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 namespace headless {
 namespace {
@@ -47,6 +48,14 @@ int ResourceId(LPCSTR name) {
 HMODULE GetModuleHandleA(LPCSTR) {
     // Any non-null value: the headless backend has a single module.
     return reinterpret_cast<HMODULE>(0x400000);
+}
+
+DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
+    if (buffer == nullptr || size == 0)
+        return 0;
+    const ssize_t length = ::readlink("/proc/self/exe", buffer, size - 1);
+    buffer[length > 0 ? length : 0] = '\0';
+    return length > 0 ? DWORD(length) : 0;
 }
 
 int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {

@@ -5,6 +5,7 @@
 #ifndef LUMETRIX_FRAMEWORK_HEADLESS_WIN32API_H
 #define LUMETRIX_FRAMEWORK_HEADLESS_WIN32API_H
 
+#include <cstddef>
 #include <cstdint>
 
 // ---- Basic types ----------------------------------------------------------------------------
@@ -403,6 +404,8 @@ struct OPENFILENAMEA {
 typedef OPENFILENAMEA* LPOPENFILENAMEA;
 typedef OPENFILENAMEA OPENFILENAME;
 typedef LPOPENFILENAMEA LPOPENFILENAME;
+// The record as the system's file dialogs knew it before the Windows 2000 fields.
+#define OPENFILENAME_SIZE_VERSION_400A (offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR))
 
 // ---- Functions --------------------------------------------------------------------------------
 // Messages and window procedures
@@ -460,6 +463,7 @@ BOOL AppendMenuA(HMENU hMenu, UINT flags, UINT_PTR idNewItem, LPCSTR newItem);
 
 // Resources and modules
 HMODULE GetModuleHandleA(LPCSTR moduleName);
+DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size);
 int LoadStringA(HINSTANCE hInstance, UINT id, LPSTR buffer, int bufferMax);
 HICON LoadIconA(HINSTANCE hInstance, LPCSTR iconName);
 HBITMAP LoadBitmapA(HINSTANCE hInstance, LPCSTR bitmapName);

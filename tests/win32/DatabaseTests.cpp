@@ -54,11 +54,6 @@ void ExpectPlace(HWND dialog, int id, int x, int y, int cx, int cy, bool withHei
     }
 }
 
-// A click that opens a modal dialog is posted: the next step then runs inside its loop.
-void ClickLater(HWND dialog, int id) {
-    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-
 DWORD StyleOf(HWND window) {
     return static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
 }

@@ -2,6 +2,8 @@
 
 #include "resources/resource.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <vector>
 
@@ -22,6 +24,25 @@ void TypeKeys(const std::string& text) {
 
 void Click(HWND dialog, int id) {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+void ClickLater(HWND dialog, int id) {
+    PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
+}
+
+std::string FullPath(const std::string& name) {
+    char full[MAX_PATH] = "";
+    GetFullPathNameA(name.c_str(), sizeof full, full, nullptr);
+    return full;
+}
+
+void ChooseFile(const std::string& caption, const std::string& name) {
+    // The file-name field: the history combobox, or without the extension the system's edit.
+    const int fileNameField = 1152;
+    HWND fileDialog = FindDialog(caption);
+    ASSERT_NE(fileDialog, nullptr) << caption;
+    SetDlgItemTextA(fileDialog, fileNameField, name.c_str());
+    PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
 void PressKey(UINT virtualKey) {

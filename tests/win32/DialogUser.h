@@ -14,8 +14,16 @@ void FocusControl(HWND dialog, int id); // as the dialog manager moves the focus
 void TypeInto(HWND dialog, int id, const std::string& text); // focus, select all, type
 void TypeKeys(const std::string& text);                      // typed into the focused window
 void Click(HWND dialog, int id);                             // mouse click on a button
-void PressKey(UINT virtualKey);                              // to the focused window
-void TickFocusTimer(HWND dialog);                            // one tick of timer 200
+// A click that opens a modal dialog is posted: the next step then runs inside its loop.
+void ClickLater(HWND dialog, int id);
+// The full path of a file name: the file dialogs move the current folder, so that they are
+// given full paths.
+std::string FullPath(const std::string& name);
+// Types the name into the file-name field of the file dialog with that caption and confirms
+// it, as a user does.
+void ChooseFile(const std::string& caption, const std::string& name);
+void PressKey(UINT virtualKey);   // to the focused window
+void TickFocusTimer(HWND dialog); // one tick of timer 200
 
 // Seeing
 std::string TextOf(HWND window);

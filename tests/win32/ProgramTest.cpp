@@ -11,6 +11,10 @@ void ProgramTest::RunProgram(std::vector<Step> steps) {
         mainWindowWasTheDialog = IsWindowVisible(main) && GetParent(main) == nullptr;
         focusTimerWasRunning = KillTimer(main, 200) != FALSE;
     });
+    // The file dialogs move the current folder; each run starts where the suite was started.
+    char startFolder[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof startFolder, startFolder);
     outcome =
         PlayInModalLoop([this] { initInstanceResult = theApp.InitInstance(); }, std::move(steps));
+    SetCurrentDirectoryA(startFolder);
 }

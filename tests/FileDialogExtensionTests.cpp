@@ -1,0 +1,231 @@
+// What the file dialog extension decides without a window: the size of the first dialog, the
+// folder history's registry value name, recording a chosen folder, and the registry data, read
+// whatever it holds.
+#include "ui/filedialog/EnlargedSize.h"
+#include "ui/filedialog/FolderRecording.h"
+#include "ui/filedialog/HistoryData.h"
+#include "ui/filedialog/HistoryValueName.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+TEST(FileDialogSizeTest, FirstDialogGrowsWithIconsAboveThirtyTwoPixels) {
+    const struct {
+        int iconWidth, extraHeight, width, height;
+    } cases[] = {{32, 0, 600, 450},
+                 {16, 0, 600, 450},
+                 {40, 0, 750, 562},
+                 {48, 100, 900, 825},
+                 {33, 0, 618, 464}};
+    for (const auto& c : cases) {
+        const DialogSize size = EnlargedSize(c.iconWidth, c.extraHeight);
+        EXPECT_EQ(size.width, c.width) << c.iconWidth;
+        EXPECT_EQ(size.height, c.height) << c.iconWidth;
+    }
+}
+
+TEST(FolderHistoryTest, ValueNameFollowsTheDefaultExtension) {
+    const struct {
+        const char* defaultExtension;
+        const char* name;
+    } cases[] = {
+        {"*.lumx", "OfnListLumx"},
+        {nullptr, "OfnList"},
+        {"", "OfnList"},
+        {"*.", "OfnList"},
+        {"LUMX", "OfnListLumx"},
+        {"txt", "OfnListTxt"},
+        {"a.b.Csv", "OfnListCsv"},
+        {"*.*", "OfnList"},
+        {"*.l?mX", "OfnListMx"},
+        {"*.1abc", "OfnList1abc"},
+        {"*.\xE4Rger", "OfnList\xE4rger"}, // only a to z change to upper case
+        {"*.abcdefghijklmnopqrstuvwxyzABC", "OfnListAbcdefghijklmnopqrstuvwx"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(HistoryValueName(c.defaultExtension), c.name)
+            << (c.defaultExtension ? c.defaultExtension : "(none)");
+}
+
+// A file system of a few paths; everything else is missing.
+PathLookUp FileSystem(std::map<std::string, PathKind> paths) {
+    return [paths](const std::string& path) {
+        auto found = paths.find(path);
+        return found == paths.end() ? PathKind::Missing : found->second;
+    };
+}
+
+TEST(FolderHistoryTest, FolderOfAChosenPath) {
+    const PathLookUp lookUp = FileSystem({{"C:\\Daten", PathKind::Folder},
+                                          {"C:\\Daten\\Raum1.lumx", PathKind::File},
+                                          {"C:", PathKind::Folder},
+                                          {"D:/Plan/Raum.lumx", PathKind::File},
+                                          {"Raum.lumx", PathKind::File}});
+    const struct {
+        const char* path;
+        bool save;
+        std::optional<std::string> folder;
+        bool namedFile;
+    } cases[] = {
+        {"C:\\Daten\\Raum1.lumx", false, "C:\\Daten\\", true},
+        {"C:\\Daten\\Raum1.lumx", true, "C:\\Daten\\", true}, // saving over an existing file
+        {"C:\\Daten\\neu.lumx", true, std::nullopt, false},   // saving under a new name
+        {"C:\\Daten\\neu.lumx", false, "C:\\Daten\\", false}, // open: the parent folder
+        {"C:\\Daten", false, "C:\\Daten\\", false},
+        {"C:\\Daten\\", false, "C:\\Daten\\", false},
+        {"C:\\Daten/", true, "C:\\Daten\\", false},
+        {"C:\\", false, "C:\\", false},
+        {"D:/Plan/Raum.lumx", false, "D:/Plan/", true},
+        {"C:\\Fehlt\\neu.lumx", false, std::nullopt, false}, // the parent is missing too
+        {"neu.lumx", false, std::nullopt, false},            // no folder part to fall back to
+        {"\\neu.lumx", false, std::nullopt, false},          // a separator at 0 is no folder part
+        {"Raum.lumx", false, std::nullopt, false},           // a file without a folder part
+        {"", false, std::nullopt, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.path) + (c.save ? " (save)" : " (open)"));
+        std::optional<FolderToRecord> record = FindFolderToRecord(c.path, c.save, lookUp);
+        ASSERT_EQ(record.has_value(), c.folder.has_value());
+        if (record) {
+            EXPECT_EQ(record->folder, *c.folder);
+            EXPECT_EQ(record->namedFile, c.namedFile);
+        }
+    }
+}
+
+TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
+    const struct {
+        const char* what;
+        Strings before;
+        FolderToRecord record;
+        Strings after;
+        bool selectTop;
+    } cases[] = {
+        {"a new folder goes on top",
+         {"D:\\"},
+         {"C:\\Daten\\", true},
+         {"C:\\Daten\\", "D:\\"},
+         false},
+        {"into an empty history", {}, {"C:\\Daten\\", false}, {"C:\\Daten\\"}, false},
+        {"the top folder again changes nothing",
+         {"C:\\Daten\\", "D:\\"},
+         {"c:\\daten\\", false},
+         {"C:\\Daten\\", "D:\\"},
+         false},
+        {"a folder further down moves up and is selected",
+         {"D:\\", "C:\\Daten\\", "E:\\"},
+         {"C:\\Daten\\", false},
+         {"C:\\Daten\\", "D:\\", "E:\\"},
+         true},
+        {"moved up for a file, not selected",
+         {"D:\\", "C:\\Daten\\"},
+         {"C:\\Daten\\", true},
+         {"C:\\Daten\\", "D:\\"},
+         false},
+        {"an entry that begins with the folder is replaced",
+         {"D:\\", "C:\\Daten\\Alt\\", "C:\\Daten\\"},
+         {"C:\\Daten\\", false},
+         {"C:\\Daten\\", "D:\\", "C:\\Daten\\"},
+         true},
+        {"case folds for accented letters too",
+         {"D:\\", "C:\\B\xDC"
+                  "CHER\\"},
+         {"c:\\b\xFC"
+          "cher\\",
+          true},
+         {"c:\\b\xFC"
+          "cher\\",
+          "D:\\"},
+         false},
+        {"a longer folder is new beside a shorter one",
+         {"C:\\Daten\\"},
+         {"C:\\Daten\\Alt\\", false},
+         {"C:\\Daten\\Alt\\", "C:\\Daten\\"},
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        Strings history = c.before;
+        HistoryUpdate update = PlanHistoryUpdate(history, c.record);
+        ApplyHistoryUpdate(history, c.record.folder, update);
+        EXPECT_EQ(history, c.after);
+        EXPECT_EQ(update.selectTop, c.selectTop);
+    }
+}
+
+std::string Data(const Strings& strings, bool closed = true) {
+    std::string data;
+    for (const std::string& s : strings)
+        data += s + '\0';
+    return closed ? data + '\0' : data;
+}
+
+Strings Folders(std::size_t count, std::size_t length = 10) {
+    Strings folders;
+    for (std::size_t i = 0; i < count; ++i)
+        folders.push_back("C:\\" + std::string(length - 4, char('a' + i % 26)) + "\\");
+    return folders;
+}
+
+TEST(FolderHistoryTest, RegistryDataIsReadWithinItsLimits) {
+    const Strings two = {"C:\\Daten\\", "D:\\"};
+    const std::string long259(259, 'x');
+    const struct {
+        const char* what;
+        unsigned long type;
+        std::string data;
+        Strings folders;
+    } cases[] = {
+        {"a multi-string", kMultiStringType, Data(two), two},
+        {"not a multi-string", 1, Data(two), {}},
+        {"binary", 3, Data(two), {}},
+        {"no final terminator", kMultiStringType, Data(two, false), two},
+        {"last string unterminated", kMultiStringType, "C:\\Daten\\", {"C:\\Daten\\"}},
+        {"empty data", kMultiStringType, "", {}},
+        {"an empty string ends the list",
+         kMultiStringType,
+         std::string("A\\\0\0B\\\0\0", 8),
+         {"A\\"}},
+        {"an empty first string", kMultiStringType, std::string("\0A\\\0\0", 5), {}},
+        {"only the first 32 strings", kMultiStringType, Data(Folders(40)), Folders(32)},
+        {"more than 4096 bytes", kMultiStringType, Data(Folders(30, 250)), Folders(30, 250)},
+        {"259 characters fit a path", kMultiStringType, Data({long259}), {long259}},
+        {"longer strings are left out", kMultiStringType, Data({long259 + "x", "D:\\"}), {"D:\\"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(ReadHistoryData(c.type, c.data), c.folders);
+    }
+}
+
+TEST(FolderHistoryTest, SavedDataHoldsTheFirst16EntriesWithin4096Bytes) {
+    const Strings bigs = Folders(20, 1000);
+    const std::string kb = std::string(1022, 'x') + "\\"; // 1023 characters, 1024 bytes stored
+    const struct {
+        const char* what;
+        Strings entries;
+        Strings saved;
+    } cases[] = {
+        {"nothing", {}, {}},
+        {"17 entries keep the 16 newest", Folders(17), Folders(16)},
+        {"an entry past 4096 bytes is skipped, a shorter one after it still fits",
+         {bigs[0], bigs[1], bigs[2], bigs[3], bigs[4], "D:\\"},
+         {bigs[0], bigs[1], bigs[2], bigs[3], "D:\\"}},
+        {"empty entries are left out", {"A\\", "", "B\\"}, {"A\\", "B\\"}},
+        {"exactly 4096 bytes", {kb, kb, kb, kb.substr(1)}, {kb, kb, kb, kb.substr(1)}},
+        {"one byte more", {kb, kb, kb, kb}, {kb, kb, kb}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        const std::string data = MakeHistoryData(c.entries);
+        EXPECT_LE(data.size(), kHistoryDataLimit);
+        EXPECT_TRUE(data == Data(c.saved)); // equality only: the texts are long
+    }
+}
+
+} // namespace

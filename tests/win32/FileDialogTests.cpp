@@ -1,0 +1,412 @@
+// The program's file dialogs as the extension makes them: enlarged once, a folder history in
+// the registry behind a combobox in place of the file-name edit, typed '/' paths, folders
+// opened from the history, dropped files and the folder copied to the clipboard.
+#include "DialogUser.h"
+#include "ProgramTest.h"
+
+#include "io/DataFileText.h"
+#include "model/Quantity.h"
+#include "model/ValueStore.h"
+#include "resources/resource.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <shlobj.h>
+#include <vector>
+
+namespace {
+
+using Strings = std::vector<std::string>;
+
+constexpr int kHistoryCombo = 1152;
+constexpr int kHiddenEdit = 20949;
+constexpr UINT kCopyFolderCommand = 18585;
+constexpr UINT kGetOwnText = 0x39AB; // the hidden edit's own text
+const char kHistoryKey[] = "Software\\Rovad\\Common\\OfnList";
+const char kHistoryValue[] = "OfnListLumx";
+
+Strings StoredHistory() {
+    char data[8192] = "";
+    DWORD size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, kHistoryKey, kHistoryValue, RRF_RT_REG_MULTI_SZ, nullptr,
+                     data, &size) != ERROR_SUCCESS)
+        return {};
+    Strings folders;
+    for (const char* entry = data; *entry != '\0'; entry += std::strlen(entry) + 1)
+        folders.emplace_back(entry);
+    return folders;
+}
+
+void StoreValue(DWORD type, const std::string& data) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kHistoryKey, kHistoryValue, type, data.data(),
+                    DWORD(data.size()));
+}
+
+void StoreHistory(const Strings& folders) {
+    std::string data;
+    for (const std::string& folder : folders)
+        data += folder + '\0';
+    StoreValue(REG_MULTI_SZ, data + '\0');
+}
+
+void ForgetHistory() {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kHistoryKey, kHistoryValue);
+}
+
+Strings Entries(HWND combo) {
+    Strings entries;
+    const int count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char entry[MAX_PATH] = "";
+        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
+        entries.emplace_back(entry);
+    }
+    return entries;
+}
+
+std::string ClassOf(HWND window) {
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    return name;
+}
+
+SIZE SizeOf(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    return {place.right - place.left, place.bottom - place.top};
+}
+
+void Cancel(HWND fileDialog) {
+    PostMessageA(fileDialog, WM_COMMAND, IDCANCEL, 0);
+}
+
+std::string CurrentFolder(HWND fileDialog) {
+    char folder[MAX_PATH] = "";
+    SendMessageA(fileDialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+    return folder;
+}
+
+std::string ClipboardText() {
+    std::string text;
+    if (!OpenClipboard(nullptr))
+        return "(clipboard not open)";
+    if (HANDLE data = GetClipboardData(CF_TEXT)) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+void PutOnClipboard(const std::string& text) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+// A right click in the middle of the window asks it for its context menu.
+void RightClick(HWND window) {
+    RECT place;
+    GetWindowRect(window, &place);
+    PostMessageA(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window),
+                 MAKELPARAM((place.left + place.right) / 2, (place.top + place.bottom) / 2));
+}
+
+BOOL CALLBACK FindPopupMenu(HWND window, LPARAM found) {
+    char name[16] = "";
+    GetClassNameA(window, name, sizeof name);
+    if (lstrcmpA(name, "#32768") != 0 || !IsWindowVisible(window))
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+// The text of the one item of the popup menu on screen, with its command.
+std::string ShownMenuItem() {
+    HWND menuWindow = nullptr;
+    EnumWindows(FindPopupMenu, reinterpret_cast<LPARAM>(&menuWindow));
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    if (menu == nullptr || GetMenuItemCount(menu) != 1 ||
+        GetMenuItemID(menu, 0) != kCopyFolderCommand)
+        return "(no menu with the copy command)";
+    char text[64] = "";
+    GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
+    return text;
+}
+
+// Drops the file on the window as the shell does.
+void DropFile(HWND window, const std::string& path) {
+    HGLOBAL memory =
+        GlobalAlloc(GMEM_MOVEABLE | GMEM_ZEROINIT, sizeof(DROPFILES) + path.size() + 2);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    std::memcpy(reinterpret_cast<char*>(drop + 1), path.c_str(), path.size());
+    GlobalUnlock(memory);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+class FileDialogTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        ForgetHistory();
+        CreateDirectoryA("fd-a", nullptr);
+        CreateDirectoryA("fd-b", nullptr);
+        ValueStore store;
+        LoadDefaults(store);
+        std::ofstream(kFile, std::ios::binary) << FormatDataFile(store);
+    }
+    void TearDown() override {
+        DeleteFileA(kFile);
+        RemoveDirectoryA("fd-a");
+        RemoveDirectoryA("fd-b");
+        ForgetHistory();
+    }
+
+    static constexpr const char* kFile = "fd-a\\Raum1.lumx";
+    // Full paths, taken before any dialog moves the current folder.
+    const std::string fileA = FullPath(kFile);
+    const std::string folderA = FullPath("fd-a") + "\\";
+    const std::string folderB = FullPath("fd-b") + "\\";
+    const int beamAngle = QuantityAt(3).editId;
+};
+
+// The enlargement happens once a process: this test runs in a process of its own.
+TEST_F(FileDialogTest, FirstDialogOfARunIsEnlargedAndTheNextKeepsItsSize) {
+    const char* const kOwnRun = "LUMETRIX_FIRST_FILE_DIALOG";
+    if (std::getenv(kOwnRun) == nullptr) {
+        char exe[MAX_PATH] = "";
+        GetModuleFileNameA(nullptr, exe, sizeof exe);
+        std::string command = std::string("\"") + exe +
+                              "\" --gtest_filter=FileDialogTest.FirstDialogOfARunIsEnlarged*";
+        SetEnvironmentVariableA(kOwnRun, "1");
+        STARTUPINFOA startUp{};
+        startUp.cb = sizeof startUp;
+        PROCESS_INFORMATION process{};
+        ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                   nullptr, &startUp, &process));
+        SetEnvironmentVariableA(kOwnRun, nullptr);
+        WaitForSingleObject(process.hProcess, 60000);
+        DWORD exitCode = 1;
+        GetExitCodeProcess(process.hProcess, &exitCode);
+        CloseHandle(process.hThread);
+        CloseHandle(process.hProcess);
+        EXPECT_EQ(exitCode, 0u);
+        return;
+    }
+    const int scale = std::max(GetSystemMetrics(SM_CXICON), 32);
+    const SIZE resized{640, 500};
+    SIZE first{}, second{};
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    first = SizeOf(dialog);
+                    SetWindowPos(dialog, nullptr, 0, 0, resized.cx, resized.cy,
+                                 SWP_NOMOVE | SWP_NOZORDER);
+                    Cancel(dialog);
+                },
+                [&] { ClickLater(main, IDC_SAVE); },
+                [&] {
+                    HWND dialog = FindDialog("Daten speichern");
+                    second = SizeOf(dialog);
+                    Cancel(dialog);
+                }});
+    EXPECT_EQ(first.cx, 600 * scale / 32);
+    EXPECT_EQ(first.cy, 450 * scale / 32);
+    // The system gives the next dialog the size the last one had; the extension leaves it.
+    EXPECT_EQ(second.cx, resized.cx);
+    EXPECT_EQ(second.cy, resized.cy);
+}
+
+TEST_F(FileDialogTest, TheHistoryComboboxTakesThePlaceOfTheFileNameEdit) {
+    for (int button : {IDC_LOAD, IDC_SAVE}) {
+        SCOPED_TRACE(button == IDC_LOAD ? "Daten laden" : "Daten speichern");
+        std::string comboClass, editClass;
+        bool editVisible = true, comboHasFocus = false;
+        RunProgram({[&] { ClickLater(main, button); },
+                    [&] {
+                        HWND dialog =
+                            FindDialog(button == IDC_LOAD ? "Daten laden" : "Daten speichern");
+                        HWND combo = GetDlgItem(dialog, kHistoryCombo);
+                        HWND edit = GetDlgItem(dialog, kHiddenEdit);
+                        comboClass = ClassOf(combo);
+                        editClass = ClassOf(edit);
+                        editVisible = IsWindowVisible(edit);
+                        comboHasFocus = GetFocus() == combo || GetParent(GetFocus()) == combo;
+                        Cancel(dialog);
+                    }});
+        EXPECT_EQ(comboClass, "ComboBox");
+        EXPECT_EQ(editClass, "Edit");
+        EXPECT_FALSE(editVisible);
+        EXPECT_TRUE(comboHasFocus);
+    }
+}
+
+TEST_F(FileDialogTest, LoadingRecordsTheFolderOnTopForTheNextDialog) {
+    StoreHistory({folderB});
+    Strings stored, offered;
+    std::string loaded;
+    RunProgram({[&] {
+                    TypeInto(main, beamAngle, "50");
+                    ClickLater(main, IDC_LOAD);
+                },
+                [&] { ChooseFile("Daten laden", fileA); },
+                [&] {
+                    loaded = TextOf(main, beamAngle);
+                    stored = StoredHistory();
+                    ClickLater(main, IDC_LOAD);
+                },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    offered = Entries(GetDlgItem(dialog, kHistoryCombo));
+                    Cancel(dialog);
+                }});
+    EXPECT_EQ(loaded, "36.0");
+    EXPECT_EQ(stored, (Strings{folderA, folderB}));
+    EXPECT_EQ(offered, stored);
+}
+
+TEST_F(FileDialogTest, WhateverTheRegistryHoldsTheDialogOffersOnlyWholeFolders) {
+    const std::string tooLong = "C:\\" + std::string(300, 'x') + "\\";
+    std::string many;
+    for (int i = 0; i < 40; ++i)
+        many += "C:\\" + std::string(200, char('a' + i % 26)) + "\\" + '\0';
+    const struct {
+        const char* what;
+        DWORD type;
+        std::string data;
+        size_t offered;
+    } cases[] = {
+        {"text, not a multi-string", REG_SZ, "C:\\Daten\\", 0},
+        {"no terminators", REG_MULTI_SZ, "C:\\Daten\\", 1},
+        {"a string too long for a path", REG_MULTI_SZ, tooLong + '\0' + "D:\\" + '\0', 1},
+        {"more than 4096 bytes", REG_MULTI_SZ, many, 32},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StoreValue(c.type, c.data);
+        Strings offered;
+        RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                    [&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        offered = Entries(GetDlgItem(dialog, kHistoryCombo));
+                        Cancel(dialog);
+                    }});
+        EXPECT_EQ(offered.size(), c.offered);
+    }
+}
+
+TEST_F(FileDialogTest, SavingUnderANewNameRecordsNothing) {
+    DeleteFileA(kFile);
+    RunProgram(
+        {[&] { ClickLater(main, IDC_SAVE); }, [&] { ChooseFile("Daten speichern", fileA); }});
+    EXPECT_EQ(GetFileAttributesA(kFile) & FILE_ATTRIBUTE_DIRECTORY, 0u);
+    EXPECT_EQ(StoredHistory(), Strings{});
+}
+
+TEST_F(FileDialogTest, AfterTheSeventeenthFolderOnlyTheSixteenNewestAreKept) {
+    Strings older;
+    for (int i = 1; i <= 16; ++i)
+        older.push_back("C:\\Ordner" + std::to_string(i) + "\\");
+    StoreHistory(older);
+    Strings offered;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); }, [&] { ChooseFile("Daten laden", fileA); },
+                [&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    offered = Entries(GetDlgItem(dialog, kHistoryCombo));
+                    Cancel(dialog);
+                }});
+    Strings newest = {folderA};
+    newest.insert(newest.end(), older.begin(), older.end() - 1);
+    EXPECT_EQ(StoredHistory(), newest);
+    EXPECT_EQ(offered, newest);
+}
+
+TEST_F(FileDialogTest, APathTypedWithSlashesLoadsOnEnter) {
+    std::string typed = fileA;
+    std::replace(typed.begin(), typed.end(), '\\', '/');
+    std::string loaded;
+    RunProgram({[&] {
+                    TypeInto(main, beamAngle, "50");
+                    ClickLater(main, IDC_LOAD);
+                },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    HWND combo = GetDlgItem(dialog, kHistoryCombo);
+                    SetFocus(combo);
+                    SetWindowTextA(combo, typed.c_str());
+                    PressKey(VK_RETURN);
+                },
+                [&] { loaded = TextOf(main, beamAngle); }});
+    EXPECT_EQ(loaded, "36.0");
+    EXPECT_EQ(StoredHistory(), Strings{folderA});
+    EXPECT_EQ(outcome.dialogsLeftOpen, 1); // only the main dialog
+}
+
+TEST_F(FileDialogTest, AFolderChosenFromTheHistoryOpensAndItsPathCanBeCopied) {
+    StoreHistory({folderA, folderB});
+    std::string opened, keptWhileBusy, menuItem, copied;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND combo = GetDlgItem(FindDialog("Daten laden"), kHistoryCombo);
+                    SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+                    SendMessageA(combo, CB_SETCURSEL, 1, 0);
+                    SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+                },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    opened = CurrentFolder(dialog) + "\\";
+                    // With the clipboard held by another window, nothing is copied.
+                    PutOnClipboard("vorher");
+                    OpenClipboard(main);
+                    SendMessageA(dialog, WM_COMMAND, kCopyFolderCommand, 0);
+                    CloseClipboard();
+                    keptWhileBusy = ClipboardText();
+                    RightClick(dialog);
+                },
+                [&] {
+                    menuItem = ShownMenuItem();
+                    PressKey(VK_DOWN);
+                    PressKey(VK_RETURN);
+                },
+                [&] {
+                    copied = ClipboardText() + "\\";
+                    Cancel(FindDialog("Daten laden"));
+                }});
+    EXPECT_EQ(lstrcmpiA(opened.c_str(), folderB.c_str()), 0) << opened;
+    EXPECT_EQ(keptWhileBusy, "vorher");
+    EXPECT_EQ(menuItem, "Kopiere aktuellen Pfad");
+    EXPECT_EQ(copied, opened);
+}
+
+TEST_F(FileDialogTest, ADroppedFileBecomesTheFileName) {
+    const std::string longPath = "C:\\" + std::string(300, 'x');
+    const struct {
+        std::string dropped;
+        std::string shown;
+    } cases[] = {{fileA, fileA}, {longPath, longPath.substr(0, 259)}};
+    for (const auto& c : cases) {
+        std::string shown, ownText;
+        RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                    [&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        DropFile(GetDlgItem(dialog, kHistoryCombo), c.dropped);
+                        shown = TextOf(dialog, kHistoryCombo);
+                        char own[MAX_PATH] = "";
+                        SendDlgItemMessageA(dialog, kHiddenEdit, kGetOwnText, sizeof own,
+                                            reinterpret_cast<LPARAM>(own));
+                        ownText = own;
+                        Cancel(dialog);
+                    }});
+        EXPECT_EQ(shown, c.shown);
+        EXPECT_EQ(ownText, c.shown);
+    }
+}
+
+} // namespace

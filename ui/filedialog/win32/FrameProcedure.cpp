@@ -1,0 +1,160 @@
+// The frame procedure: the file dialog's own frame, as the extension changes it. Each message
+// the extension acts on has its handler below; everything then goes on to the frame's previous
+// dialog procedure, except the context menu, which ends here.
+#include "ui/filedialog/win32/FrameProcedure.h"
+
+#include "ui/filedialog/EnlargedSize.h"
+#include "ui/filedialog/HistoryData.h"
+#include "ui/filedialog/win32/Clipboard.h"
+#include "ui/filedialog/win32/ExtensionState.h"
+#include "ui/filedialog/win32/FolderRecorder.h"
+#include "ui/filedialog/win32/HistoryCombo.h"
+#include "ui/filedialog/win32/RegistryHistory.h"
+
+#include <algorithm>
+#include <commctrl.h>
+#include <string>
+#include <windowsx.h>
+
+namespace {
+
+// The frame's history combobox, or null when the dialog has none.
+HWND HistoryComboOf(HWND frame) {
+    return GetDlgItem(frame, kHiddenEditId) != nullptr ? GetDlgItem(frame, kFileNameId) : nullptr;
+}
+
+// The dialog's current folder; empty when it has none or it does not fit a path.
+std::string CurrentFolder(HWND frame) {
+    char folder[kPathCapacity] = "";
+    const LRESULT size =
+        SendMessageA(frame, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+    if (size <= 0 || size > LRESULT(sizeof folder))
+        return "";
+    folder[sizeof folder - 1] = '\0';
+    return folder;
+}
+
+void EnlargeFirstDialog(HWND frame) {
+    if (g_fileDialog.enlarged)
+        return;
+    g_fileDialog.enlarged = true;
+    const DialogSize size = EnlargedSize(GetSystemMetrics(SM_CXICON), g_fileDialog.extraHeight);
+    SetWindowPos(frame, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
+}
+
+void OnFirstShowing(HWND frame) {
+    EnlargeFirstDialog(frame);
+    if (HistoryComboOf(frame) != nullptr)
+        return;
+    HWND combo = CreateHistoryCombo(frame);
+    if (combo == nullptr)
+        return;
+    SetFocus(combo);
+    LoadHistory(combo, g_fileDialog.historyValueName);
+}
+
+// Enter: a path typed with forward slashes gets backslashes, which the dialog understands.
+void TurnSlashesIntoBackslashes(HWND combo) {
+    std::string text = ComboText(combo);
+    if (std::count(text.begin(), text.end(), '/') == 0)
+        return;
+    std::replace(text.begin(), text.end(), '/', '\\');
+    SendMessageA(combo, CB_SETCURSEL, WPARAM(-1), 0);
+    SetWindowTextA(combo, text.c_str());
+    SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+}
+
+void ShowFolderMenu(HWND frame, LPARAM position) {
+    POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    if (position == -1) // from the keyboard
+        GetCursorPos(&at);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, kCopyFolderCommand, "Kopiere aktuellen Pfad");
+    TrackPopupMenu(menu, TPM_BOTTOMALIGN, at.x, at.y, 0, frame, nullptr);
+    DestroyMenu(menu);
+}
+
+void OnHistoryClosedUp(HWND frame, HWND combo) {
+    if (SendMessageA(combo, CB_GETCURSEL, 0, 0) < 0)
+        return;
+    const DWORD attributes = GetFileAttributesA(ComboText(combo).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        PostMessageA(frame, WM_COMMAND, IDOK, 0);
+}
+
+void OnFileNameCommand(HWND frame, HWND combo, int code) {
+    switch (code) {
+    case CBN_CLOSEUP:
+        OnHistoryClosedUp(frame, combo);
+        break;
+    case EN_CHANGE:
+        CopyTextToHiddenEdit(combo);
+        break;
+    }
+}
+
+void OnCommand(HWND frame, WPARAM wParam) {
+    HWND combo = HistoryComboOf(frame);
+    const int id = LOWORD(wParam);
+    if (id == IDOK && combo != nullptr) {
+        // Enter in the field mostly reaches the dialog as OK: the dialog manager takes the key
+        // before the field sees it.
+        TurnSlashesIntoBackslashes(combo);
+        RecordFolder(combo, ComboText(combo));
+    } else if (id == kCopyFolderCommand) {
+        CopyToClipboard(frame, CurrentFolder(frame));
+    } else if (id == kFileNameId && combo != nullptr) {
+        OnFileNameCommand(frame, combo, HIWORD(wParam));
+    }
+}
+
+void OnFileNameKey(HWND combo, const NMKEY& key) {
+    if (key.nVKey == VK_RETURN)
+        TurnSlashesIntoBackslashes(combo);
+}
+
+void OnNotify(HWND frame, const NMHDR& header) {
+    HWND combo = HistoryComboOf(frame);
+    if (combo != nullptr && header.idFrom == UINT_PTR(kFileNameId) &&
+        header.code == UINT(NM_KEYDOWN))
+        OnFileNameKey(combo, reinterpret_cast<const NMKEY&>(header));
+}
+
+void OnDestroy() {
+    if (g_fileDialog.callerHook != nullptr)
+        g_fileDialog.callerHook(g_fileDialog.hookWindow, WM_DESTROY, 0, 0);
+}
+
+} // namespace
+
+void HandleDialogNotification(HWND frame, const NMHDR& header) {
+    HWND combo = HistoryComboOf(frame);
+    if (header.code == UINT(CDN_FILEOK) && combo != nullptr) {
+        RecordFolderOfChosenFile(combo, *reinterpret_cast<const OFNOTIFYA&>(header).lpOFN);
+    }
+}
+
+INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SHOWWINDOW:
+        if (wParam != 0)
+            OnFirstShowing(frame);
+        break;
+    case WM_COMMAND:
+        OnCommand(frame, wParam);
+        break;
+    case WM_NOTIFY:
+        OnNotify(frame, *reinterpret_cast<const NMHDR*>(lParam));
+        break;
+    case WM_CONTEXTMENU:
+        if (reinterpret_cast<HWND>(wParam) != frame)
+            break;
+        ShowFolderMenu(frame, lParam);
+        return FALSE;
+    case WM_DESTROY:
+        OnDestroy();
+        break;
+    }
+    DLGPROC previous = g_fileDialog.frameProcedure;
+    return previous != nullptr ? previous(frame, message, wParam, lParam) : FALSE;
+}

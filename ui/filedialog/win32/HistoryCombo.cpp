@@ -1,0 +1,227 @@
+#include "ui/filedialog/win32/HistoryCombo.h"
+
+#include "ui/filedialog/HistoryData.h"
+#include "ui/filedialog/win32/ExtensionState.h"
+
+#include <commctrl.h>
+#include <cstring>
+#include <shellapi.h>
+
+namespace {
+
+constexpr int kDroppedHeight = 260;
+// The hidden edit's own text, set and read without repeating it to the combobox.
+constexpr UINT kSetOwnText = 0x39AA;
+constexpr UINT kGetOwnText = 0x39AB;
+// An entry this long that does not fit the caller's buffer reads as empty rather than cut.
+constexpr std::size_t kLongEntry = 1024;
+// Written over the sender id by the frame when it has taken a key.
+constexpr UINT_PTR kKeyConsumed = 0x12345678;
+// The edit notifications the combobox passes on to the frame as its own.
+constexpr int kPassedEditCodes[] = {0x100, 0x200, 0x300, 0x400, 0x500, 0x501,
+                                    0x601, 0x602, 0x702, 0x703, 0x705, 0x706};
+
+WNDPROC g_comboProcedure = nullptr;
+WNDPROC g_editProcedure = nullptr;
+
+bool IsEditMessage(UINT message) {
+    return message >= EM_GETSEL && message <= 0xD9;
+}
+
+HWND EditPartOf(HWND combo) {
+    COMBOBOXINFO info{};
+    info.cbSize = sizeof info;
+    return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
+}
+
+std::string OwnText(HWND hiddenEdit) {
+    char text[kPathCapacity] = "";
+    SendMessageA(hiddenEdit, kGetOwnText, sizeof text, reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+std::string SelectedEntry(HWND combo, LRESULT selected) {
+    const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, selected, 0);
+    if (length <= 0)
+        return "";
+    std::string entry(std::size_t(length) + 1, '\0');
+    SendMessageA(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(entry.data()));
+    entry.resize(std::strlen(entry.c_str()));
+    return entry;
+}
+
+// WM_GETTEXT and WM_GETTEXTLENGTH: a selected drop-down entry, else the typed text.
+LRESULT AnswerText(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+    const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+    if (selected < 0)
+        return SendMessageA(EditPartOf(combo), message, wParam, lParam);
+    std::string entry = SelectedEntry(combo, selected);
+    if (message == WM_GETTEXTLENGTH)
+        return LRESULT(entry.size());
+    auto* buffer = reinterpret_cast<char*>(lParam);
+    if (buffer == nullptr || wParam == 0)
+        return 0;
+    if (entry.size() >= wParam)
+        entry.resize(entry.size() >= kLongEntry ? 0 : wParam - 1);
+    std::memcpy(buffer, entry.c_str(), entry.size() + 1);
+    return LRESULT(entry.size());
+}
+
+LRESULT SetComboText(HWND combo, WPARAM wParam, LPARAM lParam) {
+    const LRESULT result = CallWindowProcA(g_comboProcedure, combo, WM_SETTEXT, wParam, lParam);
+    const char* text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
+    HWND hiddenEdit = PartnerControl(combo);
+    if (OwnText(hiddenEdit) != text)
+        SendMessageA(hiddenEdit, kSetOwnText, 0, reinterpret_cast<LPARAM>(text));
+    SetWindowTextA(EditPartOf(combo), text);
+    return result;
+}
+
+// A key for the frame to look at first: true when the frame took it.
+bool FrameTakesKey(HWND combo, WPARAM key, LPARAM flags) {
+    NMKEY notification{};
+    notification.hdr.hwndFrom = combo;
+    notification.hdr.idFrom = kFileNameId;
+    notification.hdr.code = UINT(NM_KEYDOWN);
+    notification.nVKey = UINT(key);
+    notification.uFlags = HIWORD(flags);
+    const LRESULT answer = SendMessageA(GetParent(combo), WM_NOTIFY, kFileNameId,
+                                        reinterpret_cast<LPARAM>(&notification));
+    return notification.hdr.idFrom == kKeyConsumed || answer != 0;
+}
+
+bool IsPassedEditCode(int code) {
+    for (int passed : kPassedEditCodes) {
+        if (code == passed)
+            return true;
+    }
+    return false;
+}
+
+void NotifyFrame(HWND combo, int code, bool post) {
+    const WPARAM wParam = MAKEWPARAM(kFileNameId, code);
+    const LPARAM lParam = reinterpret_cast<LPARAM>(combo);
+    if (post)
+        PostMessageA(GetParent(combo), WM_COMMAND, wParam, lParam);
+    else
+        SendMessageA(GetParent(combo), WM_COMMAND, wParam, lParam);
+}
+
+void TakeDroppedFile(HWND combo, HDROP drop) {
+    char path[kPathCapacity] = "";
+    if (DragQueryFileA(drop, 0, path, sizeof path) > 0) {
+        SendMessageA(combo, CB_SETCURSEL, WPARAM(-1), 0);
+        SetWindowTextA(combo, path);
+        for (int code : {CBN_EDITCHANGE, EN_CHANGE, 0x703})
+            NotifyFrame(combo, code, true);
+    }
+    DragFinish(drop);
+}
+
+LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_SETTEXT:
+        return SetComboText(combo, wParam, lParam);
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+        return AnswerText(combo, message, wParam, lParam);
+    case WM_NOTIFY: {
+        const LRESULT result = CallWindowProcA(g_comboProcedure, combo, message, wParam, lParam);
+        SendMessageA(GetParent(combo), message, wParam, lParam);
+        return result;
+    }
+    case WM_KEYDOWN:
+        if (FrameTakesKey(combo, wParam, lParam))
+            return 0;
+        break;
+    case WM_COMMAND: {
+        const int code = HIWORD(wParam);
+        if (reinterpret_cast<HWND>(lParam) != EditPartOf(combo) || !IsPassedEditCode(code))
+            break;
+        const LRESULT result = CallWindowProcA(g_comboProcedure, combo, message, wParam, lParam);
+        if (code == EN_CHANGE)
+            CopyTextToHiddenEdit(combo);
+        NotifyFrame(combo, code, false);
+        return result;
+    }
+    case WM_DROPFILES:
+        if ((GetWindowLongA(combo, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0)
+            break;
+        TakeDroppedFile(combo, reinterpret_cast<HDROP>(wParam));
+        return 0;
+    default:
+        if (IsEditMessage(message))
+            return SendMessageA(EditPartOf(combo), message, wParam, lParam);
+    }
+    return CallWindowProcA(g_comboProcedure, combo, message, wParam, lParam);
+}
+
+LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case kSetOwnText:
+        return CallWindowProcA(g_editProcedure, edit, WM_SETTEXT, wParam, lParam);
+    case kGetOwnText:
+        return CallWindowProcA(g_editProcedure, edit, WM_GETTEXT, wParam, lParam);
+    case WM_KEYDOWN:
+        if (wParam == VK_RETURN)
+            FrameTakesKey(PartnerControl(edit), wParam, lParam);
+        break;
+    case WM_SETTEXT:
+    case WM_GETTEXT:
+    case WM_GETTEXTLENGTH:
+        CallWindowProcA(g_editProcedure, edit, message, wParam, lParam);
+        return SendMessageA(PartnerControl(edit), message, wParam, lParam);
+    default:
+        if (IsEditMessage(message)) {
+            CallWindowProcA(g_editProcedure, edit, message, wParam, lParam);
+            return SendMessageA(PartnerControl(edit), message, wParam, lParam);
+        }
+    }
+    return CallWindowProcA(g_editProcedure, edit, message, wParam, lParam);
+}
+
+} // namespace
+
+HWND CreateHistoryCombo(HWND frame) {
+    HWND edit = GetDlgItem(frame, kFileNameId);
+    if (edit == nullptr)
+        return nullptr;
+    RECT place;
+    GetWindowRect(edit, &place);
+    MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&place), 2);
+    SetWindowLongPtrA(edit, GWLP_ID, kHiddenEditId);
+    HWND combo = CreateWindowExA(
+        WS_EX_ACCEPTFILES, "COMBOBOX", "",
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL, place.left, place.top,
+        place.right - place.left, kDroppedHeight, frame,
+        reinterpret_cast<HMENU>(INT_PTR(kFileNameId)), GetModuleHandleA(nullptr), nullptr);
+    if (combo == nullptr) {
+        SetWindowLongPtrA(edit, GWLP_ID, kFileNameId);
+        return nullptr;
+    }
+    SendMessageA(combo, WM_SETFONT, SendMessageA(edit, WM_GETFONT, 0, 0), FALSE);
+    SetWindowPos(combo, edit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    char text[kPathCapacity] = "";
+    GetWindowTextA(edit, text, sizeof text);
+    SetWindowTextA(combo, text);
+    ShowWindow(edit, SW_HIDE);
+    g_comboProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboProcedure)));
+    g_editProcedure = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HiddenEditProcedure)));
+    return combo;
+}
+
+std::string ComboText(HWND combo) {
+    char text[kPathCapacity] = "";
+    GetWindowTextA(combo, text, sizeof text);
+    return text;
+}
+
+void CopyTextToHiddenEdit(HWND combo) {
+    char typed[kPathCapacity] = "";
+    GetWindowTextA(EditPartOf(combo), typed, sizeof typed);
+    HWND hiddenEdit = PartnerControl(combo);
+    if (OwnText(hiddenEdit) != typed)
+        SendMessageA(hiddenEdit, kSetOwnText, 0, reinterpret_cast<LPARAM>(typed));
+}
