@@ -1,5 +1,5 @@
+#include "framework/Files.h"
 #include "io/LightDatabase.h"
-#include "io/ReadableFile.h"
 #include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
 
@@ -35,7 +35,7 @@ const std::string& GeneratedDatabase() {
 void BM_ReadSortAndName(benchmark::State& state) {
     const std::string& path = GeneratedDatabase();
     for (auto _ : state) {
-        std::FILE* file = OpenReadableFile(path.c_str());
+        std::FILE* file = OpenRegularFileForReading(path.c_str());
         TextList records;
         ReadDatabaseRecords(file, records);
         std::fclose(file);

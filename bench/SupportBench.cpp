@@ -1,6 +1,7 @@
 #include "support/NaturalCompare.h"
 #include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
+#include "tests/QuicksortAdversary.h"
 
 #include <benchmark/benchmark.h>
 
@@ -53,8 +54,7 @@ std::vector<std::string> RecordLines(int count) {
     return lines;
 }
 
-void SortRecordLines(benchmark::State& state) {
-    const std::vector<std::string> lines = RecordLines(int(state.range(0)));
+void SortLines(benchmark::State& state, const std::vector<std::string>& lines) {
     std::unique_ptr<TextList> list;
     for (auto _ : state) {
         // Only the sort is timed: filling the list, and freeing the previous one, are not.
@@ -67,8 +67,24 @@ void SortRecordLines(benchmark::State& state) {
         list->Sort(0, -1, NaturalTextOrder);
         benchmark::DoNotOptimize(list->Text(0));
     }
-    state.SetItemsProcessed(state.iterations() * state.range(0));
+    state.SetItemsProcessed(state.iterations() * std::int64_t(lines.size()));
+}
+
+void SortRecordLines(benchmark::State& state) {
+    SortLines(state, RecordLines(int(state.range(0))));
 }
 BENCHMARK(SortRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Record lines in an order crafted to make every pivot of the quicksort the smallest line.
+void SortCraftedRecordLines(benchmark::State& state) {
+    std::vector<std::string> lines;
+    char line[160];
+    for (int rank : QuicksortAdversaryRanks(int(state.range(0)))) {
+        std::snprintf(line, sizeof line, "LED %dW;;400;;120;;;;;5;*;;;;;;;2000;1,50\r\n", rank);
+        lines.emplace_back(line);
+    }
+    SortLines(state, lines);
+}
+BENCHMARK(SortCraftedRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

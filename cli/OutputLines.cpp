@@ -1,6 +1,6 @@
 #include "cli/OutputLines.h"
 
-#include "cli/Windows1252.h"
+#include "support/Windows1252.h"
 #include "resources/resource.h"
 
 #include <cmath>

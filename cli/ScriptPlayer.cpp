@@ -1,7 +1,7 @@
 #include "cli/ScriptPlayer.h"
 
 #include "cli/OutputLines.h"
-#include "cli/Windows1252.h"
+#include "support/Windows1252.h"
 #include "resources/resource.h"
 #include "ui/ChoiceDialogTemplate.h"
 

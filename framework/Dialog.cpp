@@ -52,8 +52,26 @@ void CDialog::OnCancel() {
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG)
-        return OnInitDialog();
+        return HandleInitDialog();
     return CWnd::WindowProc(message, wParam, lParam);
+}
+
+// As MFC does it: a dialog whose template asks for no position of its own, and that
+// OnInitDialog leaves where the dialog manager put it, is centred over its owner.
+BOOL CDialog::HandleInitDialog() {
+    RECT placed;
+    ::GetWindowRect(m_hWnd, &placed);
+    BOOL result = OnInitDialog();
+    if (!::IsWindow(m_hWnd))
+        return result;
+    RECT initialised;
+    ::GetWindowRect(m_hWnd, &initialised);
+    const bool moved = initialised.left != placed.left || initialised.top != placed.top;
+    const LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
+    const LONG placementStyles = DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN | WS_CHILD;
+    if (!moved && (style & placementStyles) == 0)
+        CenterWindow();
+    return result;
 }
 
 BOOL CDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) {

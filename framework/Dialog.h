@@ -56,6 +56,8 @@ protected:
     HWND OwnerWindow() const;
 
 private:
+    // OnInitDialog, then the placement of a dialog that has none of its own.
+    BOOL HandleInitDialog();
     static INT_PTR CALLBACK DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     UINT m_nIDTemplate = 0;

@@ -116,6 +116,38 @@ void CWnd::GetClientRect(LPRECT rect) const {
     ::GetClientRect(m_hWnd, rect);
 }
 
+namespace {
+
+// The left or top edge that centres an extent over the span first..last, moved back inside
+// the span areaFirst..areaLast where it would stick out (at areaFirst if it does not fit).
+LONG CentredEdge(LONG extent, LONG first, LONG last, LONG areaFirst, LONG areaLast) {
+    LONG edge = (first + last) / 2 - extent / 2;
+    if (edge + extent > areaLast)
+        edge = areaLast - extent;
+    if (edge < areaFirst)
+        edge = areaFirst;
+    return edge;
+}
+
+} // namespace
+
+void CWnd::CenterWindow() {
+    RECT workArea;
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT centre = workArea;
+    HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
+    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
+        ::GetWindowRect(owner, &centre);
+    RECT window;
+    ::GetWindowRect(m_hWnd, &window);
+    const LONG width = window.right - window.left;
+    const LONG height = window.bottom - window.top;
+    ::SetWindowPos(m_hWnd, nullptr,
+                   CentredEdge(width, centre.left, centre.right, workArea.left, workArea.right),
+                   CentredEdge(height, centre.top, centre.bottom, workArea.top, workArea.bottom), 0,
+                   0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 BOOL CWnd::ShowWindow(int cmdShow) {
     return ::ShowWindow(m_hWnd, cmdShow);
 }

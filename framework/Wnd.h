@@ -49,6 +49,9 @@ public:
     HICON SetIcon(HICON icon, BOOL bigIcon);
     BOOL IsIconic() const;
     void GetClientRect(LPRECT rect) const;
+    // Centres this top-level window over its owner, or over the screen's work area when it has
+    // no owner or the owner is hidden or minimised, and keeps it inside the work area.
+    void CenterWindow();
     BOOL ShowWindow(int cmdShow);
     BOOL EnableWindow(BOOL enable = TRUE);
 

@@ -1,8 +1,8 @@
 // The "Laden" and "Speichern" buttons of the main dialog.
+#include "framework/Files.h"
 #include "io/DataFileLoading.h"
 #include "io/DataFileText.h"
 #include "io/FileReplacement.h"
-#include "io/ReadableFile.h"
 #include "ui/MainDialog.h"
 
 namespace {
@@ -53,7 +53,7 @@ void MainDialog::LoadDataFile() {
     if (!ChooseDataFile(*this, m_dataFileName, true)) {
         return;
     }
-    std::FILE* file = OpenReadableFile(m_dataFileName.c_str());
+    std::FILE* file = OpenRegularFileForReading(m_dataFileName.c_str());
     if (file == nullptr) {
         MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);
         return;

@@ -9,50 +9,100 @@
 namespace {
 
 constexpr int kFieldWidth = 18;
-constexpr double kRoundingBias = 0.499999999999e-6;
 
-// Decimal digits of a whole double of any size, exactly: the mantissa is doubled in base 10^9
-// limbs as often as the exponent asks.
-std::string WholeNumberDigits(double whole) {
-    if (whole < 18446744073709551616.0) {
-        return std::to_string(static_cast<std::uint64_t>(whole));
-    }
-    int exponent = 0;
-    const double mantissa = std::frexp(whole, &exponent); // whole = mantissa * 2^exponent
-    std::uint64_t bits = static_cast<std::uint64_t>(std::ldexp(mantissa, 53));
-    std::vector<std::uint32_t> limbs; // least significant first, each below 10^9
-    while (bits != 0) {
-        limbs.push_back(static_cast<std::uint32_t>(bits % 1000000000u));
-        bits /= 1000000000u;
-    }
-    for (int doubling = 0; doubling < exponent - 53; ++doubling) {
-        std::uint32_t carry = 0;
+// Numbers are worked out exactly in units of 10^-18, where both the value's first 18 decimals
+// and the rounding bias 0.499999999999e-6 are whole numbers.
+constexpr int kExactDecimals = 18;
+constexpr std::uint64_t kRoundingBias = 499999999999; // x 10^-18
+constexpr std::uint32_t kLimbBase = 1000000000;
+constexpr int kLimbDigits = 9;
+
+// A whole number of any size in base 10^9 limbs, least significant first.
+using DecimalLimbs = std::vector<std::uint32_t>;
+
+DecimalLimbs ToLimbs(std::uint64_t number) {
+    DecimalLimbs limbs;
+    do {
+        limbs.push_back(static_cast<std::uint32_t>(number % kLimbBase));
+        number /= kLimbBase;
+    } while (number != 0);
+    return limbs;
+}
+
+void MultiplyByPowerOfTwo(DecimalLimbs& limbs, int exponent) {
+    while (exponent > 0) {
+        const int step = exponent < 32 ? exponent : 32;
+        std::uint64_t carry = 0;
         for (std::uint32_t& limb : limbs) {
-            const std::uint64_t twice = std::uint64_t{limb} * 2 + carry;
-            limb = static_cast<std::uint32_t>(twice % 1000000000u);
-            carry = static_cast<std::uint32_t>(twice / 1000000000u);
+            const std::uint64_t product = (std::uint64_t{limb} << step) + carry;
+            limb = static_cast<std::uint32_t>(product % kLimbBase);
+            carry = product / kLimbBase;
         }
-        if (carry != 0) {
-            limbs.push_back(carry);
+        for (; carry != 0; carry /= kLimbBase) {
+            limbs.push_back(static_cast<std::uint32_t>(carry % kLimbBase));
         }
+        exponent -= step;
     }
-    std::string digits = std::to_string(limbs.back());
-    for (auto limb = limbs.rbegin() + 1; limb != limbs.rend(); ++limb) {
-        const std::string part = std::to_string(*limb);
-        digits.append(9 - part.size(), '0').append(part);
+}
+
+// Divides by 2^exponent and drops the remainder.
+void DivideByPowerOfTwo(DecimalLimbs& limbs, int exponent) {
+    while (exponent > 0) {
+        const int step = exponent < 32 ? exponent : 32;
+        std::uint64_t remainder = 0;
+        for (auto limb = limbs.rbegin(); limb != limbs.rend(); ++limb) {
+            const std::uint64_t dividend = remainder * kLimbBase + *limb;
+            *limb = static_cast<std::uint32_t>(dividend >> step);
+            remainder = dividend & ((std::uint64_t{1} << step) - 1);
+        }
+        exponent -= step;
+    }
+}
+
+void Add(DecimalLimbs& limbs, std::uint64_t addend) {
+    for (std::size_t i = 0; addend != 0; ++i) {
+        if (i == limbs.size()) {
+            limbs.push_back(0);
+        }
+        const std::uint64_t sum = limbs[i] + addend;
+        limbs[i] = static_cast<std::uint32_t>(sum % kLimbBase);
+        addend = sum / kLimbBase;
+    }
+}
+
+std::string Digits(const DecimalLimbs& limbs) {
+    std::size_t top = limbs.size() - 1;
+    while (top > 0 && limbs[top] == 0) {
+        --top;
+    }
+    std::string digits = std::to_string(limbs[top]);
+    while (top-- > 0) {
+        const std::string part = std::to_string(limbs[top]);
+        digits.append(kLimbDigits - part.size(), '0').append(part);
     }
     return digits;
 }
 
-// floor(fraction * 10^6) without rounding error. The fraction comes from a magnitude of at least
-// kRoundingBias > 2^-21, so it is a whole multiple of 2^-73; it is split into a part of 30 bits
-// and a rest of 43 bits, each scaled exactly in 64-bit integers.
-std::uint32_t FirstSixDecimals(double fraction) {
-    const double high = std::floor(std::ldexp(fraction, 30));
-    const double low = std::ldexp(std::ldexp(fraction, 30) - high, 43);
-    const std::uint64_t highScaled = static_cast<std::uint64_t>(high) * 1000000u;
-    const std::uint64_t lowScaled = static_cast<std::uint64_t>(low) * 1000000u;
-    return static_cast<std::uint32_t>((highScaled + (lowScaled >> 43)) >> 30);
+// floor(magnitude x 10^18) of a finite double, exactly: its binary significand times 10^18,
+// shifted by its binary exponent.
+DecimalLimbs ExactUnits(double magnitude) {
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &magnitude, sizeof bits);
+    const int exponentField = static_cast<int>((bits >> 52) & 0x7FF);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    // magnitude = significand x 2^exponent; subnormals share the smallest exponent.
+    const std::uint64_t significand =
+        exponentField == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+    const int exponent = (exponentField == 0 ? 1 : exponentField) - 1075;
+
+    DecimalLimbs units = ToLimbs(significand);
+    units.insert(units.begin(), kExactDecimals / kLimbDigits, 0); // x 10^18
+    if (exponent >= 0) {
+        MultiplyByPowerOfTwo(units, exponent);
+    } else {
+        DivideByPowerOfTwo(units, -exponent);
+    }
+    return units;
 }
 
 std::string PadToField(std::string text) {
@@ -112,10 +162,17 @@ std::string FormatDataFileValue(double value) {
     if (std::isinf(value)) {
         return PadToField(sign + "inf");
     }
-    const double biased = std::fabs(value) + kRoundingBias;
-    const double whole = std::floor(biased);
-    const std::string decimals = std::to_string(1000000 + FirstSixDecimals(biased - whole));
-    return PadToField(sign + WholeNumberDigits(whole) + "." + decimals.substr(1));
+    // The sum's digits are cut after the sixth decimal: floor(x + b) = floor(x) + b for whole b.
+    DecimalLimbs units = ExactUnits(std::fabs(value));
+    Add(units, kRoundingBias);
+    std::string digits = Digits(units);
+    const std::size_t droppedDigits = kExactDecimals - 6;
+    if (digits.size() < kExactDecimals + 1) {
+        digits.insert(0, kExactDecimals + 1 - digits.size(), '0');
+    }
+    digits.resize(digits.size() - droppedDigits);
+    digits.insert(digits.size() - 6, ".");
+    return PadToField(sign + digits);
 }
 
 double ParseDataFileNumber(const char* text) {

@@ -1,6 +1,6 @@
 // The "Datenbank" button: fills in a lamp's data from LightDatabase.csv in the working folder.
+#include "framework/Files.h"
 #include "io/LightDatabase.h"
-#include "io/ReadableFile.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
 #include "support/NaturalTextOrder.h"
@@ -15,6 +15,10 @@ namespace {
 const char* const kOpenError = "Die Datei 'LightDatabase.csv' konnte nicht ge\xF6"
                                "ffnet werden !";
 const char* const kEmptyError = "Die Datenbankdatei 'LightDatabase.csv' ist leer !";
+// Names the limits of LightDatabase.h.
+const char* const kSizeError = "Die Datenbankdatei 'LightDatabase.csv' ist zu gro\xDF !\n"
+                               "Erlaubt sind h\xF6"
+                               "chstens 100 000 Eintr\xE4ge und 16 MB.";
 const char* const kErrorCaption = "Fehler";
 
 // The name chosen last, pre-selected at the next press; kept for the whole run of the program.
@@ -69,14 +73,18 @@ void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* fie
 // last pre-selected, and applies the chosen record's fields 1 to 22 to quantities 0 to 21, one
 // after another, each on top of the effects of those before it.
 void MainDialog::OnDatabase() {
-    std::FILE* file = OpenReadableFile(kLightDatabaseFile);
+    std::FILE* file = OpenRegularFileForReading(kLightDatabaseFile);
     if (file == nullptr) {
         MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
         return;
     }
     TextList records;
-    ReadDatabaseRecords(file, records);
+    const bool withinLimits = ReadDatabaseRecords(file, records);
     std::fclose(file);
+    if (!withinLimits) {
+        MessageBox(kSizeError, kErrorCaption, MB_ICONHAND);
+        return;
+    }
     records.Sort(0, -1, NaturalTextOrder);
     if (records.Count() == 0) {
         MessageBox(kEmptyError, kErrorCaption, MB_ICONHAND);

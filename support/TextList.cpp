@@ -14,6 +14,19 @@ constexpr std::size_t LengthBytes = sizeof(std::int32_t);
 // range is less than half the one before it, and 30 halvings exhaust 2^31 elements.
 constexpr int PendingRanges = 30;
 
+// How many elements the quicksort may partition in all, summed over its ranges, before it
+// heap-sorts whatever is left: three times n log2 n, about twice what a random order needs
+// (sorted and reversed ones need less). Orders that make the middle pivot an extreme again
+// and again, such as one crafted against it, or many copies of only a few distinct lines,
+// would otherwise take quadratic time.
+std::int64_t PartitioningBudget(int size) {
+    int log2Size = 0;
+    while ((size >> log2Size) > 1) {
+        ++log2Size;
+    }
+    return 3 * std::int64_t(size) * (log2Size + 1);
+}
+
 } // namespace
 
 struct TextList::SortOrder {
@@ -152,26 +165,33 @@ void TextList::Sort(int first, int end, TextListComparator compare, bool descend
     }
 
     const SortOrder order{compare, context, descending};
+    std::int64_t workLeft = PartitioningBudget(range.Size());
     Range pending[PendingRanges];
     int pendingCount = 0;
     for (;;) {
-        Range left;
-        Range right;
-        Partition(range, order, left, right);
-        // Keep the larger part pending and go on with the smaller one.
-        const bool leftIsLarger = left.Size() >= right.Size();
-        const Range larger = leftIsLarger ? left : right;
-        const Range smaller = leftIsLarger ? right : left;
-        if (larger.Size() >= 2) {
-            pending[pendingCount++] = larger;
-        }
-        if (smaller.Size() >= 2) {
-            range = smaller;
-        } else if (pendingCount > 0) {
-            range = pending[--pendingCount];
+        if (workLeft < 0) {
+            HeapSort(range, order);
         } else {
+            workLeft -= range.Size();
+            Range left;
+            Range right;
+            Partition(range, order, left, right);
+            // Keep the larger part pending and go on with the smaller one.
+            const bool leftIsLarger = left.Size() >= right.Size();
+            const Range larger = leftIsLarger ? left : right;
+            const Range smaller = leftIsLarger ? right : left;
+            if (larger.Size() >= 2) {
+                pending[pendingCount++] = larger;
+            }
+            if (smaller.Size() >= 2) {
+                range = smaller;
+                continue;
+            }
+        }
+        if (pendingCount == 0) {
             return;
         }
+        range = pending[--pendingCount];
     }
 }
 
@@ -249,4 +269,32 @@ void TextList::Partition(Range range, const SortOrder& order, Range& left, Range
     // Elements j+1..i-1 are level with the pivot and already in place.
     left = Range{lo, j - 1};
     right = Range{i, hi};
+}
+
+void TextList::HeapSort(Range range, const SortOrder& order) {
+    const int size = range.Size();
+    for (int root = size / 2 - 1; root >= 0; --root) {
+        SiftDown(range.lo, root, size, order);
+    }
+    for (int heapSize = size - 1; heapSize > 0; --heapSize) {
+        Swap(range.lo, range.lo + heapSize);
+        SiftDown(range.lo, 0, heapSize, order);
+    }
+}
+
+void TextList::SiftDown(int base, int root, int heapSize, const SortOrder& order) {
+    for (;;) {
+        int child = 2 * root + 1;
+        if (child >= heapSize) {
+            return;
+        }
+        if (child + 1 < heapSize && order(*this, base + child, base + child + 1) < 0) {
+            ++child;
+        }
+        if (order(*this, base + root, base + child) >= 0) {
+            return;
+        }
+        Swap(base + root, base + child);
+        root = child;
+    }
 }

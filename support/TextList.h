@@ -41,7 +41,9 @@ public:
     int Split(char separator, const char* text, int position, const void* header = nullptr);
 
     // Sorts the elements first..end-1 in place (an end past the count, or negative, means
-    // the count). Not stable. Moves only element pointers and allocates nothing.
+    // the count). A quicksort with the middle element as pivot, not stable; an order that
+    // would make it quadratic is finished with a heap sort instead. Moves only element
+    // pointers and allocates nothing.
     void Sort(int first, int end, TextListComparator compare, bool descending = false,
               void* context = nullptr);
 
@@ -62,6 +64,10 @@ private:
     void Swap(int i, int j);
     // Partitions the range around its middle element; gives the two parts still to sort.
     void Partition(Range range, const SortOrder& order, Range& left, Range& right);
+    // The fallback for ranges left when the quicksort has used up its budget of work.
+    void HeapSort(Range range, const SortOrder& order);
+    // Lets the element at base + root sink into the max-heap at base..base + heapSize - 1.
+    void SiftDown(int base, int root, int heapSize, const SortOrder& order);
 
     std::int32_t count = 0;
     std::int32_t capacity = 0;

@@ -1,5 +1,5 @@
 #include "cli/ScriptReader.h"
-#include "cli/Windows1252.h"
+#include "support/Windows1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
 #include "resources/resource.h"
+#include "tests/WholeFiles.h"
 #include "ui/MainDialog.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +9,10 @@
 #include <csignal>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <functional>
-#include <sstream>
 #include <string>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -20,17 +20,6 @@ namespace {
 
 const char* const kOverwriteQuestion = "Die Datei existiert bereits !\nSoll sie \xFC"
                                        "berschrieben werden ?";
-
-std::string ReadWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
-
-void WriteWholeFile(const fs::path& path, const std::string& content) {
-    std::ofstream(path, std::ios::binary) << content;
-}
 
 // A main dialog on the headless desktop, with a folder of its own for data files.
 class DataFileCommandTest : public ::testing::Test {
@@ -249,14 +238,19 @@ TEST_F(DataFileCommandTest, DoesNotSaveOverFoldersOrProtectedFiles) {
 TEST_F(DataFileCommandTest, ReportsUnreadableAndUnrecognisedFiles) {
     const fs::path empty = folder / "empty.lumx";
     WriteWholeFile(empty, "");
+    const fs::path pipe = folder / "pipe.lumx";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
     Run([&] {
-        Load(folder);
-        Load(folder / "missing.lumx");
+        for (const fs::path& path : {folder, folder / "missing.lumx", pipe, fs::path("/dev/zero"),
+                                     fs::path("/dev/urandom")}) {
+            Load(path);
+        }
         Load(empty);
     });
-    EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei wurde nicht gefunden !",
-                                                    "Die Datei wurde nicht gefunden !",
-                                                    "Die Datei hat das falsche Format !"}));
+    const std::string notFound = "Die Datei wurde nicht gefunden !";
+    EXPECT_EQ(Messages(),
+              (std::vector<std::string>{notFound, notFound, notFound, notFound, notFound,
+                                        "Die Datei hat das falsche Format !"}));
     for (const headless::MessageBoxRecord& box : desktop.MessageBoxes()) {
         EXPECT_EQ(box.style, UINT(MB_ICONHAND));
     }

@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -36,6 +42,115 @@ TEST(DataFileValue, RoundsByItsOwnBiasNotTheLibraryRule) {
     EXPECT_EQ(FormatDataFileValue(482.41192283), "        482.411923");
     EXPECT_EQ(FormatDataFileValue(17.857142857142858), "         17.857143");
     EXPECT_EQ(FormatDataFileValue(0.9999995), "          1.000000");
+}
+
+// Multiplies a decimal digit string by a factor below 2^32.
+void MultiplyDecimal(std::string& digits, std::uint64_t factor) {
+    std::uint64_t carry = 0;
+    for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+        const std::uint64_t product = std::uint64_t(*digit - '0') * factor + carry;
+        *digit = char('0' + product % 10);
+        carry = product / 10;
+    }
+    for (; carry != 0; carry /= 10) {
+        digits.insert(digits.begin(), char('0' + carry % 10));
+    }
+}
+
+// The rule worked out independently from the exact decimal expansion of the magnitude
+// (significand x 2^-k = significand x 5^k / 10^k): its digits plus 0.499999999999e-6,
+// cut after the sixth decimal.
+std::string ExactlyBiasedDigits(double magnitude) {
+    int exponent = 0;
+    const double mantissa = std::frexp(magnitude, &exponent);
+    std::string digits = std::to_string(std::uint64_t(std::ldexp(mantissa, 53)));
+    exponent -= 53;
+    for (; exponent > 0; exponent -= std::min(exponent, 30)) {
+        MultiplyDecimal(digits, std::uint64_t{1} << std::min(exponent, 30));
+    }
+    std::size_t fractionDigits = 0;
+    for (; exponent < 0; exponent += 13) {
+        const int steps = std::min(-exponent, 13);
+        std::uint64_t powerOfFive = 1;
+        for (int step = 0; step < steps; ++step) {
+            powerOfFive *= 5;
+        }
+        MultiplyDecimal(digits, powerOfFive);
+        fractionDigits += steps;
+    }
+    if (digits.size() <= fractionDigits) {
+        digits.insert(0, fractionDigits + 1 - digits.size(), '0');
+    }
+    std::string whole = digits.substr(0, digits.size() - fractionDigits);
+    const std::string fraction = (digits.substr(whole.size()) + std::string(18, '0')).substr(0, 18);
+    std::uint64_t biased = std::stoull(fraction) + 499999999999;
+    if (biased >= 1000000000000000000) {
+        biased -= 1000000000000000000;
+        std::size_t i = whole.size();
+        while (i > 0 && whole[i - 1] == '9') {
+            whole[--i] = '0';
+        }
+        if (i == 0) {
+            whole.insert(0, "1");
+        } else {
+            ++whole[i - 1];
+        }
+    }
+    whole.erase(0, std::min(whole.find_first_not_of('0'), whole.size() - 1));
+    const std::string decimals = std::to_string(1000000 + biased / 1000000000000);
+    return whole + "." + decimals.substr(1);
+}
+
+double FromBits(std::uint64_t bits) {
+    double value = 0;
+    std::memcpy(&value, &bits, sizeof value);
+    return value;
+}
+
+// Doubles of every binary exponent, and the cases where the cut is closest.
+std::vector<double> AwkwardDoubles() {
+    std::vector<double> values = {1.0546875,
+                                  99760574620.909820556640625,
+                                  348347350.0578035,
+                                  std::numeric_limits<double>::max(),
+                                  std::numeric_limits<double>::denorm_min(),
+                                  std::numeric_limits<double>::min(),
+                                  9007199254740993.0 * 4,
+                                  0.500000000001e-6,
+                                  1.500000000001e-6};
+    std::mt19937_64 random(20261207);
+    for (int exponentField = 0; exponentField < 2047; ++exponentField) {
+        values.push_back(FromBits((std::uint64_t(exponentField) << 52) | (random() >> 12)));
+    }
+    for (int i = 0; i < 2000; ++i) {
+        const int exponent = int(random() % 120) - 30; // where the sixth decimal is in reach
+        values.push_back(std::ldexp(double(random() >> 11), exponent - 53));
+        // Rests of exactly 0.5e-6: odd multiples of 1/128.
+        values.push_back(double((random() >> int(random() % 60)) | 1) / 128);
+        values.push_back(double(random() % 100000) * 1e-6 + 0.500000000001e-6);
+    }
+    for (std::size_t i = 0, n = values.size(); i < n; ++i) {
+        values.push_back(std::nextafter(values[i], 0.0));
+        values.push_back(std::nextafter(values[i], HUGE_VAL));
+    }
+    return values;
+}
+
+TEST(DataFileValue, DigitsAreThoseOfTheExactlyBiasedMagnitude) {
+    EXPECT_EQ(FormatDataFileValue(1.0546875), "          1.054687");
+    EXPECT_EQ(FormatDataFileValue(99760574620.909820556640625), "99760574620.909821");
+    EXPECT_EQ(FormatDataFileValue(348347350.0578035), "  348347350.057804");
+    std::mt19937 random(7);
+    for (double value : AwkwardDoubles()) {
+        if (std::isinf(value)) {
+            continue;
+        }
+        const bool negative = random() % 2 == 1;
+        std::string expected = (negative ? "-" : "") + ExactlyBiasedDigits(value);
+        expected.insert(0, expected.size() < 18 ? 18 - expected.size() : 0, ' ');
+        ASSERT_EQ(FormatDataFileValue(negative ? -value : value), expected)
+            << std::hexfloat << value;
+    }
 }
 
 TEST(DataFileValue, WritesNonFiniteValuesAsWords) {

@@ -1,4 +1,5 @@
 #include "framework/headless/Desktop.h"
+#include "io/LightDatabase.h"
 #include "resources/resource.h"
 #include "ui/ChoiceDialogTemplate.h"
 #include "ui/MainDialog.h"
@@ -11,6 +12,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <sys/stat.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -20,12 +22,23 @@ namespace {
 const char* const kOpenError = "Die Datei 'LightDatabase.csv' konnte nicht ge\xF6"
                                "ffnet werden !";
 const char* const kEmptyError = "Die Datenbankdatei 'LightDatabase.csv' ist leer !";
+const char* const kSizeError = "Die Datenbankdatei 'LightDatabase.csv' ist zu gro\xDF !\n"
+                               "Erlaubt sind h\xF6"
+                               "chstens 100 000 Eintr\xE4ge und 16 MB.";
 
 const char* const kExampleFile = ";Name;cd;lm;lux;Grad;sr;m2;m;m;W;lm/W\r\n"
                                  "\r\n"
                                  "LED 10W;*;806;;36;;;;;10\r\n"
                                  "Halogen 35W ;;600;;;;;;;35;*;;;;;;;2000;3,50\r\n"
                                  "LED 5W;;400;;120;;;;;5\r\n";
+
+std::string Repeated(const std::string& line, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) {
+        text += line;
+    }
+    return text;
+}
 
 // Quantity indexes used below.
 constexpr int kIntensity = 0;
@@ -186,6 +199,15 @@ TEST_F(DatabaseCommandTest, AMissingOrUnreadableFileOrAnEmptyDatabaseChangesNoth
         {"empty file", [] { WriteDatabase(""); }, kEmptyError},
         {"comments and empty lines only",
          [] { WriteDatabase(";Name;cd;lm\r\n\r\n;LED 10W;*;806\r\n\r\n"); }, kEmptyError},
+        {"pipe", [] { ::mkfifo("LightDatabase.csv", 0600); }, kOpenError},
+        {"endless device", [] { fs::create_symlink("/dev/zero", "LightDatabase.csv"); },
+         kOpenError},
+        {"random device", [] { fs::create_symlink("/dev/urandom", "LightDatabase.csv"); },
+         kOpenError},
+        {"more records than allowed",
+         [] { WriteDatabase(Repeated("LED;;806\n", kMaximumDatabaseRecords + 1)); }, kSizeError},
+        {"more bytes than allowed",
+         [] { WriteDatabase(";" + std::string(kMaximumDatabaseBytes, 'x')); }, kSizeError},
     };
     Run([&] {
         const std::vector<FieldState> before = AllFields();

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -442,6 +443,54 @@ TEST_F(FrameworkTest, AMinimisedDialogPaintsItsIcon) {
         dialog.GetClientRect(&client);
         EXPECT_EQ(drawn[0].x, client.right / 2);
     });
+}
+
+// ---- Placement ----
+
+RECT WindowRectOf(HWND window) {
+    RECT rect{};
+    GetWindowRect(window, &rect);
+    return rect;
+}
+
+// Centred to the pixel: the halves of an odd size differ by one.
+void ExpectCentredOver(const RECT& inner, const RECT& outer) {
+    EXPECT_NEAR(inner.left + inner.right, outer.left + outer.right, 1);
+    EXPECT_NEAR(inner.top + inner.bottom, outer.top + outer.bottom, 1);
+}
+
+TEST_F(FrameworkTest, DialogsAreCentredOverTheirOwnerOrTheWorkAreaAndKeptInside) {
+    RECT workArea;
+    ASSERT_TRUE(SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0));
+    ProbeDialog inner(kInnerDialog, &dialog);
+    std::vector<RECT> innerPlaces;
+    desktop.OnDialog([&] { innerPlaces.push_back(WindowRectOf(desktop.ActiveDialog())); });
+    dialog.onApply = [&] { inner.DoModal(); };
+    RECT outer{};
+    Run([&] {
+        outer = WindowRectOf(desktop.ActiveDialog());
+        desktop.Click(kApply);
+    });
+    ExpectCentredOver(outer, workArea);
+    ASSERT_EQ(innerPlaces.size(), 1u);
+    ExpectCentredOver(innerPlaces[0], outer);
+
+    // A dialog that places itself stays there; one centred over it stays in the work area.
+    ProbeDialog placed;
+    ProbeDialog nested(kInnerDialog, &placed);
+    placed.onInitDialog = [&] {
+        ::SetWindowPos(placed.GetSafeHwnd(), nullptr, -200, -150, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    };
+    placed.onApply = [&] { nested.DoModal(); };
+    desktop.Run(placed, [&] {
+        outer = WindowRectOf(desktop.ActiveDialog());
+        desktop.Click(kApply);
+    });
+    EXPECT_EQ(outer.left, -200);
+    EXPECT_EQ(outer.top, -150);
+    ASSERT_EQ(innerPlaces.size(), 2u);
+    EXPECT_EQ(innerPlaces[1].left, workArea.left);
+    EXPECT_EQ(innerPlaces[1].top, workArea.top);
 }
 
 // ---- Handles ----

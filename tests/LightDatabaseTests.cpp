@@ -1,5 +1,4 @@
 #include "io/LightDatabase.h"
-#include "io/ReadableFile.h"
 #include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
 #include "tests/TemporaryFile.h"
@@ -7,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -24,6 +22,15 @@ std::vector<std::string> RecordsOf(const std::string& content) {
         texts.emplace_back(records.Text(i));
     }
     return texts;
+}
+
+std::string Repeated(const std::string& line, long times) {
+    std::string text;
+    text.reserve(line.size() * static_cast<std::size_t>(times));
+    for (long i = 0; i < times; ++i) {
+        text += line;
+    }
+    return text;
 }
 
 const char* const kExampleFile = ";Name;cd;lm;lux;Grad;sr;m2;m;m;W;lm/W\r\n"
@@ -92,18 +99,26 @@ TEST(LightDatabase, FieldsFixReleaseOrLeaveTheirQuantity) {
     EXPECT_EQ(InterpretDatabaseField("abc").action, Action::Fix);
 }
 
-TEST(ReadableFile, RefusesMissingFilesAndFolders) {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    EXPECT_EQ(OpenReadableFile(folder.string().c_str()), nullptr);
-    EXPECT_EQ(OpenReadableFile((folder / "lumetrix-no-such-file").string().c_str()), nullptr);
-
-    const std::filesystem::path empty = folder / "lumetrix-empty-file-test";
-    std::fclose(std::fopen(empty.string().c_str(), "wb"));
-    std::FILE* file = OpenReadableFile(empty.string().c_str());
-    ASSERT_NE(file, nullptr);
-    EXPECT_EQ(std::fgetc(file), EOF);
-    std::fclose(file);
-    std::filesystem::remove(empty);
+TEST(LightDatabase, ReadsNothingBeyondItsLimits) {
+    const std::string record = "LED;;806\n";
+    const std::string comment = ";" + std::string(1022, 'x') + "\n"; // 1 KiB
+    const struct {
+        const char* what;
+        std::string content;
+        bool withinLimits;
+    } cases[] = {
+        {"as many records as allowed", Repeated(record, kMaximumDatabaseRecords), true},
+        {"one record more", Repeated(record, kMaximumDatabaseRecords + 1), false},
+        {"as many bytes as allowed", Repeated(comment, kMaximumDatabaseBytes / 1024), true},
+        {"one byte more", Repeated(comment, kMaximumDatabaseBytes / 1024) + "\n", false},
+    };
+    for (const auto& c : cases) {
+        std::FILE* file = TemporaryFileHolding(c.content);
+        TextList records;
+        EXPECT_EQ(ReadDatabaseRecords(file, records), c.withinLimits) << c.what;
+        EXPECT_LE(records.Count(), kMaximumDatabaseRecords) << c.what;
+        std::fclose(file);
+    }
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "support/TextList.h"
+#include "tests/QuicksortAdversary.h"
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,6 +52,74 @@ int ExtremeOrder(const TextList& list, int i, int j, void* /*context*/) {
 int CountingOrder(const TextList& list, int i, int j, void* context) {
     ++*static_cast<int*>(context);
     return ByteOrder(list, i, j, nullptr);
+}
+
+// Orders by the first six bytes only, the key; the rest tells level elements apart.
+int KeyDifference(const std::string& a, const std::string& b) {
+    return a.compare(0, 6, b, 0, 6);
+}
+
+int KeyOrder(const TextList& list, int i, int j, void* /*context*/) {
+    return std::strncmp(list.Text(i), list.Text(j), 6);
+}
+
+// The sort's steps as they read, on plain strings with a stack that grows as needed; counts
+// its comparisons.
+void SortStepByStep(Strings& texts, int (*compare)(const std::string&, const std::string&),
+                    std::int64_t& comparisons) {
+    auto order = [&](int i, int j) {
+        ++comparisons;
+        return compare(texts[std::size_t(i)], texts[std::size_t(j)]);
+    };
+    auto swap = [&](int i, int j) { std::swap(texts[std::size_t(i)], texts[std::size_t(j)]); };
+    std::vector<std::pair<int, int>> pending;
+    int lo = 0;
+    int hi = int(texts.size()) - 1;
+    if (lo >= hi) {
+        return;
+    }
+    for (;;) {
+        swap((lo + hi) / 2, lo);
+        int i = lo + 1;
+        int j = hi + 1;
+        for (;;) {
+            while (i <= hi && order(i, lo) <= 0) {
+                ++i;
+            }
+            --j;
+            while (j > lo && order(j, lo) >= 0) {
+                --j;
+            }
+            if (j < i) {
+                break;
+            }
+            swap(i, j);
+            ++i;
+        }
+        swap(lo, j);
+        if (j - lo - 1 >= hi - i) {
+            if (j - lo >= 2) {
+                pending.emplace_back(lo, j - 1);
+            }
+            if (hi - i + 1 >= 2) {
+                lo = i;
+                continue;
+            }
+        } else {
+            if (hi - i + 1 >= 2) {
+                pending.emplace_back(i, hi);
+            }
+            if (j - lo >= 2) {
+                hi = j - 1;
+                continue;
+            }
+        }
+        if (pending.empty()) {
+            return;
+        }
+        std::tie(lo, hi) = pending.back();
+        pending.pop_back();
+    }
 }
 
 } // namespace
@@ -306,6 +377,64 @@ TEST(TextListSort, PresortedAndReversedInputsStayWithinThePendingRanges) {
     EXPECT_STREQ(list.Text(19999), "000000");
     list.Sort(0, -1, ByteOrder);
     for (int n = 0; n < list.Count(); ++n) {
+        std::snprintf(text, sizeof text, "%06d", n);
+        ASSERT_STREQ(list.Text(n), text);
+    }
+}
+
+// Within its budget the sort is exactly the middle-pivot quicksort, so elements that compare
+// level end up where its steps put them, for every order that is not crafted against it: here
+// random, ascending and descending orders of keys that occur up to a few times.
+TEST(TextListSort, OrdinaryOrdersKeepTheQuicksortsPlaceForLevelElements) {
+    std::mt19937 random(20261207);
+    for (int size : {2, 3, 5, 17, 100, 1000, 20000}) {
+        for (int copies : {1, 2, 4, 8}) {
+            for (int shape = 0; shape < 3; ++shape) {
+                const int keys = std::max(1, size / copies);
+                Strings texts;
+                for (int n = 0; n < size; ++n) {
+                    const int rank = n * keys / size;
+                    const int key = shape == 0   ? int(random() % unsigned(keys))
+                                    : shape == 1 ? rank
+                                                 : keys - 1 - rank;
+                    char text[24];
+                    std::snprintf(text, sizeof text, "%06d %d", key, n);
+                    texts.emplace_back(text);
+                }
+                TextList list;
+                Append(list, texts);
+                list.Sort(0, -1, KeyOrder);
+                std::int64_t comparisons = 0;
+                SortStepByStep(texts, KeyDifference, comparisons);
+                ASSERT_EQ(Texts(list), texts) << size << " texts of shape " << shape;
+            }
+        }
+    }
+}
+
+TEST(TextListSort, OrderCraftedAgainstTheQuicksortIsSortedWithoutQuadraticWork) {
+    auto craftedTexts = [](int count) {
+        Strings texts;
+        char text[16];
+        for (int rank : QuicksortAdversaryRanks(count)) {
+            std::snprintf(text, sizeof text, "%06d", rank);
+            texts.emplace_back(text);
+        }
+        return texts;
+    };
+    Strings small = craftedTexts(2000);
+    std::int64_t stepComparisons = 0;
+    SortStepByStep(small, KeyDifference, stepComparisons);
+    EXPECT_GT(stepComparisons, 2000 * 2000 / 2) << "the crafted order is quadratic for the steps";
+
+    const int count = 100000;
+    TextList list;
+    Append(list, craftedTexts(count));
+    int comparisons = 0;
+    list.Sort(0, -1, CountingOrder, false, &comparisons);
+    EXPECT_LT(comparisons, 10 * count * 17); // a small multiple of n log2 n, not n^2 / 2
+    for (int n = 0; n < count; ++n) {
+        char text[16];
         std::snprintf(text, sizeof text, "%06d", n);
         ASSERT_STREQ(list.Text(n), text);
     }

@@ -53,10 +53,31 @@ Window ControlWindow(const ControlTemplate& control, HWND dialog) {
     window.exStyle = control.exStyle;
     window.id = control.id & 0xFFFF; // templates hold 16-bit ids
     window.text = control.text;
+    window.left = HorizontalPixels(control.x);
+    window.top = VerticalPixels(control.y);
     window.width = HorizontalPixels(control.cx);
     window.height = VerticalPixels(control.cy);
     window.image = TemplateImage(control);
     return window;
+}
+
+// Where the dialog manager puts a new dialog: centred in the work area for DS_CENTER, else at
+// the template's position, which counts from the owner's client area unless DS_ABSALIGN.
+void PlaceDialog(Window& dialog, const DialogTemplate& dialogTemplate, HWND owner) {
+    if ((dialogTemplate.style & DS_CENTER) != 0) {
+        RECT workArea;
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+        dialog.left = (workArea.left + workArea.right - dialog.width) / 2;
+        dialog.top = (workArea.top + workArea.bottom - dialog.height) / 2;
+        return;
+    }
+    dialog.left = HorizontalPixels(dialogTemplate.x);
+    dialog.top = VerticalPixels(dialogTemplate.y);
+    RECT ownerArea;
+    if ((dialogTemplate.style & DS_ABSALIGN) == 0 && GetWindowRect(owner, &ownerArea)) {
+        dialog.left += ownerArea.left;
+        dialog.top += ownerArea.top;
+    }
 }
 
 bool TakesTabFocus(HWND control) {
@@ -120,11 +141,12 @@ HWND CreateDialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPRO
     window.windowClass = WindowClass::Dialog;
     window.windowProc = DialogWindowProc;
     window.dialogProc = dialogProc;
-    window.style = dialogTemplate.style;
+    window.style = dialogTemplate.style & ~WS_VISIBLE; // shown once initialised
     window.exStyle = dialogTemplate.exStyle;
     window.text = dialogTemplate.caption;
     window.width = HorizontalPixels(dialogTemplate.cx);
     window.height = VerticalPixels(dialogTemplate.cy);
+    PlaceDialog(window, dialogTemplate, owner);
     HWND dialog = AddWindow(window);
     for (const ControlTemplate& control : dialogTemplate.controls)
         AddWindow(ControlWindow(control, dialog));
@@ -146,6 +168,8 @@ INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC
         if (first != nullptr)
             FocusDialogControl(first);
     }
+    if (!HasEnded(dialog))
+        ShowWindow(dialog, SW_SHOW);
     PumpPostedMessages();
 
     if (!HasEnded(dialog) && Desktop::Current() != nullptr)

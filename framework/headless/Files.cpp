@@ -1,32 +1,155 @@
-// The file functions of the headless system, on the host's POSIX file system.
+// The file functions of the headless system, on the host's POSIX file system. The program's
+// paths are Windows-1252; the host gets them in UTF-8, as Windows turns ANSI paths into its own
+// names.
+#include "framework/Files.h"
 #include "framework/headless/Win32Api.h"
+#include "support/Windows1252.h"
 
-#include <cstdio>
+#include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+namespace {
+
+std::string HostPath(const char* path) {
+    return Utf8FromWindows1252(path);
+}
+
+// Like the read-only attribute, a file without any write permission bit is protected from
+// everyone, even from a process that could override the bits.
+bool IsReadOnly(const struct stat& status) {
+    return (status.st_mode & 0222) == 0;
+}
+
+// The folder part of a path, with its final '/'; empty for a bare name.
+std::string FolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool WriteAll(int descriptor, const std::string& content) {
+    std::size_t done = 0;
+    while (done < content.size()) {
+        const ssize_t written = ::write(descriptor, content.data() + done, content.size() - done);
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+        } else if (written == 0 || errno != EINTR) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool WriteThroughAndClose(int descriptor, const std::string& content) {
+    const bool written = WriteAll(descriptor, content) && ::fsync(descriptor) == 0;
+    return ::close(descriptor) == 0 && written;
+}
+
+// Makes a rename in the folder last through a power cut.
+void SyncFolder(const std::string& folder) {
+    const int descriptor =
+        ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (descriptor >= 0) {
+        ::fsync(descriptor);
+        ::close(descriptor);
+    }
+}
+
+} // namespace
+
 DWORD GetFileAttributesA(LPCSTR path) {
     struct stat status;
-    if (path == nullptr || ::stat(path, &status) != 0) {
+    if (path == nullptr || ::stat(HostPath(path).c_str(), &status) != 0) {
         return INVALID_FILE_ATTRIBUTES;
     }
     if (S_ISDIR(status.st_mode)) {
         return FILE_ATTRIBUTE_DIRECTORY;
     }
-    // Like the read-only attribute, a file without any write permission bit is protected from
-    // everyone, even from a process that could override the bits.
-    return (status.st_mode & 0222) != 0 ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_READONLY;
+    return IsReadOnly(status) ? FILE_ATTRIBUTE_READONLY : FILE_ATTRIBUTE_NORMAL;
 }
 
-// rename() replaces the target in one step, as MoveFileEx with MOVEFILE_REPLACE_EXISTING
-// does; without that flag an existing target makes the move fail.
-BOOL MoveFileExA(LPCSTR existing, LPCSTR target, DWORD flags) {
-    if ((flags & MOVEFILE_REPLACE_EXISTING) == 0 && ::access(target, F_OK) == 0) {
-        return FALSE;
+std::FILE* OpenRegularFileForReading(const char* path) {
+    // Without O_NONBLOCK, opening a pipe would wait for a writer.
+    const int descriptor = ::open(HostPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        return nullptr;
     }
-    return std::rename(existing, target) == 0;
+    struct stat status;
+    std::FILE* file = nullptr;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
+        ::fcntl(descriptor, F_SETFL, 0) == 0) {
+        file = ::fdopen(descriptor, "rb");
+    }
+    if (file == nullptr) {
+        ::close(descriptor);
+    }
+    return file;
 }
 
-BOOL DeleteFileA(LPCSTR path) {
-    return std::remove(path) == 0;
+SaveTarget FindSaveTarget(const std::string& path) {
+    const std::string host = HostPath(path.c_str());
+    char* resolved = ::realpath(host.c_str(), nullptr);
+    const std::string target = resolved != nullptr ? resolved : host;
+    std::free(resolved);
+    struct stat status;
+    if (::stat(target.c_str(), &status) != 0) {
+        return {SaveTarget::State::Missing, target};
+    }
+    // The access rights of the user the program runs for, not the permission bits alone.
+    const bool writable = S_ISREG(status.st_mode) && !IsReadOnly(status) &&
+                          ::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) == 0;
+    return {writable ? SaveTarget::State::Writable : SaveTarget::State::Refused, target};
+}
+
+WriteResult WriteFileBeside(const SystemPath& target, const std::string& content,
+                            SystemPath& written) {
+    const std::string folder = FolderOf(target);
+    const unsigned first =
+        static_cast<unsigned>(::getpid()) ^ static_cast<unsigned>(std::time(nullptr));
+    for (unsigned n = 0; n < kTemporaryFileNames; ++n) {
+        written = folder + TemporaryFileName(first + n);
+        const int descriptor =
+            ::open(written.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor < 0 && errno == EEXIST) {
+            continue;
+        }
+        if (descriptor < 0) {
+            return WriteResult::NotCreated;
+        }
+        if (WriteThroughAndClose(descriptor, content)) {
+            return WriteResult::Written;
+        }
+        ::unlink(written.c_str());
+        return WriteResult::Failed;
+    }
+    return WriteResult::NotCreated;
+}
+
+bool ReplaceByFile(const SystemPath& target, const SystemPath& written, bool targetExists) {
+    struct stat status;
+    if (targetExists &&
+        (::stat(target.c_str(), &status) != 0 ||
+         ::chmod(written.c_str(), status.st_mode & 07777) != 0 ||
+         // Only a privileged process may hand the file to another owner; for a user's own
+         // file the owner is the same anyway.
+         (::chown(written.c_str(), status.st_uid, status.st_gid) != 0 && errno != EPERM))) {
+        return false;
+    }
+    if (::rename(written.c_str(), target.c_str()) != 0) {
+        return false;
+    }
+    SyncFolder(FolderOf(target));
+    return true;
+}
+
+void RemoveFile(const SystemPath& path) {
+    ::unlink(path.c_str());
+}
+
+bool OverwriteFile(const SystemPath& target, const std::string& content) {
+    const int descriptor = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    return descriptor >= 0 && WriteThroughAndClose(descriptor, content);
 }

@@ -227,11 +227,13 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WS_EX_STATICEDGE 0x00020000L
 #define WS_EX_APPWINDOW 0x00040000L
 
+#define DS_ABSALIGN 0x01L
 #define DS_SETFONT 0x40L
 #define DS_MODALFRAME 0x80L
 #define DS_3DLOOK 0x0004L
 #define DS_FIXEDSYS 0x0008L
 #define DS_CENTER 0x0800L
+#define DS_CENTERMOUSE 0x1000L
 #define DS_SHELLFONT (DS_SETFONT | DS_FIXEDSYS)
 
 #define ES_LEFT 0x0000L
@@ -330,6 +332,12 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define SM_CYSCREEN 1
 #define SM_CXICON 11
 #define SM_CYICON 12
+#define SPI_GETWORKAREA 0x0030
+#define GW_OWNER 4
+#define SWP_NOSIZE 0x0001
+#define SWP_NOMOVE 0x0002
+#define SWP_NOZORDER 0x0004
+#define SWP_NOACTIVATE 0x0010
 
 // ---- In-memory dialog templates (2-byte packed, like <pshpack2.h>) ------------------------------
 #pragma pack(push, 2)
@@ -431,7 +439,11 @@ BOOL EnableWindow(HWND hWnd, BOOL enable);
 BOOL IsWindowEnabled(HWND hWnd);
 BOOL IsIconic(HWND hWnd);
 BOOL GetClientRect(HWND hWnd, LPRECT rect);
+BOOL GetWindowRect(HWND hWnd, LPRECT rect);
+BOOL SetWindowPos(HWND hWnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+HWND GetWindow(HWND hWnd, UINT command);
 int GetSystemMetrics(int index);
+BOOL SystemParametersInfoA(UINT action, UINT uiParam, LPVOID pvParam, UINT winIni);
 
 // Dialog boxes
 INT_PTR DialogBoxParamA(HINSTANCE hInstance, LPCSTR templateName, HWND owner, DLGPROC dialogProc,
@@ -468,21 +480,16 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* paint);
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 
-// Files: on the headless system, paths are the host's own.
+// Files: paths are Windows-1252, as on Windows; the headless system hands them to the host in
+// its UTF-8. The program's other file functions are in framework/Files.h.
 #define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
 #define FILE_ATTRIBUTE_READONLY 0x00000001
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
-#define MOVEFILE_REPLACE_EXISTING 0x00000001
-#define MOVEFILE_WRITE_THROUGH 0x00000008
 DWORD GetFileAttributesA(LPCSTR path);
-BOOL MoveFileExA(LPCSTR existing, LPCSTR target, DWORD flags);
-BOOL DeleteFileA(LPCSTR path);
 
 // The generic names map to the ANSI functions, as <windows.h> does without UNICODE.
 #define GetFileAttributes GetFileAttributesA
-#define MoveFileEx MoveFileExA
-#define DeleteFile DeleteFileA
 #define SendMessage SendMessageA
 #define PostMessage PostMessageA
 #define DefWindowProc DefWindowProcA
@@ -502,6 +509,7 @@ BOOL DeleteFileA(LPCSTR path);
 #define MessageBox MessageBoxA
 #define AppendMenu AppendMenuA
 #define GetModuleHandle GetModuleHandleA
+#define SystemParametersInfo SystemParametersInfoA
 #define LoadString LoadStringA
 #define LoadIcon LoadIconA
 #define LoadBitmap LoadBitmapA

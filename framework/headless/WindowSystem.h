@@ -22,6 +22,10 @@ struct Window {
     DWORD exStyle = 0;
     int id = 0;
     std::string text;
+    // Windows have no frame: the window rectangle is the client area. Its upper-left corner
+    // counts from the screen's for a dialog, from its dialog's client area for a control.
+    LONG left = 0;
+    LONG top = 0;
     LONG width = 0; // client size in pixels
     LONG height = 0;
     LONG_PTR userData = 0;

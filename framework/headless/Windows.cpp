@@ -262,3 +262,42 @@ BOOL GetClientRect(HWND hWnd, LPRECT rect) {
     *rect = RECT{0, 0, window->width, window->height};
     return TRUE;
 }
+
+BOOL GetWindowRect(HWND hWnd, LPRECT rect) {
+    Window* window = FindWindowRecord(hWnd);
+    if (window == nullptr || rect == nullptr)
+        return FALSE;
+    LONG left = window->left;
+    LONG top = window->top;
+    Window* parent = FindWindowRecord(window->parent);
+    if ((window->style & WS_CHILD) != 0 && parent != nullptr) {
+        left += parent->left;
+        top += parent->top;
+    }
+    *rect = RECT{left, top, left + window->width, top + window->height};
+    return TRUE;
+}
+
+// Moves and sizes; there is no z-order and no activation, so the rest of the flags mean nothing.
+BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int cx, int cy, UINT flags) {
+    Window* window = FindWindowRecord(hWnd);
+    if (window == nullptr)
+        return FALSE;
+    if ((flags & SWP_NOMOVE) == 0) {
+        window->left = x;
+        window->top = y;
+    }
+    if ((flags & SWP_NOSIZE) == 0) {
+        window->width = cx;
+        window->height = cy;
+    }
+    return TRUE;
+}
+
+// Only GW_OWNER: the owner of a dialog; controls have none.
+HWND GetWindow(HWND hWnd, UINT command) {
+    Window* window = FindWindowRecord(hWnd);
+    if (window == nullptr || command != GW_OWNER || (window->style & WS_CHILD) != 0)
+        return nullptr;
+    return window->parent;
+}

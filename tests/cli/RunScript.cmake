@@ -1,7 +1,8 @@
 # Runs lumetrix-cli (CLI) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
 # LightDatabase.csv (if present), and checks what it printed against the files next to the
 # script: NAME.expected (standard output, byte for byte), NAME.stderr (standard error, if
-# present) and NAME.status (exit status, 0 if absent).
+# present), NAME.status (exit status, 0 if absent) and NAME.files (the names of the files left
+# in WORKDIR, one a line in sorted order, LightDatabase.csv included, if present).
 cmake_policy(VERSION 3.21)
 
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
@@ -32,6 +33,15 @@ if(EXISTS "${dir}/${name}.stderr")
   file(READ "${dir}/${name}.stderr" expected_err)
   if(NOT "${err}" STREQUAL "${expected_err}")
     string(APPEND failures "standard error differs:\n${err}\n--- expected:\n${expected_err}\n")
+  endif()
+endif()
+if(EXISTS "${dir}/${name}.files")
+  file(GLOB names RELATIVE "${WORKDIR}" "${WORKDIR}/*")
+  list(SORT names)
+  list(JOIN names "\n" listed)
+  file(READ "${dir}/${name}.files" expected_files)
+  if(NOT "${listed}\n" STREQUAL "${expected_files}")
+    string(APPEND failures "files left differ:\n${listed}\n--- expected:\n${expected_files}\n")
   endif()
 endif()
 if(failures)

@@ -30,6 +30,7 @@ TEST_F(AboutBoxTest, OpensFromTheSystemMenuAndOkClosesIt) {
                     about = FindDialog(kAboutCaption);
                     ASSERT_NE(about, nullptr);
                     EXPECT_EQ(GetWindow(about, GW_OWNER), main);
+                    EXPECT_TRUE(IsCentredOver(about, main));
                     EXPECT_FALSE(IsWindowEnabled(main));
                     EXPECT_EQ(FocusedId(), IDOK);
                     EXPECT_EQ(TextOf(about, IDOK), "OK");

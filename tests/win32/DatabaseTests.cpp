@@ -77,6 +77,7 @@ TEST_F(DatabaseTest, ChoosingALampInTheChoiceDialogFillsInItsData) {
                     choice = FindDialog("Datenbank");
                     ASSERT_NE(choice, nullptr);
                     EXPECT_EQ(GetWindow(choice, GW_OWNER), main);
+                    EXPECT_TRUE(IsCentredOver(choice, main));
                     EXPECT_FALSE(IsWindowEnabled(main));
                     EXPECT_EQ(TextOf(choice, IDC_CHOICE_PROMPT), "Lichtquelle ausw\xE4hlen");
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <vector>
 
 void FocusControl(HWND dialog, int id) {
@@ -165,4 +166,24 @@ HWND FindDialog(const std::string& caption) {
     CaptionSearch search{&caption, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), MatchCaption, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+::testing::AssertionResult IsCentredOver(HWND window, HWND over) {
+    RECT workArea;
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    RECT centre = workArea;
+    if (over != nullptr)
+        GetWindowRect(over, &centre);
+    RECT place;
+    GetWindowRect(window, &place);
+    auto result = ::testing::AssertionSuccess();
+    if (std::abs((place.left + place.right) - (centre.left + centre.right)) > 1 ||
+        std::abs((place.top + place.bottom) - (centre.top + centre.bottom)) > 1)
+        result = ::testing::AssertionFailure() << "not centred";
+    else if (place.left < workArea.left || place.top < workArea.top ||
+             place.right > workArea.right || place.bottom > workArea.bottom)
+        result = ::testing::AssertionFailure() << "not wholly on screen";
+    return result << ": window " << place.left << "," << place.top << " to " << place.right << ","
+                  << place.bottom << ", centre of " << centre.left << "," << centre.top << " to "
+                  << centre.right << "," << centre.bottom;
 }

@@ -4,6 +4,7 @@
 #ifndef LUMETRIX_TESTS_WIN32_DIALOGUSER_H
 #define LUMETRIX_TESTS_WIN32_DIALOGUSER_H
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <string>
@@ -44,6 +45,10 @@ COLORREF PaintedBackground(HWND dialog, int id);
 // The bitmap resource the picture control shows, found by comparing pixels: 129 or 131 to
 // 138; 0 when it shows none, -1 for a bitmap that is none of them.
 int ShownPicture(HWND dialog);
+
+// Whether the window lies centred over `over` (over the work area when null) to the pixel,
+// and wholly inside the work area.
+::testing::AssertionResult IsCentredOver(HWND window, HWND over);
 
 // The visible dialog of this thread with the given caption, or null.
 HWND FindDialog(const std::string& caption);

@@ -1,7 +1,9 @@
 // Resources the system itself reads from the executable: the version record shown in the
-// file's properties and the manifest that selects the common controls 6.
+// file's properties, the manifest that selects the common controls 6 and the pictures.
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include "resources/resource.h"
 
 #include <string>
 #include <vector>
@@ -56,6 +58,26 @@ TEST(ResourceTest, ManifestAsksForCommonControls6) {
     const char* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
     const std::string manifest(bytes, SizeofResource(nullptr, found));
     EXPECT_NE(manifest.find("Microsoft.Windows.Common-Controls"), std::string::npos);
+}
+
+// The picture control takes the size of its bitmap, so every picture must fill the same area.
+TEST(ResourceTest, PicturesAre379By159WithTheGenericOneIn16Colours) {
+    const struct {
+        int id;
+        WORD bitsPerPixel;
+    } pictures[] = {{IDB_PICTURE_NONE, 4}, {IDB_BEAM_ANGLE, 8},      {IDB_SOLID_ANGLE, 8},
+                    {IDB_LIT_AREA, 8},     {IDB_HEIGHT, 8},          {IDB_DIAMETER, 8},
+                    {IDB_ROOM_AREA, 8},    {IDB_ROOM_EFFICIENCY, 8}, {IDB_LAMP_EFFICIENCY, 8}};
+    for (const auto& picture : pictures) {
+        SCOPED_TRACE(picture.id);
+        HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(picture.id), MAKEINTRESOURCEA(2));
+        ASSERT_NE(found, nullptr);
+        const auto* header =
+            static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(nullptr, found)));
+        EXPECT_EQ(header->biWidth, 379);
+        EXPECT_EQ(header->biHeight, 159);
+        EXPECT_EQ(header->biBitCount, picture.bitsPerPixel);
+    }
 }
 
 } // namespace

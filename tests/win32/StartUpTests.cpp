@@ -48,6 +48,7 @@ TEST_F(StartUpTest, RunsTheMainDialogAsMainWindowAndEndsWhenItCloses) {
     std::string caption;
     RunProgram({[&] {
         caption = TextOf(main);
+        EXPECT_TRUE(IsCentredOver(main, nullptr));
         PressKey(VK_ESCAPE);
     }});
     EXPECT_TRUE(mainWindowWasTheDialog);

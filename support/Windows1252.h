@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-// The program keeps its texts in Windows-1252; the driver speaks UTF-8.
+// The program keeps its texts in Windows-1252; the host system and the script driver speak UTF-8.
 
 // Every byte becomes one character. The five bytes Windows-1252 leaves undefined (0x81, 0x8D,
 // 0x8F, 0x90, 0x9D) become the control characters of the same number, U+0081 and so on.

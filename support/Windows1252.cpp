@@ -1,4 +1,4 @@
-#include "cli/Windows1252.h"
+#include "support/Windows1252.h"
 
 namespace {
 

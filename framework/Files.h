@@ -1,0 +1,56 @@
+// The program's files on the system's file system. The program names them by ANSI paths
+// (Windows-1252), as the file dialogs return them; each system turns such a path into its own
+// form: Windows into its wide names, without the MAX_PATH limit where a path needs more, the
+// headless system into the host's UTF-8 names.
+#ifndef LUMETRIX_FRAMEWORK_FILES_H
+#define LUMETRIX_FRAMEWORK_FILES_H
+
+#include <cstdio>
+#include <string>
+
+#ifdef LUMETRIX_WIN32
+using SystemPath = std::wstring;
+#else
+using SystemPath = std::string;
+#endif
+
+// Opens a regular file for reading in binary mode, without any sharing restriction. Returns
+// null when the file cannot be opened and when the path names anything but a regular file (a
+// folder, a device, a pipe); opening never waits for a device or for a pipe's writer.
+std::FILE* OpenRegularFileForReading(const char* path);
+
+// Where a save to a path goes: the file at the end of its symbolic links, and whether the
+// user may replace it. A folder, a device, a read-only file and a file that the user's access
+// rights do not let him write are refused.
+struct SaveTarget {
+    enum class State { Missing, Writable, Refused };
+    State state;
+    SystemPath path;
+};
+SaveTarget FindSaveTarget(const std::string& path);
+
+// Creates a new file of a name of its own in the target's folder (see TemporaryFileName),
+// writes the content through to the disk and closes it. NotCreated: no file could be created
+// there, nothing is left behind; Failed: a write failed and the new file is removed again.
+enum class WriteResult { Written, NotCreated, Failed };
+WriteResult WriteFileBeside(const SystemPath& target, const std::string& content,
+                            SystemPath& written);
+
+// Puts the written file in the target's place in one step. An existing target keeps its
+// attributes and access rights, and its owner where the process may hand files to others.
+// False when the target was left as it was.
+bool ReplaceByFile(const SystemPath& target, const SystemPath& written, bool targetExists);
+
+void RemoveFile(const SystemPath& path);
+
+// Writes the content over an existing file, through to the disk; a failure may leave the file
+// shortened. For folders that let the user write his files but not create new ones.
+bool OverwriteFile(const SystemPath& target, const std::string& content);
+
+// The name of the n-th candidate for a save's temporary file: "~lmx", four hexadecimal
+// digits, ".tmp". Short, so that a path near the length limit rarely needs the long form, and
+// unlike any data file's name, so a file left behind by a killed save is recognised as such.
+std::string TemporaryFileName(unsigned number);
+constexpr unsigned kTemporaryFileNames = 0x10000;
+
+#endif

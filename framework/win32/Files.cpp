@@ -1,0 +1,178 @@
+// The program's files on Windows. ANSI paths become wide ones through the system's code page,
+// and a path of MAX_PATH characters or more takes the "\\?\" form, which has no length limit:
+// the file functions of the ANSI interface stop at MAX_PATH.
+#include "framework/Files.h"
+#include "framework/WinTypes.h"
+
+#include <algorithm>
+#include <fcntl.h>
+#include <io.h>
+
+namespace {
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+std::wstring WideFromAnsi(const std::string& path) {
+    const int size =
+        MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), wide.data(), size);
+    return wide;
+}
+
+// The path as every wide file function accepts it, whatever its length.
+std::wstring WithoutLengthLimit(const std::wstring& path) {
+    const std::wstring longPrefix = L"\\\\?\\";
+    if (path.compare(0, longPrefix.size(), longPrefix) == 0) {
+        return path;
+    }
+    const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(path.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size || length < MAX_PATH) {
+        return path;
+    }
+    full.resize(length);
+    if (full.compare(0, 2, L"\\\\") == 0) {
+        return longPrefix + L"UNC" + full.substr(1); // \\server\share becomes \\?\UNC\server\share
+    }
+    return longPrefix + full;
+}
+
+HANDLE OpenFile(const std::wstring& path, DWORD access, DWORD share, DWORD creation,
+                DWORD flags = FILE_ATTRIBUTE_NORMAL) {
+    return CreateFileW(WithoutLengthLimit(path).c_str(), access, share, nullptr, creation, flags,
+                       nullptr);
+}
+
+// A file on a disk, neither a folder nor a device or a pipe.
+bool IsRegularFile(HANDLE file, DWORD& attributes) {
+    BY_HANDLE_FILE_INFORMATION information;
+    if (GetFileType(file) != FILE_TYPE_DISK || !GetFileInformationByHandle(file, &information)) {
+        return false;
+    }
+    attributes = information.dwFileAttributes;
+    return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// The path of an open file at the end of its symbolic links; empty when it cannot be told.
+std::wstring FinalPath(HANDLE file) {
+    const DWORD size = GetFinalPathNameByHandleW(file, nullptr, 0, FILE_NAME_NORMALIZED);
+    std::wstring path(size, L'\0');
+    const DWORD length = GetFinalPathNameByHandleW(file, path.data(), size, FILE_NAME_NORMALIZED);
+    if (length == 0 || length >= size) {
+        return std::wstring();
+    }
+    path.resize(length);
+    return path;
+}
+
+bool WriteThroughAndClose(HANDLE file, const std::string& content) {
+    bool written = true;
+    for (std::size_t done = 0; written && done < content.size();) {
+        const DWORD chunk =
+            static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1 << 20));
+        DWORD count = 0;
+        written = WriteFile(file, content.data() + done, chunk, &count, nullptr) && count > 0;
+        done += count;
+    }
+    written = written && FlushFileBuffers(file);
+    return CloseHandle(file) && written;
+}
+
+// Gives the written file the target's attributes. ReplaceFile does so on Windows, not on Wine.
+void TakeOverAttributes(const std::wstring& target, const std::wstring& written) {
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE |
+                            FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKept) != 0) {
+        SetFileAttributesW(written.c_str(), attributes & kKept);
+    }
+}
+
+} // namespace
+
+std::FILE* OpenRegularFileForReading(const char* path) {
+    const HANDLE handle = OpenFile(WideFromAnsi(path), GENERIC_READ, kShareAll, OPEN_EXISTING);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return nullptr;
+    }
+    DWORD attributes = 0;
+    const int descriptor =
+        IsRegularFile(handle, attributes)
+            ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY)
+            : -1;
+    if (descriptor == -1) {
+        CloseHandle(handle);
+        return nullptr;
+    }
+    std::FILE* file = _fdopen(descriptor, "rb");
+    if (file == nullptr) {
+        _close(descriptor); // closes the handle too
+    }
+    return file;
+}
+
+SaveTarget FindSaveTarget(const std::string& path) {
+    const std::wstring wide = WideFromAnsi(path);
+    // Opening for writing checks the user's access rights and the read-only attribute.
+    const HANDLE handle =
+        OpenFile(wide, GENERIC_WRITE, kShareAll, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS);
+    if (handle == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return {missing ? SaveTarget::State::Missing : SaveTarget::State::Refused, wide};
+    }
+    DWORD attributes = 0;
+    const bool regular = IsRegularFile(handle, attributes);
+    const std::wstring target = FinalPath(handle);
+    CloseHandle(handle);
+    const bool writable = regular && (attributes & FILE_ATTRIBUTE_READONLY) == 0;
+    return {writable ? SaveTarget::State::Writable : SaveTarget::State::Refused,
+            target.empty() ? wide : target};
+}
+
+WriteResult WriteFileBeside(const SystemPath& target, const std::string& content,
+                            SystemPath& written) {
+    const std::wstring folder = target.substr(0, target.find_last_of(L"\\/") + 1);
+    const unsigned first = GetCurrentProcessId() ^ GetTickCount();
+    for (unsigned n = 0; n < kTemporaryFileNames; ++n) {
+        written = folder + WideFromAnsi(TemporaryFileName(first + n));
+        const HANDLE file = OpenFile(written, GENERIC_WRITE, 0, CREATE_NEW);
+        if (file == INVALID_HANDLE_VALUE &&
+            (GetLastError() == ERROR_FILE_EXISTS || GetLastError() == ERROR_ALREADY_EXISTS)) {
+            continue;
+        }
+        if (file == INVALID_HANDLE_VALUE) {
+            return WriteResult::NotCreated;
+        }
+        if (WriteThroughAndClose(file, content)) {
+            return WriteResult::Written;
+        }
+        RemoveFile(written);
+        return WriteResult::Failed;
+    }
+    return WriteResult::NotCreated;
+}
+
+// ReplaceFile gives the new file the old one's security; a new target simply takes the written
+// file's place.
+bool ReplaceByFile(const SystemPath& target, const SystemPath& written, bool targetExists) {
+    const std::wstring to = WithoutLengthLimit(target);
+    const std::wstring from = WithoutLengthLimit(written);
+    if (targetExists) {
+        TakeOverAttributes(to, from);
+        return ReplaceFileW(to.c_str(), from.c_str(), nullptr, 0, nullptr, nullptr);
+    }
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
+void RemoveFile(const SystemPath& path) {
+    DeleteFileW(WithoutLengthLimit(path).c_str());
+}
+
+bool OverwriteFile(const SystemPath& target, const std::string& content) {
+    const HANDLE file = OpenFile(target, GENERIC_WRITE, FILE_SHARE_READ, TRUNCATE_EXISTING);
+    return file != INVALID_HANDLE_VALUE && WriteThroughAndClose(file, content);
+}

@@ -1,0 +1,208 @@
+#include "framework/Files.h"
+#include "framework/WinTypes.h"
+#include "io/FileReplacement.h"
+#include "tests/WholeFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <grp.h>
+#include <set>
+#include <string>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+// Runs `work` in a child process, which exits with its result.
+pid_t StartChildProcess(const std::function<int()>& work) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::_exit(work());
+    }
+    return child;
+}
+
+int ExitStatus(int status) {
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Saves as an unprivileged user, as the program runs for one; 1 when the save failed.
+int SaveAsNobody(const fs::path& path, const std::string& content) {
+    const pid_t child = StartChildProcess([&] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
+            return 2;
+        }
+        return ReplaceFileContent(path.string(), content) ? 0 : 1;
+    });
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return ExitStatus(status);
+}
+
+// A fresh folder of the test's own.
+class FilesTest : public ::testing::Test {
+protected:
+    FilesTest()
+        : folder(fs::temp_directory_path() /
+                 ("lumetrix-files-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    ~FilesTest() override { fs::remove_all(folder); }
+
+    std::vector<std::string> FileNames() const {
+        std::vector<std::string> names;
+        for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+            names.push_back(entry.path().filename().string());
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+    fs::path folder;
+};
+
+TEST_F(FilesTest, OnlyRegularFilesOpenForReadingAndNothingWaits) {
+    const fs::path pipe = folder / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    WriteWholeFile(folder / "empty", "");
+    const struct {
+        fs::path path;
+        bool opens;
+    } cases[] = {
+        {folder, false},      {folder / "missing", false}, {pipe, false},
+        {"/dev/zero", false}, {"/dev/urandom", false},     {folder / "empty", true},
+    };
+    for (const auto& c : cases) {
+        std::FILE* file = OpenRegularFileForReading(c.path.c_str());
+        EXPECT_EQ(file != nullptr, c.opens) << c.path;
+        if (file != nullptr) {
+            EXPECT_EQ(std::fgetc(file), EOF);
+            std::fclose(file);
+        }
+    }
+}
+
+TEST_F(FilesTest, AnsiPathsNameTheHostsUtf8Files) {
+    const std::string ansiFolder = folder.string() + "/Gr\xF6\xDF"
+                                                     "e \x80";
+    fs::create_directory(folder / "Größe €");
+    WriteWholeFile(folder / "Größe €" / "Däten.lumx", "old");
+    const std::string ansiFile = ansiFolder + "/D\xE4ten.lumx";
+    EXPECT_EQ(GetFileAttributesA(ansiFolder.c_str()), DWORD(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(GetFileAttributesA(ansiFile.c_str()), DWORD(FILE_ATTRIBUTE_NORMAL));
+    EXPECT_TRUE(ReplaceFileContent(ansiFile, "new"));
+    std::FILE* file = OpenRegularFileForReading(ansiFile.c_str());
+    ASSERT_NE(file, nullptr);
+    EXPECT_EQ(std::fgetc(file), 'n');
+    std::fclose(file);
+    EXPECT_EQ(ReadWholeFile(folder / "Größe €" / "Däten.lumx"), "new");
+}
+
+TEST_F(FilesTest, ASaveKeepsWhatTheUsersFileIs) {
+    const fs::path real = folder / "real.lumx";
+    const fs::path link = folder / "link.lumx";
+    WriteWholeFile(real, "old");
+    fs::create_symlink("real.lumx", link);
+    fs::permissions(real, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    const bool privileged = ::geteuid() == 0;
+    if (privileged) {
+        ASSERT_EQ(::chown(real.c_str(), kNobody, kNobody), 0);
+    }
+
+    EXPECT_TRUE(ReplaceFileContent(link.string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(ReadWholeFile(real), "new");
+    EXPECT_EQ(fs::status(real).permissions(),
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    struct stat status;
+    ASSERT_EQ(::stat(real.c_str(), &status), 0);
+    EXPECT_EQ(status.st_uid, privileged ? kNobody : ::geteuid());
+    EXPECT_EQ(FileNames(), (std::vector<std::string>{"link.lumx", "real.lumx"}));
+}
+
+TEST_F(FilesTest, SavesWhereTheUserMayWriteAndNowhereElse) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to set up files of another user";
+    }
+    const fs::path open = folder / "open";     // every user may create files here
+    const fs::path closed = folder / "closed"; // nobody but root may create files here
+    fs::create_directories(open);
+    fs::create_directories(closed);
+    fs::permissions(open, fs::perms::all);
+    fs::permissions(folder, fs::perms::all);
+    fs::permissions(closed, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    const struct {
+        const char* what;
+        fs::path path;
+        uid_t owner;
+        fs::perms permissions; // none: no such file
+        std::string left;      // "new" where the save succeeds
+    } cases[] = {
+        {"another user's file in a shared folder", open / "others.lumx", 0,
+         fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read, "old"},
+        {"the user's own file", open / "own.lumx", kNobody,
+         fs::perms::owner_read | fs::perms::owner_write, "new"},
+        {"a file everyone may write, in a closed folder", closed / "shared.lumx", 0, fs::perms::all,
+         "new"},
+        {"a new file in a closed folder", closed / "new.lumx", 0, fs::perms::none, ""},
+    };
+    for (const auto& c : cases) {
+        if (c.permissions != fs::perms::none) {
+            WriteWholeFile(c.path, "old");
+            fs::permissions(c.path, c.permissions);
+            ASSERT_EQ(::chown(c.path.c_str(), c.owner, c.owner), 0);
+        }
+        EXPECT_EQ(SaveAsNobody(c.path, "new"), c.left == "new" ? 0 : 1) << c.what;
+        EXPECT_EQ(ReadWholeFile(c.path), c.left) << c.what;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(open), fs::directory_iterator()), 2);
+    EXPECT_EQ(std::distance(fs::directory_iterator(closed), fs::directory_iterator()), 1);
+}
+
+// Two programs save the same file over and over while a third reads it: every read finds one
+// whole content, every save succeeds, and no temporary file is left.
+TEST_F(FilesTest, TwoProgramsSavingOneFileLeaveAWholeFile) {
+    constexpr int kSaves = 300;
+    const fs::path file = folder / "shared.lumx";
+    const std::string contents[2] = {std::string(1073, 'a'), std::string(1100, 'b')};
+    for (const std::string& content : contents) {
+        StartChildProcess([&] {
+            int failed = 0;
+            for (int n = 0; n < kSaves; ++n) {
+                failed += ReplaceFileContent(file.string(), content) ? 0 : 1;
+            }
+            return failed == 0 ? 0 : 1;
+        });
+    }
+    std::set<std::string> seen;
+    int running = 2;
+    while (running > 0) {
+        if (fs::exists(file)) {
+            seen.insert(ReadWholeFile(file));
+        }
+        int status = 0;
+        const pid_t ended = ::waitpid(-1, &status, WNOHANG);
+        if (ended > 0) {
+            EXPECT_EQ(ExitStatus(status), 0) << "a save failed";
+            --running;
+        }
+    }
+    seen.insert(ReadWholeFile(file));
+    for (const std::string& content : seen) {
+        EXPECT_TRUE(content == contents[0] || content == contents[1])
+            << content.size() << " bytes: " << content.substr(0, 40);
+    }
+    EXPECT_EQ(FileNames(), std::vector<std::string>{"shared.lumx"});
+}
+
+} // namespace
