@@ -20,6 +20,8 @@ public:
     BOOL Enable3dControlsStatic() { return TRUE; }
 
     CWnd* m_pMainWnd = nullptr;
+    // The arguments the program was started with, without its own name; null when it has none.
+    LPSTR m_lpCmdLine = nullptr;
 };
 
 // The application object, or null when the process has none (the native tests).

@@ -2,6 +2,8 @@
 #include "framework/headless/Win32Api.h"
 
 #include <cstdio>
+#include <cstring>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,4 +31,27 @@ BOOL MoveFileExA(LPCSTR existing, LPCSTR target, DWORD flags) {
 
 BOOL DeleteFileA(LPCSTR path) {
     return std::remove(path) == 0;
+}
+
+// A relative path is taken against the current folder; "." and ".." stay as they are.
+DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart) {
+    if (path == nullptr || *path == '\0') {
+        return 0;
+    }
+    std::string full = path;
+    if (full.front() != '/') {
+        char folder[4096];
+        if (::getcwd(folder, sizeof folder) == nullptr) {
+            return 0;
+        }
+        full = std::string(folder) + '/' + full;
+    }
+    if (full.size() >= size) {
+        return static_cast<DWORD>(full.size() + 1);
+    }
+    std::memcpy(buffer, full.c_str(), full.size() + 1);
+    if (filePart != nullptr) {
+        *filePart = buffer + full.rfind('/') + 1;
+    }
+    return static_cast<DWORD>(full.size());
 }

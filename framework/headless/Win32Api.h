@@ -137,6 +137,7 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_CTLCOLORSCROLLBAR 0x0137
 #define WM_CTLCOLORSTATIC 0x0138
 #define WM_USER 0x0400
+#define WM_APP 0x8000
 
 #define CTLCOLOR_MSGBOX 0
 #define CTLCOLOR_EDIT 1
@@ -474,11 +475,13 @@ BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 DWORD GetFileAttributesA(LPCSTR path);
 BOOL MoveFileExA(LPCSTR existing, LPCSTR target, DWORD flags);
 BOOL DeleteFileA(LPCSTR path);
+DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart);
 
 // The generic names map to the ANSI functions, as <windows.h> does without UNICODE.
 #define GetFileAttributes GetFileAttributesA
 #define MoveFileEx MoveFileExA
 #define DeleteFile DeleteFileA
+#define GetFullPathName GetFullPathNameA
 #define SendMessage SendMessageA
 #define PostMessage PostMessageA
 #define DefWindowProc DefWindowProcA
