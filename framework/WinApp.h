@@ -24,6 +24,8 @@ public:
     CWnd* m_pMainWnd = nullptr;
     // The application's name: the executable's file name without folder and extension.
     LPCSTR m_pszAppName;
+    // The arguments the program was started with, without its own name; null when it has none.
+    LPSTR m_lpCmdLine = nullptr;
 
 private:
     std::string m_appName;

@@ -3,6 +3,7 @@
 #include "io/DataFileLoading.h"
 #include "io/DataFileText.h"
 #include "io/FileReplacement.h"
+#include "resources/resource.h"
 #include "ui/MainDialog.h"
 
 namespace {
@@ -25,6 +26,14 @@ bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
     }
     dataFileName = dialog.GetPathName();
     return true;
+}
+
+// The path made absolute against the current folder, as a file dialog returns it; unchanged
+// when the system cannot make it so.
+std::string FullPathOf(const std::string& path) {
+    char full[MAX_PATH];
+    const DWORD length = ::GetFullPathName(path.c_str(), sizeof full, full, nullptr);
+    return length == 0 || length >= sizeof full ? path : std::string(full, length);
 }
 
 bool IsExistingFile(const std::string& path) {
@@ -50,9 +59,25 @@ void MainDialog::SaveDataFile() {
 }
 
 void MainDialog::LoadDataFile() {
-    if (!ChooseDataFile(*this, m_dataFileName, true)) {
-        return;
+    if (ChooseDataFile(*this, m_dataFileName, true)) {
+        LoadNamedDataFile();
     }
+}
+
+// The data file named on the command line. "Laden" has the keyboard focus while it loads, so
+// the focus moves there for the load: every field, the focused edit's too, then shows what was
+// loaded. Afterwards the focus returns to where start-up put it.
+void MainDialog::LoadStartFile() {
+    m_dataFileName = FullPathOf(m_startFileName);
+    HWND focus = ::GetFocus();
+    SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(IDC_LOAD)->m_hWnd), TRUE);
+    LoadNamedDataFile();
+    if (focus != nullptr) {
+        SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(focus), TRUE);
+    }
+}
+
+void MainDialog::LoadNamedDataFile() {
     std::FILE* file = OpenRegularFileForReading(m_dataFileName.c_str());
     if (file == nullptr) {
         MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);

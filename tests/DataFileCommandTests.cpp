@@ -268,6 +268,73 @@ TEST_F(DataFileCommandTest, AFileOfOneQuantityChangesOnlyWhatFollowsFromIt) {
     EXPECT_TRUE(Messages().empty());
 }
 
+// What a dialog shows and holds after its run, to compare two ways of loading.
+struct Outcome {
+    std::vector<std::string> fields;
+    ValueStore store;
+};
+
+TEST_F(DataFileCommandTest, LoadsTheFileNamedAtStartAsLadenWould) {
+    // Lichtstärke, whose edit has the focus after start-up, is among the given quantities.
+    WriteWholeFile(folder / "plan.lumx", "Lichtst\xE4ke = 5000 *\nAbstrahlwinkel = 20 *\n");
+    const auto outcomeOf = [&](MainDialog& shown, const std::function<void()>& driver) {
+        Outcome outcome;
+        desktop.Run(shown, [&] {
+            driver();
+            for (int q = 0; q < kQuantityCount; ++q) {
+                outcome.fields.push_back(desktop.Text(QuantityAt(q).editId));
+            }
+            outcome.store = shown.Store();
+        });
+        return outcome;
+    };
+    const fs::path startFolder = fs::current_path();
+    fs::current_path(folder);
+    MainDialog started;
+    started.LoadDataFileAtStart("plan.lumx");
+    int focusAfterStart = 0;
+    const Outcome atStart = outcomeOf(started, [&] {
+        focusAfterStart = desktop.FocusId();
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_SAVE);
+    });
+    fs::current_path(startFolder);
+    const Outcome byLaden = outcomeOf(dialog, [&] { Load(folder / "plan.lumx"); });
+
+    EXPECT_EQ(atStart.fields, byLaden.fields);
+    EXPECT_EQ(atStart.fields[0], "5 000");
+    for (int q = 0; q < kQuantityCount; ++q) {
+        EXPECT_EQ(atStart.store.value[q], byLaden.store.value[q]) << q;
+        EXPECT_EQ(atStart.store.given[q], byLaden.store.given[q]) << q;
+        EXPECT_EQ(atStart.store.computed[q], byLaden.store.computed[q]) << q;
+    }
+    EXPECT_EQ(focusAfterStart, IDC_EDIT_INTENSITY);
+    ASSERT_EQ(desktop.FileDialogs().size(), 2u);
+    EXPECT_EQ(desktop.FileDialogs()[0].fileName, (folder / "plan.lumx").string());
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(DataFileCommandTest, AStartFileThatCannotBeLoadedIsReportedOnTheStartedDialog) {
+    WriteWholeFile(folder / "text.lumx", "kein Datensatz\n");
+    MainDialog untouched;
+    desktop.Run(untouched, [] {});
+    for (const char* name : {"missing.lumx", "text.lumx"}) {
+        MainDialog started;
+        started.LoadDataFileAtStart((folder / name).string());
+        HWND shown = nullptr;
+        desktop.Run(started, [&] {
+            shown = started.GetSafeHwnd();
+            for (int q = 0; q < kQuantityCount; ++q) {
+                EXPECT_EQ(started.Store().value[q], untouched.Store().value[q]) << name << q;
+                EXPECT_EQ(started.Store().given[q], untouched.Store().given[q]) << name << q;
+            }
+        });
+        EXPECT_EQ(desktop.MessageBoxes().back().owner, shown);
+    }
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei wurde nicht gefunden !",
+                                                    "Die Datei hat das falsche Format !"}));
+}
+
 TEST_F(DataFileCommandTest, SurvivesHostileFiles) {
     const fs::path file = folder / "hostile.lumx";
     std::string hostile = "Lichtstrom = 1e400\nRaumgr\xF6\xDF"

@@ -7,6 +7,9 @@
 
 namespace {
 
+// Posted at the end of start-up when a data file is to be loaded then.
+constexpr UINT kLoadStartFileMessage = WM_APP + 1;
+
 constexpr UINT_PTR kFocusTimer = 200;
 constexpr UINT kFocusTimerPeriod = 250; // milliseconds
 
@@ -81,7 +84,18 @@ BOOL MainDialog::OnInitDialog() {
         }
     }
     SetTimer(kFocusTimer, kFocusTimerPeriod);
+    if (!m_startFileName.empty()) {
+        PostMessage(kLoadStartFileMessage);
+    }
     return TRUE;
+}
+
+LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kLoadStartFileMessage) {
+        LoadStartFile();
+        return 0;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 void MainDialog::AddAboutItemToSystemMenu() {

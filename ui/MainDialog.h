@@ -23,12 +23,17 @@ public:
     void WriteFields() override;
     void ShowRoles() override;
 
+    // Loads this data file once the dialog is up, as "Laden" loads the file the user chose;
+    // it becomes the name the next file dialog offers. An empty path loads nothing.
+    void LoadDataFileAtStart(const std::string& path) { m_startFileName = path; }
+
     const ValueStore& Store() const { return m_model.store; }
     // The quantity whose picture focus tracking shows: -1 before the first tick, 22 for none.
     int LastShownQuantity() const { return m_lastShownQuantity; }
 
 protected:
     BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
     HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) override;
@@ -43,6 +48,9 @@ private:
     void LoadDataFile();
     void SaveDataFile();
     void OnDatabase();
+    // The load itself, of the file the data file name holds.
+    void LoadNamedDataFile();
+    void LoadStartFile();
 
     void AddAboutItemToSystemMenu();
     void ShowFocusedQuantity(int controlId);
@@ -50,6 +58,7 @@ private:
     CStatic m_picture;                      // control 1044, attached by the first exchange
     HICON m_hIcon = nullptr;                // icon 128
     std::string m_dataFileName;             // the data file last loaded or saved
+    std::string m_startFileName;            // see LoadDataFileAtStart
     int m_lastFocusedId = 0;                // the control focus tracking last acted on
     int m_lastShownQuantity = -1;           // see LastShownQuantity
     HBITMAP m_pictures[kQuantityCount + 1]; // per quantity, then the generic picture

@@ -7,8 +7,10 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <ctime>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,4 +154,32 @@ void RemoveFile(const SystemPath& path) {
 bool OverwriteFile(const SystemPath& target, const std::string& content) {
     const int descriptor = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
     return descriptor >= 0 && WriteThroughAndClose(descriptor, content);
+}
+
+// A relative path is taken against the current folder; "." and ".." stay as they are. The
+// host's folder name is UTF-8; a folder that Windows-1252 cannot name gives no full path.
+DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart) {
+    if (path == nullptr || *path == '\0') {
+        return 0;
+    }
+    std::string full = path;
+    if (full.front() != '/') {
+        char folder[4096];
+        if (::getcwd(folder, sizeof folder) == nullptr) {
+            return 0;
+        }
+        const std::optional<std::string> ansiFolder = Windows1252FromUtf8(folder);
+        if (!ansiFolder) {
+            return 0;
+        }
+        full = *ansiFolder + '/' + full;
+    }
+    if (full.size() >= size) {
+        return static_cast<DWORD>(full.size() + 1);
+    }
+    std::memcpy(buffer, full.c_str(), full.size() + 1);
+    if (filePart != nullptr) {
+        *filePart = buffer + full.rfind('/') + 1;
+    }
+    return static_cast<DWORD>(full.size());
 }

@@ -138,6 +138,7 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_CTLCOLORSCROLLBAR 0x0137
 #define WM_CTLCOLORSTATIC 0x0138
 #define WM_USER 0x0400
+#define WM_APP 0x8000
 
 #define CTLCOLOR_MSGBOX 0
 #define CTLCOLOR_EDIT 1
@@ -487,9 +488,11 @@ BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
 #define FILE_ATTRIBUTE_DIRECTORY 0x00000010
 #define FILE_ATTRIBUTE_NORMAL 0x00000080
 DWORD GetFileAttributesA(LPCSTR path);
+DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart);
 
 // The generic names map to the ANSI functions, as <windows.h> does without UNICODE.
 #define GetFileAttributes GetFileAttributesA
+#define GetFullPathName GetFullPathNameA
 #define SendMessage SendMessageA
 #define PostMessage PostMessageA
 #define DefWindowProc DefWindowProcA

@@ -3,8 +3,10 @@
 // once; there is no application message loop to run afterwards.
 #include "framework/WinApp.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    if (CWinApp* app = AfxGetApp())
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+    if (CWinApp* app = AfxGetApp()) {
+        app->m_lpCmdLine = commandLine;
         app->InitInstance();
+    }
     return 0;
 }

@@ -4,6 +4,7 @@ BUILD_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libg
                 googletest libbenchmark-dev python3)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
                   wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-apps)
+PACKAGING_PACKAGES=(nsis)
 
 step() { printf '\n== %s\n' "$*"; }
 
@@ -77,6 +78,15 @@ build_program() {
     cmake --build --preset mingw-i686 --target lumetrix lumetrix_remote
     mkdir -p build/run
     cp build/mingw-i686/lumetrix.exe resources/LightDatabase.csv build/run/
+}
+
+# The program's version, four numbers, as its version record in the resource script has it.
+program_version() {
+    local version
+    version=$(sed -nE 's/^FILEVERSION +([0-9]+), *([0-9]+), *([0-9]+), *([0-9]+).*/\1.\2.\3.\4/p' \
+        resources/lumetrix.rc)
+    [ -n "$version" ] || { echo "resources/lumetrix.rc has no FILEVERSION" >&2; return 1; }
+    echo "$version"
 }
 
 # lumetrix.exe runs on a bare Windows: it may import nothing but the system's own DLLs.

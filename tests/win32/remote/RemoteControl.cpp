@@ -3,9 +3,20 @@
 //   lumetrix_remote wait-main    waits until the main dialog is up and idle
 //   lumetrix_remote open-about   chooses the about item of the main dialog's system menu
 //   lumetrix_remote close        closes the about box, if open, and then the main dialog
+//   lumetrix_remote fields       waits until the main dialog is up and idle and prints the
+//                                texts of its 22 edits, one a line, in the order of the
+//                                dialog's controls
+//   lumetrix_remote message      waits for a "Fehler" message box, prints its text and
+//                                closes it
+//   lumetrix_remote database     waits until the main dialog is up and idle, clicks
+//                                "Datenbank" and prints the caption of the window that
+//                                answers: "Datenbank" for the choice dialog, "Fehler" and the
+//                                text for a message box; then cancels it
 //
 // wait-main and open-about print the screen area of the window they waited for, in the
 // geometry form WIDTHxHEIGHT+X+Y that ImageMagick's -crop takes.
+#include "resources/resource.h"
+
 #include <windows.h>
 
 #include <cstdio>
@@ -16,6 +27,8 @@ namespace {
 const char kMainCaption[] = "Lumetrix";
 const char kAboutCaption[] = "Info \xFC"
                              "ber Lumetrix";
+const char kErrorCaption[] = "Fehler";
+const char kChoiceCaption[] = "Datenbank";
 const char kDialogClass[] = "#32770";
 const UINT kAboutCommand = 0x0010;
 const int kPatienceMs = 60000;
@@ -65,6 +78,38 @@ int PrintGeometry(HWND window) {
     return 0;
 }
 
+// The text of a window of another process: WM_GETTEXT crosses the process boundary, where
+// GetWindowText would only give the text the window was created with.
+void PrintText(HWND window) {
+    char text[512] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, kPatienceMs, &length);
+    std::printf("%s\n", text);
+}
+
+// The children of one window class, in the order of the dialog's controls.
+struct ChildSearch {
+    const char* windowClass;
+    HWND found[64];
+    int count;
+};
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM search) {
+    auto* children = reinterpret_cast<ChildSearch*>(search);
+    char windowClass[32] = "";
+    GetClassNameA(child, windowClass, sizeof windowClass);
+    if (lstrcmpiA(windowClass, children->windowClass) == 0 && children->count < 64)
+        children->found[children->count++] = child;
+    return TRUE;
+}
+
+ChildSearch ChildrenOf(HWND window, const char* windowClass) {
+    ChildSearch search{windowClass, {}, 0};
+    EnumChildWindows(window, CollectChild, reinterpret_cast<LPARAM>(&search));
+    return search;
+}
+
 int Fail(const char* what) {
     std::fprintf(stderr, "lumetrix_remote: %s\n", what);
     return 1;
@@ -106,6 +151,63 @@ int Close() {
     return 0;
 }
 
+int Fields() {
+    HWND main = WaitForDialog(kMainCaption);
+    if (main == nullptr)
+        return Fail("the main dialog did not appear");
+    WaitUntilSettled(main);
+    const ChildSearch edits = ChildrenOf(main, "Edit");
+    for (int i = 0; i < edits.count; ++i)
+        PrintText(edits.found[i]);
+    return 0;
+}
+
+// A message box's text is its static control that holds text (the other one shows the icon).
+int PrintMessageText(HWND box) {
+    const ChildSearch statics = ChildrenOf(box, "Static");
+    for (int i = 0; i < statics.count; ++i) {
+        if (GetWindowTextLengthA(statics.found[i]) > 0) {
+            PrintText(statics.found[i]);
+            return 0;
+        }
+    }
+    return Fail("the message box shows no text");
+}
+
+int Message() {
+    HWND box = WaitForDialog(kErrorCaption);
+    if (box == nullptr)
+        return Fail("no message box appeared");
+    WaitUntilSettled(box);
+    const int status = PrintMessageText(box);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return status;
+}
+
+// Posted, not sent: the click runs a modal dialog, and a sent message would wait for its end.
+int Database() {
+    HWND main = WaitForDialog(kMainCaption);
+    if (main == nullptr)
+        return Fail("the main dialog did not appear");
+    WaitUntilSettled(main);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_DATABASE, BN_CLICKED), 0);
+    for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (HWND choice = FindDialog(kChoiceCaption)) {
+            std::printf("%s\n", kChoiceCaption);
+            PostMessageA(choice, WM_COMMAND, IDCANCEL, 0);
+            return 0;
+        }
+        if (HWND box = FindDialog(kErrorCaption)) {
+            std::printf("%s: ", kErrorCaption);
+            const int status = PrintMessageText(box);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            return status;
+        }
+        Sleep(kPollMs);
+    }
+    return Fail("Datenbank opened nothing");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -116,5 +218,12 @@ int main(int argc, char** argv) {
         return OpenAbout();
     if (std::strcmp(command, "close") == 0)
         return Close();
-    return Fail("usage: lumetrix_remote wait-main | open-about | close");
+    if (std::strcmp(command, "fields") == 0)
+        return Fields();
+    if (std::strcmp(command, "message") == 0)
+        return Message();
+    if (std::strcmp(command, "database") == 0)
+        return Database();
+    return Fail("usage: lumetrix_remote wait-main | open-about | close | fields | message | "
+                "database");
 }
