@@ -6,6 +6,7 @@
 
 #include "resources/resource.h"
 #include "ui/filedialog/CompletionWorker.h"
+#include "ui/filedialog/win32/CompletionThread.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -87,13 +88,28 @@ void ClickEntry(HWND list, int entry) {
     SendMessageA(listBox, WM_LBUTTONUP, 0, at);
 }
 
-int ThreadsOfThisProcess() {
+// The threads of this process that run the completion worker's thread procedure.
+int WorkerThreads() {
+    using QueryThread = LONG(WINAPI*)(HANDLE, int, void*, ULONG, ULONG*);
+    const int kStartAddress = 9; // ThreadQuerySetWin32StartAddress
+    auto query = reinterpret_cast<QueryThread>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("ntdll"), "NtQueryInformationThread")));
+    const auto worker = reinterpret_cast<const void*>(&RunCompletionWorker);
+
     HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    THREADENTRY32 thread{};
-    thread.dwSize = sizeof thread;
+    THREADENTRY32 entry{};
+    entry.dwSize = sizeof entry;
     int count = 0;
-    for (BOOL more = Thread32First(snapshot, &thread); more; more = Thread32Next(snapshot, &thread))
-        count += thread.th32OwnerProcessID == GetCurrentProcessId();
+    for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
+        if (entry.th32OwnerProcessID != GetCurrentProcessId())
+            continue;
+        HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
+        const void* start = nullptr;
+        if (thread != nullptr && query(thread, kStartAddress, &start, sizeof start, nullptr) == 0)
+            count += start == worker;
+        if (thread != nullptr)
+            CloseHandle(thread);
+    }
     CloseHandle(snapshot);
     return count;
 }
@@ -102,19 +118,34 @@ void MakeFile(const std::string& path) {
     CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 }
 
-class CompletionTest : public ProgramTest {
+class LoadDialogTest : public ProgramTest {
 protected:
-    // The dialogs open in the current folder: a folder of rooms and a subfolder.
+    // Runs the program, clicks "Laden" and goes to the folder as a user does, typing it into
+    // the file-name field and confirming it; then plays `steps` in the dialog, with the field
+    // empty and focused.
+    void RunInLoadDialog(const char* folder, std::vector<Step> steps) {
+        const std::string path = FullPath(folder);
+        steps.insert(steps.begin(), {[&] { ClickLater(main, IDC_LOAD); },
+                                     [path] { ChooseFile("Daten laden", path); },
+                                     [] {
+                                         HWND dialog = FindDialog("Daten laden");
+                                         HWND field = GetDlgItem(dialog, kFileNameField);
+                                         SetFocus(field);
+                                         SetWindowTextA(field, "");
+                                     }});
+        RunProgram(std::move(steps));
+    }
+};
+
+class CompletionTest : public LoadDialogTest {
+protected:
     void SetUp() override {
-        GetCurrentDirectoryA(sizeof startFolder, startFolder);
         CreateDirectoryA(kRooms, nullptr);
         CreateDirectoryA(kSubfolder, nullptr);
         for (const char* file : kFiles)
             MakeFile(std::string(kRooms) + "\\" + file);
-        SetCurrentDirectoryA(kRooms);
     }
     void TearDown() override {
-        SetCurrentDirectoryA(startFolder);
         for (const char* file : kFiles)
             DeleteFileA((std::string(kRooms) + "\\" + file).c_str());
         RemoveDirectoryA(kSubfolder);
@@ -134,36 +165,35 @@ protected:
     static constexpr const char* kRooms = "fc-raeume";
     static constexpr const char* kSubfolder = "fc-raeume\\Unterordner";
     static constexpr const char* kFiles[] = {"raum2.lumx", "Raum1.lumx", "notiz.txt"};
-    char startFolder[MAX_PATH] = "";
 };
 
 TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedUnderTheField) {
     Strings shown, taken;
     RECT field{}, place{};
     bool hiddenAfterUp = false;
-    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
-                [&] {
-                    HWND dialog = FindDialog("Daten laden");
-                    HWND list = TypeAndWaitForList("ra");
-                    HandleMessagesUntil([&] { return Entries(list).size() == 2; }, 1000);
-                    shown = Entries(list);
-                    GetWindowRect(GetDlgItem(dialog, kFileNameField), &field);
-                    GetWindowRect(list, &place);
-                    PressKey(VK_DOWN);
-                },
-                [&] {
-                    taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
-                    PressKey(VK_DOWN);
-                },
-                [&] {
-                    taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
-                    PressKey(VK_UP);
-                },
-                [&] {
-                    HWND dialog = FindDialog("Daten laden");
-                    taken.push_back(TextOf(dialog, kFileNameField));
-                    hiddenAfterUp = !IsWindowVisible(CompletionListOf(dialog));
-                }});
+    RunInLoadDialog(kRooms, {[&] {
+                                 HWND dialog = FindDialog("Daten laden");
+                                 HWND list = TypeAndWaitForList("ra");
+                                 HandleMessagesUntil([&] { return Entries(list).size() == 2; },
+                                                     1000);
+                                 shown = Entries(list);
+                                 GetWindowRect(GetDlgItem(dialog, kFileNameField), &field);
+                                 GetWindowRect(list, &place);
+                                 PressKey(VK_DOWN);
+                             },
+                             [&] {
+                                 taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
+                                 PressKey(VK_DOWN);
+                             },
+                             [&] {
+                                 taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
+                                 PressKey(VK_UP);
+                             },
+                             [&] {
+                                 HWND dialog = FindDialog("Daten laden");
+                                 taken.push_back(TextOf(dialog, kFileNameField));
+                                 hiddenAfterUp = !IsWindowVisible(CompletionListOf(dialog));
+                             }});
     EXPECT_EQ(shown, (Strings{"Raum1.lumx", "raum2.lumx"}));
     EXPECT_EQ(place.left, field.left);
     EXPECT_EQ(place.top, field.bottom);
@@ -177,15 +207,14 @@ TEST_F(CompletionTest, ClickingAnEntryTakesItEvenTheFirstAndHidesTheList) {
     for (int entry : {0, 1}) {
         std::string taken;
         bool visible = true;
-        RunProgram({[&] { ClickLater(main, IDC_LOAD); },
-                    [&] {
-                        HWND dialog = FindDialog("Daten laden");
-                        HWND list = TypeAndWaitForList("RA");
-                        HandleMessagesUntil([&] { return Entries(list).size() == 2; }, 1000);
-                        ClickEntry(list, entry);
-                        taken = TextOf(dialog, kFileNameField);
-                        visible = IsWindowVisible(list);
-                    }});
+        RunInLoadDialog(kRooms, {[&] {
+                            HWND dialog = FindDialog("Daten laden");
+                            HWND list = TypeAndWaitForList("RA");
+                            HandleMessagesUntil([&] { return Entries(list).size() == 2; }, 1000);
+                            ClickEntry(list, entry);
+                            taken = TextOf(dialog, kFileNameField);
+                            visible = IsWindowVisible(list);
+                        }});
         EXPECT_EQ(taken, entry == 0 ? "Raum1.lumx" : "raum2.lumx");
         EXPECT_FALSE(visible);
     }
@@ -194,18 +223,17 @@ TEST_F(CompletionTest, ClickingAnEntryTakesItEvenTheFirstAndHidesTheList) {
 TEST_F(CompletionTest, ChangingTheFolderEmptiesTheList) {
     Strings before, after;
     bool visible = true;
-    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
-                [&] {
-                    HWND list = TypeAndWaitForList("r");
-                    before = Entries(list);
-                    ChooseFile("Daten laden", "Unterordner");
-                },
-                [&] {
-                    HWND list = CompletionListOf(FindDialog("Daten laden"));
-                    HandleMessagesUntil([&] { return Entries(list).empty(); }, 2000);
-                    after = Entries(list);
-                    visible = IsWindowVisible(list);
-                }});
+    RunInLoadDialog(kRooms, {[&] {
+                                 HWND list = TypeAndWaitForList("r");
+                                 before = Entries(list);
+                                 ChooseFile("Daten laden", "Unterordner");
+                             },
+                             [&] {
+                                 HWND list = CompletionListOf(FindDialog("Daten laden"));
+                                 HandleMessagesUntil([&] { return Entries(list).empty(); }, 2000);
+                                 after = Entries(list);
+                                 visible = IsWindowVisible(list);
+                             }});
     EXPECT_FALSE(before.empty());
     EXPECT_EQ(after, Strings{});
     EXPECT_FALSE(visible);
@@ -213,7 +241,7 @@ TEST_F(CompletionTest, ChangingTheFolderEmptiesTheList) {
 
 // A folder of 5000 files: the worker reads it while the user types, and the dialog closes
 // while it still matches.
-class LargeFolderTest : public ProgramTest {
+class LargeFolderTest : public LoadDialogTest {
 protected:
     static void SetUpTestSuite() {
         CreateDirectoryA(kFolder, nullptr);
@@ -225,11 +253,6 @@ protected:
             DeleteFileA(FileName(i).c_str());
         RemoveDirectoryA(kFolder);
     }
-    void SetUp() override {
-        GetCurrentDirectoryA(sizeof startFolder, startFolder);
-        SetCurrentDirectoryA(kFolder);
-    }
-    void TearDown() override { SetCurrentDirectoryA(startFolder); }
     static std::string FileName(int i) {
         char name[64];
         std::snprintf(name, sizeof name, "%s\\datei%04d.txt", kFolder, i);
@@ -240,46 +263,40 @@ protected:
     // load dialog shows.
     std::vector<double> TypeAndTimeEchoes() {
         std::vector<double> echoes;
-        RunProgram({[&] { ClickLater(main, IDC_LOAD); },
-                    [&] {
-                        HWND field = GetFocus();
-                        LARGE_INTEGER frequency, start, end;
-                        QueryPerformanceFrequency(&frequency);
-                        std::string typed;
-                        for (char c : std::string("datei0123")) {
-                            typed += c;
-                            QueryPerformanceCounter(&start);
-                            PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
-                            HandleMessagesUntil([&] { return TextOf(field) == typed; }, 2000);
-                            QueryPerformanceCounter(&end);
-                            echoes.push_back(1000.0 * double(end.QuadPart - start.QuadPart) /
-                                             double(frequency.QuadPart));
-                        }
-                    }});
+        RunInLoadDialog(kFolder, {[&] {
+                            HWND field = GetFocus();
+                            LARGE_INTEGER frequency, start, end;
+                            QueryPerformanceFrequency(&frequency);
+                            std::string typed;
+                            for (char c : std::string("datei0123")) {
+                                typed += c;
+                                QueryPerformanceCounter(&start);
+                                PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
+                                HandleMessagesUntil([&] { return TextOf(field) == typed; }, 2000);
+                                QueryPerformanceCounter(&end);
+                                echoes.push_back(1000.0 * double(end.QuadPart - start.QuadPart) /
+                                                 double(frequency.QuadPart));
+                            }
+                        }});
         return echoes;
     }
 
     static constexpr const char* kFolder = "fc-gross";
     static constexpr int kFiles = 5000;
-    char startFolder[MAX_PATH] = "";
 };
 
 TEST_F(LargeFolderTest, ClosingWhileMatchingLeavesNoWorkerAndNoMatchBehind) {
-    // A first dialog leaves whatever threads the system keeps for its file dialogs.
-    RunProgram({[&] { ClickLater(main, IDC_LOAD); }});
-    const int threadsBefore = ThreadsOfThisProcess();
-    int threadsWhileOpen = 0;
-    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
-                [&] {
-                    threadsWhileOpen = ThreadsOfThisProcess();
-                    TypeKeys("d");
-                    Sleep(50);
-                    // At once: the matches posted meanwhile are still on their way.
-                    SendMessageA(FindDialog("Daten laden"), WM_COMMAND, IDCANCEL, 0);
-                }});
-    Sleep(1100);
-    EXPECT_EQ(threadsWhileOpen, threadsBefore + 1);
-    EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore);
+    int workersWhileOpen = 0;
+    RunInLoadDialog(kFolder, {[&] {
+                        workersWhileOpen = WorkerThreads();
+                        TypeKeys("d");
+                        Sleep(50);
+                        // At once: the matches posted meanwhile are still on their way.
+                        SendMessageA(FindDialog("Daten laden"), WM_COMMAND, IDCANCEL, 0);
+                    }});
+    Sleep(1000);
+    EXPECT_EQ(workersWhileOpen, 1);
+    EXPECT_EQ(WorkerThreads(), 0);
     EXPECT_EQ(MatchCopiesAlive(), 0);
 }
 
@@ -287,37 +304,36 @@ TEST_F(LargeFolderTest, ListSelectsUnderTheMouseScrollsByWholeNotchesAndKeepsIts
     int hovered = -1, topAfterHalfNotch = -1, topAfterNotch = -1;
     std::string fieldAfterHover;
     SIZE least{};
-    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
-                [&] {
-                    HWND dialog = FindDialog("Daten laden");
-                    TypeKeys("d");
-                    HWND list = CompletionListOf(dialog);
-                    HandleMessagesUntil([&] { return Entries(list).size() == 100; });
-                    HWND listBox = ListBoxOf(list);
-                    RECT entry{};
-                    SendMessageA(listBox, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&entry));
-                    SendMessageA(listBox, WM_MOUSEMOVE, 0,
-                                 MAKELPARAM(entry.left + 5, entry.top + 1));
-                    hovered = int(SendMessageA(list, LB_GETCURSEL, 0, 0));
-                    fieldAfterHover = TextOf(dialog, kFileNameField);
+    RunInLoadDialog(kFolder, {[&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        TypeKeys("d");
+                        HWND list = CompletionListOf(dialog);
+                        HandleMessagesUntil([&] { return Entries(list).size() == 100; });
+                        HWND listBox = ListBoxOf(list);
+                        RECT entry{};
+                        SendMessageA(listBox, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&entry));
+                        SendMessageA(listBox, WM_MOUSEMOVE, 0,
+                                     MAKELPARAM(entry.left + 5, entry.top + 1));
+                        hovered = int(SendMessageA(list, LB_GETCURSEL, 0, 0));
+                        fieldAfterHover = TextOf(dialog, kFileNameField);
 
-                    const WPARAM halfNotchDown = MAKEWPARAM(0, WORD(-WHEEL_DELTA / 2));
-                    SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
-                    topAfterHalfNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-                    SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
-                    topAfterNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+                        const WPARAM halfNotchDown = MAKEWPARAM(0, WORD(-WHEEL_DELTA / 2));
+                        SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
+                        topAfterHalfNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+                        SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
+                        topAfterNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
 
-                    // Dragging the size grip far up and left.
-                    RECT client;
-                    GetClientRect(list, &client);
-                    const LPARAM grip = MAKELPARAM(client.right - 2, client.bottom - 2);
-                    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, grip);
-                    SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-500, -500));
-                    SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(-500, -500));
-                    RECT place;
-                    GetWindowRect(list, &place);
-                    least = {place.right - place.left, place.bottom - place.top};
-                }});
+                        // Dragging the size grip far up and left.
+                        RECT client;
+                        GetClientRect(list, &client);
+                        const LPARAM grip = MAKELPARAM(client.right - 2, client.bottom - 2);
+                        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, grip);
+                        SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-500, -500));
+                        SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(-500, -500));
+                        RECT place;
+                        GetWindowRect(list, &place);
+                        least = {place.right - place.left, place.bottom - place.top};
+                    }});
     UINT linesPerNotch = 3;
     SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &linesPerNotch, 0);
     EXPECT_EQ(hovered, 2);

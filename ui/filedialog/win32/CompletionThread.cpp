@@ -3,9 +3,13 @@
 #include "ui/filedialog/CompletionWorker.h"
 #include "ui/filedialog/win32/CompletionList.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr SIZE_T kWorkerStack = 4096;
+// A resting worker looks this often whether its dialog has closed.
+constexpr unsigned kStopPoll = 50;
 
 class SemaphoreLock : public CompletionLock {
 public:
@@ -20,7 +24,8 @@ private:
 
 class SystemPorts : public CompletionPorts {
 public:
-    SystemPorts(HWND frame, HWND list) : frame_(frame), list_(list) {}
+    SystemPorts(HWND frame, HWND list, const CompletionSession& session)
+        : frame_(frame), list_(list), session_(session) {}
 
     bool FindFirst(const std::string& pattern, std::string& name) override {
         WIN32_FIND_DATAA found;
@@ -50,11 +55,18 @@ public:
         return PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(kCompletionListId, kFirstMatchCode),
                             reinterpret_cast<LPARAM>(list_)) != FALSE;
     }
-    void Sleep(unsigned milliseconds) override { ::Sleep(milliseconds); }
+    // Rests, but ends the rest soon once the dialog has closed, so that no worker outlives its
+    // dialog by long.
+    void Sleep(unsigned milliseconds) override {
+        for (unsigned rested = 0; rested < milliseconds && session_.IsRunning();
+             rested += kStopPoll)
+            ::Sleep(std::min(kStopPoll, milliseconds - rested));
+    }
 
 private:
     HWND frame_;
     HWND list_;
+    const CompletionSession& session_;
     HANDLE search_ = INVALID_HANDLE_VALUE;
 };
 
@@ -63,13 +75,6 @@ struct WorkerStart {
     HWND list;
     std::shared_ptr<CompletionSession> session;
 };
-
-DWORD WINAPI RunCompletionWorker(void* parameter) {
-    const std::unique_ptr<WorkerStart> start(static_cast<WorkerStart*>(parameter));
-    SystemPorts ports(start->frame, start->list);
-    CompletionWorker(*start->session, ports).Run();
-    return 0;
-}
 
 } // namespace
 
@@ -87,4 +92,11 @@ bool StartCompletionThread(HWND frame, HWND list, std::shared_ptr<CompletionSess
     }
     CloseHandle(thread);
     return true;
+}
+
+DWORD WINAPI RunCompletionWorker(void* parameter) {
+    const std::unique_ptr<WorkerStart> start(static_cast<WorkerStart*>(parameter));
+    SystemPorts ports(start->frame, start->list, *start->session);
+    CompletionWorker(*start->session, ports).Run();
+    return 0;
 }

@@ -17,4 +17,7 @@ CompletionLock* ProgramCompletionLock();
 // closes. False when no thread could be started.
 bool StartCompletionThread(HWND frame, HWND list, std::shared_ptr<CompletionSession> session);
 
+// The worker thread's procedure, by which its threads are known.
+DWORD WINAPI RunCompletionWorker(void* start);
+
 #endif
