@@ -114,6 +114,12 @@ int WorkerThreads() {
     return count;
 }
 
+std::string CurrentFolder(HWND dialog) {
+    char folder[MAX_PATH] = "";
+    SendMessageA(dialog, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
+    return folder;
+}
+
 void MakeFile(const std::string& path) {
     CloseHandle(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
 }
@@ -164,7 +170,8 @@ protected:
 
     static constexpr const char* kRooms = "fc-raeume";
     static constexpr const char* kSubfolder = "fc-raeume\\Unterordner";
-    static constexpr const char* kFiles[] = {"raum2.lumx", "Raum1.lumx", "notiz.txt"};
+    static constexpr const char* kFiles[] = {"raum2.lumx", "Raum1.lumx", "notiz.txt",
+                                             "Unterordner\\raum3.lumx"};
 };
 
 TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedUnderTheField) {
@@ -220,21 +227,31 @@ TEST_F(CompletionTest, ClickingAnEntryTakesItEvenTheFirstAndHidesTheList) {
     }
 }
 
+// Up one folder, from the dialog's toolbar: a folder change that leaves the typed text alone.
 TEST_F(CompletionTest, ChangingTheFolderEmptiesTheList) {
+    const UINT kUpOneFolder = 0xA001;
     Strings before, after;
     bool visible = true;
-    RunInLoadDialog(kRooms, {[&] {
-                                 HWND list = TypeAndWaitForList("r");
-                                 before = Entries(list);
-                                 ChooseFile("Daten laden", "Unterordner");
-                             },
-                             [&] {
-                                 HWND list = CompletionListOf(FindDialog("Daten laden"));
-                                 HandleMessagesUntil([&] { return Entries(list).empty(); }, 2000);
-                                 after = Entries(list);
-                                 visible = IsWindowVisible(list);
-                             }});
-    EXPECT_FALSE(before.empty());
+    std::string folder;
+    RunInLoadDialog(kSubfolder,
+                    {[&] {
+                         HWND list = TypeAndWaitForList("ra");
+                         before = Entries(list);
+                         SendMessageA(FindDialog("Daten laden"), WM_COMMAND, kUpOneFolder, 0);
+                     },
+                     [&] {
+                         HWND dialog = FindDialog("Daten laden");
+                         HWND list = CompletionListOf(dialog);
+                         // The worker looks for news once a second when idle;
+                         // Raum1.lumx and raum2.lumx would come soon after.
+                         HandleMessagesUntil([&] { return Entries(list).empty(); }, 2000);
+                         HandleMessagesUntil([] { return false; }, 300);
+                         after = Entries(list);
+                         visible = IsWindowVisible(list);
+                         folder = CurrentFolder(dialog);
+                     }});
+    EXPECT_EQ(before, Strings{"raum3.lumx"});
+    EXPECT_EQ(folder, FullPath(kRooms));
     EXPECT_EQ(after, Strings{});
     EXPECT_FALSE(visible);
 }
