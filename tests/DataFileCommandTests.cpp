@@ -1,6 +1,7 @@
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
 #include "resources/resource.h"
+#include "tests/TestFolder.h"
 #include "tests/WholeFiles.h"
 #include "ui/MainDialog.h"
 
@@ -24,13 +25,7 @@ const char* const kOverwriteQuestion = "Die Datei existiert bereits !\nSoll sie 
 // A main dialog on the headless desktop, with a folder of its own for data files.
 class DataFileCommandTest : public ::testing::Test {
 protected:
-    DataFileCommandTest()
-        : folder(fs::temp_directory_path() /
-                 ("lumetrix-data-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    DataFileCommandTest() : folder(FreshTestFolder("lumetrix-data-")) {}
     ~DataFileCommandTest() override {
         fs::permissions(folder, fs::perms::owner_all);
         fs::remove_all(folder);

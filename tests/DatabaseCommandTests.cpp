@@ -1,6 +1,7 @@
 #include "framework/headless/Desktop.h"
 #include "io/LightDatabase.h"
 #include "resources/resource.h"
+#include "tests/TestFolder.h"
 #include "ui/ChoiceDialogTemplate.h"
 #include "ui/MainDialog.h"
 
@@ -73,10 +74,7 @@ struct FieldState {
 class DatabaseCommandTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        const std::string name = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        m_folder = fs::temp_directory_path() / ("lumetrix-database-" + name);
-        fs::remove_all(m_folder);
-        fs::create_directories(m_folder);
+        m_folder = FreshTestFolder("lumetrix-database-");
         m_previousFolder = fs::current_path();
         fs::current_path(m_folder);
     }

@@ -1,6 +1,7 @@
 #include "framework/Files.h"
 #include "framework/WinTypes.h"
 #include "io/FileReplacement.h"
+#include "tests/TestFolder.h"
 #include "tests/WholeFiles.h"
 
 #include <gtest/gtest.h>
@@ -50,13 +51,7 @@ int SaveAsNobody(const fs::path& path, const std::string& content) {
 // A fresh folder of the test's own.
 class FilesTest : public ::testing::Test {
 protected:
-    FilesTest()
-        : folder(fs::temp_directory_path() /
-                 ("lumetrix-files-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()))) {
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    FilesTest() : folder(FreshTestFolder("lumetrix-files-")) {}
     ~FilesTest() override { fs::remove_all(folder); }
 
     std::vector<std::string> FileNames() const {

@@ -49,14 +49,7 @@ HWND ListBoxOf(HWND list) {
 }
 
 Strings Entries(HWND list) {
-    Strings entries;
-    const int count = int(SendMessageA(list, LB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char entry[MAX_PATH] = "";
-        SendMessageA(list, LB_GETTEXT, i, reinterpret_cast<LPARAM>(entry));
-        entries.emplace_back(entry);
-    }
-    return entries;
+    return EntriesOf(list, LB_GETCOUNT, LB_GETTEXT);
 }
 
 // Handles this thread's messages, among them what the worker posts, until `done` holds;

@@ -5,20 +5,12 @@
 
 #include "model/Quantity.h"
 #include "resources/resource.h"
+#include "tests/WholeFiles.h"
 
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 namespace {
-
-std::string ReadWholeFile(const char* path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
-}
 
 class DataFileTest : public ProgramTest {
 protected:
@@ -36,7 +28,7 @@ void DataFileTest::SavesAndLoads() {
     std::string saved;
     RunProgram({[&] { ClickLater(main, IDC_SAVE); }, [&] { ChooseFile("Daten speichern", path); },
                 [&] {
-                    saved = ReadWholeFile(path.c_str());
+                    saved = ReadWholeFile(path);
                     TypeInto(main, beamAngle, "50");
                     FocusControl(main, IDC_LOAD);
                     ClickLater(main, IDC_LOAD);

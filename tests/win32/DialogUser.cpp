@@ -65,6 +65,17 @@ std::string TextOf(HWND dialog, int id) {
     return TextOf(GetDlgItem(dialog, id));
 }
 
+std::vector<std::string> EntriesOf(HWND list, UINT countMessage, UINT textMessage) {
+    std::vector<std::string> entries;
+    const int count = int(SendMessageA(list, countMessage, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char entry[MAX_PATH] = "";
+        SendMessageA(list, textMessage, i, reinterpret_cast<LPARAM>(entry));
+        entries.emplace_back(entry);
+    }
+    return entries;
+}
+
 bool IsChecked(HWND dialog, int id) {
     return IsDlgButtonChecked(dialog, id) == BST_CHECKED;
 }

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 // Acting
 void FocusControl(HWND dialog, int id); // as the dialog manager moves the focus
@@ -28,6 +29,9 @@ void TickFocusTimer(HWND dialog); // one tick of timer 200
 // Seeing
 std::string TextOf(HWND window);
 std::string TextOf(HWND dialog, int id);
+// The entries of a list box (LB_GETCOUNT, LB_GETTEXT) or a combobox (CB_GETCOUNT,
+// CB_GETLBTEXT), in list order.
+std::vector<std::string> EntriesOf(HWND list, UINT countMessage, UINT textMessage);
 bool IsChecked(HWND dialog, int id);
 bool IsReadOnly(HWND dialog, int id);
 int FocusedId(); // 0 when no window of this thread has the focus

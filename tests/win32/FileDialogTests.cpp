@@ -56,14 +56,7 @@ void ForgetHistory() {
 }
 
 Strings Entries(HWND combo) {
-    Strings entries;
-    const int count = int(SendMessageA(combo, CB_GETCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) {
-        char entry[MAX_PATH] = "";
-        SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry));
-        entries.emplace_back(entry);
-    }
-    return entries;
+    return EntriesOf(combo, CB_GETCOUNT, CB_GETLBTEXT);
 }
 
 std::string ClassOf(HWND window) {

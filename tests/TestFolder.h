@@ -1,0 +1,16 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+// A fresh, empty folder for the running test, named after it, so that tests never share files.
+// The fixture removes it again.
+inline std::filesystem::path FreshTestFolder(const std::string& prefix) {
+    const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / (prefix + test);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
