@@ -12,6 +12,9 @@
 //                                "Datenbank" and prints the caption of the window that
 //                                answers: "Datenbank" for the choice dialog, "Fehler" and the
 //                                text for a message box; then cancels it
+//   lumetrix_remote save-folder  waits until the main dialog is up and idle, clicks
+//                                "Speichern", prints the folder the save dialog shows (through
+//                                its "Kopiere aktuellen Pfad") and cancels the dialog
 //
 // wait-main and open-about print the screen area of the window they waited for, in the
 // geometry form WIDTHxHEIGHT+X+Y that ImageMagick's -crop takes.
@@ -29,8 +32,10 @@ const char kAboutCaption[] = "Info \xFC"
                              "ber Lumetrix";
 const char kErrorCaption[] = "Fehler";
 const char kChoiceCaption[] = "Datenbank";
+const char kSaveCaption[] = "Daten speichern";
 const char kDialogClass[] = "#32770";
 const UINT kAboutCommand = 0x0010;
+const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
 const int kPatienceMs = 60000;
 const int kPollMs = 100;
 
@@ -208,6 +213,45 @@ int Database() {
     return Fail("Datenbank opened nothing");
 }
 
+// The clipboard's text, once it holds any; the program that put it there may still hold it open.
+bool PrintClipboardText() {
+    for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (IsClipboardFormatAvailable(CF_TEXT) && OpenClipboard(nullptr)) {
+            HANDLE data = GetClipboardData(CF_TEXT);
+            const char* text =
+                data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+            if (text != nullptr) {
+                std::printf("%s\n", text);
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+            return text != nullptr;
+        }
+        Sleep(kPollMs);
+    }
+    return false;
+}
+
+int SaveFolder() {
+    HWND main = WaitForDialog(kMainCaption);
+    if (main == nullptr)
+        return Fail("the main dialog did not appear");
+    WaitUntilSettled(main);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SAVE, BN_CLICKED), 0);
+    HWND save = WaitForDialog(kSaveCaption);
+    if (save == nullptr)
+        return Fail("the save dialog did not appear");
+    WaitUntilSettled(save);
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    PostMessageA(save, WM_COMMAND, kCopyFolderCommand, 0);
+    const bool printed = PrintClipboardText();
+    PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
+    return printed ? 0 : Fail("the save dialog did not copy its folder");
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -224,6 +268,8 @@ int main(int argc, char** argv) {
         return Message();
     if (std::strcmp(command, "database") == 0)
         return Database();
+    if (std::strcmp(command, "save-folder") == 0)
+        return SaveFolder();
     return Fail("usage: lumetrix_remote wait-main | open-about | close | fields | message | "
-                "database");
+                "database | save-folder");
 }
