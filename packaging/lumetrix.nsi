@@ -49,6 +49,7 @@ VIAddVersionKey /LANG=1031 "ProductVersion" "${RELEASE}"
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "Lumetrix ist installiert. Sie starten es über das Startmenü oder mit einem Doppelklick auf eine .lumx-Datei.$\r$\n$\r$\nKlicken Sie auf Fertigstellen, um den Assistenten zu schließen."
+!define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Lumetrix starten"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartThroughShortcut
