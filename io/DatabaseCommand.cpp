@@ -1,6 +1,8 @@
-// The "Datenbank" button: fills in a lamp's data from LightDatabase.csv in the working folder.
+// The "Datenbank" button: fills in a lamp's data from LightDatabase.csv, read from the working
+// folder or, when that has none, from the program's folder.
 #include "framework/Files.h"
 #include "io/LightDatabase.h"
+#include "io/WorkingOrProgramFolder.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
 #include "support/NaturalTextOrder.h"
@@ -73,7 +75,8 @@ void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* fie
 // last pre-selected, and applies the chosen record's fields 1 to 22 to quantities 0 to 21, one
 // after another, each on top of the effects of those before it.
 void MainDialog::OnDatabase() {
-    std::FILE* file = OpenRegularFileForReading(kLightDatabaseFile);
+    std::FILE* file =
+        OpenRegularFileForReading(FindInWorkingOrProgramFolder(kLightDatabaseFile).c_str());
     if (file == nullptr) {
         MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
         return;

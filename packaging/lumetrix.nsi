@@ -1,62 +1,107 @@
 ; The installer of Lumetrix. scripts/package builds it with makensis and defines:
-;   VERSION  the program's version, four numbers (from its version record)
-;   STAGE    the folder that holds lumetrix.exe and LightDatabase.csv
-;   ICON     the program's icon
-;   OUTFILE  the installer to write
+;   VERSION    the program's version, four numbers (from its version record)
+;   RELEASE    the version the user sees, three numbers, as in the packages' file names
+;   COPYRIGHT  the copyright line of the program's version record
+;   STAGE      the folder that holds lumetrix.exe, LightDatabase.csv and LIESMICH.txt
+;   ICON       the program's icon
+;   OUTFILE    the installer to write
 ; Per machine, into the 32-bit program folder; silent with /S, another folder with /D=.
 ; The uninstaller removes what the installer put there and nothing else: data files the user
-; saved into the program's folder stay, and with them the folder.
+; saved into the program's folder stay, and with them the folder; so does the file dialogs'
+; folder history, and so does another program's claim on .lumx files.
 
 Unicode true
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
 !include "FileFunc.nsh"
+!include "LogicLib.nsh"
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Lumetrix"
 !define SHORTCUT "$SMPROGRAMS\Lumetrix.lnk"
+!define README_SHORTCUT "$SMPROGRAMS\Lumetrix - Liesmich.lnk"
+; The data files' type: .lumx names it, Lumetrix.Datei says how it is shown and opened.
+!define EXTENSION_KEY "Software\Classes\.lumx"
+!define PROGID "Lumetrix.Datei"
+!define PROGID_KEY "Software\Classes\${PROGID}"
+!define SHCNE_ASSOCCHANGED 0x08000000
 
 Name "Lumetrix"
 OutFile "${OUTFILE}"
 InstallDir "$PROGRAMFILES\Lumetrix"
 RequestExecutionLevel admin
+BrandingText "Lumetrix ${RELEASE}"
 
 VIProductVersion "${VERSION}"
 VIFileVersion "${VERSION}"
 VIAddVersionKey /LANG=1031 "ProductName" "Lumetrix"
 VIAddVersionKey /LANG=1031 "CompanyName" "Rovad"
-VIAddVersionKey /LANG=1031 "LegalCopyright" "© Rovad"
+VIAddVersionKey /LANG=1031 "LegalCopyright" "${COPYRIGHT}"
 VIAddVersionKey /LANG=1031 "FileDescription" "Installation von Lumetrix"
-VIAddVersionKey /LANG=1031 "FileVersion" "${VERSION}"
-VIAddVersionKey /LANG=1031 "ProductVersion" "${VERSION}"
+VIAddVersionKey /LANG=1031 "FileVersion" "${RELEASE}"
+VIAddVersionKey /LANG=1031 "ProductVersion" "${RELEASE}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_WELCOMEPAGE_TEXT "Dieser Assistent installiert Lumetrix ${VERSION}, die Beleuchtungsberechnung für Räume, auf Ihrem Computer.$\r$\n$\r$\nKlicken Sie auf Weiter, um fortzufahren."
+!define MUI_WELCOMEPAGE_TEXT "Dieser Assistent installiert Lumetrix ${RELEASE}, die Beleuchtungsberechnung für Räume, auf Ihrem Computer.$\r$\n$\r$\nKlicken Sie auf Weiter, um fortzufahren."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
 !insertmacro MUI_PAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "Lumetrix ist installiert. Sie starten es über das Startmenü.$\r$\n$\r$\nKlicken Sie auf Fertig stellen, um den Assistenten zu schließen."
+!define MUI_FINISHPAGE_TEXT "Lumetrix ist installiert. Sie starten es über das Startmenü oder mit einem Doppelklick auf eine .lumx-Datei.$\r$\n$\r$\nKlicken Sie auf Fertigstellen, um den Assistenten zu schließen."
+!define MUI_FINISHPAGE_TEXT_LARGE
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_TEXT "Lumetrix starten"
+!define MUI_FINISHPAGE_RUN_FUNCTION StartThroughShortcut
+!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\LIESMICH.txt"
+!define MUI_FINISHPAGE_SHOWREADME_TEXT "LIESMICH.txt anzeigen"
+!define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+!define MUI_FINISHPAGE_TEXT "Lumetrix ist von Ihrem Computer entfernt worden.$\r$\n$\r$\nIhre Berechnungen (.lumx-Dateien) bleiben erhalten, auch die im Programmordner, und mit ihnen dieser Ordner; ebenso die Liste der zuletzt benutzten Ordner der Dateidialoge.$\r$\n$\r$\nKlicken Sie auf Fertigstellen, um den Assistenten zu schließen."
+!insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "German"
+
+; As the Start menu starts it: in the user's Documents folder.
+Function StartThroughShortcut
+    SetShellVarContext all
+    ExecShell "" "${SHORTCUT}"
+FunctionEnd
 
 Section
     SetShellVarContext all
-    ; The output folder is also the shortcut's working folder, where "Datenbank" finds
-    ; LightDatabase.csv.
     SetOutPath "$INSTDIR"
     File "${STAGE}/lumetrix.exe"
     File "${STAGE}/LightDatabase.csv"
+    File "${STAGE}/LIESMICH.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
+
+    ; The shortcut's working folder is the one the first file dialog opens in: the user's
+    ; Documents, which Windows expands for whoever starts it. "Datenbank" then finds
+    ; LightDatabase.csv beside the program.
+    StrCpy $OUTDIR "%USERPROFILE%\Documents"
     CreateShortCut "${SHORTCUT}" "$INSTDIR\lumetrix.exe" "" "$INSTDIR\lumetrix.exe" 0 \
         SW_SHOWNORMAL "" "Beleuchtungsberechnung für Räume"
+    StrCpy $OUTDIR "$INSTDIR"
+    CreateShortCut "${README_SHORTCUT}" "$INSTDIR\LIESMICH.txt" "" "" 0 SW_SHOWNORMAL "" \
+        "Kurzanleitung zu Lumetrix"
+
+    ; .lumx files open with Lumetrix, and "Öffnen mit" offers it. The extension's default
+    ; is taken only when no other program holds it.
+    WriteRegStr HKLM "${PROGID_KEY}" "" "Lumetrix-Berechnung"
+    WriteRegStr HKLM "${PROGID_KEY}\DefaultIcon" "" "$INSTDIR\lumetrix.exe,0"
+    WriteRegStr HKLM "${PROGID_KEY}\shell\open\command" "" '"$INSTDIR\lumetrix.exe" "%1"'
+    WriteRegStr HKLM "${EXTENSION_KEY}\OpenWithProgids" "${PROGID}" ""
+    ReadRegStr $0 HKLM "${EXTENSION_KEY}" ""
+    ${If} $0 == ""
+        WriteRegStr HKLM "${EXTENSION_KEY}" "" "${PROGID}"
+    ${EndIf}
+    System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Lumetrix"
-    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${RELEASE}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Rovad"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\lumetrix.exe,0"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
@@ -70,10 +115,25 @@ SectionEnd
 Section "Uninstall"
     SetShellVarContext all
     Delete "${SHORTCUT}"
+    Delete "${README_SHORTCUT}"
     Delete "$INSTDIR\lumetrix.exe"
     Delete "$INSTDIR\LightDatabase.csv"
+    Delete "$INSTDIR\LIESMICH.txt"
     Delete "$INSTDIR\uninstall.exe"
     ; Only when empty: a folder that still holds the user's files stays.
     RMDir "$INSTDIR"
+
+    ; Our part of .lumx only: the default while it is still ours, our "Öffnen mit" entry,
+    ; and the keys that are then empty.
+    ReadRegStr $0 HKLM "${EXTENSION_KEY}" ""
+    ${If} $0 == "${PROGID}"
+        DeleteRegValue HKLM "${EXTENSION_KEY}" ""
+    ${EndIf}
+    DeleteRegValue HKLM "${EXTENSION_KEY}\OpenWithProgids" "${PROGID}"
+    DeleteRegKey /ifempty HKLM "${EXTENSION_KEY}\OpenWithProgids"
+    DeleteRegKey /ifempty HKLM "${EXTENSION_KEY}"
+    DeleteRegKey HKLM "${PROGID_KEY}"
+    System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
+
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
 SectionEnd

@@ -80,4 +80,7 @@
 #define IDC_PICTURE 1044
 #define IDC_DATABASE 1048
 
+// The about box's text, filled in from the version record
+#define IDC_ABOUT_TEXT 1050
+
 #endif

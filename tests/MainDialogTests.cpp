@@ -295,6 +295,7 @@ TEST_F(MainDialogTest, TheAboutItemOpensTheAboutBox) {
         shown = true;
         EXPECT_EQ(desktop.Caption(), "Info \xFC"
                                      "ber Lumetrix");
+        EXPECT_EQ(desktop.Text(IDC_ABOUT_TEXT), "Lumetrix 1.3.0\n\xA9 Rovad");
         desktop.Tick();
         EXPECT_EQ(dialog.LastShownQuantity(), MainDialog::kNoQuantityShown);
         desktop.PressEnter();

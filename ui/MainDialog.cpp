@@ -1,5 +1,6 @@
 #include "ui/MainDialog.h"
 
+#include "app/AboutBox.h"
 #include "resources/resource.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
@@ -209,7 +210,7 @@ void MainDialog::ShowFocusedQuantity(int controlId) {
 
 void MainDialog::OnSysCommand(UINT id, LPARAM lParam) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
-        CDialog about(IDD_ABOUTBOX);
+        AboutBox about;
         about.DoModal();
         return;
     }

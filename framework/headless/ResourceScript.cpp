@@ -219,6 +219,8 @@ private:
             ReadDialog(first, AfterFirstWord(AfterFirstWord(line)));
         else if (first == "STRINGTABLE")
             ReadStringTable();
+        else if (second == "VERSIONINFO")
+            ReadVersionStrings();
         else if (second == "ICON")
             m_resources.icons.insert(static_cast<int>(Evaluate(first)));
         else if (second == "BITMAP")
@@ -329,6 +331,29 @@ private:
                 id.pop_back();
             m_resources.strings[static_cast<int>(Evaluate(id))] = Unquote(line.substr(quote));
         });
+    }
+
+    // The VALUE "name", "text" lines of a version record's blocks; numbers and the
+    // translation table are left out.
+    void ReadVersionStrings() {
+        ReadUpToBegin([](const std::string&) {});
+        for (int depth = 1; depth > 0 && m_error.empty();) {
+            if (AtEnd())
+                return Fail("END missing");
+            const std::string& line = NextLine();
+            const std::string word = FirstWord(line);
+            if (word == "BEGIN" || word == "{")
+                ++depth;
+            else if (word == "END" || word == "}")
+                --depth;
+            else if (word == "VALUE")
+                ReadVersionString(SplitArguments(AfterFirstWord(line)));
+        }
+    }
+
+    void ReadVersionString(const std::vector<std::string>& arguments) {
+        if (arguments.size() == 2 && arguments[1].front() == '"')
+            m_resources.versionStrings[Unquote(arguments[0])] = Unquote(arguments[1]);
     }
 
     // A quoted string: "" stands for one quote; \n, \t, \r, \\ and \" for their characters.

@@ -17,10 +17,12 @@ struct ResourceSet {
     std::map<int, std::string> strings;
     std::set<int> icons;
     std::set<int> bitmaps;
+    std::map<std::string, std::string> versionStrings; // the version record's texts by name
 };
 
 // Reads a resource script in the program's style: #define'd names from `header` (and the
-// script), DIALOG/DIALOGEX blocks of CONTROL lines, a STRINGTABLE, ICON and BITMAP lines;
+// script), DIALOG/DIALOGEX blocks of CONTROL lines, a STRINGTABLE, ICON and BITMAP lines, the
+// texts of a VERSIONINFO;
 // other statements and blocks are skipped. Adds what it finds to `resources`; on an error,
 // returns false with a message naming the line.
 bool ParseResourceScript(const std::string& script, const std::string& header,

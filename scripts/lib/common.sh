@@ -89,6 +89,12 @@ program_version() {
     echo "$version"
 }
 
+# The copyright line of the program's version record, in UTF-8.
+program_copyright() {
+    iconv -f WINDOWS-1252 -t UTF-8 resources/lumetrix.rc |
+        sed -nE 's/^ *VALUE +"LegalCopyright", *"(.*)"$/\1/p'
+}
+
 # lumetrix.exe runs on a bare Windows: it may import nothing but the system's own DLLs.
 check_system_imports() {
     local dll

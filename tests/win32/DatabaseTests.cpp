@@ -3,10 +3,13 @@
 #include "ProgramTest.h"
 
 #include "resources/resource.h"
+#include "tests/TestFolder.h"
+#include "tests/WholeFiles.h"
 #include "ui/ChoiceDialogTemplate.h"
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -162,6 +165,56 @@ TEST_F(DatabaseTest, TheChoiceDialogHasItsBuiltInLayoutAndEscapeChangesNothing) 
                     EXPECT_EQ(TextOf(main, IDC_EDIT_FLUX), fluxBefore);
                 }});
     EXPECT_EQ(outcome.dialogsLeftOpen, 1);
+}
+
+// Started from another folder, as "Open with" or a double click on a data file does, the
+// program finds the database beside itself; a database in the working folder still comes first.
+class DatabaseFolderTest : public ProgramTest {
+protected:
+    void SetUp() override {
+        char path[MAX_PATH] = "";
+        GetModuleFileNameA(nullptr, path, MAX_PATH);
+        besideProgram = std::filesystem::path(path).parent_path() / "LightDatabase.csv";
+        WriteWholeFile(besideProgram, kExampleFile);
+        GetCurrentDirectoryA(sizeof suiteFolder, suiteFolder);
+    }
+    void TearDown() override {
+        SetCurrentDirectoryA(suiteFolder);
+        std::filesystem::remove(besideProgram);
+    }
+    std::filesystem::path besideProgram;
+    char suiteFolder[MAX_PATH] = "";
+};
+
+TEST_F(DatabaseFolderTest, TheWorkingFolderComesFirstThenTheProgramsFolder) {
+    struct Case {
+        const char* workingFolderDatabase; // null: the working folder has none
+        std::vector<std::string> listed;
+    };
+    const Case cases[] = {{nullptr, {"Halogen 35W", "LED 5W", "LED 10W"}},
+                          {"Arbeitsordner;;500\r\n", {"Arbeitsordner"}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.workingFolderDatabase ? "both folders" : "only the program's folder");
+        const std::filesystem::path working = FreshTestFolder("lumetrix-database-");
+        if (c.workingFolderDatabase != nullptr) {
+            WriteWholeFile(working / "LightDatabase.csv", c.workingFolderDatabase);
+        }
+        SetCurrentDirectoryA(working.string().c_str());
+        std::vector<std::string> listed;
+        RunProgram({[&] { ClickLater(main, IDC_DATABASE); },
+                    [&] {
+                        HWND choice = FindDialog("Datenbank");
+                        ASSERT_NE(choice, nullptr);
+                        HWND list = GetDlgItem(choice, IDC_CHOICE_LIST);
+                        for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) {
+                            listed.push_back(ListEntry(list, i));
+                        }
+                        PressKey(VK_ESCAPE);
+                    }});
+        EXPECT_EQ(listed, c.listed);
+        SetCurrentDirectoryA(suiteFolder);
+        std::filesystem::remove_all(working);
+    }
 }
 
 } // namespace

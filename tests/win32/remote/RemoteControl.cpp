@@ -12,14 +12,24 @@
 //                                "Datenbank" and prints the caption of the window that
 //                                answers: "Datenbank" for the choice dialog, "Fehler" and the
 //                                text for a message box; then cancels it
+//   lumetrix_remote wait-window CAPTION
+//                                waits until a window whose caption begins with CAPTION (the
+//                                installer's, say) is up and idle
+//   lumetrix_remote click CAPTION ID
+//                                clicks the button ID of that window and
+//                                waits until the window has handled it
+//   lumetrix_remote save-folder  waits until the main dialog is up and idle, clicks
+//                                "Speichern", prints the folder the save dialog shows (through
+//                                its "Kopiere aktuellen Pfad") and cancels the dialog
 //
-// wait-main and open-about print the screen area of the window they waited for, in the
+// wait-main, open-about and wait-window print the screen area of the window they waited for, in the
 // geometry form WIDTHxHEIGHT+X+Y that ImageMagick's -crop takes.
 #include "resources/resource.h"
 
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -29,8 +39,10 @@ const char kAboutCaption[] = "Info \xFC"
                              "ber Lumetrix";
 const char kErrorCaption[] = "Fehler";
 const char kChoiceCaption[] = "Datenbank";
+const char kSaveCaption[] = "Daten speichern";
 const char kDialogClass[] = "#32770";
 const UINT kAboutCommand = 0x0010;
+const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
 const int kPatienceMs = 60000;
 const int kPollMs = 100;
 
@@ -208,9 +220,101 @@ int Database() {
     return Fail("Datenbank opened nothing");
 }
 
+// The clipboard's text, once it holds any; the program that put it there may still hold it open.
+bool PrintClipboardText() {
+    for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (IsClipboardFormatAvailable(CF_TEXT) && OpenClipboard(nullptr)) {
+            HANDLE data = GetClipboardData(CF_TEXT);
+            const char* text =
+                data != nullptr ? static_cast<const char*>(GlobalLock(data)) : nullptr;
+            if (text != nullptr) {
+                std::printf("%s\n", text);
+                GlobalUnlock(data);
+            }
+            CloseClipboard();
+            return text != nullptr;
+        }
+        Sleep(kPollMs);
+    }
+    return false;
+}
+
+int SaveFolder() {
+    HWND main = WaitForDialog(kMainCaption);
+    if (main == nullptr)
+        return Fail("the main dialog did not appear");
+    WaitUntilSettled(main);
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SAVE, BN_CLICKED), 0);
+    HWND save = WaitForDialog(kSaveCaption);
+    if (save == nullptr)
+        return Fail("the save dialog did not appear");
+    WaitUntilSettled(save);
+    if (OpenClipboard(nullptr)) {
+        EmptyClipboard();
+        CloseClipboard();
+    }
+    PostMessageA(save, WM_COMMAND, kCopyFolderCommand, 0);
+    const bool printed = PrintClipboardText();
+    PostMessageA(save, WM_COMMAND, IDCANCEL, 0);
+    return printed ? 0 : Fail("the save dialog did not copy its folder");
+}
+
+struct CaptionSearch {
+    const char* start;
+    HWND found;
+};
+
+BOOL CALLBACK CheckCaption(HWND window, LPARAM search) {
+    auto* wanted = reinterpret_cast<CaptionSearch*>(search);
+    char caption[256] = "";
+    GetWindowTextA(window, caption, sizeof caption);
+    if (IsWindowVisible(window) &&
+        std::strncmp(caption, wanted->start, std::strlen(wanted->start)) == 0) {
+        wanted->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// A visible top-level window whose caption begins with the text, whatever its class: an
+// installer adds the page's name to its caption.
+HWND WaitForWindow(const char* captionStart) {
+    for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        CaptionSearch search{captionStart, nullptr};
+        EnumWindows(CheckCaption, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr)
+            return search.found;
+        Sleep(kPollMs);
+    }
+    return nullptr;
+}
+
+int WaitWindow(const char* caption) {
+    HWND window = WaitForWindow(caption);
+    if (window == nullptr)
+        return Fail("no window of that caption appeared");
+    Activate(window);
+    WaitUntilSettled(window);
+    return PrintGeometry(window);
+}
+
+int ClickButton(const char* caption, int id) {
+    HWND window = WaitForWindow(caption);
+    if (window == nullptr)
+        return Fail("no window of that caption is open");
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
+    WaitUntilSettled(window);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "wait-window") == 0)
+        return WaitWindow(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "click") == 0)
+        return ClickButton(argv[2], std::atoi(argv[3]));
     const char* command = argc == 2 ? argv[1] : "";
     if (std::strcmp(command, "wait-main") == 0)
         return WaitMain();
@@ -224,6 +328,8 @@ int main(int argc, char** argv) {
         return Message();
     if (std::strcmp(command, "database") == 0)
         return Database();
+    if (std::strcmp(command, "save-folder") == 0)
+        return SaveFolder();
     return Fail("usage: lumetrix_remote wait-main | open-about | close | fields | message | "
-                "database");
+                "database | save-folder | wait-window CAPTION | click CAPTION ID");
 }

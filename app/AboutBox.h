@@ -1,0 +1,14 @@
+// The about box, opened from the main dialog's system menu: the icon, what the program is and
+// who makes it, and OK.
+#ifndef LUMETRIX_APP_ABOUTBOX_H
+#define LUMETRIX_APP_ABOUTBOX_H
+
+#include "framework/Dialog.h"
+
+class AboutBox : public CDialog {
+public:
+    AboutBox();
+    BOOL OnInitDialog() override;
+};
+
+#endif
