@@ -1,6 +1,8 @@
-// The "Datenbank" button: fills in a lamp's data from LightDatabase.csv in the working folder.
+// The "Datenbank" button: fills in a lamp's data from LightDatabase.csv in the working folder
+// and from the photometric files of the folder "Leuchten" beside it.
 #include "framework/Files.h"
 #include "io/LightDatabase.h"
+#include "io/LuminaireFolder.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
 #include "support/NaturalTextOrder.h"
@@ -20,6 +22,7 @@ const char* const kSizeError = "Die Datenbankdatei 'LightDatabase.csv' ist zu gr
                                "Erlaubt sind h\xF6"
                                "chstens 100 000 Eintr\xE4ge und 16 MB.";
 const char* const kErrorCaption = "Fehler";
+constexpr UINT kWarningStyle = MB_ICONEXCLAMATION;
 
 // The name chosen last, pre-selected at the next press; kept for the whole run of the program.
 std::string& RememberedName() {
@@ -73,16 +76,28 @@ void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* fie
 // last pre-selected, and applies the chosen record's fields 1 to 22 to quantities 0 to 21, one
 // after another, each on top of the effects of those before it.
 void MainDialog::OnDatabase() {
-    std::FILE* file = OpenRegularFileForReading(kLightDatabaseFile);
-    if (file == nullptr) {
-        MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
-        return;
-    }
+    const std::string databasePath = kLightDatabaseFile;
+    std::FILE* file = OpenRegularFileForReading(databasePath.c_str());
+    const bool opened = file != nullptr;
     TextList records;
-    const bool withinLimits = ReadDatabaseRecords(file, records);
-    std::fclose(file);
-    if (!withinLimits) {
-        MessageBox(kSizeError, kErrorCaption, MB_ICONHAND);
+    if (opened) {
+        const bool withinLimits = ReadDatabaseRecords(file, records);
+        std::fclose(file);
+        if (!withinLimits) {
+            MessageBox(kSizeError, kErrorCaption, MB_ICONHAND);
+            return;
+        }
+    }
+    // The lamp files' records join the database's before the sort; a database that cannot be
+    // opened is an error only when they give no record either.
+    UnreadableLuminaireFiles unreadable;
+    ReadLuminaireFolder(LuminaireFolderBeside(databasePath), records, unreadable);
+    if (unreadable.Any()) {
+        MessageBox(UnreadableLuminaireFilesMessage(unreadable).c_str(), kErrorCaption,
+                   kWarningStyle);
+    }
+    if (!opened && records.Count() == 0) {
+        MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
         return;
     }
     records.Sort(0, -1, NaturalTextOrder);
