@@ -405,6 +405,13 @@ TEST_F(DatabaseCommandTest, HandlesAHundredThousandRecords) {
     });
 }
 
+TEST(LampFolder, LiesBesideTheDatabaseWhereverThatIsFound) {
+    EXPECT_EQ(LuminaireFolderBeside("LightDatabase.csv"), "Leuchten");
+    EXPECT_EQ(LuminaireFolderBeside("C:\\Programme\\Lumetrix\\LightDatabase.csv"),
+              "C:\\Programme\\Lumetrix\\Leuchten");
+    EXPECT_EQ(LuminaireFolderBeside("/opt/lumetrix/LightDatabase.csv"), "/opt/lumetrix/Leuchten");
+}
+
 // Lamp files in the folder "Leuchten" beside the database, made from the tests' own
 // photometric files.
 class LampFolderTest : public DatabaseCommandTest {
