@@ -72,9 +72,9 @@ void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* fie
 
 } // namespace
 
-// Reads the whole file afresh, lists the records by name in natural order with the name chosen
-// last pre-selected, and applies the chosen record's fields 1 to 22 to quantities 0 to 21, one
-// after another, each on top of the effects of those before it.
+// Reads the whole file and the lamp files beside it afresh, lists the records by name in natural
+// order with the name chosen last pre-selected, and applies the chosen record's fields 1 to 22 to
+// quantities 0 to 21, one after another, each on top of the effects of those before it.
 void MainDialog::OnDatabase() {
     const std::string databasePath = kLightDatabaseFile;
     std::FILE* file = OpenRegularFileForReading(databasePath.c_str());

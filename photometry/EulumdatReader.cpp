@@ -3,7 +3,6 @@
 #include "photometry/PhotometricText.h"
 #include "support/Blanks.h"
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -121,9 +120,10 @@ std::optional<LuminaireData> ReadEulumdat(std::string_view text) {
     }
     LuminaireData data;
     data.name = std::string(*name);
-    // Lines 23 to 26: light output ratio, conversion factor, tilt, lamp sets n; then n lines
-    // each of lamp count, type, flux, colour, colour rendering and wattage.
     lines.Skip(kLinesAfterName);
+    // Lines 23 to 26: light output ratio, conversion factor, tilt, lamp sets n; then n lines
+    // each of lamp count, type, flux, colour, colour rendering and wattage; then the direct
+    // ratios, the C angles, the gamma angles and the intensities.
     const std::optional<double> lorl = lines.Number();
     const std::optional<double> conversion = lines.Number();
     lines.Skip(1);
