@@ -5,8 +5,11 @@
 #ifndef LUMETRIX_FRAMEWORK_FILES_H
 #define LUMETRIX_FRAMEWORK_FILES_H
 
+#include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
+#include <vector>
 
 #ifdef LUMETRIX_WIN32
 using SystemPath = std::wstring;
@@ -18,6 +21,23 @@ using SystemPath = std::string;
 // null when the file cannot be opened and when the path names anything but a regular file (a
 // folder, a device, a pipe); opening never waits for a device or for a pipe's writer.
 std::FILE* OpenRegularFileForReading(const char* path);
+
+// A regular file found in a folder: its name as the program shows it (Windows-1252, with '?'
+// for a character that Windows-1252 cannot hold) and the system's path that opens it.
+struct FolderFile {
+    std::string name;
+    SystemPath path;
+};
+
+// The regular files of a folder whose names `wanted` accepts, in no particular order; neither
+// sub-folders nor the files in them. At most `limit` of them are listed; `more` counts the
+// wanted files beyond. Nothing for a folder that is missing or cannot be read.
+std::vector<FolderFile> ListFolderFiles(const std::string& folder,
+                                        const std::function<bool(const std::string&)>& wanted,
+                                        std::size_t limit, std::size_t& more);
+
+// Opens a listed file as OpenRegularFileForReading opens a file named by the program.
+std::FILE* OpenSystemFileForReading(const SystemPath& path);
 
 // Where a save to a path goes: the file at the end of its symbolic links, and whether the
 // user may replace it. A folder, a device, a read-only file and a file that the user's access

@@ -1,7 +1,9 @@
 // The "Datenbank" button: fills in a lamp's data from LightDatabase.csv, read from the working
-// folder or, when that has none, from the program's folder.
+// folder or, when that has none, from the program's folder, and from the photometric files of
+// the folder "Leuchten" beside it.
 #include "framework/Files.h"
 #include "io/LightDatabase.h"
+#include "io/LuminaireFolder.h"
 #include "io/WorkingOrProgramFolder.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
@@ -22,6 +24,7 @@ const char* const kSizeError = "Die Datenbankdatei 'LightDatabase.csv' ist zu gr
                                "Erlaubt sind h\xF6"
                                "chstens 100 000 Eintr\xE4ge und 16 MB.";
 const char* const kErrorCaption = "Fehler";
+constexpr UINT kWarningStyle = MB_ICONEXCLAMATION;
 
 // The name chosen last, pre-selected at the next press; kept for the whole run of the program.
 std::string& RememberedName() {
@@ -71,21 +74,32 @@ void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* fie
 
 } // namespace
 
-// Reads the whole file afresh, lists the records by name in natural order with the name chosen
-// last pre-selected, and applies the chosen record's fields 1 to 22 to quantities 0 to 21, one
-// after another, each on top of the effects of those before it.
+// Reads the whole file and the lamp files beside it afresh, lists the records by name in natural
+// order with the name chosen last pre-selected, and applies the chosen record's fields 1 to 22 to
+// quantities 0 to 21, one after another, each on top of the effects of those before it.
 void MainDialog::OnDatabase() {
-    std::FILE* file =
-        OpenRegularFileForReading(FindInWorkingOrProgramFolder(kLightDatabaseFile).c_str());
-    if (file == nullptr) {
-        MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
-        return;
-    }
+    const std::string databasePath = FindInWorkingOrProgramFolder(kLightDatabaseFile);
+    std::FILE* file = OpenRegularFileForReading(databasePath.c_str());
+    const bool opened = file != nullptr;
     TextList records;
-    const bool withinLimits = ReadDatabaseRecords(file, records);
-    std::fclose(file);
-    if (!withinLimits) {
-        MessageBox(kSizeError, kErrorCaption, MB_ICONHAND);
+    if (opened) {
+        const bool withinLimits = ReadDatabaseRecords(file, records);
+        std::fclose(file);
+        if (!withinLimits) {
+            MessageBox(kSizeError, kErrorCaption, MB_ICONHAND);
+            return;
+        }
+    }
+    // The lamp files' records join the database's before the sort; a database that cannot be
+    // opened is an error only when they give no record either.
+    UnreadableLuminaireFiles unreadable;
+    ReadLuminaireFolder(LuminaireFolderBeside(databasePath), records, unreadable);
+    if (unreadable.Any()) {
+        MessageBox(UnreadableLuminaireFilesMessage(unreadable).c_str(), kErrorCaption,
+                   kWarningStyle);
+    }
+    if (!opened && records.Count() == 0) {
+        MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
         return;
     }
     records.Sort(0, -1, NaturalTextOrder);

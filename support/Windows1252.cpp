@@ -103,3 +103,26 @@ std::optional<std::string> Windows1252FromUtf8(std::string_view text) {
     }
     return out;
 }
+
+std::string Windows1252FromUtf8Replacing(std::string_view text) {
+    std::string out;
+    for (std::size_t pos = 0; pos < text.size();) {
+        const std::size_t start = pos;
+        const std::optional<char32_t> c = DecodeUtf8(text, pos);
+        const std::optional<char> byte = c ? ByteOfCharacter(*c) : std::nullopt;
+        if (!c) {
+            pos = start + 1; // a malformed sequence costs its first byte only
+        }
+        out += byte.value_or('?');
+    }
+    return out;
+}
+
+bool IsWellFormedUtf8(std::string_view text) {
+    for (std::size_t pos = 0; pos < text.size();) {
+        if (!DecodeUtf8(text, pos)) {
+            return false;
+        }
+    }
+    return true;
+}

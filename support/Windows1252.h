@@ -13,3 +13,10 @@ std::string Utf8FromWindows1252(std::string_view text);
 // The inverse: nothing when the text is not well-formed UTF-8 or holds a character that
 // Windows-1252 cannot hold.
 std::optional<std::string> Windows1252FromUtf8(std::string_view text);
+
+// For texts from outside that must be shown whatever they hold: every well-formed character
+// that Windows-1252 holds becomes its byte, every other character and every byte of a
+// malformed sequence becomes '?'.
+std::string Windows1252FromUtf8Replacing(std::string_view text);
+
+bool IsWellFormedUtf8(std::string_view text);

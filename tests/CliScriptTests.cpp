@@ -38,6 +38,15 @@ TEST(Windows1252, RefusesWhatWindows1252CannotHold) {
     EXPECT_EQ(Windows1252FromUtf8(""), "");
 }
 
+TEST(Windows1252, ShowsWhatItCannotHoldAsQuestionMarks) {
+    // ä, a check mark beyond Windows-1252, a stray byte, a truncated sequence.
+    EXPECT_EQ(Windows1252FromUtf8Replacing("a\xC3\xA4\xE2\x9C\x93\xFFz\xE2\x82"), "a\xE4??z??");
+    EXPECT_TRUE(IsWellFormedUtf8("Gr\xC3\xB6\xC3\x9F"
+                                 "e"));
+    EXPECT_FALSE(IsWellFormedUtf8("Gr\xF6\xDF"
+                                  "e"));
+}
+
 std::vector<ScriptLine> ReadAll(const std::string& script) {
     std::istringstream in(script);
     ScriptReader reader(in);

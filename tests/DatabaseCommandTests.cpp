@@ -1,7 +1,9 @@
 #include "framework/headless/Desktop.h"
 #include "io/LightDatabase.h"
+#include "io/LuminaireFolder.h"
 #include "resources/resource.h"
 #include "tests/TestFolder.h"
+#include "tests/WholeFiles.h"
 #include "ui/ChoiceDialogTemplate.h"
 #include "ui/MainDialog.h"
 
@@ -26,6 +28,8 @@ const char* const kEmptyError = "Die Datenbankdatei 'LightDatabase.csv' ist leer
 const char* const kSizeError = "Die Datenbankdatei 'LightDatabase.csv' ist zu gro\xDF !\n"
                                "Erlaubt sind h\xF6"
                                "chstens 100 000 Eintr\xE4ge und 16 MB.";
+
+const char* const kUnreadableLampFiles = "Diese Leuchtendateien konnten nicht gelesen werden:";
 
 const char* const kExampleFile = ";Name;cd;lm;lux;Grad;sr;m2;m;m;W;lm/W\r\n"
                                  "\r\n"
@@ -367,8 +371,8 @@ TEST_F(DatabaseCommandTest, ARecordFixingAllMembersOfAFormulaLeavesOneUnticked) 
 // The sample database that ships with the program: every lamp fixes its flux and power and
 // leaves the intensity and the efficacy to the formulas.
 TEST_F(DatabaseCommandTest, EveryLampOfTheShippedSampleApplies) {
-    const fs::path sample =
-        fs::path(__FILE__).parent_path().parent_path() / "resources" / "LightDatabase.csv";
+    const fs::path sample = fs::path(LUMETRIX_PHOTOMETRY).parent_path().parent_path() /
+                            "resources" / "LightDatabase.csv";
     fs::copy_file(sample, "LightDatabase.csv");
     Run([&] {
         const std::size_t lamps = Pick().value().entries.size();
@@ -398,6 +402,187 @@ TEST_F(DatabaseCommandTest, HandlesAHundredThousandRecords) {
         EXPECT_EQ(shown.value().entries[10], "Lampe 10");
         EXPECT_EQ(shown.value().entries[99999], "Lampe 99999");
         EXPECT_EQ(desktop.Text(QuantityAt(kFlux).editId), "4 999.0");
+    });
+}
+
+TEST(LampFolder, LiesBesideTheDatabaseWhereverThatIsFound) {
+    EXPECT_EQ(LuminaireFolderBeside("LightDatabase.csv"), "Leuchten");
+    EXPECT_EQ(LuminaireFolderBeside("C:\\Programme\\Lumetrix\\LightDatabase.csv"),
+              "C:\\Programme\\Lumetrix\\Leuchten");
+    EXPECT_EQ(LuminaireFolderBeside("/opt/lumetrix/LightDatabase.csv"), "/opt/lumetrix/Leuchten");
+}
+
+// Lamp files in the folder "Leuchten" beside the database, made from the tests' own
+// photometric files.
+class LampFolderTest : public DatabaseCommandTest {
+protected:
+    void SetUp() override {
+        DatabaseCommandTest::SetUp();
+        fs::create_directory(kLuminaireFolderName);
+    }
+
+    static std::string OwnFile(const char* name) {
+        return ReadWholeFile(fs::path(LUMETRIX_PHOTOMETRY) / name);
+    }
+
+    static void PutLampFile(const std::string& name, const std::string& content) {
+        WriteWholeFile(fs::path(kLuminaireFolderName) / name, content);
+    }
+
+    // A readable lamp file of exactly `size` bytes: blank lines follow its values.
+    static std::string LampFileOfSize(std::size_t size) {
+        std::string content = OwnFile("symmetry-4.ldt");
+        content.resize(size, '\n');
+        return content;
+    }
+
+    // The texts of the message boxes shown since `first`.
+    std::vector<std::string> MessagesSince(std::size_t first) const {
+        std::vector<std::string> texts;
+        for (std::size_t i = first; i < desktop.MessageBoxes().size(); ++i) {
+            texts.push_back(desktop.MessageBoxes()[i].text);
+        }
+        return texts;
+    }
+};
+
+TEST_F(LampFolderTest, ListsTheLampFilesAmongTheRecordsAndAppliesOne) {
+    WriteDatabase(kExampleFile);
+    PutLampFile("Rund.IES", OwnFile("rotational-1995.ies"));
+    PutLampFile("quadranten.ldt", OwnFile("symmetry-4.ldt"));
+    PutLampFile("notiz.txt", OwnFile("symmetry-4.ldt"));
+    fs::create_directories(fs::path(kLuminaireFolderName) / "Ordner.ldt");
+    fs::create_directories(fs::path(kLuminaireFolderName) / "Unter");
+    WriteWholeFile(fs::path(kLuminaireFolderName) / "Unter" / "tief.ldt", OwnFile("batwing.ldt"));
+    Run([&] {
+        ForgetTheChosenName();
+        WriteDatabase(kExampleFile);
+        const std::optional<ChoiceShown> shown = Pick(4);
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->entries, (std::vector<std::string>{"Halogen 35W", "LED 5W", "LED 10W",
+                                                            "Rund 1995", "Symmetrie 4"}));
+        EXPECT_TRUE(desktop.MessageBoxes().empty());
+
+        // Intensity released; flux, beam angle, power and lamp efficiency given.
+        EXPECT_FALSE(Field(kIntensity).checked);
+        EXPECT_EQ(Field(kFlux), (FieldState{"1 000.0", true}));
+        EXPECT_EQ(Field(kBeamAngle), (FieldState{"90.0", true}));
+        EXPECT_EQ(Field(kPower), (FieldState{"10.00", true}));
+        EXPECT_EQ(Field(20), (FieldState{"80", true}));
+        EXPECT_EQ(Pick().value().selected, 4);
+    });
+}
+
+TEST_F(LampFolderTest, TheDatabaseMessagesStayForWhenNeitherSourceGivesARecord) {
+    const struct {
+        const char* what;
+        const char* database; // null: no LightDatabase.csv
+        const char* lampFile; // null: the folder is empty
+        std::vector<std::string> messages;
+        std::vector<std::string> entries; // empty: the choice dialog does not open
+    } cases[] = {
+        {"lamp files alone", nullptr, "symmetry-4.ldt", {}, {"Symmetrie 4"}},
+        {"empty folder", nullptr, nullptr, {kOpenError}, {}},
+        {"no database, unreadable file",
+         nullptr,
+         "type-b.ies",
+         {std::string(kUnreadableLampFiles) + "\ntype-b.ies", kOpenError},
+         {}},
+        {"empty database, unreadable file",
+         "",
+         "type-b.ies",
+         {std::string(kUnreadableLampFiles) + "\ntype-b.ies", kEmptyError},
+         {}},
+        {"database and unreadable file",
+         "LED;;1",
+         "type-b.ies",
+         {std::string(kUnreadableLampFiles) + "\ntype-b.ies"},
+         {"LED"}},
+    };
+    Run([&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            fs::remove_all("LightDatabase.csv");
+            fs::remove_all(kLuminaireFolderName);
+            fs::create_directory(kLuminaireFolderName);
+            if (c.database != nullptr) {
+                WriteDatabase(c.database);
+            }
+            if (c.lampFile != nullptr) {
+                PutLampFile(c.lampFile, OwnFile(c.lampFile));
+            }
+            const std::size_t first = desktop.MessageBoxes().size();
+            std::size_t messagesBeforeChoice = 0;
+            const std::optional<ChoiceShown> shown = PressDatabase([&] {
+                messagesBeforeChoice = desktop.MessageBoxes().size() - first;
+                desktop.PressEscape();
+            });
+            EXPECT_EQ(MessagesSince(first), c.messages);
+            EXPECT_EQ(shown ? shown->entries : std::vector<std::string>(), c.entries);
+            if (shown) {
+                EXPECT_EQ(messagesBeforeChoice, c.messages.size());
+            }
+        }
+    });
+}
+
+TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
+    const std::string good = OwnFile("symmetry-4.ldt");
+    const struct {
+        const char* what;
+        std::function<void()> prepare;
+        std::string message; // empty: none
+        std::size_t entries;
+    } cases[] = {
+        {"broken files, ten named",
+         [&] {
+             for (int i = 1; i <= 12; ++i) {
+                 PutLampFile("kaputt " + std::to_string(i) + ".ies", OwnFile("type-a.ies"));
+             }
+             PutLampFile("gut.ldt", good);
+         },
+         std::string(kUnreadableLampFiles) +
+             "\nkaputt 1.ies\nkaputt 2.ies\nkaputt 3.ies\nkaputt 4.ies\nkaputt 5.ies"
+             "\nkaputt 6.ies\nkaputt 7.ies\nkaputt 8.ies\nkaputt 9.ies\nkaputt 10.ies"
+             "\nund 2 weitere",
+         1},
+        {"files of 4 MiB and one byte more",
+         [&] {
+             PutLampFile("a.ldt", LampFileOfSize(kMaximumLuminaireFileBytes));
+             PutLampFile("b.ldt", LampFileOfSize(kMaximumLuminaireFileBytes + 1));
+         },
+         std::string(kUnreadableLampFiles) + "\nb.ldt", 1},
+        {"more than 1000 files",
+         [&] {
+             for (int i = 1; i <= kMaximumLuminaireFiles + 1; ++i) {
+                 PutLampFile("Lampe " + std::to_string(i) + ".ldt", good);
+             }
+         },
+         std::string(kUnreadableLampFiles) + "\nLampe 1001.ldt", 1000},
+        {"more than 64 MiB in all",
+         [&] {
+             for (char name = 'a'; name <= 'q'; ++name) {
+                 PutLampFile(std::string(1, name) + ".ldt",
+                             LampFileOfSize(kMaximumLuminaireFileBytes));
+             }
+         },
+         std::string(kUnreadableLampFiles) + "\nq.ldt", 16},
+    };
+    Run([&] {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.what);
+            fs::remove_all(kLuminaireFolderName);
+            fs::create_directory(kLuminaireFolderName);
+            c.prepare();
+            const std::size_t first = desktop.MessageBoxes().size();
+            const std::optional<ChoiceShown> shown = PressDatabase([&] { desktop.PressEscape(); });
+            ASSERT_EQ(desktop.MessageBoxes().size(), first + 1);
+            const headless::MessageBoxRecord& box = desktop.MessageBoxes().back();
+            EXPECT_EQ(box.text, c.message);
+            EXPECT_EQ(box.caption, "Fehler");
+            EXPECT_EQ(box.style, static_cast<UINT>(MB_ICONEXCLAMATION));
+            EXPECT_EQ(shown.value().entries.size(), c.entries);
+        }
     });
 }
 

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -74,8 +75,12 @@ DWORD GetFileAttributesA(LPCSTR path) {
 }
 
 std::FILE* OpenRegularFileForReading(const char* path) {
+    return OpenSystemFileForReading(HostPath(path));
+}
+
+std::FILE* OpenSystemFileForReading(const SystemPath& path) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer.
-    const int descriptor = ::open(HostPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (descriptor < 0) {
         return nullptr;
     }
@@ -89,6 +94,35 @@ std::FILE* OpenRegularFileForReading(const char* path) {
         ::close(descriptor);
     }
     return file;
+}
+
+// The host's names are UTF-8; one that is not, or holds what Windows-1252 cannot, is shown
+// with '?' in place of those characters.
+std::vector<FolderFile> ListFolderFiles(const std::string& folder,
+                                        const std::function<bool(const std::string&)>& wanted,
+                                        std::size_t limit, std::size_t& more) {
+    std::vector<FolderFile> files;
+    more = 0;
+    const std::string host = HostPath(folder.c_str());
+    DIR* listing = ::opendir(host.c_str());
+    if (listing == nullptr) {
+        return files;
+    }
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = Windows1252FromUtf8Replacing(entry->d_name);
+        const std::string path = host + '/' + entry->d_name;
+        struct stat status;
+        if (!wanted(name) || ::stat(path.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) {
+            continue;
+        }
+        if (files.size() < limit) {
+            files.push_back({name, path});
+        } else {
+            ++more;
+        }
+    }
+    ::closedir(listing);
+    return files;
 }
 
 SaveTarget FindSaveTarget(const std::string& path) {

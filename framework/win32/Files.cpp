@@ -20,6 +20,15 @@ std::wstring WideFromAnsi(const std::string& path) {
     return wide;
 }
 
+// A wide name in the system's code page, '?' for what the code page cannot hold.
+std::string AnsiFromWide(const wchar_t* name) {
+    const int size = WideCharToMultiByte(CP_ACP, 0, name, -1, nullptr, 0, "?", nullptr);
+    std::string ansi(static_cast<std::size_t>(size > 0 ? size : 1), '\0');
+    WideCharToMultiByte(CP_ACP, 0, name, -1, ansi.data(), size, "?", nullptr);
+    ansi.resize(ansi.size() - 1);
+    return ansi;
+}
+
 // The path as every wide file function accepts it, whatever its length.
 std::wstring WithoutLengthLimit(const std::wstring& path) {
     const std::wstring longPrefix = L"\\\\?\\";
@@ -93,7 +102,11 @@ void TakeOverAttributes(const std::wstring& target, const std::wstring& written)
 } // namespace
 
 std::FILE* OpenRegularFileForReading(const char* path) {
-    const HANDLE handle = OpenFile(WideFromAnsi(path), GENERIC_READ, kShareAll, OPEN_EXISTING);
+    return OpenSystemFileForReading(WideFromAnsi(path));
+}
+
+std::FILE* OpenSystemFileForReading(const SystemPath& path) {
+    const HANDLE handle = OpenFile(path, GENERIC_READ, kShareAll, OPEN_EXISTING);
     if (handle == INVALID_HANDLE_VALUE) {
         return nullptr;
     }
@@ -111,6 +124,35 @@ std::FILE* OpenRegularFileForReading(const char* path) {
         _close(descriptor); // closes the handle too
     }
     return file;
+}
+
+// The listing reads the wide names, so that every file opens by its own name even where the
+// code page cannot show it.
+std::vector<FolderFile> ListFolderFiles(const std::string& folder,
+                                        const std::function<bool(const std::string&)>& wanted,
+                                        std::size_t limit, std::size_t& more) {
+    std::vector<FolderFile> files;
+    more = 0;
+    const std::wstring wideFolder = WideFromAnsi(folder) + L"\\";
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(WithoutLengthLimit(wideFolder + L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) {
+        return files;
+    }
+    do {
+        const std::string name = AnsiFromWide(found.cFileName);
+        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) != 0 ||
+            !wanted(name)) {
+            continue;
+        }
+        if (files.size() < limit) {
+            files.push_back({name, wideFolder + found.cFileName});
+        } else {
+            ++more;
+        }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
 }
 
 SaveTarget FindSaveTarget(const std::string& path) {

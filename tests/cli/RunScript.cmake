@@ -1,5 +1,6 @@
 # Runs lumetrix-cli (CLI) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
-# LightDatabase.csv (if present), and checks what it printed against the files next to the
+# LightDatabase.csv and the files of the folder NAME.Leuchten in a folder Leuchten (each if
+# present), and checks what it printed against the files next to the
 # script: NAME.expected (standard output, byte for byte), NAME.stderr (standard error, if
 # present), NAME.status (exit status, 0 if absent) and NAME.files (the names of the files left
 # in WORKDIR, one a line in sorted order, LightDatabase.csv included, if present).
@@ -12,6 +13,9 @@ file(REMOVE_RECURSE "${WORKDIR}")
 file(MAKE_DIRECTORY "${WORKDIR}")
 if(EXISTS "${dir}/${name}.csv")
   configure_file("${dir}/${name}.csv" "${WORKDIR}/LightDatabase.csv" COPYONLY)
+endif()
+if(IS_DIRECTORY "${dir}/${name}.Leuchten")
+  file(COPY "${dir}/${name}.Leuchten/" DESTINATION "${WORKDIR}/Leuchten")
 endif()
 execute_process(COMMAND "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)

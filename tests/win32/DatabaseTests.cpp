@@ -217,4 +217,88 @@ TEST_F(DatabaseFolderTest, TheWorkingFolderComesFirstThenTheProgramsFolder) {
     }
 }
 
+// A spotlight in EULUMDAT without a name of its own (1000 lm, 10 W, LORL 80, half the peak at
+// 30 degrees), and an IES file of a headlamp, photometric type B, which the program does not
+// read. The names hold an 'ä' that the file system keeps in UTF-16.
+const char* const kSpotlight =
+    "Test\n1\n1\n1\n0\n7\n15\n\n\n\n\n\n100\n100\n50\n80\n80\n0\n0\n0\n"
+    "0\n100\n80\n1\n0\n1\n1\nLED\n1000\n3000K\n1A\n10\n0\n0\n0\n0\n0\n0\n"
+    "0\n0\n0\n0\n0\n0\n15\n30\n45\n60\n75\n90\n"
+    "1000\n700\n500\n300\n100\n0\n0\n";
+const char* const kHeadlamp = "IESNA:LM-63-2002\n[LUMINAIRE] Scheinwerfer\nTILT=NONE\n"
+                              "1 1000 1 1 1 2 2 0 0 0\n1 1 10\n0\n0\n1000\n";
+const wchar_t* const kSpotlightFile = L"Leuchten\\Strahler \u00E4.ldt";
+const wchar_t* const kHeadlampFile = L"Leuchten\\Kaputt \u00E4.ies";
+
+class LampFolderTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        ASSERT_TRUE(CreateDirectoryW(L"Leuchten", nullptr));
+        Write(kSpotlightFile, kSpotlight);
+        Write(kHeadlampFile, kHeadlamp);
+    }
+    void TearDown() override {
+        DeleteFileW(kSpotlightFile);
+        DeleteFileW(kHeadlampFile);
+        RemoveDirectoryW(L"Leuchten");
+        DatabaseTest::TearDown();
+    }
+
+    static void Write(const wchar_t* path, const char* content) {
+        std::FILE* file = _wfopen(path, L"wb");
+        ASSERT_NE(file, nullptr);
+        std::fputs(content, file);
+        std::fclose(file);
+    }
+};
+
+// The message box's text: the longest of its static controls (the other one holds the icon).
+std::string MessageText(HWND box) {
+    std::string text;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char kind[16];
+        GetClassNameA(child, kind, sizeof kind);
+        if (lstrcmpiA(kind, "Static") == 0 && TextOf(child).size() > text.size()) {
+            text = TextOf(child);
+        }
+    }
+    return text;
+}
+
+TEST_F(LampFolderTest, LampFilesJoinTheListAfterTheUnreadableOnesAreNamed) {
+    HWND choice = nullptr;
+    RunProgram({[&] { ClickLater(main, IDC_DATABASE); },
+                [&] {
+                    HWND box = FindDialog("Fehler");
+                    ASSERT_NE(box, nullptr);
+                    EXPECT_EQ(FindDialog("Datenbank"), nullptr);
+                    EXPECT_EQ(MessageText(box),
+                              "Diese Leuchtendateien konnten nicht gelesen werden:\n"
+                              "Kaputt \xE4.ies");
+                    Click(box, IDOK);
+                },
+                [&] {
+                    choice = FindDialog("Datenbank");
+                    ASSERT_NE(choice, nullptr);
+                    HWND list = GetDlgItem(choice, IDC_CHOICE_LIST);
+                    ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 4);
+                    EXPECT_EQ(ListEntry(list, 2), "LED 10W");
+                    EXPECT_EQ(ListEntry(list, 3), "Strahler \xE4");
+                    PressKey(VK_END);
+                },
+                [&] { Click(choice, IDOK); },
+                [&] {
+                    EXPECT_FALSE(IsWindow(choice));
+                    EXPECT_FALSE(IsChecked(main, IDC_GIVEN_INTENSITY));
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_FLUX), "1 000.0");
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_BEAM_ANGLE), "60.0");
+                    EXPECT_TRUE(IsChecked(main, IDC_GIVEN_BEAM_ANGLE));
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_POWER), "10.00");
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_LAMP_EFFICIENCY), "80");
+                }});
+    EXPECT_EQ(outcome.stepsRun, 6);
+    EXPECT_EQ(outcome.dialogsLeftOpen, 1);
+}
+
 } // namespace

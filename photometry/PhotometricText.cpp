@@ -1,0 +1,60 @@
+#include "photometry/PhotometricText.h"
+
+#include "support/Blanks.h"
+
+#include <cctype>
+#include <charconv>
+#include <cmath>
+#include <string>
+
+std::optional<std::string_view> LineReader::Next() {
+    if (!more_) {
+        return std::nullopt;
+    }
+    const std::size_t end = rest_.find('\n');
+    std::string_view line = rest_.substr(0, end);
+    if (end == std::string_view::npos) {
+        more_ = false;
+        rest_ = std::string_view();
+    } else {
+        rest_.remove_prefix(end + 1);
+    }
+    if (!line.empty() && line.back() == '\r') {
+        line.remove_suffix(1);
+    }
+    return line;
+}
+
+std::optional<double> ParsePhotometricNumber(std::string_view text, bool decimalComma) {
+    text = TrimBlanks(text);
+    if (!text.empty() && text.front() == '+') {
+        text.remove_prefix(1);
+    }
+    std::string number(text);
+    if (decimalComma) {
+        const std::size_t comma = number.find(',');
+        if (comma != std::string::npos) {
+            number[comma] = '.';
+        }
+    }
+    // Digits, a point or a sign must start it: from_chars would also take "inf" and "nan".
+    if (number.empty() || !(std::isdigit(static_cast<unsigned char>(number[0])) ||
+                            number[0] == '.' || number[0] == '-')) {
+        return std::nullopt;
+    }
+    double value = 0.0;
+    const char* last = number.data() + number.size();
+    const auto [end, error] = std::from_chars(number.data(), last, value);
+    if (error != std::errc() || end != last || !std::isfinite(value)) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+std::optional<int> ParseCount(std::string_view text, int maximum, bool decimalComma) {
+    const std::optional<double> value = ParsePhotometricNumber(text, decimalComma);
+    if (!value || *value < 0.0 || *value > maximum || std::floor(*value) != *value) {
+        return std::nullopt;
+    }
+    return static_cast<int>(*value);
+}

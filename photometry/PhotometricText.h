@@ -1,0 +1,29 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// The text of a photometric file, read line by line: a line ends at LF, a CR before it is
+// dropped.
+class LineReader {
+public:
+    explicit LineReader(std::string_view text) : rest_(text) {}
+
+    // The next line; nothing at the end of the text.
+    std::optional<std::string_view> Next();
+    // What follows the lines read so far.
+    std::string_view Rest() const { return rest_; }
+    bool AtEnd() const { return !more_; }
+
+private:
+    std::string_view rest_;
+    bool more_ = true;
+};
+
+// A number written in one piece: optional sign, digits with a point (or, where decimalComma is
+// set, a comma) as the decimal separator, optional exponent; blanks around it. Nothing for
+// anything else and for numbers beyond the range of a double.
+std::optional<double> ParsePhotometricNumber(std::string_view text, bool decimalComma);
+
+// A number that must be a whole count from 0 to `maximum`.
+std::optional<int> ParseCount(std::string_view text, int maximum, bool decimalComma);
