@@ -73,7 +73,8 @@ TEST_F(WaitingTimesTest, DatabaseButtonUntilTheChoiceDialogShows) {
                             times.push_back(MillisecondsSince(start));
                             HWND choice = FindDialog("Datenbank");
                             ASSERT_NE(choice, nullptr);
-                            listed = SendDlgItemMessageA(choice, IDC_CHOICE_LIST, CB_GETCOUNT, 0, 0);
+                            listed =
+                                SendDlgItemMessageA(choice, IDC_CHOICE_LIST, CB_GETCOUNT, 0, 0);
                             PressKey(VK_ESCAPE);
                         }});
             EXPECT_EQ(listed, records);
@@ -188,8 +189,7 @@ void FrameWindowsInWine(const char* program, bool on) {
 }
 
 TEST(WaitingTimes, StartUpNextToAMinimalDialogProgram) {
-    const char* const names[] = {"lumetrix.exe", "minimal_dialog.exe",
-                                 "minimal_styled_dialog.exe"};
+    const char* const names[] = {"lumetrix.exe", "minimal_dialog.exe", "minimal_styled_dialog.exe"};
     const char* const programs[] = {LUMETRIX_EXE, MINIMAL_DIALOG_EXE, MINIMAL_STYLED_DIALOG_EXE};
     for (const char* name : names)
         FrameWindowsInWine(name, true);
@@ -200,9 +200,14 @@ TEST(WaitingTimes, StartUpNextToAMinimalDialogProgram) {
     }
     for (const char* name : names)
         FrameWindowsInWine(name, false);
-    std::printf("start-up to main dialog on screen: median %.1f ms (minimal dialog program: "
-                "%.1f ms, with the program's manifest: %.1f ms)\n",
-                Median(times[0]), Median(times[1]), Median(times[2]));
+    // On a busy machine the fastest of the runs says more than their median.
+    for (std::vector<double>& programTimes : times)
+        std::sort(programTimes.begin(), programTimes.end());
+    std::printf("start-up to main dialog on screen: median %.1f ms, fastest %.1f ms (minimal "
+                "dialog program: %.1f ms, %.1f ms; with the program's manifest: %.1f ms, "
+                "%.1f ms)\n",
+                Median(times[0]), times[0][0], Median(times[1]), times[1][0], Median(times[2]),
+                times[2][0]);
 }
 
 } // namespace
