@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <iterator>
 #include <memory>
 #include <random>
@@ -26,15 +28,19 @@ const std::pair<const char*, const char*> LampNamePairs[] = {
     {"Lampe 007", "Lampe 7"},
 };
 
-void NaturalCompareLampNames(benchmark::State& state) {
+template <int (*compare)(const char*, const char*)> void CompareLampNames(benchmark::State& state) {
     for (auto _ : state) {
         for (const auto& pair : LampNamePairs) {
-            benchmark::DoNotOptimize(NaturalCompare(pair.first, pair.second));
+            benchmark::DoNotOptimize(compare(pair.first, pair.second));
         }
     }
     state.SetItemsProcessed(state.iterations() * std::int64_t(std::size(LampNamePairs)));
 }
-BENCHMARK(NaturalCompareLampNames);
+BENCHMARK_TEMPLATE(CompareLampNames, NaturalCompare);
+int FastNaturalCompareTexts(const char* a, const char* b) {
+    return FastNaturalCompare(a, std::strlen(a), b, std::strlen(b));
+}
+BENCHMARK_TEMPLATE(CompareLampNames, FastNaturalCompareTexts);
 
 // Database-like record lines: a few lamp families, varying wattages and values, duplicates.
 std::vector<std::string> RecordLines(int count) {
@@ -70,21 +76,63 @@ void SortLines(benchmark::State& state, const std::vector<std::string>& lines) {
     state.SetItemsProcessed(state.iterations() * std::int64_t(lines.size()));
 }
 
-void SortRecordLines(benchmark::State& state) {
-    SortLines(state, RecordLines(int(state.range(0))));
+// The anchors: the C library's qsort over pointers to the same lines, with its plain byte
+// order and with the GNU version order, the nearest thing it has to a natural order.
+template <int (*compare)(const char*, const char*)>
+int ComparePointed(const void* a, const void* b) {
+    return compare(*static_cast<const char* const*>(a), *static_cast<const char* const*>(b));
 }
-BENCHMARK(SortRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+template <int (*compare)(const char*, const char*)>
+void QsortLines(benchmark::State& state, const std::vector<std::string>& lines) {
+    std::vector<const char*> pointers;
+    for (auto _ : state) {
+        state.PauseTiming();
+        pointers.clear();
+        for (const std::string& line : lines) {
+            pointers.push_back(line.c_str());
+        }
+        state.ResumeTiming();
+        std::qsort(pointers.data(), pointers.size(), sizeof pointers[0], ComparePointed<compare>);
+        benchmark::DoNotOptimize(pointers[0]);
+    }
+    state.SetItemsProcessed(state.iterations() * std::int64_t(lines.size()));
+}
 
 // Record lines in an order crafted to make every pivot of the quicksort the smallest line.
-void SortCraftedRecordLines(benchmark::State& state) {
+std::vector<std::string> CraftedRecordLines(int count) {
     std::vector<std::string> lines;
     char line[160];
-    for (int rank : QuicksortAdversaryRanks(int(state.range(0)))) {
+    for (int rank : QuicksortAdversaryRanks(count)) {
         std::snprintf(line, sizeof line, "LED %dW;;400;;120;;;;;5;*;;;;;;;2000;1,50\r\n", rank);
         lines.emplace_back(line);
     }
-    SortLines(state, lines);
+    return lines;
 }
+
+void SortRecordLines(benchmark::State& state) {
+    SortLines(state, RecordLines(int(state.range(0))));
+}
+void QsortStrcmpRecordLines(benchmark::State& state) {
+    QsortLines<std::strcmp>(state, RecordLines(int(state.range(0))));
+}
+void QsortStrverscmpRecordLines(benchmark::State& state) {
+    QsortLines<strverscmp>(state, RecordLines(int(state.range(0))));
+}
+void SortCraftedRecordLines(benchmark::State& state) {
+    SortLines(state, CraftedRecordLines(int(state.range(0))));
+}
+void QsortStrcmpCraftedRecordLines(benchmark::State& state) {
+    QsortLines<std::strcmp>(state, CraftedRecordLines(int(state.range(0))));
+}
+void QsortStrverscmpCraftedRecordLines(benchmark::State& state) {
+    QsortLines<strverscmp>(state, CraftedRecordLines(int(state.range(0))));
+}
+BENCHMARK(SortRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(QsortStrcmpRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(QsortStrverscmpRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortCraftedRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(QsortStrcmpCraftedRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(QsortStrverscmpCraftedRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 } // namespace

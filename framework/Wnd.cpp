@@ -156,6 +156,14 @@ BOOL CWnd::EnableWindow(BOOL enable) {
     return ::EnableWindow(m_hWnd, enable);
 }
 
+void CWnd::SetRedraw(BOOL redraw) {
+    SendMessage(WM_SETREDRAW, redraw);
+}
+
+void CWnd::Invalidate(BOOL erase) {
+    ::InvalidateRect(m_hWnd, nullptr, erase);
+}
+
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
     CDataExchange exchange(this, saveAndValidate);
     HWND previousLockout = g_lockoutNotifyWindow;

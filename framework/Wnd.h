@@ -54,6 +54,10 @@ public:
     void CenterWindow();
     BOOL ShowWindow(int cmdShow);
     BOOL EnableWindow(BOOL enable = TRUE);
+    // Switches the window's repainting off while it changes much, and on again (WM_SETREDRAW);
+    // after switching it on, Invalidate repaints the window once.
+    void SetRedraw(BOOL redraw = TRUE);
+    void Invalidate(BOOL erase = TRUE);
 
     // Data exchange: runs DoDataExchange in the given direction. While it runs, the
     // notifications of this window's controls are ignored (see OnCommand).

@@ -1,8 +1,10 @@
 #include "support/NaturalCompare.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -147,43 +149,188 @@ int CompareIgnoringAsciiCase(const Byte* a, const Byte* b, std::size_t limit) {
     return 0;
 }
 
+// What the fast comparison needs to know of a byte, looked up in one table.
+enum ByteClass : Byte {
+    // A digit or an ASCII letter: a byte that a number may take. Numbers never reach across
+    // any other byte.
+    AlphanumericByte = 1,
+    // Neither folded nor mapped when two texts differ in it: where a step compares it with
+    // another such byte, and they are not both digits, their difference is the order.
+    PlainByte = 2,
+};
+
+constexpr std::array<Byte, 256> MakeByteClasses() {
+    std::array<Byte, 256> classes{};
+    for (unsigned c = 0; c < 256; ++c) {
+        const bool digit = c >= '0' && c <= '9';
+        const bool capital = c >= 'A' && c <= 'Z';
+        const bool small = c >= 'a' && c <= 'z';
+        const bool mapped = c >= 0x80 || capital || c == '_' || c == '\\' || c == '/' || c == '.';
+        classes[c] =
+            Byte((digit || capital || small ? AlphanumericByte : 0) | (mapped ? 0 : PlainByte));
+    }
+    return classes;
+}
+
+constexpr std::array<Byte, 256> ByteClasses = MakeByteClasses();
+
+bool IsAlphanumeric(Byte c) {
+    return (ByteClasses[c] & AlphanumericByte) != 0;
+}
+
+bool OrdersAsItself(Byte c) {
+    return (ByteClasses[c] & PlainByte) != 0;
+}
+
+// The number of digits of a decimal number of at most nine digits without a leading '0' that
+// starts the text, or 0 when none does. Such numbers cannot wrap, so of two the longer is the
+// larger, and of two as long the first differing digit decides.
+std::size_t ShortDecimalLength(const Byte* text) {
+    if (text[0] < '1' || text[0] > '9') {
+        return 0;
+    }
+    std::size_t length = 1;
+    while (IsDigit(text[length])) {
+        if (++length > 9) {
+            return 0;
+        }
+    }
+    return length;
+}
+
+// One step of the walk through both texts at offset k: one byte, or one number on each side.
+// Both sides always move on by the same amount (numbers of different lengths end the walk),
+// so one offset serves both. Returns true with the order in `result` when the step decides it,
+// else false with k moved past the step.
+bool Step(const Byte* a, const Byte* b, std::size_t& k, int& result) {
+    const unsigned ca = FoldCase(a[k]);
+    const unsigned cb = FoldCase(b[k]);
+    if (ca == 0 || cb == 0) {
+        result = int(ca) - int(cb);
+        return true;
+    }
+    if (IsDigit(ca) && IsDigit(cb)) {
+        const Number na = ReadNumber(a + k);
+        const Number nb = ReadNumber(b + k);
+        if (na.value != nb.value) {
+            result = na.value < nb.value ? -1 : 1;
+            return true;
+        }
+        if (na.length != nb.length) {
+            // Same value written differently (007 and 7): the rest of the texts decide.
+            result = CompareIgnoringAsciiCase(a + k, b + k, SIZE_MAX);
+            return true;
+        }
+        result = CompareIgnoringAsciiCase(a + k, b + k, na.length);
+        k += na.length;
+        return result != 0;
+    }
+    if (ca != cb) {
+        const unsigned ka = SortKey(ca);
+        const unsigned kb = SortKey(cb);
+        if (ka != kb) {
+            result = int(ka) - int(kb);
+            return true;
+        }
+    }
+    ++k;
+    return false;
+}
+
+// The first offset from k on where the texts differ or both end; both texts can be read up to
+// `readable`. Where the machine stores words with their first byte lowest, a word of each
+// text is compared at a time, and the lowest differing or NUL byte found from the bits.
+std::size_t FirstDifference(const Byte* a, const Byte* b, std::size_t k, std::size_t readable) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+    using Word = std::size_t;
+    constexpr Word Ones = Word(-1) / 0xFF; // 0x0101...
+    constexpr Word Highs = Ones * 0x80;    // 0x8080...
+    while (k <= readable && readable - k >= sizeof(Word)) {
+        Word wordA;
+        Word wordB;
+        std::memcpy(&wordA, a + k, sizeof wordA);
+        std::memcpy(&wordB, b + k, sizeof wordB);
+        // The lowest set bit of `nul` lies in a's first NUL byte, if any (the bits above it
+        // may be wrong).
+        const Word nul = (wordA - Ones) & ~wordA & Highs;
+        const Word stop = (wordA ^ wordB) | nul;
+        if (stop != 0) {
+            return k + std::size_t(__builtin_ctzll(stop)) / 8;
+        }
+        k += sizeof(Word);
+    }
+#else
+    (void)readable;
+#endif
+    while (a[k] == b[k] && a[k] != 0) {
+        ++k;
+    }
+    return k;
+}
+
+// The first offset of the run of letters and digits that ends at `end`, but not before `from`.
+std::size_t StartOfRun(const Byte* text, std::size_t from, std::size_t end) {
+    while (end > from && IsAlphanumeric(text[end - 1])) {
+        --end;
+    }
+    return end;
+}
+
+const Byte* Bytes(const char* text) {
+    return reinterpret_cast<const Byte*>(text != nullptr ? text : "");
+}
+
 } // namespace
 
 int NaturalCompare(const char* a, const char* b) {
-    auto* pa = reinterpret_cast<const Byte*>(a != nullptr ? a : "");
-    auto* pb = reinterpret_cast<const Byte*>(b != nullptr ? b : "");
+    const Byte* pa = Bytes(a);
+    const Byte* pb = Bytes(b);
+    std::size_t k = 0;
+    int result = 0;
+    while (!Step(pa, pb, k, result)) {
+    }
+    return result;
+}
+
+// Where both texts hold the same bytes, every step of the walk moves on without deciding, so
+// such runs are skipped with a plain byte comparison. The walk is at a step's start where the
+// run begins, and at the first byte of every run of letters and digits within it: a number
+// read inside the run ends before the next other byte. So from the start of the run of
+// letters and digits that the first difference lies in or follows, the walk goes on step by
+// step, reading a number there from its first byte, until it is past the difference.
+int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::size_t bLength) {
+    const Byte* pa = Bytes(a);
+    const Byte* pb = Bytes(b);
+    const std::size_t readable = a == nullptr || b == nullptr ? 0 : std::min(aLength, bLength);
+    std::size_t k = 0;
     for (;;) {
-        const unsigned ca = FoldCase(*pa);
-        const unsigned cb = FoldCase(*pb);
-        if (ca == 0 || cb == 0) {
+        const std::size_t runStart = k;
+        const std::size_t difference = FirstDifference(pa, pb, runStart, readable);
+        const Byte ca = pa[difference];
+        const Byte cb = pb[difference];
+        if (ca == cb) {
+            return 0; // both texts end here
+        }
+        const bool inRun = difference > runStart && IsAlphanumeric(pa[difference - 1]);
+        if (!inRun && OrdersAsItself(ca) && OrdersAsItself(cb) && !(IsDigit(ca) && IsDigit(cb))) {
             return int(ca) - int(cb);
         }
-        if (IsDigit(ca) && IsDigit(cb)) {
-            const Number na = ReadNumber(pa);
-            const Number nb = ReadNumber(pb);
-            if (na.value != nb.value) {
-                return na.value < nb.value ? -1 : 1;
+        k = inRun ? StartOfRun(pa, runStart, difference) : difference;
+        int result = 0;
+        do {
+            const std::size_t lengthA = ShortDecimalLength(pa + k);
+            const std::size_t lengthB = ShortDecimalLength(pb + k);
+            if (lengthA != 0 && lengthB != 0) {
+                if (lengthA != lengthB) {
+                    return lengthA < lengthB ? -1 : 1;
+                }
+                if (difference < k + lengthA) {
+                    return pa[difference] < pb[difference] ? -1 : 1;
+                }
+                k += lengthA;
+            } else if (Step(pa, pb, k, result)) {
+                return result;
             }
-            if (na.length != nb.length) {
-                // Same value written differently (007 and 7): the rest of the texts decide.
-                return CompareIgnoringAsciiCase(pa, pb, SIZE_MAX);
-            }
-            const int difference = CompareIgnoringAsciiCase(pa, pb, na.length);
-            if (difference != 0) {
-                return difference;
-            }
-            pa += na.length;
-            pb += nb.length;
-            continue;
-        }
-        if (ca != cb) {
-            const unsigned ka = SortKey(ca);
-            const unsigned kb = SortKey(cb);
-            if (ka != kb) {
-                return int(ka) - int(kb);
-            }
-        }
-        ++pa;
-        ++pb;
+        } while (k <= difference);
     }
 }

@@ -2,6 +2,6 @@
 
 class TextList;
 
-// A TextList comparator that orders elements i and j by NaturalCompare of their texts.
+// A TextList comparator that orders elements i and j as NaturalCompare orders their texts.
 // Needs no context.
 int NaturalTextOrder(const TextList& list, int i, int j, void* context);

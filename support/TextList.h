@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 class TextList;
 
@@ -23,8 +24,21 @@ public:
 
     // Element accessors; an index outside 0..Count()-1 has no element and gives
     // nullptr (Text, Header) or -1 (Length).
-    const char* Text(int i) const;
-    int Length(int i) const;
+    // Defined here, as the comparators of a sort call them all the time.
+    const char* Text(int i) const {
+        if (i < 0 || i >= count) {
+            return nullptr;
+        }
+        return reinterpret_cast<const char*>(elements[i] + headerSize);
+    }
+    int Length(int i) const {
+        if (i < 0 || i >= count) {
+            return -1;
+        }
+        std::int32_t length;
+        std::memcpy(&length, elements[i] - sizeof length, sizeof length);
+        return length;
+    }
     const void* Header(int i) const;
 
     // Inserts a copy of a text (null: empty) at a position; a position past the count, and
@@ -41,8 +55,9 @@ public:
     int Split(char separator, const char* text, int position, const void* header = nullptr);
 
     // Sorts the elements first..end-1 in place (an end past the count, or negative, means
-    // the count). A quicksort with the middle element as pivot, not stable; an order that
-    // would make it quadratic is finished with a heap sort instead. Moves only element
+    // the count). A quicksort with the middle element as pivot, not stable; a range whose
+    // order keeps making that pivot an extreme goes on with a median of three, and one that
+    // would still take quadratic time is finished with a heap sort. Moves only element
     // pointers and allocates nothing.
     void Sort(int first, int end, TextListComparator compare, bool descending = false,
               void* context = nullptr);
@@ -52,9 +67,12 @@ public:
 
 private:
     struct SortOrder;
+    enum class Pivot { Middle, MedianOfThree };
     struct Range {
         int lo;
         int hi;
+        Pivot pivot = Pivot::Middle;
+        int unevenSplits = 0; // how many splits in a row above this range were uneven
         int Size() const { return hi - lo + 1; }
     };
 
@@ -62,7 +80,9 @@ private:
     bool Grow();
     void Remove(int position);
     void Swap(int i, int j);
-    // Partitions the range around its middle element; gives the two parts still to sort.
+    // The element of the range to partition it around.
+    int PivotOf(Range range, const SortOrder& order) const;
+    // Partitions the range around its pivot; gives the two parts still to sort.
     void Partition(Range range, const SortOrder& order, Range& left, Range& right);
     // The fallback for ranges left when the quicksort has used up its budget of work.
     void HeapSort(Range range, const SortOrder& order);

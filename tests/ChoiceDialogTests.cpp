@@ -58,6 +58,7 @@ TEST_F(ChoiceDialogTest, OpensWithTheListShownAndFocused) {
         EXPECT_EQ(desktop.Caption(), "Auswahl");
         EXPECT_EQ(desktop.Text(IDC_CHOICE_PROMPT), "");
         EXPECT_TRUE(desktop.IsVisible(IDC_CHOICE_LIST));
+        EXPECT_TRUE(desktop.RedrawsItself(IDC_CHOICE_LIST));
         EXPECT_FALSE(desktop.IsVisible(IDC_CHOICE_EDITABLE));
         EXPECT_EQ(desktop.FocusId(), IDC_CHOICE_LIST);
         EXPECT_EQ(desktop.Text(IDOK), "OK");

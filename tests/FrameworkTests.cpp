@@ -213,6 +213,22 @@ TEST_F(FrameworkTest, TabVisitsTheVisibleEnabledTabStopsInTemplateOrderAndWraps)
     });
 }
 
+// As on Windows, redrawing switched off takes a window's visible style away without hiding it,
+// and switched on gives it back, even to a window that was hidden.
+TEST_F(FrameworkTest, RedrawOffAndOnTogglesTheVisibleStyle) {
+    Run([&] {
+        CWnd* value = dialog.GetDlgItem(kValue);
+        value->SetRedraw(FALSE);
+        EXPECT_FALSE(desktop.IsVisible(kValue));
+        value->SetRedraw(TRUE);
+        value->Invalidate();
+        EXPECT_TRUE(desktop.IsVisible(kValue));
+        value->ShowWindow(SW_HIDE);
+        value->SetRedraw(TRUE);
+        EXPECT_TRUE(desktop.IsVisible(kValue));
+    });
+}
+
 // ---- Commands ----
 
 TEST_F(FrameworkTest, CommandsGoThroughTheCommandMapThenOkAndCancel) {

@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <memory>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -177,4 +179,93 @@ TEST(NaturalTextOrderTest, SortsDatabaseRecordsAsWholeLines) {
     }
     EXPECT_EQ(order,
               (std::vector<std::string>{" LED 1W", "Halogen 35W ", "LED 5W", "LED 10W", "LED"}));
+}
+
+namespace {
+
+int Sign(int order) {
+    return (order > 0) - (order < 0);
+}
+
+testing::AssertionResult SameSign(const std::string& a, const std::string& b) {
+    const int reference = NaturalCompare(a.c_str(), b.c_str());
+    const int fast = FastNaturalCompare(a.c_str(), a.size(), b.c_str(), b.size());
+    if (Sign(reference) == Sign(fast)) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << '"' << a << "\" vs \"" << b << "\": NaturalCompare "
+                                       << reference << ", FastNaturalCompare " << fast;
+}
+
+// Texts that differ just where the walk reads numbers, folds case or maps bytes: inside,
+// before and after numbers and their base prefixes, and across the end of a text.
+const char* const kAdversarialTexts[] = {
+    "",           "0",          "00",       "007",         "7",     "07",
+    "70",         "19",         "100",      "12a",         "123",   "12A",
+    "0x",         "0X",         "0x1f",     "0X1F",        "0x1g",  "0x1F2a",
+    "0x1F2b",     "0b101",      "0b12",     "0o78",        "0d99",  "0Da",
+    "4294967296", "4294967297", "0",        "99999999999", "1x",    "Lampe 007",
+    "Lampe 7",    "lampe 10",   "Lampe 9W", "LED 5W;",     "LED;",  "LED 10W;*;806",
+    "L\xC4MPE",   "l\xE4mpe",   "Lampe",    "a_b",         "a b",   "a/b",
+    "a\\b",       "a.b",        "a\x96",    "au",          "a\x87", "\xFE",
+    "\xDE",       "ab1c",       "AB1C",     "ab01c",       "x9_",   "x9 ",
+    "9.5",        "9,5",        "0x10",     "16",          "a0b",   "a0B",
+    "a00b",
+};
+
+// A random text over bytes that matter to the order; then a second text made from it by a few
+// edits, so that the two share most of their bytes, as neighbours in a sorted list do.
+std::string RandomText(std::mt19937& random) {
+    static const char kBytes[] =
+        "0123456789000xXbBoOdDaAfFgGzZ _./\\;-\xC4\xE4\xDF\xFE\xDE\x96\x87";
+    std::string text(random() % 12, ' ');
+    for (char& c : text) {
+        c = kBytes[random() % (sizeof kBytes - 1)];
+    }
+    return text;
+}
+
+std::string Edited(std::string text, std::mt19937& random) {
+    for (int edits = 1 + int(random() % 3); edits > 0; --edits) {
+        const std::size_t at = text.empty() ? 0 : random() % (text.size() + 1);
+        switch (random() % 4) {
+        case 0:
+            text.insert(at, RandomText(random).substr(0, 1 + random() % 3));
+            break;
+        case 1:
+            text.erase(at, 1 + random() % 2);
+            break;
+        case 2:
+            if (at < text.size()) {
+                text[at] = char(std::isupper(static_cast<unsigned char>(text[at]))
+                                    ? std::tolower(static_cast<unsigned char>(text[at]))
+                                    : std::toupper(static_cast<unsigned char>(text[at])));
+            }
+            break;
+        default:
+            if (at < text.size()) {
+                text[at] = RandomText(random).append("5")[0];
+            }
+            break;
+        }
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(FastNaturalCompareTest, HasTheSignOfNaturalCompareForEveryPair) {
+    for (const char* a : kAdversarialTexts) {
+        for (const char* b : kAdversarialTexts) {
+            EXPECT_TRUE(SameSign(a, b));
+            EXPECT_TRUE(SameSign(std::string("Lampe ") + a + " 1", std::string("Lampe ") + b));
+        }
+    }
+    std::mt19937 random(20261207);
+    for (int n = 0; n < 200000; ++n) {
+        const std::string shared = RandomText(random);
+        const std::string a = shared + RandomText(random);
+        const std::string b = random() % 2 ? Edited(a, random) : shared + RandomText(random);
+        ASSERT_TRUE(SameSign(a, b));
+    }
 }

@@ -439,3 +439,20 @@ TEST(TextListSort, OrderCraftedAgainstTheQuicksortIsSortedWithoutQuadraticWork) 
         ASSERT_STREQ(list.Text(n), text);
     }
 }
+
+TEST(TextListSort, FewDistinctLinesAreSortedWithoutQuadraticWork) {
+    const int count = 100000;
+    for (int distinct : {2, 3, 16}) {
+        TextList list;
+        for (int n = 0; n < count; ++n) {
+            const char text[2] = {char('a' + (n * 7 + n / 3) % distinct), '\0'};
+            list.Insert(text, -1);
+        }
+        int comparisons = 0;
+        list.Sort(0, -1, CountingOrder, false, &comparisons);
+        EXPECT_LT(comparisons, 10 * count * 17) << distinct << " distinct lines";
+        for (int n = 1; n < count; ++n) {
+            ASSERT_LE(std::strcmp(list.Text(n - 1), list.Text(n)), 0) << distinct;
+        }
+    }
+}

@@ -91,9 +91,14 @@ CComboBox ChoiceDialog::List() const {
 // start entry; any index outside the list selects the first one.
 BOOL ChoiceDialog::OnInitDialog() {
     CComboBox list = List();
+    // With its redrawing on, the list would work out its scroll range again after every
+    // entry: a database of 100 000 lamps would take most of a second to show.
+    list.SetRedraw(FALSE);
     for (int i = 0; i < m_count; ++i) {
         list.InsertString(i, ItemText(i));
     }
+    list.SetRedraw(TRUE);
+    list.Invalidate();
     if (m_nSelected >= m_count) {
         m_nSelected = -1;
     }

@@ -43,12 +43,16 @@ int DecimalsOf(int q) {
 MainDialog::MainDialog(CWnd* parent) : CDialog(IDD_MAIN, parent) {
     m_hIcon = ::LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
     InitLightingModel(m_model);
-    for (int q = 0; q < kQuantityCount; ++q) {
-        m_pictures[q] =
-            ::LoadBitmap(AfxGetInstanceHandle(), MAKEINTRESOURCE(QuantityAt(q).pictureId));
+}
+
+// Each picture is loaded the first time it is shown, not all of them at start-up, where they
+// would hold up the main dialog by the time that many bitmaps take to load.
+HBITMAP MainDialog::Picture(int q) {
+    if (m_pictures[q] == nullptr) {
+        const int pictureId = q == kNoQuantityShown ? IDB_PICTURE_NONE : QuantityAt(q).pictureId;
+        m_pictures[q] = ::LoadBitmap(AfxGetInstanceHandle(), MAKEINTRESOURCE(pictureId));
     }
-    m_pictures[kNoQuantityShown] =
-        ::LoadBitmap(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDB_PICTURE_NONE));
+    return m_pictures[q];
 }
 
 void MainDialog::ReadFields() {
@@ -202,7 +206,7 @@ void MainDialog::ShowFocusedQuantity(int controlId) {
     const int q = QuantityOfControl(controlId);
     if (q != m_lastShownQuantity) {
         m_lastShownQuantity = q;
-        m_picture.SetBitmap(m_pictures[q]);
+        m_picture.SetBitmap(Picture(q));
     }
     SetDlgItemText(IDC_HELP_TEXT, q == kNoQuantityShown ? "" : QuantityAt(q).helpText);
     m_lastFocusedId = controlId;

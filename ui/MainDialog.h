@@ -54,14 +54,15 @@ private:
 
     void AddAboutItemToSystemMenu();
     void ShowFocusedQuantity(int controlId);
+    HBITMAP Picture(int q);
 
-    CStatic m_picture;                      // control 1044, attached by the first exchange
-    HICON m_hIcon = nullptr;                // icon 128
-    std::string m_dataFileName;             // the data file last loaded or saved
-    std::string m_startFileName;            // see LoadDataFileAtStart
-    int m_lastFocusedId = 0;                // the control focus tracking last acted on
-    int m_lastShownQuantity = -1;           // see LastShownQuantity
-    HBITMAP m_pictures[kQuantityCount + 1]; // per quantity, then the generic picture
+    CStatic m_picture;                           // control 1044, attached by the first exchange
+    HICON m_hIcon = nullptr;                     // icon 128
+    std::string m_dataFileName;                  // the data file last loaded or saved
+    std::string m_startFileName;                 // see LoadDataFileAtStart
+    int m_lastFocusedId = 0;                     // the control focus tracking last acted on
+    int m_lastShownQuantity = -1;                // see LastShownQuantity
+    HBITMAP m_pictures[kQuantityCount + 1] = {}; // per quantity, then the generic picture
     HBRUSH m_computedBrush = nullptr;
     HBRUSH m_editableBrush = nullptr;
     LightingModel m_model;

@@ -74,6 +74,9 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
         return TextMessage(WindowText(*combo), message, wParam, lParam);
+    case WM_SETREDRAW:
+        combo->redraw = wParam != 0;
+        return 0;
     case WM_SETFOCUS:
         NotifyParent(hWnd, CBN_SETFOCUS);
         return 0;

@@ -57,6 +57,14 @@ LRESULT DefWindowProcA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return headless::TextMessage(window->text, msg, wParam, lParam);
     case WM_SYSCOMMAND:
         return SystemCommand(hWnd, *window, wParam);
+    case WM_SETREDRAW:
+        // Redrawing off takes the visible style away without hiding the window; on gives it
+        // back, even to a window that was hidden before.
+        if (wParam != 0)
+            window->style |= WS_VISIBLE;
+        else
+            window->style &= ~WS_VISIBLE;
+        return 0;
     case WM_SETICON: {
         HICON& icon = window->icons[wParam == ICON_BIG ? ICON_BIG : ICON_SMALL];
         HICON previous = icon;

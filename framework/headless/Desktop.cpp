@@ -240,6 +240,11 @@ bool Desktop::IsVisible(int id) const {
     return IsWindowVisible(Control(id)) != FALSE;
 }
 
+bool Desktop::RedrawsItself(int id) const {
+    const Window* control = FindWindowRecord(Control(id));
+    return control != nullptr && control->redraw;
+}
+
 bool Desktop::IsEnabled(int id) const {
     return IsWindowEnabled(Control(id)) != FALSE;
 }

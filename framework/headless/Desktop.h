@@ -120,6 +120,8 @@ public:
     bool IsChecked(int id) const;
     bool IsReadOnly(int id) const;
     bool IsVisible(int id) const;
+    // Whether a combobox repaints itself: false between WM_SETREDRAW off and on.
+    bool RedrawsItself(int id) const;
     bool IsEnabled(int id) const;
     // Id of the control with the focus, 0 when none (or it is no control).
     int FocusId() const;

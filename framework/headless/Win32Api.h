@@ -113,6 +113,7 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_SETTEXT 0x000C
 #define WM_GETTEXT 0x000D
 #define WM_GETTEXTLENGTH 0x000E
+#define WM_SETREDRAW 0x000B
 #define WM_PAINT 0x000F
 #define WM_CLOSE 0x0010
 #define WM_ERASEBKGND 0x0014
@@ -436,6 +437,7 @@ HWND SetFocus(HWND hWnd);
 HWND GetFocus();
 BOOL ShowWindow(HWND hWnd, int cmdShow);
 BOOL IsWindowVisible(HWND hWnd);
+BOOL InvalidateRect(HWND hWnd, const RECT* rect, BOOL erase);
 BOOL EnableWindow(HWND hWnd, BOOL enable);
 BOOL IsWindowEnabled(HWND hWnd);
 BOOL IsIconic(HWND hWnd);

@@ -47,6 +47,7 @@ struct Window {
     HANDLE image = nullptr;
     std::vector<std::string> items;
     int currentItem = -1;
+    bool redraw = true; // a combobox's own WM_SETREDRAW state; it leaves WS_VISIBLE alone
 };
 
 // The window with this handle, or null when there is none (any more).

@@ -233,6 +233,11 @@ BOOL IsWindowVisible(HWND hWnd) {
     return window != nullptr && (window->style & WS_VISIBLE) != 0;
 }
 
+// Nothing is painted in memory: the window only has to exist.
+BOOL InvalidateRect(HWND hWnd, const RECT* /*rect*/, BOOL /*erase*/) {
+    return FindWindowRecord(hWnd) != nullptr;
+}
+
 BOOL EnableWindow(HWND hWnd, BOOL enable) {
     Window* window = FindWindowRecord(hWnd);
     if (window == nullptr)

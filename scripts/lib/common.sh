@@ -111,9 +111,9 @@ check_system_imports() {
     echo "$1 imports only system DLLs"
 }
 
-run_windows_tests() {
+run_windows_tests() { # [GTEST OPTIONS...]
     prepare_wine
     local suite=build/mingw-i686/tests/win32/lumetrix_win32_tests.exe
     frame_windows_in_wine "$(basename "$suite")" on
-    (cd "$(dirname "$suite")" && run_in_xvfb wine "$(basename "$suite")")
+    (cd "$(dirname "$suite")" && run_in_xvfb wine "$(basename "$suite")" "$@")
 }

@@ -1,0 +1,213 @@
+// What the user waits for, timed next to its anchor in the same run: the "Datenbank" button
+// until the choice dialog shows, the choice list's fill with its redrawing on and off, and
+// start-up next to a minimal dialog program. Not timed tests: the figures are printed, and the
+// goals are checked by reading them.
+#include "DialogUser.h"
+#include "ProgramTest.h"
+
+#include "resources/resource.h"
+#include "ui/ChoiceDialogTemplate.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+LARGE_INTEGER Now() {
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return now;
+}
+
+double MillisecondsSince(LARGE_INTEGER start) {
+    LARGE_INTEGER frequency;
+    QueryPerformanceFrequency(&frequency);
+    return 1000.0 * double(Now().QuadPart - start.QuadPart) / double(frequency.QuadPart);
+}
+
+double Median(std::vector<double> times) {
+    std::sort(times.begin(), times.end());
+    return times[times.size() / 2];
+}
+
+// Lamp names as a large database has them: a few kinds, many wattages and numbers.
+std::string LampLine(int i) {
+    const char* const kinds[] = {"LED-Lampe E27", "LED-Spot GU10", "Halogen",
+                                 "Leuchtstoffroehre T8"};
+    char line[160];
+    std::snprintf(line, sizeof line, "%s %dW Nr. %d;*;%d;;%d;;;;;%d;*;;;;;;;%d;%d,%02d\r\n",
+                  kinds[i % 4], (i * 37) % 60 + 3, (i * 7919) % 100000, (i * 13) % 3000 + 100,
+                  (i % 12) * 10 + 10, (i * 37) % 60 + 3, (i % 5) * 5000 + 2000, i % 20, i % 100);
+    return line;
+}
+
+class WaitingTimesTest : public ProgramTest {
+protected:
+    void TearDown() override { std::remove("LightDatabase.csv"); }
+
+    static void WriteDatabase(int records) {
+        std::FILE* file = std::fopen("LightDatabase.csv", "wb");
+        ASSERT_NE(file, nullptr);
+        for (int i = 0; i < records; ++i)
+            std::fputs(LampLine(i).c_str(), file);
+        std::fclose(file);
+    }
+};
+
+// From the click on "Datenbank" to the choice dialog shown and idle: the steps of a script
+// run only once the dialog's loop has shown it and found nothing more to do.
+TEST_F(WaitingTimesTest, DatabaseButtonUntilTheChoiceDialogShows) {
+    for (int records : {33, 10000, 100000}) {
+        WriteDatabase(records);
+        std::vector<double> times;
+        for (int run = 0; run < 3; ++run) {
+            LARGE_INTEGER start{};
+            LRESULT listed = 0;
+            RunProgram({[&] {
+                            start = Now();
+                            ClickLater(main, IDC_DATABASE);
+                        },
+                        [&] {
+                            times.push_back(MillisecondsSince(start));
+                            HWND choice = FindDialog("Datenbank");
+                            ASSERT_NE(choice, nullptr);
+                            listed =
+                                SendDlgItemMessageA(choice, IDC_CHOICE_LIST, CB_GETCOUNT, 0, 0);
+                            PressKey(VK_ESCAPE);
+                        }});
+            EXPECT_EQ(listed, records);
+        }
+        std::printf("\"Datenbank\" to choice dialog on screen, %d records: median %.1f ms\n",
+                    records, Median(times));
+    }
+}
+
+INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
+    return message == WM_INITDIALOG;
+}
+
+double FillList(HWND list, const std::vector<std::string>& names, bool redrawOff) {
+    SendMessageA(list, CB_RESETCONTENT, 0, 0);
+    const LARGE_INTEGER start = Now();
+    if (redrawOff)
+        SendMessageA(list, WM_SETREDRAW, FALSE, 0);
+    for (std::size_t i = 0; i < names.size(); ++i)
+        SendMessageA(list, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(names[i].c_str()));
+    if (redrawOff) {
+        SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list, nullptr, TRUE);
+    }
+    return MillisecondsSince(start);
+}
+
+// The choice dialog's list, filled as the dialog fills it before it first shows.
+TEST(WaitingTimes, ChoiceListFillWithItsRedrawingOnAndOff) {
+    HWND dialog = CreateDialogIndirectParamA(GetModuleHandleA(nullptr), ChoiceDialogTemplate(),
+                                             nullptr, QuietDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    HWND list = GetDlgItem(dialog, IDC_CHOICE_LIST);
+    for (int count : {10000, 100000}) {
+        std::vector<std::string> names;
+        for (int i = 0; i < count; ++i) {
+            const std::string line = LampLine(i);
+            names.push_back(line.substr(0, line.find(';')));
+        }
+        const double redrawing = FillList(list, names, false);
+        const double quiet = FillList(list, names, true);
+        EXPECT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), count);
+        std::printf("choice list filled with %d names: %.1f ms with its redrawing off "
+                    "(%.1f ms redrawing)\n",
+                    count, quiet, redrawing);
+    }
+    DestroyWindow(dialog);
+}
+
+struct VisibleWindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM search) {
+    auto& wanted = *reinterpret_cast<VisibleWindowSearch*>(search);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId != wanted.processId || !IsWindowVisible(window))
+        return TRUE;
+    wanted.found = window;
+    return FALSE;
+}
+
+// Milliseconds from starting a program until its first window is visible and the program
+// answers messages again; the window is then closed and the program ends.
+double StartUpTime(const char* program) {
+    std::string command = std::string("\"") + program + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const LARGE_INTEGER start = Now();
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        ADD_FAILURE() << "cannot start " << program;
+        return 0;
+    }
+    VisibleWindowSearch search{process.dwProcessId, nullptr};
+    while (search.found == nullptr && MillisecondsSince(start) < 20000) {
+        Sleep(1);
+        EnumWindows(FindVisibleWindow, reinterpret_cast<LPARAM>(&search));
+    }
+    DWORD_PTR answer;
+    SendMessageTimeoutA(search.found, WM_NULL, 0, 0, SMTO_NORMAL, 20000, &answer);
+    const double time = MillisecondsSince(start);
+    EXPECT_NE(search.found, nullptr) << program;
+    PostMessageA(search.found, WM_CLOSE, 0, 0);
+    if (WaitForSingleObject(process.hProcess, 20000) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << program << " did not end";
+        TerminateProcess(process.hProcess, 1);
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return time;
+}
+
+// Under Wine without a window manager, both programs frame their windows themselves, as the
+// suite does (elsewhere the key means nothing).
+void FrameWindowsInWine(const char* program, bool on) {
+    const std::string key = std::string("Software\\Wine\\AppDefaults\\") + program;
+    if (!on) {
+        RegDeleteKeyA(HKEY_CURRENT_USER, (key + "\\X11 Driver").c_str());
+        RegDeleteKeyA(HKEY_CURRENT_USER, key.c_str());
+        return;
+    }
+    HKEY driver;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, (key + "\\X11 Driver").c_str(), 0, nullptr, 0,
+                        KEY_SET_VALUE, nullptr, &driver, nullptr) == ERROR_SUCCESS) {
+        RegSetValueExA(driver, "Managed", 0, REG_SZ, reinterpret_cast<const BYTE*>("N"), 2);
+        RegCloseKey(driver);
+    }
+}
+
+TEST(WaitingTimes, StartUpNextToAMinimalDialogProgram) {
+    const char* const names[] = {"lumetrix.exe", "minimal_dialog.exe", "minimal_styled_dialog.exe"};
+    const char* const programs[] = {LUMETRIX_EXE, MINIMAL_DIALOG_EXE, MINIMAL_STYLED_DIALOG_EXE};
+    for (const char* name : names)
+        FrameWindowsInWine(name, true);
+    std::vector<double> times[3];
+    for (int run = 0; run < 7; ++run) {
+        for (int p = 0; p < 3; ++p)
+            times[p].push_back(StartUpTime(programs[p]));
+    }
+    for (const char* name : names)
+        FrameWindowsInWine(name, false);
+    // On a busy machine the fastest of the runs says more than their median.
+    for (std::vector<double>& programTimes : times)
+        std::sort(programTimes.begin(), programTimes.end());
+    std::printf("start-up to main dialog on screen: median %.1f ms, fastest %.1f ms (minimal "
+                "dialog program: %.1f ms, %.1f ms; with the program's manifest: %.1f ms, "
+                "%.1f ms)\n",
+                Median(times[0]), times[0][0], Median(times[1]), times[1][0], Median(times[2]),
+                times[2][0]);
+}
+
+} // namespace
