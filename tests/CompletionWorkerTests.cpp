@@ -289,9 +289,29 @@ TEST_F(CompletionWorkerTest, AFolderTooLargeToHoldIsSearchedForTheTypedText) {
             expected.push_back("C:\\Gross\\" + std::string(c.typed) + "*");
         }
         EXPECT_EQ(searches, expected) << c.typed;
-        // The folder up to just past the names held, then no more than the matches shown.
-        EXPECT_LE(namesRead, kMaxCollectedNames + 1 + c.shown) << c.typed;
+        // The folder up to just past the names it can hold, then at most as many again.
+        EXPECT_LE(namesRead, 2 * (kMaxCollectedNames + 1)) << c.typed;
     }
+}
+
+// Once the system found every name that begins with a text, a longer text is matched among
+// them; a shorter one, or a longer one than a search too large to hold, asks again.
+TEST_F(CompletionWorkerTest, NamesFoundForATypedTextServeTheLongerTexts) {
+    system.folders["C:\\Gross\\*"] = Numbered("name%05d", 50000);
+    Open("C:\\Gross", "name493");
+    std::vector<Names> shown;
+    const auto type = [&](const char* typed) {
+        return [this, &shown, typed] {
+            shown.push_back(system.list);
+            session.ChangeTypedText(typed);
+        };
+    };
+    Run({type("name4932"), type("name493"), type("name49"), type("name"), type("name1234")});
+    EXPECT_EQ(system.searches, (Names{"C:\\Gross\\*", "C:\\Gross\\name493*", "C:\\Gross\\name49*",
+                                      "C:\\Gross\\name*", "C:\\Gross\\name1234*"}));
+    EXPECT_EQ(shown[1].size(), 10u); // name4932, from the names held
+    EXPECT_EQ(shown[2].size(), 100u);
+    EXPECT_EQ(system.list, Numbered("name1234%d", 10));
 }
 
 TEST_F(CompletionWorkerTest, FolderChangeDuringASearchStartsOverInTheNewFolder) {

@@ -47,13 +47,8 @@ void CompletionWorker::RunPass() {
         typed_ = *typed;
         RestartMatching();
     }
-    const Search from = search_;
     if (std::optional<std::u16string> found = NextName()) {
-        if (from == Search::Folder) {
-            Collect(*found);
-        } else {
-            OfferFromTypedTextSearch(*found);
-        }
+        Collect(*found);
     }
     MatchNextName();
     // The list hears of matches at once, of an emptied list only once no match follows soon:
@@ -67,21 +62,26 @@ void CompletionWorker::RunPass() {
 
 void CompletionWorker::StartFolder(const std::string& folder) {
     CloseSearch();
-    names_.clear();
     folderTooLarge_ = false;
     folder_ = folder.empty() || EndsWithSeparator(folder) ? folder : folder + "\\";
+    HoldNothing();
     RestartMatching();
     if (!folder.empty()) {
-        StartSearch(Search::Folder, folder_ + "*");
+        StartSearch(Search::Folder, "");
     }
 }
 
-void CompletionWorker::StartSearch(Search search, const std::string& pattern) {
+// Reads the names of the folder that begin with `start` into the names held.
+void CompletionWorker::StartSearch(Search search, const std::string& start) {
     CloseSearch();
+    HoldNothing();
+    heldStart_ = start;
     std::u16string name;
-    if (ports_.FindFirst(pattern, name)) {
+    if (ports_.FindFirst(folder_ + start + "*", name)) {
         search_ = search;
         firstName_ = std::move(name);
+    } else {
+        allHeld_ = true; // no name begins with it
     }
 }
 
@@ -93,7 +93,13 @@ void CompletionWorker::CloseSearch() {
     firstName_.reset();
 }
 
-// The search's next name; at its end the search closes.
+void CompletionWorker::HoldNothing() {
+    names_.clear();
+    heldStart_.clear();
+    allHeld_ = false;
+}
+
+// The search's next name; at its end the search closes, with all its names held.
 std::optional<std::u16string> CompletionWorker::NextName() {
     std::optional<std::u16string> found;
     if (firstName_) {
@@ -104,53 +110,56 @@ std::optional<std::u16string> CompletionWorker::NextName() {
             found = std::move(name);
         } else {
             CloseSearch();
+            allHeld_ = true;
         }
     }
     return found;
 }
 
-// The list empties, and the typed text is matched from the first name on; in a folder too
-// large to hold, the system is asked for the names that begin with it.
+// Whether the names held are all of the folder's names that begin with the typed text, or will
+// be once the search that reads them ends.
+bool CompletionWorker::HoldsNamesForTypedText() const {
+    return BeginsWithTypedText(typed_, heldStart_) && (allHeld_ || search_ != Search::None);
+}
+
+// The list empties, and the typed text is matched from the first name held on. In a folder too
+// large to hold, the system is asked for the names that begin with it, unless they are held.
 void CompletionWorker::RestartMatching() {
     matchPosition_ = 0;
     matchCount_ = 0;
     session_.QueueListReset();
     listToTell_ = true;
-    if (folderTooLarge_) {
-        CloseSearch();
-        if (IsSearchableStart(typed_)) {
-            StartSearch(Search::TypedText, folder_ + typed_ + "*");
-        }
+    if (!folderTooLarge_ || typed_.empty() || HoldsNamesForTypedText()) {
+        return;
+    }
+    CloseSearch();
+    HoldNothing();
+    if (IsSearchableStart(typed_)) {
+        StartSearch(Search::TypedText, typed_);
     }
 }
 
+// The system also finds names by their short form: only those that begin with the searched
+// text as they are shown are held.
 void CompletionWorker::Collect(const std::u16string& found) {
     std::optional<std::string> name = OfferableName(found);
-    if (!name) {
+    if (!name || !BeginsWithTypedText(*name, heldStart_)) {
         return;
     }
     names_.push_back(std::move(*name));
-    if (names_.size() > kMaxCollectedNames) {
-        // The names held so far may miss matches: from now on the system finds them.
-        CloseSearch();
-        names_.clear();
+    if (names_.size() <= kMaxCollectedNames) {
+        return;
+    }
+    // Too many to hold. Those held give the matches of the text searched for; for the whole
+    // folder or a longer text they may miss some, and the system is asked for that text.
+    const bool wholeFolder = search_ == Search::Folder;
+    CloseSearch();
+    if (wholeFolder || typed_.size() > heldStart_.size()) {
         folderTooLarge_ = true;
+        HoldNothing();
         RestartMatching();
     }
 }
-
-// The system also finds names by their short form: only those that begin with the typed text
-// as they are shown count.
-void CompletionWorker::OfferFromTypedTextSearch(const std::u16string& found) {
-    std::optional<std::string> name = OfferableName(found);
-    if (name && BeginsWithTypedText(*name, typed_)) {
-        QueueMatch(std::move(*name));
-    }
-    if (matchCount_ == kMaxMatches) {
-        CloseSearch();
-    }
-}
-
 bool CompletionWorker::HasNamesToMatch() const {
     return !typed_.empty() && matchPosition_ < names_.size() && matchCount_ < kMaxMatches;
 }

@@ -51,17 +51,18 @@ public:
 
 private:
     // A folder search reads the whole folder; a typed-text search, in a folder too large to
-    // hold, asks the system for the names that begin with the typed text.
+    // hold, asks the system for the names that begin with a typed text.
     enum class Search { None, Folder, TypedText };
 
     void RunPass();
     void StartFolder(const std::string& folder);
-    void StartSearch(Search search, const std::string& pattern);
+    void StartSearch(Search search, const std::string& start);
     void CloseSearch();
+    void HoldNothing();
     std::optional<std::u16string> NextName();
+    bool HoldsNamesForTypedText() const;
     void RestartMatching();
     void Collect(const std::u16string& found);
-    void OfferFromTypedTextSearch(const std::u16string& found);
     bool HasNamesToMatch() const;
     bool MatchNextName();
     void QueueMatch(std::string name);
@@ -74,8 +75,12 @@ private:
     Search search_ = Search::None;
     std::optional<std::u16string> firstName_; // found when the search started, not yet taken
     std::string folder_;                      // with a separator at its end
+    // The names held: the folder's names that begin with heldStart_ (all of them once allHeld_
+    // is set), at most about kMaxCollectedNames.
     std::vector<std::string> names_;
-    bool folderTooLarge_ = false; // it holds more names than the worker keeps
+    std::string heldStart_;
+    bool allHeld_ = false;
+    bool folderTooLarge_ = false; // it has more names than the worker holds
     std::string typed_;
     std::size_t matchPosition_ = 0;
     int matchCount_ = 0;
