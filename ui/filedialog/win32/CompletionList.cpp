@@ -147,10 +147,14 @@ void TakeChanges(HWND list, const ListWindow& state) {
     const CompletionListChanges changes = state.session->TakeListChanges();
     if (!changes.reset && changes.matches.empty())
         return;
+    // Drawn once, with all of them.
+    SendMessageA(state.listBox, WM_SETREDRAW, FALSE, 0);
     if (changes.reset)
         SendMessageA(state.listBox, LB_RESETCONTENT, 0, 0);
     for (const std::string& match : changes.matches)
         SendMessageA(state.listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(match.c_str()));
+    SendMessageA(state.listBox, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(state.listBox, nullptr, TRUE);
     SyncScrollBar(state);
     NotifyDialog(list, kListChangedCode);
 }
