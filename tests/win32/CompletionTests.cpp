@@ -379,13 +379,13 @@ protected:
     static constexpr int kFiles = 5000;
 };
 
-TEST_F(LargeFolderTest, ClosingWhileMatchingLeavesNoWorkerAndNoMatchBehind) {
+TEST_F(LargeFolderTest, ClosingWhileMatchingLeavesNoWorkerBehind) {
     int workersWhileOpen = 0;
     RunInLoadDialog(kFolder, {[&] {
                         workersWhileOpen = WorkerThreads();
                         TypeKeys("d");
                         Sleep(50);
-                        // At once: the matches posted meanwhile are still on their way.
+                        // At once: the list is still to take the matches queued meanwhile.
                         SendMessageA(FindDialog("Daten laden"), WM_COMMAND, IDCANCEL, 0);
                     }});
     Sleep(500); // closing wakes the worker, which then ends at once
