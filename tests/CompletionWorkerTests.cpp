@@ -314,6 +314,22 @@ TEST_F(CompletionWorkerTest, NamesFoundForATypedTextServeTheLongerTexts) {
     EXPECT_EQ(system.list, Numbered("name1234%d", 10));
 }
 
+// A search still reading for a shorter text gives way to a search for the longer one.
+TEST_F(CompletionWorkerTest, LongerTextTypedDuringASearchIsSearchedAtOnce) {
+    system.folders["C:\\Gross\\*"] = Numbered("name%05d", 50000);
+    Open("C:\\Gross", "n");
+    const std::size_t folderRead = kMaxCollectedNames + 1;
+    system.onRead = [&] {
+        if (system.namesRead == folderRead + 10) {
+            session.ChangeTypedText("name4932");
+        }
+    };
+    Run();
+    EXPECT_EQ(system.searches, (Names{"C:\\Gross\\*", "C:\\Gross\\n*", "C:\\Gross\\name4932*"}));
+    EXPECT_EQ(system.namesRead, folderRead + 10 + 10);
+    EXPECT_EQ(system.list, Numbered("name4932%d", 10));
+}
+
 TEST_F(CompletionWorkerTest, FolderChangeDuringASearchStartsOverInTheNewFolder) {
     Names first = Numbered("a%03d", 1000);
     first.push_back("Raum0.lumx");

@@ -116,10 +116,11 @@ std::optional<std::u16string> CompletionWorker::NextName() {
     return found;
 }
 
-// Whether the names held are all of the folder's names that begin with the typed text, or will
-// be once the search that reads them ends.
+// Whether the names held are all of the folder's names that begin with the typed text. A search
+// still reading for a shorter text gives way: it may find more names than can be held, and then
+// the longer text needs a search of its own anyway.
 bool CompletionWorker::HoldsNamesForTypedText() const {
-    return BeginsWithTypedText(typed_, heldStart_) && (allHeld_ || search_ != Search::None);
+    return allHeld_ && BeginsWithTypedText(typed_, heldStart_);
 }
 
 // The list empties, and the typed text is matched from the first name held on. In a folder too
