@@ -9,7 +9,8 @@
 
 namespace {
 
-// Recursive, so that the dialog may close from inside a post, which holds the lock.
+// Recursive, so that the list may take the changes, and the dialog close, from inside a post,
+// which holds the lock.
 class RecursiveLock : public CompletionLock {
 public:
     void Acquire() override { mutex_.lock(); }
@@ -20,95 +21,123 @@ private:
 };
 
 // A folder of 100 000 files; every hundredth is a room file that the typed "raum" matches.
-const std::vector<std::string>& LargeFolder() {
-    static const std::vector<std::string> names = [] {
-        std::vector<std::string> made;
+const std::vector<std::u16string>& LargeFolder() {
+    static const std::vector<std::u16string> names = [] {
+        std::vector<std::u16string> made;
         for (int i = 0; i < 100000; ++i) {
             char name[32];
             std::snprintf(name, sizeof name, i % 100 == 99 ? "Raum%06d.lumx" : "Datei%06d.txt", i);
-            made.push_back(name);
+            made.emplace_back(name, name + std::char_traits<char>::length(name));
         }
         return made;
     }();
     return names;
 }
 
-// Reads the large folder, takes every post and counts the time the worker would sleep.
-// The session closes at the first match or when the worker first rests idle.
+bool SameLetter(char16_t a, char16_t b) {
+    const auto small = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    return small(a) == small(b);
+}
+
+// Reads the large folder as the system would, the names that begin with a typed text included;
+// the list takes the changes whenever the worker is not holding the lock, and the session
+// closes at the first match or when the worker first rests idle.
 class FolderInMemory : public CompletionPorts {
 public:
     FolderInMemory(CompletionSession& session, bool untilFirstMatch)
         : session_(session), untilFirstMatch_(untilFirstMatch) {}
 
-    bool FindFirst(const std::string&, std::string& name) override {
+    bool FindFirst(const std::string& pattern, std::u16string& name) override {
+        const std::size_t start = pattern.find_last_of('\\') + 1;
+        start_.assign(pattern.begin() + start, pattern.end() - 1);
         next_ = 0;
         return FindNext(name);
     }
-    bool FindNext(std::string& name) override {
-        if (next_ == LargeFolder().size()) {
-            return false;
+    bool FindNext(std::u16string& name) override {
+        TakeListChanges();
+        for (; next_ < LargeFolder().size(); ++next_) {
+            const std::u16string& entry = LargeFolder()[next_];
+            if (entry.size() >= start_.size() &&
+                std::equal(start_.begin(), start_.end(), entry.begin(), SameLetter)) {
+                name = LargeFolder()[next_++];
+                return true;
+            }
         }
-        name = LargeFolder()[next_++];
-        return true;
+        return false;
     }
     void CloseSearch() override {}
-    bool PostReset() override { return true; }
-    bool PostMatch(char* match) override {
-        DeleteMatchCopy(match);
-        ++matches;
-        return true;
-    }
-    bool PostFirstMatchShown() override {
-        if (untilFirstMatch_) {
-            session_.Close();
-        }
+    bool PostListChanged() override {
+        told_ = true;
         return true;
     }
     void Sleep(unsigned milliseconds) override {
+        TakeListChanges();
         if (milliseconds == CompletionWorker::kIdleRest) {
             session_.Close();
-        } else {
-            slept += milliseconds;
+        }
+    }
+    void GiveWay() override {
+        TakeListChanges();
+        ++yields;
+    }
+    // The list's side, as soon as the worker lets go of the lock.
+    void TakeListChanges() {
+        if (!told_) {
+            return;
+        }
+        told_ = false;
+        const CompletionListChanges changes = session_.TakeListChanges();
+        matches = (changes.reset ? 0 : matches) + long(changes.matches.size());
+        if (untilFirstMatch_ && matches > 0) {
+            session_.Close();
         }
     }
 
     long matches = 0;
-    long slept = 0;
+    long yields = 0;
 
 private:
     CompletionSession& session_;
     bool untilFirstMatch_;
+    std::u16string start_;
     std::size_t next_ = 0;
+    bool told_ = false;
 };
 
-void RunWorker(benchmark::State& state, bool untilFirstMatch) {
-    long slept = 0;
+void RunWorker(benchmark::State& state, const char* typed, bool untilFirstMatch) {
     long matches = 0;
+    long yields = 0;
     for (auto _ : state) {
         RecursiveLock lock;
         CompletionSession session(lock);
         FolderInMemory folder(session, untilFirstMatch);
         session.ChangeFolder("C:\\Gross");
-        session.ChangeTypedText("raum");
+        session.ChangeTypedText(typed);
         CompletionWorker(session, folder).Run();
-        slept = folder.slept;
         matches = folder.matches;
+        yields = folder.yields;
     }
-    // What the real worker adds by yielding the processor while it reads.
-    state.counters["slept_ms"] = double(slept);
     state.counters["matches"] = double(matches);
+    state.counters["yields"] = double(yields);
 }
 
-// From the typed text to the first match posted to the list.
+// From the typed text to the first match for the list: the folder is too large to hold, so the
+// worker reads the names it can hold and then asks for those that begin with the text.
 void CompletionFirstMatch(benchmark::State& state) {
-    RunWorker(state, true);
+    RunWorker(state, "raum", true);
 }
 BENCHMARK(CompletionFirstMatch)->Unit(benchmark::kMicrosecond);
 
-// Reading the folder (up to its 2000 names) and matching all of it, until the worker idles.
+// The same until the worker idles, with the list's 100 matches.
 void CompletionWholePass(benchmark::State& state) {
-    RunWorker(state, false);
+    RunWorker(state, "raum", false);
 }
 BENCHMARK(CompletionWholePass)->Unit(benchmark::kMicrosecond);
+
+// A typed text whose names lie at the end of the folder's order.
+void CompletionMatchesAtTheEnd(benchmark::State& state) {
+    RunWorker(state, "raum09", false);
+}
+BENCHMARK(CompletionMatchesAtTheEnd)->Unit(benchmark::kMicrosecond);
 
 } // namespace

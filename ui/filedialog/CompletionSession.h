@@ -1,16 +1,22 @@
 // What an open file dialog shares with its completion worker: the current folder, the typed
-// text and a changed flag for each, guarded by the program's one completion lock, and the
-// running flag that ends the worker.
+// text and a changed flag for each, and the matches on their way to the completion list, all
+// guarded by the program's one completion lock; and the running flag that ends the worker.
 //
 // Each dialog has a session of its own, held by the dialog and by its worker, so a worker
 // still finishing after its dialog closed never sees the state of the next dialog.
+//
+// Matches never travel inside a message: the worker queues them here and only tells the list
+// that changes wait, and the list takes them out on the dialog's thread. A message that did
+// not come from the worker finds nothing to take.
 #ifndef LUMETRIX_UI_FILEDIALOG_COMPLETIONSESSION_H
 #define LUMETRIX_UI_FILEDIALOG_COMPLETIONSESSION_H
 
 #include <atomic>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Mutual exclusion between the dialog and the worker; waits without time-out.
 class CompletionLock {
@@ -22,13 +28,31 @@ protected:
     ~CompletionLock() = default;
 };
 
+// Ends the worker's rest early: the dialog changed something the worker must look at.
+class CompletionWakeUp {
+public:
+    virtual void Wake() = 0;
+
+protected:
+    ~CompletionWakeUp() = default;
+};
+
+// What the list has to do since it last looked: empty itself first, if `reset`, then append
+// `matches`.
+struct CompletionListChanges {
+    bool reset = false;
+    std::vector<std::string> matches;
+};
+
 class CompletionSession {
 public:
-    explicit CompletionSession(CompletionLock& lock) : lock_(lock) {}
+    explicit CompletionSession(CompletionLock& lock,
+                               std::shared_ptr<CompletionWakeUp> wakeUp = nullptr)
+        : lock_(lock), wakeUp_(std::move(wakeUp)) {}
     CompletionSession(const CompletionSession&) = delete;
     CompletionSession& operator=(const CompletionSession&) = delete;
 
-    // The dialog's side. The texts are cut to 259 characters.
+    // The dialog's side. The texts are cut to 259 characters. Each change wakes the worker.
     // The dialog shows another folder: its names replace the old ones, nothing is typed yet.
     void ChangeFolder(std::string_view folder);
     // The file-name field now holds `typed`.
@@ -37,6 +61,8 @@ public:
     void Close();
     // Whether the typed text the worker matches against is not empty.
     bool HasTypedText();
+    // The list's changes queued since it last took them; the worker may tell it again.
+    CompletionListChanges TakeListChanges();
 
     // The worker's side. A text of more than 255 characters reads as empty.
     bool IsRunning() const { return running_.load(); }
@@ -44,11 +70,21 @@ public:
     std::optional<std::string> TakeChangedFolder();
     // The typed text once after each change, else nothing.
     std::optional<std::string> TakeChangedTypedText();
-    // Runs `post` (a post to the dialog's windows, answering whether it was taken) unless the
-    // dialog has closed; the dialog cannot close meanwhile. False when nothing was posted.
-    template <typename Post> bool PostWhileOpen(Post post) {
+    // The list is to empty itself: matches queued and not yet taken are dropped.
+    void QueueListReset();
+    void QueueMatch(std::string match);
+    // Tells the list that changes wait, by `post` (a post to the list, answering whether it
+    // was taken), unless it has been told and not looked yet, or the dialog has closed; the
+    // dialog cannot close meanwhile. False when the list still has to be told.
+    template <typename Post> bool TellList(Post post) {
         Locked locked(lock_);
-        return open_ && post();
+        if (!open_) {
+            return true; // nobody is left to tell
+        }
+        if (!listTold_) {
+            listTold_ = post();
+        }
+        return listTold_;
     }
 
 private:
@@ -64,14 +100,18 @@ private:
     };
 
     std::optional<std::string> TakeIfChanged(bool& changed, const std::string& text);
+    void WakeWorker();
 
     CompletionLock& lock_;
+    std::shared_ptr<CompletionWakeUp> wakeUp_;
     // Guarded by the lock:
     std::string folder_;
     std::string typed_;
     bool folderChanged_ = false;
     bool typedChanged_ = false;
     bool open_ = true;
+    CompletionListChanges listChanges_;
+    bool listTold_ = false;
 
     std::atomic<bool> running_{true};
 };

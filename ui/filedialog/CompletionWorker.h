@@ -1,5 +1,5 @@
-// The completion worker: reads the dialog's current folder name by name and posts the names
-// that begin with the typed text to the completion list, without ever making the dialog wait.
+// The completion worker: reads the dialog's current folder name by name and queues the names
+// that begin with the typed text for the completion list, without ever making the dialog wait.
 #ifndef LUMETRIX_UI_FILEDIALOG_COMPLETIONWORKER_H
 #define LUMETRIX_UI_FILEDIALOG_COMPLETIONWORKER_H
 
@@ -8,45 +8,37 @@
 #include <cstddef>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
-// What the worker needs from the system: a folder search, posts to the dialog's windows and
-// a sleep. Posts never wait for the dialog; each answers whether the message was taken.
+// What the worker needs from the system: a folder search, a post to the list and ways to
+// rest. The post never waits for the dialog; it answers whether the message was taken.
 class CompletionPorts {
 public:
-    // Starts a search for `pattern` (a folder, a separator and "*"); the first entry's name
-    // into `name`. False when the folder cannot be read.
-    virtual bool FindFirst(const std::string& pattern, std::string& name) = 0;
+    // Starts a search for `pattern` (a folder, a separator and "*", or a typed text and "*");
+    // the first entry's name, as the system keeps it, into `name`. False when nothing is found.
+    virtual bool FindFirst(const std::string& pattern, std::u16string& name) = 0;
     // The search's next name; false at its end or when the folder went away.
-    virtual bool FindNext(std::string& name) = 0;
+    virtual bool FindNext(std::u16string& name) = 0;
     virtual void CloseSearch() = 0;
-    // The list: empty it; append `match` (a copy from NewMatchCopy, the list's own once
-    // taken).
-    virtual bool PostReset() = 0;
-    virtual bool PostMatch(char* match) = 0;
-    // The dialog: the list has its first match and may show.
-    virtual bool PostFirstMatchShown() = 0;
+    // Tells the list that changes wait in the session.
+    virtual bool PostListChanged() = 0;
+    // Rests at most `milliseconds`; a change from the dialog ends the rest early.
     virtual void Sleep(unsigned milliseconds) = 0;
+    // Lets the other threads run first.
+    virtual void GiveWay() = 0;
 
 protected:
     ~CompletionPorts() = default;
 };
 
-// A posted match is a heap copy of the name that the list frees after appending it.
-char* NewMatchCopy(std::string_view name);
-void DeleteMatchCopy(char* match);
-// Copies made and not yet deleted, program-wide.
-int MatchCopiesAlive();
-
 class CompletionWorker {
 public:
-    // Milliseconds the worker rests: after a failed post, every kPassesBetweenRests busy
-    // passes, and once per pass while it has nothing to do.
+    // Milliseconds the worker rests after a failed post, and while it has nothing to do (a
+    // change from the dialog wakes it at once). A busy worker gives way every
+    // kPassesBetweenYields passes.
     static constexpr unsigned kRetryWait = 10;
-    static constexpr unsigned kBusyRest = 10;
     static constexpr unsigned kIdleRest = 1000;
-    static constexpr unsigned kPassesBetweenRests = 256;
+    static constexpr unsigned kPassesBetweenYields = 256;
 
     CompletionWorker(CompletionSession& session, CompletionPorts& ports)
         : session_(session), ports_(ports) {}
@@ -58,27 +50,41 @@ public:
     void Run();
 
 private:
-    enum class Matching { Idle, Advanced, Posted, PostFailed };
+    // A folder search reads the whole folder; a typed-text search, in a folder too large to
+    // hold, asks the system for the names that begin with a typed text.
+    enum class Search { None, Folder, TypedText };
 
     void RunPass();
-    std::optional<std::string> ReadFolder();
-    void StartFolder(const std::string& folder, std::optional<std::string>& found);
+    void StartFolder(const std::string& folder);
+    void StartSearch(Search search, const std::string& start);
     void CloseSearch();
+    void HoldNothing();
+    std::optional<std::u16string> NextName();
+    bool HoldsNamesForTypedText() const;
     void RestartMatching();
-    void Collect(const std::string& name);
+    void Collect(const std::u16string& found);
     bool HasNamesToMatch() const;
-    Matching MatchNextName();
-    bool PostMatch(const std::string& name);
-    void TellFirstMatch();
+    bool MatchNextName();
+    void QueueMatch(std::string name);
+    bool IsBusy() const;
+    bool TellList();
     void Rest();
 
     CompletionSession& session_;
     CompletionPorts& ports_;
-    bool searchOpen_ = false;
+    Search search_ = Search::None;
+    std::optional<std::u16string> firstName_; // found when the search started, not yet taken
+    std::string folder_;                      // with a separator at its end
+    // The names held: the folder's names that begin with heldStart_ (all of them once allHeld_
+    // is set), at most about kMaxCollectedNames.
     std::vector<std::string> names_;
+    std::string heldStart_;
+    bool allHeld_ = false;
+    bool folderTooLarge_ = false; // it has more names than the worker holds
     std::string typed_;
     std::size_t matchPosition_ = 0;
     int matchCount_ = 0;
+    bool listToTell_ = false;
     unsigned passes_ = 0;
 };
 

@@ -3,13 +3,15 @@
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/CompletionList.h"
 #include "ui/filedialog/win32/CompletionThread.h"
+#include "ui/filedialog/win32/ExtensionState.h"
 #include "ui/filedialog/win32/HistoryCombo.h"
 
 #include <memory>
 
 namespace {
 
-// Where the list shows: under the file-name field, left edges aligned, this much narrower.
+// Where the list shows: under the file-name field (over it where the screen ends too soon),
+// left edges aligned, this much narrower.
 constexpr int kListNarrower = 20;
 constexpr int kListHeight = 120;
 
@@ -20,6 +22,7 @@ struct DialogCompletion {
     bool takingEntry = false; // the field's text changes, but not by typing
 };
 DialogCompletion g_completion;
+WNDPROC g_editPartProcedure = nullptr;
 
 bool ListVisible() {
     return g_completion.list != nullptr && IsWindowVisible(g_completion.list);
@@ -41,31 +44,80 @@ void TakeSelectedEntry(HWND combo) {
     g_completion.takingEntry = false;
 }
 
-void ShowListUnder(HWND combo) {
+int ListEntries() {
+    return int(SendMessageA(g_completion.list, LB_GETCOUNT, 0, 0));
+}
+
+// Under the field, or over it where the list would run off the bottom of the screen.
+void PlaceListAt(HWND combo) {
+    RECT field;
+    GetWindowRect(combo, &field);
+    int top = field.bottom;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromWindow(combo, MONITOR_DEFAULTTONEAREST), &monitor) &&
+        top + kListHeight > monitor.rcWork.bottom)
+        top = field.top - kListHeight;
+    SetWindowPos(g_completion.list, HWND_TOP, field.left, top,
+                 field.right - field.left - kListNarrower, kListHeight, SWP_NOACTIVATE);
+}
+
+// The list shows while it has entries for a typed text, and not over the history drop-down.
+void OnListChanged(HWND combo) {
+    if (ListEntries() == 0) {
+        HideCompletionList();
+        return;
+    }
     if (!g_completion.session->HasTypedText() || ListVisible() ||
         SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0)
         return;
-    RECT field;
-    GetWindowRect(combo, &field);
-    SetWindowPos(g_completion.list, HWND_TOP, field.left, field.bottom,
-                 field.right - field.left - kListNarrower, kListHeight, SWP_NOACTIVATE);
+    PlaceListAt(combo);
     ShowWindow(g_completion.list, SW_SHOWNOACTIVATE);
+}
+
+// Escape hides a visible list and leaves the dialog open: the field claims the key from the
+// dialog manager, which would take it for Cancel.
+LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool escape = wParam == VK_ESCAPE && ListVisible();
+    if (message == WM_GETDLGCODE && escape && lParam != 0 &&
+        reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN)
+        return CallWindowProcA(g_editPartProcedure, editPart, message, wParam, lParam) |
+               DLGC_WANTMESSAGE;
+    if (message == WM_KEYDOWN && escape) {
+        HideCompletionList();
+        return 0;
+    }
+    return CallWindowProcA(g_editPartProcedure, editPart, message, wParam, lParam);
+}
+
+void ClaimEscapeInField(HWND frame) {
+    COMBOBOXINFO combo{};
+    combo.cbSize = sizeof combo;
+    if (!GetComboBoxInfo(GetDlgItem(frame, kFileNameId), &combo) || combo.hwndItem == nullptr)
+        return;
+    g_editPartProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        combo.hwndItem, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditPartProcedure)));
 }
 
 } // namespace
 
 void StartCompletion(HWND frame, const std::string& folder) {
-    CompletionLock* lock = ProgramCompletionLock();
-    if (g_completion.list != nullptr || lock == nullptr)
+    if (g_completion.list != nullptr)
         return;
-    auto session = std::make_shared<CompletionSession>(*lock);
+    auto wakeUp = std::make_shared<WorkerWakeUp>();
+    if (!wakeUp->Exists())
+        return;
+    auto session = std::make_shared<CompletionSession>(ProgramCompletionLock(), wakeUp);
     session->ChangeFolder(folder);
     HWND list = CreateCompletionList(frame, session);
     if (list == nullptr)
         return;
     g_completion = {session, list};
-    if (!StartCompletionThread(frame, list, session))
+    if (!StartCompletionThread(list, session, wakeUp)) {
         EndCompletion();
+        return;
+    }
+    ClaimEscapeInField(frame);
 }
 
 void EndCompletion() {
@@ -109,8 +161,8 @@ void OnCompletionListCommand(HWND combo, int code) {
     if (code == LBN_SELCHANGE) {
         TakeSelectedEntry(combo);
         HideCompletionList();
-    } else if (code == kFirstMatchCode) {
-        ShowListUnder(combo);
+    } else if (code == kListChangedCode) {
+        OnListChanged(combo);
     }
 }
 

@@ -1,6 +1,6 @@
 // The frame procedure's part in name completion: it starts the worker when the dialog first
-// shows, tells it the current folder and the typed text, shows the list when the first match
-// arrives and takes the chosen name into the file-name field.
+// shows, tells it the current folder and the typed text, shows the list while it has matches
+// and takes the chosen name into the file-name field. Escape in the field hides a visible list.
 #ifndef LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETION_H
 #define LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETION_H
 
@@ -20,7 +20,7 @@ void OnCompletionFolderChange(const std::string& folder);
 // CBN_EDITCHANGE, CBN_KILLFOCUS and CBN_DROPDOWN of the file-name field.
 void OnFileNameTyped(HWND combo);
 void OnFileNameFocusLost();
-// Commands of the completion list: a chosen entry, or the worker's first match.
+// Commands of the completion list: a chosen entry, or entries that came or went.
 void OnCompletionListCommand(HWND combo, int code);
 // Up and Down in the file-name field move through the visible list: true when the key was
 // taken.

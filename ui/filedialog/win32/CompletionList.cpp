@@ -1,7 +1,5 @@
 #include "ui/filedialog/win32/CompletionList.h"
 
-#include "ui/filedialog/CompletionWorker.h"
-
 #include <algorithm>
 #include <windowsx.h>
 
@@ -139,13 +137,26 @@ void PaintGrip(HWND list) {
     EndPaint(list, &paint);
 }
 
-// A match from the worker is appended and freed.
-void AppendMatch(const ListWindow& state, WPARAM marker, LPARAM match) {
-    if ((marker & 0xFFFF0000) != kPostedMatchMarker)
+void NotifyDialog(HWND list, int code) {
+    SendMessageA(GetWindow(list, GW_OWNER), WM_COMMAND, MAKEWPARAM(kCompletionListId, code),
+                 reinterpret_cast<LPARAM>(list));
+}
+
+// What the worker queued: the list empties or takes new matches, and the dialog hears of it.
+void TakeChanges(HWND list, const ListWindow& state) {
+    const CompletionListChanges changes = state.session->TakeListChanges();
+    if (!changes.reset && changes.matches.empty())
         return;
-    SendMessageA(state.listBox, LB_ADDSTRING, 0, match);
-    DeleteMatchCopy(reinterpret_cast<char*>(match));
+    // Drawn once, with all of them.
+    SendMessageA(state.listBox, WM_SETREDRAW, FALSE, 0);
+    if (changes.reset)
+        SendMessageA(state.listBox, LB_RESETCONTENT, 0, 0);
+    for (const std::string& match : changes.matches)
+        SendMessageA(state.listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(match.c_str()));
+    SendMessageA(state.listBox, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(state.listBox, nullptr, TRUE);
     SyncScrollBar(state);
+    NotifyDialog(list, kListChangedCode);
 }
 
 // The list box's messages go to it.
@@ -153,16 +164,6 @@ LRESULT ForwardToListBox(const ListWindow& state, UINT message, WPARAM wParam, L
     const LRESULT result = SendMessageA(state.listBox, message, wParam, lParam);
     SyncScrollBar(state);
     return result;
-}
-
-// No more matches come once the session is closed; those already posted are freed here, as a
-// destroyed window's messages are dropped.
-void FreeMatchesOnTheirWay(HWND list) {
-    MSG message;
-    while (PeekMessageA(&message, list, kPostedMatchMessage, kPostedMatchMessage, PM_REMOVE)) {
-        if ((message.wParam & 0xFFFF0000) == kPostedMatchMarker)
-            DeleteMatchCopy(reinterpret_cast<char*>(message.lParam));
-    }
 }
 
 // The entry under the mouse, or -1.
@@ -212,11 +213,6 @@ void CreateChildren(HWND list, ListWindow& state) {
     Layout(list, state);
 }
 
-void NotifyDialog(HWND list, int code) {
-    SendMessageA(GetWindow(list, GW_OWNER), WM_COMMAND, MAKEWPARAM(kCompletionListId, code),
-                 reinterpret_cast<LPARAM>(list));
-}
-
 LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<ListWindow*>(GetWindowLongPtrA(list, GWLP_USERDATA));
     if (state == nullptr)
@@ -224,8 +220,8 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
     if (message >= LB_ADDSTRING && message <= LB_MSGMAX)
         return ForwardToListBox(*state, message, wParam, lParam);
     switch (message) {
-    case kPostedMatchMessage:
-        AppendMatch(*state, wParam, lParam);
+    case kListChangedMessage:
+        TakeChanges(list, *state);
         return 0;
     case WM_SIZE:
         Layout(list, *state);
@@ -275,7 +271,6 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_DESTROY:
         state->session->Close();
-        FreeMatchesOnTheirWay(list);
         return 0;
     case WM_NCDESTROY:
         SetWindowLongPtrA(list, GWLP_USERDATA, 0);

@@ -11,16 +11,13 @@
 #include <memory>
 
 constexpr int kCompletionListId = 1408;
-// The worker's notification to the dialog: the list has its first match and may show.
-constexpr int kFirstMatchCode = 10;
-// The worker's match for the list: its second parameter is a match copy, which the list frees
-// once appended, its first carries this marker in its upper half. The system posts no pointer
-// with its own list box messages, so the match comes in a message of the list's own.
-constexpr UINT kPostedMatchMessage = WM_USER + 0x100;
-constexpr WPARAM kPostedMatchMarker = 0x12340000;
+// The list's notification to the dialog: its entries changed, it may show or hide.
+constexpr int kListChangedCode = 10;
+// The worker's word to the list that changes wait in the session. It carries nothing: the list
+// takes the changes from the session, so a message from anyone else changes nothing.
+constexpr UINT kListChangedMessage = WM_USER + 0x100;
 
-// Creates the list, hidden. It closes the session when it is destroyed, and frees the copies
-// still on their way to it.
+// Creates the list, hidden. It closes the session when it is destroyed.
 HWND CreateCompletionList(HWND dialog, std::shared_ptr<CompletionSession> session);
 
 #endif

@@ -3,88 +3,85 @@
 #include "ui/filedialog/CompletionWorker.h"
 #include "ui/filedialog/win32/CompletionList.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr SIZE_T kWorkerStack = 4096;
-// A resting worker looks this often whether its dialog has closed.
-constexpr unsigned kStopPoll = 50;
 
-class SemaphoreLock : public CompletionLock {
+class CriticalSectionLock : public CompletionLock {
 public:
-    SemaphoreLock() : semaphore_(CreateSemaphoreA(nullptr, 1, 32767, nullptr)) {}
-    bool Exists() const { return semaphore_ != nullptr; }
-    void Acquire() override { WaitForSingleObject(semaphore_, INFINITE); }
-    void Release() override { ReleaseSemaphore(semaphore_, 1, nullptr); }
+    CriticalSectionLock() { InitializeCriticalSection(&section_); }
+    void Acquire() override { EnterCriticalSection(&section_); }
+    void Release() override { LeaveCriticalSection(&section_); }
 
 private:
-    HANDLE semaphore_;
+    CRITICAL_SECTION section_;
 };
+
+// The pattern in the program's code page as the system's wide functions take it.
+std::wstring WidePattern(const std::string& pattern) {
+    const int length =
+        MultiByteToWideChar(CP_ACP, 0, pattern.data(), int(pattern.size()), nullptr, 0);
+    std::wstring wide(std::size_t(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, pattern.data(), int(pattern.size()), wide.data(), length);
+    return wide;
+}
+
+std::u16string NameOf(const WIN32_FIND_DATAW& found) {
+    return reinterpret_cast<const char16_t*>(found.cFileName);
+}
 
 class SystemPorts : public CompletionPorts {
 public:
-    SystemPorts(HWND frame, HWND list, const CompletionSession& session)
-        : frame_(frame), list_(list), session_(session) {}
+    SystemPorts(HWND list, WorkerWakeUp& wakeUp) : list_(list), wakeUp_(wakeUp) {}
 
-    bool FindFirst(const std::string& pattern, std::string& name) override {
-        WIN32_FIND_DATAA found;
-        search_ = FindFirstFileA(pattern.c_str(), &found);
+    // The names as the system keeps them: the list offers only those the program can open.
+    bool FindFirst(const std::string& pattern, std::u16string& name) override {
+        WIN32_FIND_DATAW found;
+        search_ = FindFirstFileW(WidePattern(pattern).c_str(), &found);
         if (search_ == INVALID_HANDLE_VALUE)
             return false;
-        name = found.cFileName;
+        name = NameOf(found);
         return true;
     }
-    bool FindNext(std::string& name) override {
-        WIN32_FIND_DATAA found;
-        if (!FindNextFileA(search_, &found))
+    bool FindNext(std::u16string& name) override {
+        WIN32_FIND_DATAW found;
+        if (!FindNextFileW(search_, &found))
             return false;
-        name = found.cFileName;
+        name = NameOf(found);
         return true;
     }
     void CloseSearch() override {
         FindClose(search_);
         search_ = INVALID_HANDLE_VALUE;
     }
-    bool PostReset() override { return PostMessageA(list_, LB_RESETCONTENT, 0, 0) != FALSE; }
-    bool PostMatch(char* match) override {
-        return PostMessageA(list_, kPostedMatchMessage, kPostedMatchMarker,
-                            reinterpret_cast<LPARAM>(match)) != FALSE;
+    bool PostListChanged() override {
+        return PostMessageA(list_, kListChangedMessage, 0, 0) != FALSE;
     }
-    bool PostFirstMatchShown() override {
-        return PostMessageA(frame_, WM_COMMAND, MAKEWPARAM(kCompletionListId, kFirstMatchCode),
-                            reinterpret_cast<LPARAM>(list_)) != FALSE;
-    }
-    // Rests, but ends the rest soon once the dialog has closed, so that no worker outlives its
-    // dialog by long.
-    void Sleep(unsigned milliseconds) override {
-        for (unsigned rested = 0; rested < milliseconds && session_.IsRunning();
-             rested += kStopPoll)
-            ::Sleep(std::min(kStopPoll, milliseconds - rested));
-    }
+    void Sleep(unsigned milliseconds) override { wakeUp_.Wait(milliseconds); }
+    void GiveWay() override { SwitchToThread(); }
 
 private:
-    HWND frame_;
     HWND list_;
-    const CompletionSession& session_;
+    WorkerWakeUp& wakeUp_;
     HANDLE search_ = INVALID_HANDLE_VALUE;
 };
 
 struct WorkerStart {
-    HWND frame;
     HWND list;
     std::shared_ptr<CompletionSession> session;
+    std::shared_ptr<WorkerWakeUp> wakeUp;
 };
 
 } // namespace
 
-CompletionLock* ProgramCompletionLock() {
-    static SemaphoreLock lock;
-    return lock.Exists() ? &lock : nullptr;
+CompletionLock& ProgramCompletionLock() {
+    static CriticalSectionLock lock;
+    return lock;
 }
 
-bool StartCompletionThread(HWND frame, HWND list, std::shared_ptr<CompletionSession> session) {
-    auto* start = new WorkerStart{frame, list, std::move(session)};
+bool StartCompletionThread(HWND list, std::shared_ptr<CompletionSession> session,
+                           std::shared_ptr<WorkerWakeUp> wakeUp) {
+    auto* start = new WorkerStart{list, std::move(session), std::move(wakeUp)};
     HANDLE thread = CreateThread(nullptr, kWorkerStack, RunCompletionWorker, start, 0, nullptr);
     if (thread == nullptr) {
         delete start;
@@ -96,7 +93,7 @@ bool StartCompletionThread(HWND frame, HWND list, std::shared_ptr<CompletionSess
 
 DWORD WINAPI RunCompletionWorker(void* parameter) {
     const std::unique_ptr<WorkerStart> start(static_cast<WorkerStart*>(parameter));
-    SystemPorts ports(start->frame, start->list, *start->session);
+    SystemPorts ports(start->list, *start->wakeUp);
     CompletionWorker(*start->session, ports).Run();
     return 0;
 }

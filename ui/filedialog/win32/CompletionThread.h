@@ -1,5 +1,5 @@
-// The completion worker on a thread of its own, reading folders with FindFirstFile and
-// FindNextFile and reaching the dialog only by PostMessage.
+// The completion worker on a thread of its own, reading folders with FindFirstFileW and
+// FindNextFileW and reaching the dialog only by PostMessage.
 #ifndef LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETIONTHREAD_H
 #define LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETIONTHREAD_H
 
@@ -9,13 +9,34 @@
 
 #include <memory>
 
-// The program's one completion lock: a semaphore (count 1, at most 32767) made at the first
-// call and kept until the program ends; null when the system could not make it.
-CompletionLock* ProgramCompletionLock();
+// The program's one completion lock, made at the first call and kept until the program ends.
+// A critical section: the lock is taken several times per name, and a kernel object would
+// cost more than the matching it guards.
+CompletionLock& ProgramCompletionLock();
 
-// Starts the worker for the dialog `frame` and its completion list; it runs until the session
-// closes. False when no thread could be started.
-bool StartCompletionThread(HWND frame, HWND list, std::shared_ptr<CompletionSession> session);
+// The event a resting worker waits on; every change of its session sets it.
+class WorkerWakeUp : public CompletionWakeUp {
+public:
+    WorkerWakeUp() : event_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+    ~WorkerWakeUp() {
+        if (event_ != nullptr)
+            CloseHandle(event_);
+    }
+    WorkerWakeUp(const WorkerWakeUp&) = delete;
+    WorkerWakeUp& operator=(const WorkerWakeUp&) = delete;
+
+    bool Exists() const { return event_ != nullptr; }
+    void Wake() override { SetEvent(event_); }
+    void Wait(unsigned milliseconds) { WaitForSingleObject(event_, milliseconds); }
+
+private:
+    HANDLE event_;
+};
+
+// Starts the worker for a dialog's completion list; it runs until the session closes and rests
+// on `wakeUp`, the session's. False when no thread could be started.
+bool StartCompletionThread(HWND list, std::shared_ptr<CompletionSession> session,
+                           std::shared_ptr<WorkerWakeUp> wakeUp);
 
 // The worker thread's procedure, by which its threads are known.
 DWORD WINAPI RunCompletionWorker(void* start);

@@ -173,6 +173,7 @@ INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
         break;
     case WM_LBUTTONDOWN:
     case WM_MOVING:
+    case WM_SIZE:
         HideCompletionList();
         break;
     case WM_CONTEXTMENU:
