@@ -165,8 +165,10 @@ TEST(WindowApiTest, ChecksAndSelectionsSetByTheProgramAreSilent) {
             ::SendMessageA(choices, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
         EXPECT_EQ(::SendMessageA(choices, CB_SETCURSEL, 1, 0), 1);
         EXPECT_EQ(TextOf(choices), "Zweite"); // a drop-down list shows its selection
+        // Windows documents that an index past the end also clears the selection, as the
+        // headless combobox does (InMemoryTemplateTests); Wine keeps it, so only the answer
+        // is held to both here.
         EXPECT_EQ(::SendMessageA(choices, CB_SETCURSEL, 2, 0), CB_ERR);
-        EXPECT_EQ(::SendMessageA(choices, CB_GETCURSEL, 0, 0), CB_ERR);
         EXPECT_EQ(dialog.HeardCount(), 0u);
     });
 }
