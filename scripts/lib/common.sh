@@ -109,6 +109,7 @@ check_system_imports() {
 }
 
 run_windows_tests() {
+    scripts/lib/wine-session stop # one that ctest left behind would keep its display
     prepare_wine
     local suite=build/mingw-i686/tests/win32/lumetrix_win32_tests.exe
     frame_windows_in_wine "$(basename "$suite")" on
