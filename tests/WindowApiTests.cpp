@@ -173,6 +173,60 @@ TEST(WindowApiTest, ChecksAndSelectionsSetByTheProgramAreSilent) {
     });
 }
 
+TEST(WindowApiTest, NextDlgCtlFocusesTheNamedOrNextTabStopAndSelectsAnEditsText) {
+    RunInDialog([](ApiDialog& dialog) {
+        HWND second = dialog.Item(kSecond);
+        ::SetWindowTextA(second, "300");
+        dialog.SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(second), TRUE);
+        EXPECT_EQ(::GetFocus(), second);
+        EXPECT_EQ(::SendMessageA(second, EM_GETSEL, 0, 0), MAKELONG(0, 3));
+
+        dialog.SendMessage(WM_NEXTDLGCTL, 0, FALSE); // the read-only edit is a tab stop too
+        EXPECT_EQ(::GetFocus(), dialog.Item(kFixed));
+        dialog.SendMessage(WM_NEXTDLGCTL, 1, FALSE); // backwards
+        EXPECT_EQ(::GetFocus(), second);
+    });
+}
+
+TEST(WindowApiTest, TypedCharactersGoToTheEditAndReportEachChange) {
+    RunInDialog([](ApiDialog& dialog) {
+        HWND first = dialog.Item(kFirst);
+        HWND fixed = dialog.Item(kFixed);
+        ::SetFocus(first);
+        dialog.Clear();
+        for (char c : {'4', '2'})
+            ::SendMessageA(first, WM_CHAR, static_cast<WPARAM>(c), 0);
+        EXPECT_EQ(TextOf(first), "42");
+        EXPECT_EQ(dialog.Heard(EN_CHANGE).size(), 2u);
+
+        ::SetWindowTextA(fixed, "fest");
+        dialog.Clear();
+        ::SendMessageA(fixed, WM_CHAR, '7', 0);
+        EXPECT_EQ(TextOf(fixed), "fest");
+        EXPECT_EQ(dialog.HeardCount(), 0u);
+    });
+}
+
+TEST(WindowApiTest, AfterANestedDialogTheFocusIsBackWhereItWas) {
+    RunInDialog([](ApiDialog& dialog) {
+        ::SetFocus(dialog.Item(kSecond));
+        TemplateBuilder builder = ApiTemplate();
+        bool innerHadItsFirstTabStop = false;
+        ApiDialog inner(builder.Get(), [&](ApiDialog& open) {
+            innerHadItsFirstTabStop = ::GetFocus() == open.Item(kFirst);
+        });
+        inner.InitModalIndirect(builder.Get(), &dialog);
+        EXPECT_EQ(inner.DoModal(), IDOK);
+        EXPECT_TRUE(innerHadItsFirstTabStop);
+        EXPECT_EQ(::GetFocus(), dialog.Item(kSecond));
+    });
+}
+
+TEST(WindowApiTest, ADialogWithoutItsTemplateIsNotCreated) {
+    CDialog missing(9299);
+    EXPECT_EQ(missing.DoModal(), -1);
+}
+
 TEST(WindowApiTest, ControlsKnowTheirIdParentAndState) {
     RunInDialog([](ApiDialog& dialog) {
         HWND first = dialog.Item(kFirst);
