@@ -31,6 +31,8 @@ CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defExt, LPCSTR fileName, DW
 INT_PTR CFileDialog::DoModal() {
     m_ofn.hwndOwner = OwnerWindow();
     m_ofn.hInstance = AfxGetInstanceHandle();
+    // On Windows these two calls reach the file dialog extension: start-up redirects the
+    // program's imports of them (InitLibrary, app/win32/FileDialogRedirection.cpp).
     BOOL chosen = m_bOpenFileDialog ? ::GetOpenFileNameA(&m_ofn) : ::GetSaveFileNameA(&m_ofn);
     m_hWnd = nullptr;
     return chosen ? IDOK : IDCANCEL;

@@ -371,9 +371,7 @@ TEST_F(DatabaseCommandTest, ARecordFixingAllMembersOfAFormulaLeavesOneUnticked) 
 // The sample database that ships with the program: every lamp fixes its flux and power and
 // leaves the intensity and the efficacy to the formulas.
 TEST_F(DatabaseCommandTest, EveryLampOfTheShippedSampleApplies) {
-    const fs::path sample = fs::path(LUMETRIX_PHOTOMETRY).parent_path().parent_path() /
-                            "resources" / "LightDatabase.csv";
-    fs::copy_file(sample, "LightDatabase.csv");
+    fs::copy_file(LUMETRIX_SAMPLE_DATABASE, "LightDatabase.csv");
     Run([&] {
         const std::size_t lamps = Pick().value().entries.size();
         EXPECT_GE(lamps, 30u);

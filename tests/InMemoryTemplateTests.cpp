@@ -2,6 +2,7 @@
 // as the headless window system reads and runs it.
 #include "framework/Afx.h"
 #include "framework/headless/Desktop.h"
+#include "tests/TemplateBuilder.h"
 
 #include <gtest/gtest.h>
 
@@ -12,53 +13,6 @@ namespace {
 
 constexpr int kList = 1132;
 constexpr int kPrompt = 1131;
-
-// Builds a DLGTEMPLATE in its binary layout: 16-bit units, items DWORD-aligned.
-class TemplateBuilder {
-public:
-    TemplateBuilder(DWORD style, short cx, short cy, const char* title, WORD items) {
-        Dword(style);
-        Dword(0);
-        m_words.push_back(items);
-        for (short value : {short(0), short(0), cx, cy})
-            m_words.push_back(static_cast<WORD>(value));
-        m_words.push_back(0); // no menu
-        m_words.push_back(0); // default class
-        Text(title);
-        m_words.push_back(8);
-        Text("MS Sans Serif");
-    }
-
-    void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD classAtom,
-              const char* text) {
-        if (m_words.size() % 2 != 0)
-            m_words.push_back(0);
-        Dword(style);
-        Dword(0);
-        for (short value : {x, y, cx, cy})
-            m_words.push_back(static_cast<WORD>(value));
-        m_words.push_back(id);
-        m_words.push_back(0xFFFF);
-        m_words.push_back(classAtom);
-        Text(text);
-        m_words.push_back(0); // no creation data
-    }
-
-    const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(m_words.data()); }
-
-private:
-    void Dword(DWORD value) {
-        m_words.push_back(static_cast<WORD>(value & 0xFFFF));
-        m_words.push_back(static_cast<WORD>(value >> 16));
-    }
-    void Text(const char* text) {
-        for (const char* c = text; *c != '\0'; ++c)
-            m_words.push_back(static_cast<unsigned char>(*c));
-        m_words.push_back(0);
-    }
-
-    std::vector<WORD> m_words;
-};
 
 TemplateBuilder ListTemplate() {
     TemplateBuilder builder(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT, 227,

@@ -1,8 +1,9 @@
 # Embeds the program's resource script and resource header into the headless window system,
-# which reads its dialog templates from them at run time. A missing file embeds as empty.
+# which reads its dialog templates from them at run time.
 set(LUMETRIX_EMBEDDED_RESOURCES ${CMAKE_BINARY_DIR}/generated/EmbeddedResources.cpp)
-file(GLOB LUMETRIX_RESOURCE_SOURCES CONFIGURE_DEPENDS
-     ${CMAKE_SOURCE_DIR}/resources/lumetrix.rc ${CMAKE_SOURCE_DIR}/resources/resource.h)
+set(LUMETRIX_RESOURCE_SOURCES
+    ${CMAKE_SOURCE_DIR}/resources/lumetrix.rc
+    ${CMAKE_SOURCE_DIR}/resources/resource.h)
 add_custom_command(
   OUTPUT ${LUMETRIX_EMBEDDED_RESOURCES}
   COMMAND ${CMAKE_COMMAND} -DSCRIPT=${CMAKE_SOURCE_DIR}/resources/lumetrix.rc

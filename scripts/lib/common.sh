@@ -8,7 +8,9 @@ PACKAGING_PACKAGES=(nsis)
 
 step() { printf '\n== %s\n' "$*"; }
 
-# Installs the Debian packages that are not installed yet (needs root).
+# Installs the Debian packages that are not installed yet (needs root). Another installation
+# still running (as on a freshly booted machine) is waited for, up to APT_LOCK_TIMEOUT seconds.
+APT_LOCK_TIMEOUT=${APT_LOCK_TIMEOUT:-900}
 install_packages() {
     local missing=()
     for package in "$@"; do
@@ -22,10 +24,11 @@ install_packages() {
     if [[ " ${missing[*]} " == *":i386 "* ]]; then
         "${sudo[@]}" dpkg --add-architecture i386
     fi
-    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get -o DPkg::Lock::Timeout="$APT_LOCK_TIMEOUT" update -qq
     # With their recommendations: Wine draws our dialogs with the fonts and X extensions it
     # only recommends (MS Sans Serif is in fonts-wine).
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get -o DPkg::Lock::Timeout="$APT_LOCK_TIMEOUT" \
+        install -y -qq "${missing[@]}" >/dev/null
 }
 
 # Wine with a prefix of our own inside the build folder, quiet and without Mono or Gecko.
@@ -112,6 +115,7 @@ check_system_imports() {
 }
 
 run_windows_tests() { # [GTEST OPTIONS...]
+    scripts/lib/wine-session stop # one that ctest left behind would keep its display
     prepare_wine
     local suite=build/mingw-i686/tests/win32/lumetrix_win32_tests.exe
     frame_windows_in_wine "$(basename "$suite")" on
