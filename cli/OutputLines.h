@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_CLI_OUTPUTLINES_H
+#define LUMETRIX_CLI_OUTPUTLINES_H
 
 #include "framework/headless/Desktop.h"
 #include "model/ValueStore.h"
@@ -27,3 +28,5 @@ void PrintMessageBox(const headless::MessageBoxRecord& box, std::ostream& out);
 
 // The choice dialog's entries in list order, printed as it opens.
 void PrintChoice(const std::vector<std::string>& entries, std::ostream& out);
+
+#endif

@@ -75,10 +75,10 @@ const ScriptPlayer::Command ScriptPlayer::kCommands[] = {
 
 ScriptPlayer::ScriptPlayer(headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out,
                            std::ostream& errors)
-    : desktop_(desktop), dialog_(dialog), out_(out), errors_(errors) {}
+    : m_desktop(desktop), m_dialog(dialog), m_out(out), m_errors(errors) {}
 
 int ScriptPlayer::Play(ScriptReader& script) {
-    while (desktop_.HasOpenDialog()) {
+    while (m_desktop.HasOpenDialog()) {
         const std::optional<ScriptLine> line = script.Next();
         if (!line) {
             break;
@@ -105,8 +105,8 @@ const ScriptPlayer::Command* ScriptPlayer::FindCommand(const std::string& name) 
 }
 
 int ScriptPlayer::Fail(const ScriptLine& line, const std::string& problem) {
-    out_.flush();
-    errors_ << "lumetrix-cli: script line " << line.number << ": " << problem << '\n';
+    m_out.flush();
+    m_errors << "lumetrix-cli: script line " << line.number << ": " << problem << '\n';
     return kScriptFailed;
 }
 
@@ -115,7 +115,7 @@ bool ScriptPlayer::Click(const Argument& argument) {
     if (!q) {
         return false;
     }
-    desktop_.Click(QuantityAt(*q).checkboxId);
+    m_desktop.Click(QuantityAt(*q).checkboxId);
     return true;
 }
 
@@ -133,7 +133,7 @@ bool ScriptPlayer::Type(const Argument& argument) {
     if (!converted || converted->find('\0') != std::string::npos) {
         return false;
     }
-    desktop_.Type(QuantityAt(*q).editId, *converted);
+    m_desktop.Type(QuantityAt(*q).editId, *converted);
     return true;
 }
 
@@ -141,7 +141,7 @@ bool ScriptPlayer::Tab(const Argument& argument) {
     if (!HasNoArgument(argument)) {
         return false;
     }
-    desktop_.Tab();
+    m_desktop.Tab();
     return true;
 }
 
@@ -150,7 +150,7 @@ bool ScriptPlayer::Focus(const Argument& argument) {
     if (!id || !IsTabStop(*id)) {
         return false;
     }
-    desktop_.Focus(*id);
+    m_desktop.Focus(*id);
     return true;
 }
 
@@ -158,7 +158,7 @@ bool ScriptPlayer::Enter(const Argument& argument) {
     if (!HasNoArgument(argument)) {
         return false;
     }
-    desktop_.PressEnter();
+    m_desktop.PressEnter();
     return true;
 }
 
@@ -166,7 +166,7 @@ bool ScriptPlayer::Tick(const Argument& argument) {
     if (!HasNoArgument(argument)) {
         return false;
     }
-    desktop_.Tick();
+    m_desktop.Tick();
     return true;
 }
 
@@ -174,7 +174,7 @@ bool ScriptPlayer::Show(const Argument& argument) {
     if (!HasNoArgument(argument)) {
         return false;
     }
-    PrintFields(desktop_, dialog_.Store(), out_);
+    PrintFields(m_desktop, m_dialog.Store(), m_out);
     return true;
 }
 
@@ -182,7 +182,7 @@ bool ScriptPlayer::State(const Argument& argument) {
     if (!HasNoArgument(argument)) {
         return false;
     }
-    PrintState(desktop_, dialog_.LastShownQuantity(), out_);
+    PrintState(m_desktop, m_dialog.LastShownQuantity(), m_out);
     return true;
 }
 
@@ -196,25 +196,25 @@ bool ScriptPlayer::Load(const Argument& argument) {
 
 bool ScriptPlayer::ClickWithFileAnswer(int buttonId, const Argument& path) {
     if (HasNoArgument(path)) {
-        desktop_.QueueFileCancel();
+        m_desktop.QueueFileCancel();
     } else {
         const std::optional<std::string> converted = Windows1252FromUtf8(*path);
         if (!converted || converted->find('\0') != std::string::npos) {
             return false;
         }
-        desktop_.QueueFileAnswer(*converted);
+        m_desktop.QueueFileAnswer(*converted);
     }
-    desktop_.Click(buttonId);
-    desktop_.ClearFileAnswers();
+    m_desktop.Click(buttonId);
+    m_desktop.ClearFileAnswers();
     return true;
 }
 
 // The answer waits for the next question box; one with no answer queued is answered No.
 bool ScriptPlayer::Answer(const Argument& argument) {
     if (argument == "yes") {
-        desktop_.QueueMessageBoxAnswer(IDYES);
+        m_desktop.QueueMessageBoxAnswer(IDYES);
     } else if (argument == "no") {
-        desktop_.QueueMessageBoxAnswer(IDNO);
+        m_desktop.QueueMessageBoxAnswer(IDNO);
     } else {
         return false;
     }
@@ -225,7 +225,7 @@ bool ScriptPlayer::Database(const Argument& argument) {
     if (!HasNoArgument(argument)) {
         return false;
     }
-    ClickWithChoiceAnswer([this] { desktop_.Click(IDOK); });
+    ClickWithChoiceAnswer([this] { m_desktop.Click(IDOK); });
     return true;
 }
 
@@ -238,13 +238,13 @@ bool ScriptPlayer::DatabasePick(const Argument& argument) {
     }
     bool listed = true;
     ClickWithChoiceAnswer([&] {
-        if (*entry >= static_cast<int>(desktop_.ComboItems(IDC_CHOICE_LIST).size())) {
+        if (*entry >= static_cast<int>(m_desktop.ComboItems(IDC_CHOICE_LIST).size())) {
             listed = false;
-            desktop_.Click(IDCANCEL);
+            m_desktop.Click(IDCANCEL);
             return;
         }
-        desktop_.SelectComboItem(IDC_CHOICE_LIST, *entry);
-        desktop_.Click(IDOK);
+        m_desktop.SelectComboItem(IDC_CHOICE_LIST, *entry);
+        m_desktop.Click(IDOK);
     });
     return listed;
 }
@@ -253,14 +253,14 @@ bool ScriptPlayer::DatabaseCancel(const Argument& argument) {
     if (!HasNoArgument(argument)) {
         return false;
     }
-    ClickWithChoiceAnswer([this] { desktop_.Click(IDCANCEL); });
+    ClickWithChoiceAnswer([this] { m_desktop.Click(IDCANCEL); });
     return true;
 }
 
 void ScriptPlayer::ClickWithChoiceAnswer(const headless::Desktop::Action& answer) {
-    desktop_.QueueDialogAnswer(answer);
-    desktop_.Click(IDC_DATABASE);
-    desktop_.ClearDialogAnswers();
+    m_desktop.QueueDialogAnswer(answer);
+    m_desktop.Click(IDC_DATABASE);
+    m_desktop.ClearDialogAnswers();
 }
 
 int PlayScript(std::istream& script, std::ostream& out, std::ostream& errors) {

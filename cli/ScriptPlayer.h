@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_CLI_SCRIPTPLAYER_H
+#define LUMETRIX_CLI_SCRIPTPLAYER_H
 
 #include "cli/ScriptReader.h"
 #include "framework/headless/Desktop.h"
@@ -64,8 +65,10 @@ private:
 
     int Fail(const ScriptLine& line, const std::string& problem);
 
-    headless::Desktop& desktop_;
-    const MainDialog& dialog_;
-    std::ostream& out_;
-    std::ostream& errors_;
+    headless::Desktop& m_desktop;
+    const MainDialog& m_dialog;
+    std::ostream& m_out;
+    std::ostream& m_errors;
 };
+
+#endif

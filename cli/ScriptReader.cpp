@@ -21,14 +21,14 @@ ScriptLine SplitAtFirstSpace(int number, const std::string& line) {
 
 std::optional<ScriptLine> ScriptReader::Next() {
     std::string line;
-    while (std::getline(script_, line)) {
-        ++lineNumber_;
-        const bool endsWithLineFeed = !script_.eof();
+    while (std::getline(m_script, line)) {
+        ++m_lineNumber;
+        const bool endsWithLineFeed = !m_script.eof();
         if (endsWithLineFeed && !line.empty() && line.back() == '\r') {
             line.pop_back();
         }
         if (!HoldsNoCommand(line)) {
-            return SplitAtFirstSpace(lineNumber_, line);
+            return SplitAtFirstSpace(m_lineNumber, line);
         }
     }
     return std::nullopt;

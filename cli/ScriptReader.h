@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_CLI_SCRIPTREADER_H
+#define LUMETRIX_CLI_SCRIPTREADER_H
 
 #include <istream>
 #include <optional>
@@ -15,13 +16,15 @@ struct ScriptLine {
 // Reads the script line by line, only as far as it is asked to.
 class ScriptReader {
 public:
-    explicit ScriptReader(std::istream& script) : script_(script) {}
+    explicit ScriptReader(std::istream& script) : m_script(script) {}
 
     // The next line that holds a command, skipping empty lines, lines of only spaces and tabs,
     // and comment lines (first character '#'). Nothing at the end of the script.
     std::optional<ScriptLine> Next();
 
 private:
-    std::istream& script_;
-    int lineNumber_ = 0;
+    std::istream& m_script;
+    int m_lineNumber = 0;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_FUZZ_FUZZINPUT_H
+#define LUMETRIX_FUZZ_FUZZINPUT_H
 
 #include <cstddef>
 #include <cstdint>
@@ -19,3 +20,5 @@ inline std::FILE* OpenFuzzInput(const std::uint8_t* data, std::size_t size) {
 inline std::string FuzzText(const std::uint8_t* data, std::size_t size) {
     return std::string(reinterpret_cast<const char*>(data), size);
 }
+
+#endif

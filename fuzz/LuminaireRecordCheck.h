@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_FUZZ_LUMINAIRERECORDCHECK_H
+#define LUMETRIX_FUZZ_LUMINAIRERECORDCHECK_H
 
 #include "photometry/LuminaireRecord.h"
 
@@ -19,3 +20,5 @@ inline void CheckLuminaireRecord(const std::optional<LuminaireData>& luminaire,
         std::abort();
     }
 }
+
+#endif

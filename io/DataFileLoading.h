@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_IO_DATAFILELOADING_H
+#define LUMETRIX_IO_DATAFILELOADING_H
 
 #include "io/DataFileText.h"
 #include "model/LightingModel.h"
@@ -9,3 +10,5 @@
 // passes toggle the given flags toward the file's marks, a field write shows the file's values,
 // two passes recalculate from them (unmarked quantities first), and a last field write.
 void ApplyDataFile(const DataFileContents& contents, LightingModel& model, SolverView& view);
+
+#endif

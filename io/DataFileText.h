@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_IO_DATAFILETEXT_H
+#define LUMETRIX_IO_DATAFILETEXT_H
 
 #include "model/ValueStore.h"
 
@@ -25,3 +26,5 @@ void RecogniseDataFileLine(const char* line, DataFileContents& contents);
 // bytes, each recognised on its own; at most 1000 pieces are looked at, so the size of the file
 // does not matter.
 void ReadDataFile(std::FILE* file, DataFileContents& contents);
+
+#endif

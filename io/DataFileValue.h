@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_IO_DATAFILEVALUE_H
+#define LUMETRIX_IO_DATAFILEVALUE_H
 
 #include <string>
 
@@ -14,3 +15,5 @@ std::string FormatDataFileValue(double value);
 // "nan". Reading stops at the first character that cannot continue the number; no number gives 0.
 // Out-of-range magnitudes give infinity or zero, as strtod does.
 double ParseDataFileNumber(const char* text);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_IO_FILEREPLACEMENT_H
+#define LUMETRIX_IO_FILEREPLACEMENT_H
 
 #include <string>
 
@@ -10,3 +11,5 @@
 // not replaced. Where no new file can be created in the folder, an existing file is written in
 // place. Returns whether the file now has the content.
 bool ReplaceFileContent(const std::string& path, const std::string& content);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_IO_LIGHTDATABASE_H
+#define LUMETRIX_IO_LIGHTDATABASE_H
 
 #include <cstdio>
 #include <string>
@@ -35,3 +36,5 @@ struct DatabaseField {
 };
 
 DatabaseField InterpretDatabaseField(const char* field);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_IO_LUMINAIREFOLDER_H
+#define LUMETRIX_IO_LUMINAIREFOLDER_H
 
 #include <cstddef>
 #include <string>
@@ -36,3 +37,5 @@ void ReadLuminaireFolder(const std::string& folder, TextList& records,
 
 // The message that names the unreadable files: at most ten, then how many more there are.
 std::string UnreadableLuminaireFilesMessage(const UnreadableLuminaireFiles& unreadable);
+
+#endif

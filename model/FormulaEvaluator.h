@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_MODEL_FORMULAEVALUATOR_H
+#define LUMETRIX_MODEL_FORMULAEVALUATOR_H
 
 #include "model/ValueStore.h"
 
@@ -6,3 +7,5 @@
 // values from the store and overwrites value[quantity], nothing else. A formula index out of
 // range, or a quantity that is not a member of the formula, changes nothing.
 void SolveFormula(ValueStore& store, int formula, int quantity);
+
+#endif

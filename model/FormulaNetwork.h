@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_MODEL_FORMULANETWORK_H
+#define LUMETRIX_MODEL_FORMULANETWORK_H
 
 #include "model/Quantity.h"
 #include "model/ValueStore.h"
@@ -30,3 +31,5 @@ void ClearFormulaNetwork(FormulaNetwork& network);
 // Fills the index tables and settles the formulas with exactly two members in the store's
 // current values (the two-member rule).
 void BuildFormulaNetwork(FormulaNetwork& network, ValueStore& store);
+
+#endif

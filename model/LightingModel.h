@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_MODEL_LIGHTINGMODEL_H
+#define LUMETRIX_MODEL_LIGHTINGMODEL_H
 
 #include "model/FormulaNetwork.h"
 #include "model/ValueStore.h"
@@ -12,3 +13,5 @@ struct LightingModel {
 // Start-up state: empty index tables, default values, then the built network (which also
 // settles the two-member formulas in the defaults). No quantity has a role yet.
 void InitLightingModel(LightingModel& model);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_MODEL_QUANTITY_H
+#define LUMETRIX_MODEL_QUANTITY_H
 
 #include <string_view>
 
@@ -41,3 +42,5 @@ std::string_view TitleUnit(int q);
 
 // The quantities ticked at start-up, in the order in which they are ticked.
 extern const int kInitiallyGiven[13];
+
+#endif

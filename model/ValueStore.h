@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_MODEL_VALUESTORE_H
+#define LUMETRIX_MODEL_VALUESTORE_H
 
 #include "model/Quantity.h"
 
@@ -20,3 +21,5 @@ void LoadDefaults(ValueStore& store);
 // Brings value[q] up to the lower limit, then down to the upper limit; limits that are
 // kNoLimit are skipped. A q outside 0 to 21 does nothing.
 void Clamp(ValueStore& store, int q);
+
+#endif

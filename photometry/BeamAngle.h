@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_PHOTOMETRY_BEAMANGLE_H
+#define LUMETRIX_PHOTOMETRY_BEAMANGLE_H
 
 #include "photometry/LightDistribution.h"
 
@@ -12,3 +13,5 @@
 // on either side within the lower half-space, as for an uplight or a batwing that spreads past
 // the horizontal.
 std::optional<double> HalfPeakBeamAngle(const LightDistribution& distribution);
+
+#endif

@@ -13,21 +13,21 @@ constexpr int kDirectRatios = 10;
 
 class EulumdatLines {
 public:
-    explicit EulumdatLines(std::string_view text) : lines_(text) {}
+    explicit EulumdatLines(std::string_view text) : m_lines(text) {}
 
     // Past the end, every further value is missing.
     void Skip(long count) {
-        for (; count > 0 && lines_.Next(); --count) {
+        for (; count > 0 && m_lines.Next(); --count) {
         }
     }
-    std::optional<std::string_view> Text() { return lines_.Next(); }
+    std::optional<std::string_view> Text() { return m_lines.Next(); }
     std::optional<double> Number() {
-        const std::optional<std::string_view> line = lines_.Next();
+        const std::optional<std::string_view> line = m_lines.Next();
         return line ? ParsePhotometricNumber(*line, true) : std::nullopt;
     }
     // A whole number from 0 to `maximum`; -1 when the line holds none.
     int Count(int maximum) {
-        const std::optional<std::string_view> line = lines_.Next();
+        const std::optional<std::string_view> line = m_lines.Next();
         const std::optional<int> count = line ? ParseCount(*line, maximum, true) : std::nullopt;
         return count.value_or(-1);
     }
@@ -54,10 +54,10 @@ public:
         return true;
     }
     // Only blank lines are left.
-    bool OnlyBlanksLeft() const { return TrimBlanks(lines_.Rest()).empty(); }
+    bool OnlyBlanksLeft() const { return TrimBlanks(m_lines.Rest()).empty(); }
 
 private:
-    LineReader lines_;
+    LineReader m_lines;
 };
 
 // The stored planes of each symmetry: how many of the Mc planes, from which one on, and for

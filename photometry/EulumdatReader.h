@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_PHOTOMETRY_EULUMDATREADER_H
+#define LUMETRIX_PHOTOMETRY_EULUMDATREADER_H
 
 #include "photometry/LuminaireData.h"
 
@@ -12,3 +13,5 @@
 // a value missing or not a number, a symmetry other than 0 to 4, more planes or angles than
 // the program reads, angles that do not ascend, fewer or more values than the counts say.
 std::optional<LuminaireData> ReadEulumdat(std::string_view text);
+
+#endif

@@ -26,19 +26,19 @@ bool StartsWithIgnoringCase(std::string_view text, std::string_view start) {
 // The numbers after the TILT line, separated by blanks or commas.
 class NumberStream {
 public:
-    explicit NumberStream(std::string_view text) : rest_(text) {}
+    explicit NumberStream(std::string_view text) : m_rest(text) {}
 
     std::optional<double> Next() {
         SkipSeparators();
         std::size_t length = 0;
-        while (length < rest_.size() && !IsSeparator(rest_[length])) {
+        while (length < m_rest.size() && !IsSeparator(m_rest[length])) {
             ++length;
         }
         if (length == 0) {
             return std::nullopt;
         }
-        const std::string_view token = rest_.substr(0, length);
-        rest_.remove_prefix(length);
+        const std::string_view token = m_rest.substr(0, length);
+        m_rest.remove_prefix(length);
         return ParsePhotometricNumber(token, false);
     }
     std::optional<int> Count(int maximum) {
@@ -67,18 +67,18 @@ public:
     }
     bool AtEnd() {
         SkipSeparators();
-        return rest_.empty();
+        return m_rest.empty();
     }
 
 private:
     static bool IsSeparator(char c) { return IsBlank(c) || c == ','; }
     void SkipSeparators() {
-        while (!rest_.empty() && IsSeparator(rest_.front())) {
-            rest_.remove_prefix(1);
+        while (!m_rest.empty() && IsSeparator(m_rest.front())) {
+            m_rest.remove_prefix(1);
         }
     }
 
-    std::string_view rest_;
+    std::string_view m_rest;
 };
 
 // The keyword lines up to the TILT line: the name, and what follows the TILT line.

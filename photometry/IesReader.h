@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_PHOTOMETRY_IESREADER_H
+#define LUMETRIX_PHOTOMETRY_IESREADER_H
 
 #include "photometry/LuminaireData.h"
 
@@ -15,3 +16,5 @@
 // 90, 0 to 180, 90 to 270 or 0 to 360. Nothing for any other file, and for one with fewer or
 // more numbers than its counts say.
 std::optional<LuminaireData> ReadIes(std::string_view text);
+
+#endif

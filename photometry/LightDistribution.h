@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_PHOTOMETRY_LIGHTDISTRIBUTION_H
+#define LUMETRIX_PHOTOMETRY_LIGHTDISTRIBUTION_H
 
 #include <vector>
 
@@ -42,3 +43,5 @@ std::vector<double> PlaneProfile(const LightDistribution& distribution, double c
 // the measured gamma angles, each plane standing for the half-way range to its neighbours.
 // Outside the measured gamma angles the intensity counts as zero.
 double LuminousFlux(const LightDistribution& distribution);
+
+#endif

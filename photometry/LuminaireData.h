@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_PHOTOMETRY_LUMINAIREDATA_H
+#define LUMETRIX_PHOTOMETRY_LUMINAIREDATA_H
 
 #include "photometry/LightDistribution.h"
 
@@ -12,3 +13,5 @@ struct LuminaireData {
     double efficiency; // luminaire flux over lamp flux, percent
     LightDistribution distribution;
 };
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_PHOTOMETRY_LUMINAIRERECORD_H
+#define LUMETRIX_PHOTOMETRY_LUMINAIRERECORD_H
 
 #include "photometry/LuminaireData.h"
 
@@ -20,3 +21,5 @@ std::string LuminaireRecordName(std::string_view name, std::string_view fileName
 // A value rounded to six significant digits, written with a point and without exponent or
 // trailing zeros: 80500, 60.8466, 0.000123457.
 std::string SixSignificantDigits(double value);
+
+#endif

@@ -8,16 +8,16 @@
 #include <string>
 
 std::optional<std::string_view> LineReader::Next() {
-    if (!more_) {
+    if (!m_more) {
         return std::nullopt;
     }
-    const std::size_t end = rest_.find('\n');
-    std::string_view line = rest_.substr(0, end);
+    const std::size_t end = m_rest.find('\n');
+    std::string_view line = m_rest.substr(0, end);
     if (end == std::string_view::npos) {
-        more_ = false;
-        rest_ = std::string_view();
+        m_more = false;
+        m_rest = std::string_view();
     } else {
-        rest_.remove_prefix(end + 1);
+        m_rest.remove_prefix(end + 1);
     }
     if (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);

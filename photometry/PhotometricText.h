@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_PHOTOMETRY_PHOTOMETRICTEXT_H
+#define LUMETRIX_PHOTOMETRY_PHOTOMETRICTEXT_H
 
 #include <optional>
 #include <string_view>
@@ -7,17 +8,17 @@
 // dropped.
 class LineReader {
 public:
-    explicit LineReader(std::string_view text) : rest_(text) {}
+    explicit LineReader(std::string_view text) : m_rest(text) {}
 
     // The next line; nothing at the end of the text.
     std::optional<std::string_view> Next();
     // What follows the lines read so far.
-    std::string_view Rest() const { return rest_; }
-    bool AtEnd() const { return !more_; }
+    std::string_view Rest() const { return m_rest; }
+    bool AtEnd() const { return !m_more; }
 
 private:
-    std::string_view rest_;
-    bool more_ = true;
+    std::string_view m_rest;
+    bool m_more = true;
 };
 
 // A number written in one piece: optional sign, digits with a point (or, where decimalComma is
@@ -27,3 +28,5 @@ std::optional<double> ParsePhotometricNumber(std::string_view text, bool decimal
 
 // A number that must be a whole count from 0 to `maximum`.
 std::optional<int> ParseCount(std::string_view text, int maximum, bool decimalComma);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SOLVER_RECALCULATOR_H
+#define LUMETRIX_SOLVER_RECALCULATOR_H
 
 #include "model/LightingModel.h"
 #include "solver/SolverView.h"
@@ -9,3 +10,5 @@
 // A q outside 0 to 21 does nothing.
 // The model must have been set up by InitLightingModel.
 void Recalculate(LightingModel& model, SolverView& view, int q);
+
+#endif

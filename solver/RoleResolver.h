@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SOLVER_ROLERESOLVER_H
+#define LUMETRIX_SOLVER_ROLERESOLVER_H
 
 #include "model/LightingModel.h"
 #include "solver/SolverView.h"
@@ -9,3 +10,5 @@
 // A p outside 0 to 21 does nothing.
 // The model must have been set up by InitLightingModel.
 void Resolve(LightingModel& model, SolverView& view, int p);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SOLVER_SOLVERVIEW_H
+#define LUMETRIX_SOLVER_SOLVERVIEW_H
 
 // What the solver needs from the window that shows the values.
 class SolverView {
@@ -21,3 +22,5 @@ public:
     void WriteFields() override {}
     void ShowRoles() override {}
 };
+
+#endif

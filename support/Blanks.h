@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SUPPORT_BLANKS_H
+#define LUMETRIX_SUPPORT_BLANKS_H
 
 #include <string_view>
 
@@ -18,3 +19,5 @@ inline std::string_view TrimBlanks(std::string_view text) {
     }
     return text;
 }
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SUPPORT_COMMANDLINE_H
+#define LUMETRIX_SUPPORT_COMMANDLINE_H
 
 #include <string>
 #include <string_view>
@@ -10,3 +11,5 @@
 // quote follows stay as they are, so "C:\Daten\x.lumx" keeps its backslashes. Empty when the
 // line has no argument (an empty argument "" counts as none).
 std::string FirstCommandLineArgument(std::string_view commandLine);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SUPPORT_WINDOWS1252_H
+#define LUMETRIX_SUPPORT_WINDOWS1252_H
 
 #include <optional>
 #include <string>
@@ -20,3 +21,5 @@ std::optional<std::string> Windows1252FromUtf8(std::string_view text);
 std::string Windows1252FromUtf8Replacing(std::string_view text);
 
 bool IsWellFormedUtf8(std::string_view text);
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_TESTS_ENGINETESTSUPPORT_H
+#define LUMETRIX_TESTS_ENGINETESTSUPPORT_H
 
 // Shared helpers for the lighting model and solver tests.
 
@@ -80,3 +81,5 @@ inline std::vector<int> ComputedQuantities(const ValueStore& store) {
     }
     return computed;
 }
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_TESTS_QUICKSORTADVERSARY_H
+#define LUMETRIX_TESTS_QUICKSORTADVERSARY_H
 
 #include <utility>
 #include <vector>
@@ -20,3 +21,5 @@ inline std::vector<int> QuicksortAdversaryRanks(int count) {
     }
     return ranks;
 }
+
+#endif

@@ -136,14 +136,14 @@ TEST(Recalculation, WithNothingGivenTheHighestRankedFormulaIsForcedFirst) {
 // Plays the dialog: hands over a typed text as the field's value, records the calls.
 class TypingView final : public SolverView {
 public:
-    TypingView(LightingModel& model, int q, double typed) : model_(model), q_(q), typed_(typed) {}
+    TypingView(LightingModel& model, int q, double typed) : m_model(model), m_q(q), m_typed(typed) {}
     void ReadFields() override {
         calls += 'R';
-        model_.store.value[q_] = typed_;
+        m_model.store.value[m_q] = m_typed;
     }
     void WriteFields() override {
         calls += 'W';
-        written = model_.store;
+        written = m_model.store;
     }
     void ShowRoles() override { calls += 'S'; }
 
@@ -151,9 +151,9 @@ public:
     ValueStore written{};
 
 private:
-    LightingModel& model_;
-    int q_;
-    double typed_;
+    LightingModel& m_model;
+    int m_q;
+    double m_typed;
 };
 
 TEST(Recalculation, ReadsTheFieldsBeforeClampingAndWritesThemAtTheEnd) {

@@ -101,7 +101,7 @@ TEST(RoleResolution, UntickingEverythingLeavesEveryQuantityFree) {
 // Records the calls the solver makes and what the store held at each of them.
 class RecordingView final : public SolverView {
 public:
-    explicit RecordingView(const LightingModel& model) : model_(model) {}
+    explicit RecordingView(const LightingModel& model) : m_model(model) {}
     void ReadFields() override { Record('R'); }
     void WriteFields() override { Record('W'); }
     void ShowRoles() override { Record('S'); }
@@ -112,9 +112,9 @@ public:
 private:
     void Record(char call) {
         calls += call;
-        seen.push_back(model_.store);
+        seen.push_back(m_model.store);
     }
-    const LightingModel& model_;
+    const LightingModel& m_model;
 };
 
 TEST(RoleResolution, ReadsTheFieldsFirstAndShowsTheRolesLast) {

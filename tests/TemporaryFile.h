@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_TESTS_TEMPORARYFILE_H
+#define LUMETRIX_TESTS_TEMPORARYFILE_H
 
 #include <cstdio>
 #include <string>
@@ -11,3 +12,5 @@ inline std::FILE* TemporaryFileHolding(const std::string& content) {
     std::rewind(file);
     return file;
 }
+
+#endif

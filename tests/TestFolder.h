@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_TESTS_TESTFOLDER_H
+#define LUMETRIX_TESTS_TESTFOLDER_H
 
 #include <gtest/gtest.h>
 
@@ -14,3 +15,5 @@ inline std::filesystem::path FreshTestFolder(const std::string& prefix) {
     std::filesystem::create_directories(folder);
     return folder;
 }
+
+#endif

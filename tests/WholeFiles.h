@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_TESTS_WHOLEFILES_H
+#define LUMETRIX_TESTS_WHOLEFILES_H
 
 #include <filesystem>
 #include <fstream>
@@ -16,3 +17,5 @@ inline std::string ReadWholeFile(const std::filesystem::path& path) {
 inline void WriteWholeFile(const std::filesystem::path& path, const std::string& content) {
     std::ofstream(path, std::ios::binary) << content;
 }
+
+#endif

@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_UI_CHOICEDIALOG_H
+#define LUMETRIX_UI_CHOICEDIALOG_H
 
 #include "framework/Afx.h"
 
@@ -59,3 +60,5 @@ private:
     int m_count = 0;
     int m_capacity = 0;
 };
+
+#endif

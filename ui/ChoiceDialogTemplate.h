@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_UI_CHOICEDIALOGTEMPLATE_H
+#define LUMETRIX_UI_CHOICEDIALOGTEMPLATE_H
 
 #include "framework/WinTypes.h"
 
@@ -11,3 +12,5 @@ constexpr int IDC_CHOICE_EDITABLE = 1133; // editable combobox on top of it, nev
 // a prompt line over a drop-down list, OK and "Abbrechen", titled "Auswahl". Both comboboxes
 // start hidden; the dialog shows the one it uses.
 const DLGTEMPLATE* ChoiceDialogTemplate();
+
+#endif

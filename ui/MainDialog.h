@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_UI_MAINDIALOG_H
+#define LUMETRIX_UI_MAINDIALOG_H
 
 #include "framework/Afx.h"
 #include "model/LightingModel.h"
@@ -67,3 +68,5 @@ private:
     HBRUSH m_editableBrush = nullptr;
     LightingModel m_model;
 };
+
+#endif

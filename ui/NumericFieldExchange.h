@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_UI_NUMERICFIELDEXCHANGE_H
+#define LUMETRIX_UI_NUMERICFIELDEXCHANGE_H
 
 #include "framework/DataExchange.h"
 
@@ -7,3 +8,5 @@
 // when it differs from what the edit shows, so an unchanged field neither repaints nor reports
 // a change. A dialog without that control leaves field and value alone.
 void DDX_NumericField(CDataExchange* pDX, int id, double& value, int decimals);
+
+#endif

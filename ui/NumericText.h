@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_UI_NUMERICTEXT_H
+#define LUMETRIX_UI_NUMERICTEXT_H
 
 // The text form of the numbers in the quantity fields: a point before a fixed number of
 // decimals, blanks between groups of three digits, rounding by adding 0.4999999 (so an exact
@@ -17,3 +18,5 @@ void FormatFieldValue(double value, int decimals, char* text);
 // Reads a field text with the given decimals; only its first 31 characters count. Never fails:
 // text that holds no number gives 0.
 double ParseFieldValue(const char* text, int decimals);
+
+#endif
