@@ -1,8 +1,8 @@
 #include "cli/ScriptPlayer.h"
 
 #include "cli/OutputLines.h"
-#include "support/Windows1252.h"
 #include "resources/resource.h"
+#include "support/Windows1252.h"
 #include "ui/ChoiceDialogTemplate.h"
 
 #include <climits>

@@ -136,7 +136,8 @@ TEST(Recalculation, WithNothingGivenTheHighestRankedFormulaIsForcedFirst) {
 // Plays the dialog: hands over a typed text as the field's value, records the calls.
 class TypingView final : public SolverView {
 public:
-    TypingView(LightingModel& model, int q, double typed) : m_model(model), m_q(q), m_typed(typed) {}
+    TypingView(LightingModel& model, int q, double typed)
+        : m_model(model), m_q(q), m_typed(typed) {}
     void ReadFields() override {
         calls += 'R';
         m_model.store.value[m_q] = m_typed;
