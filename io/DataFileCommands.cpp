@@ -2,6 +2,7 @@
 #include "framework/Files.h"
 #include "io/DataFileLoading.h"
 #include "io/DataFileText.h"
+#include "io/DialogOffer.h"
 #include "io/FileReplacement.h"
 #include "resources/resource.h"
 #include "ui/MainDialog.h"
@@ -14,14 +15,23 @@ constexpr const char* kErrorCaption = "Fehler";
 constexpr DWORD kLoadFlags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
 constexpr DWORD kSaveFlags = kLoadFlags | OFN_PATHMUSTEXIST;
 
+constexpr const char* kPathTooLong = "Der Dateipfad ist zu lang !";
+
 // Lets the user choose a data file, offering the one last chosen. The choice is remembered
-// before the file is touched, so the next dialog offers it even if the command then fails.
+// before the file is touched, so the next dialog offers it even if the command then fails. A
+// path the dialog cannot return is reported and ends the command like a cancel.
 bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
-    const std::string offered = dataFileName.empty() ? kExtension : dataFileName;
-    CFileDialog dialog(forLoading, kExtension, offered.c_str(),
+    const DialogOffer offer = OfferToFileDialog(dataFileName.empty() ? kExtension : dataFileName);
+    CFileDialog dialog(forLoading, kExtension, offer.name.c_str(),
                        forLoading ? kLoadFlags : kSaveFlags, kFilter, &owner);
     dialog.m_ofn.lpstrTitle = forLoading ? "Daten laden" : "Daten speichern";
+    if (!offer.folder.empty()) {
+        dialog.m_ofn.lpstrInitialDir = offer.folder.c_str();
+    }
     if (dialog.DoModal() != IDOK) {
+        if (::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+            owner.MessageBox(kPathTooLong, kErrorCaption, MB_ICONHAND);
+        }
         return false;
     }
     dataFileName = dialog.GetPathName();

@@ -196,6 +196,8 @@ TEST(FolderHistoryTest, RegistryDataIsReadWithinItsLimits) {
         {"more than 4096 bytes", kMultiStringType, Data(Folders(30, 250)), Folders(30, 250)},
         {"259 characters fit a path", kMultiStringType, Data({long259}), {long259}},
         {"longer strings are left out", kMultiStringType, Data({long259 + "x", "D:\\"}), {"D:\\"}},
+        {"left-out strings count among the 32", kMultiStringType,
+         Data({long259 + "x"}, false) + Data(Folders(40)), Folders(31)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

@@ -7,7 +7,8 @@ std::vector<std::string> ReadHistoryData(unsigned long type, const std::string& 
     if (type != kMultiStringType)
         return folders;
     std::size_t start = 0;
-    while (start < data.size() && data[start] != '\0' && folders.size() < kHistoryReadLimit) {
+    for (std::size_t read = 0;
+         start < data.size() && data[start] != '\0' && read < kHistoryReadLimit; ++read) {
         std::size_t end = std::min(data.find('\0', start), data.size());
         if (end - start < kPathCapacity)
             folders.push_back(data.substr(start, end - start));

@@ -18,7 +18,8 @@ constexpr std::size_t kPathCapacity = 260;
 
 // The folders in registry data of the given type, whatever the data holds: nothing unless it
 // is a multi-string; at most the first 32 strings; the list ends at the first empty string or
-// at the end of the data, terminated or not; a string too long for a path is left out.
+// at the end of the data, terminated or not; a string too long for a path is left out, and
+// still counts among the 32.
 std::vector<std::string> ReadHistoryData(unsigned long type, const std::string& data);
 
 // The multi-string for the first 16 entries, leaving out any entry that would bring the data
