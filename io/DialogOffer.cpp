@@ -15,9 +15,10 @@ DialogOffer OfferToFileDialog(const std::string& path) {
         return {path, ""};
     }
     const std::size_t separator = path.find_last_of("\\/");
-    if (separator == std::string::npos) {
-        return {path, ""};
+    const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
+    if (!FitsDialog(name)) {
+        return {"", ""};
     }
-    std::string folder = path.substr(0, separator + 1);
-    return {path.substr(separator + 1), FitsDialog(folder) ? folder : ""};
+    const std::string folder = path.substr(0, separator + 1);
+    return {name, FitsDialog(folder) ? folder : ""};
 }

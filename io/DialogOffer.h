@@ -6,7 +6,8 @@
 
 // The system's file dialogs take an initial name of fewer than 260 characters; a longer one is
 // cut or even misread by them. Such a path is offered as its file name in its folder, and
-// without a folder where that is too long as well. The name alone is never cut.
+// without a folder where that is too long as well; a name that does not fit on its own is
+// not offered at all. Nothing is ever cut.
 struct DialogOffer {
     std::string name;
     std::string folder; // empty: the dialog's own choice
