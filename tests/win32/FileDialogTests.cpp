@@ -568,4 +568,46 @@ TEST_F(FileDialogTest, PathsTooLongForTheDialogAreStoppedAndSaidSo) {
     }
 }
 
+// Shift+F10 on the focused window, as the keyboard gives it: F10 is a system key.
+void PressShiftF10() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_SYSKEYDOWN, VK_F10, 1);
+    PostMessageA(focus, WM_SYSKEYUP, VK_F10, 0xC0000001);
+}
+
+void ReleaseShift() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+// The folder menu opens from the keyboard too: Shift+F10 on a control of the dialog that has
+// no menu of its own.
+TEST_F(FileDialogTest, TheFolderMenuOpensFromTheKeyboard) {
+    std::string menuItem, copied;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    SetFocus(GetDlgItem(dialog, IDCANCEL));
+                    PressShiftF10();
+                },
+                [&] {
+                    ReleaseShift();
+                    menuItem = ShownMenuItem();
+                    PressKey(VK_DOWN);
+                    PressKey(VK_RETURN);
+                },
+                [&] {
+                    copied = ClipboardText();
+                    Cancel(FindDialog("Daten laden"));
+                }});
+    EXPECT_EQ(menuItem, "Kopiere aktuellen Pfad");
+    EXPECT_FALSE(copied.empty());
+}
+
 } // namespace
