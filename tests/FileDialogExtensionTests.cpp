@@ -261,6 +261,16 @@ TEST(FolderHistoryTest, RegistryDataIsReadWithinItsLimits) {
     }
 }
 
+// The registry's own wide strings keep folders that the ANSI code page cannot name, so that
+// they can be written back as they were.
+TEST(FolderHistoryTest, WideRegistryDataKeepsEveryCharacter) {
+    const std::vector<std::u16string> folders = {u"C:\\ra\u0141\u00F3d\u017A\\", u"D:\\"};
+    const std::u16string data = MakeHistoryData(folders);
+    EXPECT_EQ(data,
+              std::u16string(u"C:\\ra\u0141\u00F3d\u017A\\") + u'\0' + u"D:\\" + u'\0' + u'\0');
+    EXPECT_EQ(ReadHistoryData(kMultiStringType, data), folders);
+}
+
 TEST(FolderHistoryTest, SavedDataHoldsTheFirst16EntriesWithin4096Bytes) {
     const Strings bigs = Folders(20, 1000);
     const std::string kb = std::string(1022, 'x') + "\\"; // 1023 characters, 1024 bytes stored

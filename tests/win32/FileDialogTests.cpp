@@ -610,4 +610,30 @@ TEST_F(FileDialogTest, TheFolderMenuOpensFromTheKeyboard) {
     EXPECT_FALSE(copied.empty());
 }
 
+// A folder of the shared history that the ANSI code page cannot name is not offered, and a
+// save writes it back as it was, not as question marks.
+TEST_F(FileDialogTest, FoldersTheProgramCannotNameAreKeptAsTheyWere) {
+    const std::wstring unnamed = L"C:\\ra\u0141\u00F3d\u017A\\"; // raŁódź
+    const std::wstring wideB(folderB.begin(), folderB.end());
+    const std::wstring stored = unnamed + L'\0' + wideB + L'\0' + L'\0';
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Rovad\\Common\\OfnList", L"OfnListLumx",
+                    REG_MULTI_SZ, stored.data(), DWORD(stored.size() * sizeof(wchar_t)));
+    Strings offered;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    offered = Entries(GetDlgItem(FindDialog("Daten laden"), kHistoryCombo));
+                    ChooseFile("Daten laden", fileA);
+                }});
+    wchar_t data[1024] = L"";
+    DWORD size = sizeof data;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Rovad\\Common\\OfnList", L"OfnListLumx",
+                 RRF_RT_REG_MULTI_SZ, nullptr, data, &size);
+    std::vector<std::wstring> saved;
+    for (const wchar_t* entry = data; *entry != L'\0'; entry += wcslen(entry) + 1)
+        saved.emplace_back(entry);
+    EXPECT_EQ(offered, Strings{folderB});
+    EXPECT_EQ(saved, (std::vector<std::wstring>{std::wstring(folderA.begin(), folderA.end()), wideB,
+                                                unnamed}));
+}
+
 } // namespace
