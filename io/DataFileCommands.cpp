@@ -41,9 +41,10 @@ bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
 // The path made absolute against the current folder, as a file dialog returns it; unchanged
 // when the system cannot make it so.
 std::string FullPathOf(const std::string& path) {
-    char full[MAX_PATH];
-    const DWORD length = ::GetFullPathName(path.c_str(), sizeof full, full, nullptr);
-    return length == 0 || length >= sizeof full ? path : std::string(full, length);
+    const DWORD size = ::GetFullPathName(path.c_str(), 0, nullptr, nullptr);
+    std::string full(size, '\0');
+    const DWORD length = ::GetFullPathName(path.c_str(), size, full.data(), nullptr);
+    return length == 0 || length >= size ? path : full.substr(0, length);
 }
 
 bool IsExistingFile(const std::string& path) {
