@@ -636,4 +636,21 @@ TEST_F(FileDialogTest, FoldersTheProgramCannotNameAreKeptAsTheyWere) {
                                                 unnamed}));
 }
 
+// A folder typed relative to the one the dialog shows is recorded as the full folder it opens,
+// which means the same to every program that shares the history.
+TEST_F(FileDialogTest, ATypedRelativeFolderIsRecordedInFull) {
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    SetFocus(GetDlgItem(FindDialog("Daten laden"), kHistoryCombo));
+                    TypeKeys(folderA);
+                    PressKey(VK_RETURN);
+                },
+                [&] {
+                    TypeKeys("..\\fd-b");
+                    PressKey(VK_RETURN);
+                },
+                [&] { Cancel(FindDialog("Daten laden")); }});
+    EXPECT_EQ(StoredHistory(), (Strings{folderB, folderA}));
+}
+
 } // namespace
