@@ -124,8 +124,11 @@ void OnFileNameCommand(HWND frame, HWND combo, int code) {
 
 // A typed path the dialog cannot take is reported instead of handed on: the dialog would
 // overrun its own buffer with it.
+// The whole text counts, also one set beyond the field's limit.
 bool RefuseTooLongPath(HWND frame, HWND combo) {
-    if (FitsFileDialog(ComboText(combo), CurrentFolder(frame)))
+    std::string typed(std::size_t(GetWindowTextLengthA(combo)) + 1, '\0');
+    typed.resize(std::size_t(GetWindowTextA(combo, typed.data(), int(typed.size()))));
+    if (FitsFileDialog(typed, CurrentFolder(frame)))
         return false;
     MessageBoxA(frame, "Der Dateipfad ist zu lang !", "Fehler", MB_ICONHAND);
     return true;
