@@ -9,8 +9,8 @@ CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defExt, LPCSTR fileName, DW
                          LPCSTR filter, CWnd* parent)
     : CDialog(0, parent), m_bOpenFileDialog(openFileDialog) {
     m_ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400A;
-    m_ofn.lpstrFile = m_szFileName;
-    m_ofn.nMaxFile = sizeof(m_szFileName);
+    m_ofn.lpstrFile = m_fileName.data();
+    m_ofn.nMaxFile = kFileNameCapacity;
     m_ofn.lpstrFileTitle = m_szFileTitle;
     m_ofn.nMaxFileTitle = sizeof(m_szFileTitle);
     m_ofn.lpstrDefExt = defExt;
@@ -18,7 +18,7 @@ CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defExt, LPCSTR fileName, DW
     m_ofn.lpfnHook = &HookProc;
     m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
     if (fileName != nullptr)
-        std::strncpy(m_szFileName, fileName, sizeof(m_szFileName) - 1);
+        std::strncpy(m_fileName.data(), fileName, kFileNameCapacity - 1);
     if (filter != nullptr) {
         // "text|pattern|...|" becomes "text\0pattern\0...\0", and the string's own
         // terminator closes the list.

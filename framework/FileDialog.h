@@ -17,7 +17,7 @@ public:
                          LPCSTR filter = nullptr, CWnd* parent = nullptr);
 
     // Shows the dialog (GetOpenFileNameA or GetSaveFileNameA): IDOK when a file was chosen,
-    // IDCANCEL otherwise.
+    // IDCANCEL otherwise; CommDlgExtendedError() then tells a cancel (0) from a failure.
     // While it is shown, m_hWnd is the dialog the hook procedure sees.
     INT_PTR DoModal() override;
     std::string GetPathName() const;
@@ -29,7 +29,10 @@ private:
 
     BOOL m_bOpenFileDialog;
     std::string m_strFilter;
-    char m_szFileName[MAX_PATH] = {};
+    // Room for a path of any length the system's file functions take, as the "\\?\" form
+    // allows, so that no chosen path is cut or refused for its length.
+    static constexpr DWORD kFileNameCapacity = 32768;
+    std::string m_fileName = std::string(kFileNameCapacity, '\0');
     char m_szFileTitle[64] = {};
 };
 

@@ -63,8 +63,10 @@ bool ReplaceByFile(const SystemPath& target, const SystemPath& written, bool tar
 
 void RemoveFile(const SystemPath& path);
 
-// Writes the content over an existing file, through to the disk; a failure may leave the file
-// shortened. For folders that let the user write his files but not create new ones.
+// Writes the content over an existing file, through to the disk, for folders that let the user
+// write his files but not create new ones. The file is never emptied first: the new bytes go
+// over the old ones and the length is set last. On any failure the old bytes are written back
+// and the result is false. A file the user may write but not read is not written.
 bool OverwriteFile(const SystemPath& target, const std::string& content);
 
 // The name of the n-th candidate for a save's temporary file: "~lmx", four hexadecimal

@@ -20,11 +20,16 @@ bool IsInOrderWithin(const std::vector<std::string>& part, const std::vector<std
 
 } // namespace
 
-// Any registry data of the folder history: reading it gives at most 32 folders that each fit a
-// path, and saving them stores, within 4096 bytes, folders of the first 16 in their order.
+// Any registry value of the folder history, its first byte the value's type: reading it gives
+// folders only from a multi-string, at most 32 that each fit a path, and saving them stores,
+// within 4096 bytes, folders of the first 16 in their order.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::vector<std::string> folders =
-        ReadHistoryData(kMultiStringType, FuzzText(data, size));
+    if (size == 0)
+        return 0;
+    const unsigned long type = data[0];
+    const std::vector<std::string> folders = ReadHistoryData(type, FuzzText(data + 1, size - 1));
+    if (type != kMultiStringType && !folders.empty())
+        std::abort();
     if (folders.size() > kHistoryReadLimit)
         std::abort();
     for (const std::string& folder : folders) {

@@ -2,6 +2,7 @@
 #include "framework/Files.h"
 #include "io/DataFileLoading.h"
 #include "io/DataFileText.h"
+#include "io/DialogOffer.h"
 #include "io/FileReplacement.h"
 #include "resources/resource.h"
 #include "ui/MainDialog.h"
@@ -14,14 +15,23 @@ constexpr const char* kErrorCaption = "Fehler";
 constexpr DWORD kLoadFlags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
 constexpr DWORD kSaveFlags = kLoadFlags | OFN_PATHMUSTEXIST;
 
+constexpr const char* kPathTooLong = "Der Dateipfad ist zu lang !";
+
 // Lets the user choose a data file, offering the one last chosen. The choice is remembered
-// before the file is touched, so the next dialog offers it even if the command then fails.
+// before the file is touched, so the next dialog offers it even if the command then fails. A
+// path the dialog cannot return is reported and ends the command like a cancel.
 bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
-    const std::string offered = dataFileName.empty() ? kExtension : dataFileName;
-    CFileDialog dialog(forLoading, kExtension, offered.c_str(),
+    const DialogOffer offer = OfferToFileDialog(dataFileName.empty() ? kExtension : dataFileName);
+    CFileDialog dialog(forLoading, kExtension, offer.name.c_str(),
                        forLoading ? kLoadFlags : kSaveFlags, kFilter, &owner);
     dialog.m_ofn.lpstrTitle = forLoading ? "Daten laden" : "Daten speichern";
+    if (!offer.folder.empty()) {
+        dialog.m_ofn.lpstrInitialDir = offer.folder.c_str();
+    }
     if (dialog.DoModal() != IDOK) {
+        if (::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
+            owner.MessageBox(kPathTooLong, kErrorCaption, MB_ICONHAND);
+        }
         return false;
     }
     dataFileName = dialog.GetPathName();
@@ -31,9 +41,10 @@ bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
 // The path made absolute against the current folder, as a file dialog returns it; unchanged
 // when the system cannot make it so.
 std::string FullPathOf(const std::string& path) {
-    char full[MAX_PATH];
-    const DWORD length = ::GetFullPathName(path.c_str(), sizeof full, full, nullptr);
-    return length == 0 || length >= sizeof full ? path : std::string(full, length);
+    const DWORD size = ::GetFullPathName(path.c_str(), 0, nullptr, nullptr);
+    std::string full(size, '\0');
+    const DWORD length = ::GetFullPathName(path.c_str(), size, full.data(), nullptr);
+    return length == 0 || length >= size ? path : full.substr(0, length);
 }
 
 bool IsExistingFile(const std::string& path) {

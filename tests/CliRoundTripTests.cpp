@@ -43,4 +43,15 @@ TEST(CliRoundTrip, ACalculationSavedInOneRunLoadsIntoTheNext) {
     fs::remove_all(folder);
 }
 
+// A relative path longer than the Windows dialogs take names exactly that file.
+TEST(CliRoundTrip, ALongRelativePathSavesExactlyThatFile) {
+    const fs::path folder = fs::temp_directory_path() / "lumetrix-cli-long-path";
+    fs::remove_all(folder);
+    const std::string relative = std::string(200, 'd') + "/" + std::string(100, 'n') + ".lumx";
+    fs::create_directories(folder / std::string(200, 'd'));
+    EXPECT_EQ(Play(folder, "save " + relative + "\n"), "");
+    EXPECT_EQ(fs::file_size(folder / relative), 1073u);
+    fs::remove_all(folder);
+}
+
 } // namespace

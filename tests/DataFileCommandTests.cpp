@@ -1,5 +1,6 @@
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
+#include "io/DialogOffer.h"
 #include "resources/resource.h"
 #include "tests/TestFolder.h"
 #include "tests/WholeFiles.h"
@@ -209,6 +210,50 @@ TEST_F(DataFileCommandTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
     EXPECT_EQ(desktop.MessageBoxes()[1].text, "Die Datei konnte nicht gespeichert werden !");
     EXPECT_EQ(desktop.MessageBoxes()[1].caption, "Fehler");
     EXPECT_EQ(desktop.MessageBoxes()[1].style, UINT(MB_ICONHAND));
+}
+
+// A path of any length the file functions take is saved as it is; one that not even the
+// dialog's buffer holds is reported, writes nothing and is not remembered.
+TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
+    const fs::path deep = folder / std::string(200, 'd');
+    fs::create_directories(deep);
+    const fs::path longPath = deep / (std::string(100, 'n') + ".lumx");
+    const fs::path tooLong = deep / std::string(40000, 'x');
+    Run([&] {
+        Save(longPath);
+        Save(tooLong);
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_LOAD);
+    });
+    EXPECT_EQ(ReadWholeFile(longPath).size(), 1073u);
+    EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator()), 1);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Der Dateipfad ist zu lang !"});
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONHAND));
+    // The dialog takes fewer than 260 characters: the long path is offered as name and folder.
+    EXPECT_EQ(desktop.FileDialogs().back().fileName, longPath.filename().string());
+    EXPECT_EQ(desktop.FileDialogs().back().initialDir, deep.string() + "/");
+}
+
+TEST(DialogOfferTest, ANameTooLongForTheDialogIsOfferedInItsFolder) {
+    const std::string folder250 = "C:\\" + std::string(246, 'f') + "\\";
+    const std::string folder260 = "C:\\" + std::string(256, 'f') + "\\";
+    const struct {
+        std::string path;
+        DialogOffer offer;
+    } cases[] = {
+        {"*.lumx", {"*.lumx", ""}},
+        {"C:\\Daten\\Raum1.lumx", {"C:\\Daten\\Raum1.lumx", ""}},
+        {folder250 + "ab.lumx", {folder250 + "ab.lumx", ""}}, // 257 characters
+        {folder250 + "abcdefghij.lumx", {"abcdefghij.lumx", folder250}},
+        {folder250 + "abcdefgh/b.lumx", {"b.lumx", folder250 + "abcdefgh/"}},
+        {folder260 + "x.lumx", {"x.lumx", ""}}, // the folder does not fit either
+        {std::string(300, 'x'), {"", ""}},      // nothing fits: nothing is offered
+    };
+    for (const auto& c : cases) {
+        const DialogOffer offer = OfferToFileDialog(c.path);
+        EXPECT_EQ(offer.name, c.offer.name) << c.path.size();
+        EXPECT_EQ(offer.folder, c.offer.folder) << c.path.size();
+    }
 }
 
 TEST_F(DataFileCommandTest, DoesNotSaveOverFoldersOrProtectedFiles) {

@@ -1,6 +1,7 @@
 // What the file dialog extension decides without a window: the size of the first dialog, the
 // folder history's registry value name, recording a chosen folder, and the registry data, read
 // whatever it holds.
+#include "ui/filedialog/DialogPathLimit.h"
 #include "ui/filedialog/EnlargedSize.h"
 #include "ui/filedialog/FolderRecording.h"
 #include "ui/filedialog/HistoryData.h"
@@ -98,6 +99,56 @@ TEST(FolderHistoryTest, FolderOfAChosenPath) {
     }
 }
 
+// A typed folder is recorded as the absolute folder the dialog opens, not as typed.
+TEST(FolderHistoryTest, TypedPathsAreTakenInTheDialogsFolder) {
+    const struct {
+        const char* typed;
+        const char* folder;
+        const char* absolute;
+    } cases[] = {
+        {"Alt", "C:\\Daten", "C:\\Daten\\Alt"},
+        {"Alt\\", "C:\\Daten\\", "C:\\Daten\\Alt\\"},
+        {"Alt/Neu", "C:\\Daten", "C:\\Daten\\Alt\\Neu"},
+        {".\\Alt", "C:\\Daten", "C:\\Daten\\Alt"},
+        {"..\\Plan", "C:\\Daten\\Alt", "C:\\Daten\\Plan"},
+        {"..\\..\\..", "C:\\Daten", "C:\\"},
+        {"..", "C:\\", "C:\\"},
+        {"\\Plan", "D:\\Daten", "D:\\Plan"},
+        {"C:\\Daten\\Raum1.lumx", "D:\\", "C:\\Daten\\Raum1.lumx"},
+        {"D:/Plan", "C:\\", "D:/Plan"},
+        {"\\\\server\\share", "C:\\", "\\\\server\\share"},
+        {"Alt", "", ""}, // no folder to take it in: nothing to record
+        {"", "C:\\Daten", ""},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(AbsolutePath(c.typed, c.folder), c.absolute) << c.typed << " in " << c.folder;
+    }
+}
+
+// The system dialog joins the typed text to its folder in a buffer of 260 characters.
+TEST(FolderHistoryTest, TypedPathsFitTheDialogsBuffer) {
+    const std::string folder200 = "C:\\" + std::string(197, 'f');
+    const struct {
+        std::string typed;
+        std::string folder;
+        bool fits;
+    } cases[] = {
+        {"C:\\" + std::string(256, 'x'), folder200, true},
+        {"C:\\" + std::string(257, 'x'), "C:\\", false},
+        {"\\" + std::string(256, 'x'), "C:\\", true}, // the drive goes in front
+        {"\\" + std::string(257, 'x'), "C:\\", false},
+        {std::string(58, 'x'), folder200, true}, // 200 + separator + 58
+        {std::string(59, 'x'), folder200, false},
+        {std::string(58, 'x'), folder200 + "\\", true},
+        {std::string(59, 'x'), folder200 + "\\", false},
+        {std::string(280, 'x'), "C:\\", false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FitsFileDialog(c.typed, c.folder), c.fits)
+            << c.typed.size() << " in " << c.folder.size();
+    }
+}
+
 TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
     // The folder to record as plain text: a std::string inside the table's elements makes
     // GCC 12 at -O3 warn that the table's clean-up may read strings never built.
@@ -148,6 +199,11 @@ TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
           "cher\\",
           "D:\\"},
          false},
+        {"S, Z and Y with caron or diaeresis and OE fold as the list box's search folds them",
+         {"D:\\", "C:\\\x8A\x8C\x8E\x9F\\"},
+         {"c:\\\x9A\x9C\x9E\xFF\\", false},
+         {"c:\\\x9A\x9C\x9E\xFF\\", "D:\\"},
+         true},
         {"a longer folder is new beside a shorter one",
          {"C:\\Daten\\"},
          {"C:\\Daten\\Alt\\", false},
@@ -203,11 +259,23 @@ TEST(FolderHistoryTest, RegistryDataIsReadWithinItsLimits) {
         {"more than 4096 bytes", kMultiStringType, Data(Folders(30, 250)), Folders(30, 250)},
         {"259 characters fit a path", kMultiStringType, Data({long259}), {long259}},
         {"longer strings are left out", kMultiStringType, Data({long259 + "x", "D:\\"}), {"D:\\"}},
+        {"left-out strings count among the 32", kMultiStringType,
+         Data({long259 + "x"}, false) + Data(Folders(40)), Folders(31)},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(ReadHistoryData(c.type, c.data), c.folders);
     }
+}
+
+// The registry's own wide strings keep folders that the ANSI code page cannot name, so that
+// they can be written back as they were.
+TEST(FolderHistoryTest, WideRegistryDataKeepsEveryCharacter) {
+    const std::vector<std::u16string> folders = {u"C:\\ra\u0141\u00F3d\u017A\\", u"D:\\"};
+    const std::u16string data = MakeHistoryData(folders);
+    EXPECT_EQ(data,
+              std::u16string(u"C:\\ra\u0141\u00F3d\u017A\\") + u'\0' + u"D:\\" + u'\0' + u'\0');
+    EXPECT_EQ(ReadHistoryData(kMultiStringType, data), folders);
 }
 
 TEST(FolderHistoryTest, SavedDataHoldsTheFirst16EntriesWithin4096Bytes) {

@@ -7,11 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <grp.h>
 #include <set>
 #include <string>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -198,6 +200,36 @@ TEST_F(FilesTest, TwoProgramsSavingOneFileLeaveAWholeFile) {
             << content.size() << " bytes: " << content.substr(0, 40);
     }
     EXPECT_EQ(FileNames(), std::vector<std::string>{"shared.lumx"});
+}
+
+// The save for folders where no new file can be made writes over the file itself: under a file
+// size limit, as on a full disk, the file keeps its old bytes and the save reports failure.
+TEST_F(FilesTest, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
+    const std::string old(51, 'o');
+    const struct {
+        rlim_t limit;
+        std::string content;
+        bool saved;
+    } cases[] = {
+        {0, std::string(1073, 'n'), false},
+        {1024, std::string(1073, 'n'), false},
+        {1024, "shorter", true},
+        {RLIM_INFINITY, std::string(1073, 'n'), true},
+    };
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit original{};
+    getrlimit(RLIMIT_FSIZE, &original);
+    const fs::path file = folder / "in-place.lumx";
+    for (const auto& c : cases) {
+        WriteWholeFile(file, old);
+        rlimit limited = original;
+        limited.rlim_cur = c.limit;
+        setrlimit(RLIMIT_FSIZE, &limited);
+        const bool saved = OverwriteFile(file.string(), c.content);
+        setrlimit(RLIMIT_FSIZE, &original);
+        EXPECT_EQ(saved, c.saved) << c.limit << " " << c.content.size();
+        EXPECT_EQ(ReadWholeFile(file), c.saved ? c.content : old) << c.limit;
+    }
 }
 
 } // namespace

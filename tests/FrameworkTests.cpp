@@ -368,15 +368,30 @@ TEST_F(FrameworkTest, CFileDialogPassesItsSetUpAndReturnsThePathChosen) {
     EXPECT_NE(records[0].owner, nullptr);
 }
 
+// The dialog takes paths of any length the system's file functions take; a longer one does not
+// fit its buffer and fails as such, not as a cancel.
 TEST_F(FrameworkTest, APathLongerThanTheBufferIsNotChosen) {
-    INT_PTR result = 0;
-    dialog.onApply = [&] {
-        CFileDialog file(TRUE);
-        result = file.DoModal();
-    };
-    desktop.QueueFileAnswer(std::string(MAX_PATH, 'a'));
-    Run([&] { desktop.Click(kApply); });
-    EXPECT_EQ(result, IDCANCEL);
+    const struct {
+        std::size_t length;
+        INT_PTR result;
+        DWORD error;
+    } cases[] = {{MAX_PATH, IDOK, 0}, {32767, IDOK, 0}, {32768, IDCANCEL, FNERR_BUFFERTOOSMALL}};
+    for (const auto& c : cases) {
+        INT_PTR result = 0;
+        DWORD error = 0;
+        std::string chosen;
+        dialog.onApply = [&] {
+            CFileDialog file(TRUE);
+            result = file.DoModal();
+            error = CommDlgExtendedError();
+            chosen = file.GetPathName();
+        };
+        desktop.QueueFileAnswer(std::string(c.length, 'a'));
+        Run([&] { desktop.Click(kApply); });
+        EXPECT_EQ(result, c.result) << c.length;
+        EXPECT_EQ(error, c.error) << c.length;
+        EXPECT_EQ(chosen.size(), c.result == IDOK ? c.length : 0u) << c.length;
+    }
 }
 
 // ---- Timer, colours, pictures, icons, system menu, painting ----

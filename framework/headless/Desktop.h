@@ -44,6 +44,7 @@ struct FileDialogRecord {
     DWORD flags;
     std::string fileName; // the initial name in lpstrFile
     std::string defExt;
+    std::string initialDir;
     std::optional<std::string> answer; // the path chosen, none when cancelled
 };
 

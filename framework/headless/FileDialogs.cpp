@@ -18,7 +18,10 @@ std::string TextOrEmpty(LPCSTR text) {
     return text == nullptr ? "" : text;
 }
 
+DWORD g_lastError = 0;
+
 BOOL RunFileDialog(LPOPENFILENAMEA ofn, bool save) {
+    g_lastError = 0;
     headless::FileDialogRecord record{save,
                                       ofn->hwndOwner,
                                       TextOrEmpty(ofn->lpstrTitle),
@@ -26,13 +29,18 @@ BOOL RunFileDialog(LPOPENFILENAMEA ofn, bool save) {
                                       ofn->Flags,
                                       TextOrEmpty(ofn->lpstrFile),
                                       TextOrEmpty(ofn->lpstrDefExt),
+                                      TextOrEmpty(ofn->lpstrInitialDir),
                                       std::nullopt};
     headless::Desktop* desktop = headless::Desktop::Current();
     std::optional<std::string> path =
         desktop != nullptr ? desktop->AnswerFileDialog(record) : std::nullopt;
     // A path that does not fit the caller's buffer fails, as FNERR_BUFFERTOOSMALL does.
-    if (!path || ofn->lpstrFile == nullptr || path->size() + 1 > ofn->nMaxFile)
+    if (!path)
         return FALSE;
+    if (ofn->lpstrFile == nullptr || path->size() + 1 > ofn->nMaxFile) {
+        g_lastError = FNERR_BUFFERTOOSMALL;
+        return FALSE;
+    }
     std::memcpy(ofn->lpstrFile, path->c_str(), path->size() + 1);
     return TRUE;
 }
@@ -45,4 +53,8 @@ BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn) {
 
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn) {
     return RunFileDialog(ofn, true);
+}
+
+DWORD CommDlgExtendedError() {
+    return g_lastError;
 }

@@ -46,6 +46,28 @@ bool WriteAll(int descriptor, const std::string& content) {
     return true;
 }
 
+bool ReadAll(int descriptor, std::string& content) {
+    char buffer[4096];
+    for (;;) {
+        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+        if (count == 0) {
+            return true;
+        }
+        if (count > 0) {
+            content.append(buffer, static_cast<std::size_t>(count));
+        } else if (errno != EINTR) {
+            return false;
+        }
+    }
+}
+
+// The whole file becomes the content: written from its start, cut to its length, on the disk.
+bool WriteFileContent(int descriptor, const std::string& content) {
+    return ::lseek(descriptor, 0, SEEK_SET) == 0 && WriteAll(descriptor, content) &&
+           ::ftruncate(descriptor, static_cast<off_t>(content.size())) == 0 &&
+           ::fsync(descriptor) == 0;
+}
+
 bool WriteThroughAndClose(int descriptor, const std::string& content) {
     const bool written = WriteAll(descriptor, content) && ::fsync(descriptor) == 0;
     return ::close(descriptor) == 0 && written;
@@ -186,8 +208,20 @@ void RemoveFile(const SystemPath& path) {
 }
 
 bool OverwriteFile(const SystemPath& target, const std::string& content) {
-    const int descriptor = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-    return descriptor >= 0 && WriteThroughAndClose(descriptor, content);
+    const int descriptor = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    std::string old;
+    if (!ReadAll(descriptor, old)) {
+        ::close(descriptor);
+        return false;
+    }
+    const bool written = WriteFileContent(descriptor, content);
+    if (!written) {
+        WriteFileContent(descriptor, old);
+    }
+    return ::close(descriptor) == 0 && written;
 }
 
 // A relative path is taken against the current folder; "." and ".." stay as they are. The

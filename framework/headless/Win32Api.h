@@ -408,6 +408,8 @@ typedef OPENFILENAMEA OPENFILENAME;
 typedef LPOPENFILENAMEA LPOPENFILENAME;
 // The record as the system's file dialogs knew it before the Windows 2000 fields.
 #define OPENFILENAME_SIZE_VERSION_400A (offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR))
+// CommDlgExtendedError's answer when the chosen path does not fit the caller's buffer.
+#define FNERR_BUFFERTOOSMALL 0x3003
 
 // ---- Functions --------------------------------------------------------------------------------
 // Messages and window procedures
@@ -482,6 +484,8 @@ BOOL EndPaint(HWND hWnd, const PAINTSTRUCT* paint);
 // Common file dialogs
 BOOL GetOpenFileNameA(LPOPENFILENAMEA ofn);
 BOOL GetSaveFileNameA(LPOPENFILENAMEA ofn);
+// Why the last file dialog returned FALSE: 0 for a cancel.
+DWORD CommDlgExtendedError();
 
 // Files: paths are Windows-1252, as on Windows; the headless system hands them to the host in
 // its UTF-8. The program's other file functions are in framework/Files.h.

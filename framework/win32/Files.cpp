@@ -76,7 +76,7 @@ std::wstring FinalPath(HANDLE file) {
     return path;
 }
 
-bool WriteThroughAndClose(HANDLE file, const std::string& content) {
+bool WriteAll(HANDLE file, const std::string& content) {
     bool written = true;
     for (std::size_t done = 0; written && done < content.size();) {
         const DWORD chunk =
@@ -85,8 +85,32 @@ bool WriteThroughAndClose(HANDLE file, const std::string& content) {
         written = WriteFile(file, content.data() + done, chunk, &count, nullptr) && count > 0;
         done += count;
     }
-    written = written && FlushFileBuffers(file);
+    return written;
+}
+
+bool WriteThroughAndClose(HANDLE file, const std::string& content) {
+    const bool written = WriteAll(file, content) && FlushFileBuffers(file);
     return CloseHandle(file) && written;
+}
+
+bool ReadAll(HANDLE file, std::string& content) {
+    char buffer[4096];
+    for (;;) {
+        DWORD count = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &count, nullptr)) {
+            return false;
+        }
+        if (count == 0) {
+            return true;
+        }
+        content.append(buffer, count);
+    }
+}
+
+// The whole file becomes the content: written from its start, cut to its length, on the disk.
+bool WriteFileContent(HANDLE file, const std::string& content) {
+    return SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 && WriteAll(file, content) &&
+           SetEndOfFile(file) && FlushFileBuffers(file);
 }
 
 // Gives the written file the target's attributes. ReplaceFile does so on Windows, not on Wine.
@@ -215,6 +239,19 @@ void RemoveFile(const SystemPath& path) {
 }
 
 bool OverwriteFile(const SystemPath& target, const std::string& content) {
-    const HANDLE file = OpenFile(target, GENERIC_WRITE, FILE_SHARE_READ, TRUNCATE_EXISTING);
-    return file != INVALID_HANDLE_VALUE && WriteThroughAndClose(file, content);
+    const HANDLE file =
+        OpenFile(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
+    if (file == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    std::string old;
+    if (!ReadAll(file, old)) {
+        CloseHandle(file);
+        return false;
+    }
+    const bool written = WriteFileContent(file, content);
+    if (!written) {
+        WriteFileContent(file, old);
+    }
+    return CloseHandle(file) && written;
 }

@@ -4,12 +4,14 @@
 #include "DialogUser.h"
 #include "ProgramTest.h"
 
+#include "app/LumetrixApp.h"
 #include "io/DataFileText.h"
 #include "model/Quantity.h"
 #include "model/ValueStore.h"
 #include "resources/resource.h"
 
 #include <algorithm>
+#include <commctrl.h>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -142,6 +144,35 @@ void DropFile(HWND window, const std::string& path) {
     std::memcpy(reinterpret_cast<char*>(drop + 1), path.c_str(), path.size());
     GlobalUnlock(memory);
     SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+// The dialog's list of the files in its folder.
+HWND FileListOf(HWND fileDialog) {
+    HWND view = FindWindowExA(fileDialog, nullptr, "SHELLDLL_DefView", nullptr);
+    return FindWindowExA(view, nullptr, "SysListView32", nullptr);
+}
+
+// Selects the named file in the dialog's file list, as a click on it does.
+void SelectListedFile(HWND fileDialog, const char* name) {
+    HWND list = FileListOf(fileDialog);
+    LVFINDINFOA find{};
+    find.flags = LVFI_STRING;
+    find.psz = name;
+    const LRESULT item = SendMessageA(list, LVM_FINDITEMA, WPARAM(-1), LPARAM(&find));
+    LVITEMA state{};
+    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, WPARAM(item), LPARAM(&state));
+}
+
+// The text of a message box shown by this thread with the caption, or "(none)"; the box is
+// then closed.
+std::string CloseMessageBox(const std::string& caption) {
+    HWND box = FindDialog(caption);
+    if (box == nullptr)
+        return "(none)";
+    const std::string text = TextOf(box, 0xFFFF);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return text;
 }
 
 class FileDialogTest : public ProgramTest {
@@ -400,6 +431,226 @@ TEST_F(FileDialogTest, ADroppedFileBecomesTheFileName) {
         EXPECT_EQ(shown, c.shown);
         EXPECT_EQ(ownText, c.shown);
     }
+}
+
+// After a folder was opened from the history, the file then selected in the list is what "Open"
+// opens: the history entry chosen before does not stand for the field any longer.
+TEST_F(FileDialogTest, AFileSelectedAfterAHistoryChoiceLoads) {
+    const Step byKeys = [] {
+        PressKey(VK_F4);
+        PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+    };
+    const struct {
+        const char* what;
+        Strings history;
+        Step chooseFolder;
+        bool fileByKeys; // else selected as a click does and confirmed with the OK button
+    } cases[] = {
+        {"F4, Down, Enter; the file by keys", {folderA, folderB}, byKeys, true},
+        {"F4, Down, Enter; the file clicked", {folderA, folderB}, byKeys, false},
+        {"an entry clicked in the drop-down",
+         {folderB, folderA},
+         [this] {
+             HWND combo = GetDlgItem(FindDialog("Daten laden"), kHistoryCombo);
+             SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
+             SendMessageA(combo, CB_SETCURSEL, 1, 0);
+             SendMessageA(combo, CB_SHOWDROPDOWN, FALSE, 0);
+         },
+         false},
+        {"a folder further down the history typed",
+         {folderB, folderA},
+         [this] {
+             TypeKeys(folderA);
+             PressKey(VK_RETURN);
+         },
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        StoreHistory(c.history);
+        std::string opened, shown, loaded;
+        RunProgram({[&] {
+                        TypeInto(main, beamAngle, "50");
+                        ClickLater(main, IDC_LOAD);
+                    },
+                    c.chooseFolder,
+                    [&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        opened = CurrentFolder(dialog) + "\\";
+                        if (c.fileByKeys) {
+                            SetFocus(FileListOf(dialog));
+                            PressKey(VK_HOME);
+                        } else {
+                            SelectListedFile(dialog, "Raum1.lumx");
+                        }
+                    },
+                    [&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        shown = TextOf(dialog, kHistoryCombo);
+                        if (c.fileByKeys)
+                            PressKey(VK_RETURN);
+                        else
+                            PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                    },
+                    [&] { loaded = TextOf(main, beamAngle); }});
+        EXPECT_EQ(lstrcmpiA(opened.c_str(), folderA.c_str()), 0) << opened;
+        EXPECT_EQ(shown, "Raum1.lumx");
+        EXPECT_EQ(loaded, "36.0");
+        EXPECT_EQ(outcome.dialogsLeftOpen, 1); // only the main dialog
+    }
+}
+
+// The field takes no more than the dialog can handle; a path the dialog cannot take is reported
+// and the dialog stays open. Nothing ends the program, and the user's file stays as it was.
+TEST_F(FileDialogTest, PathsTooLongForTheDialogAreStoppedAndSaidSo) {
+    const std::string longStart = folderA + std::string(270 - folderA.size(), 'x') + ".lumx";
+    const std::string kept = [&] {
+        std::ifstream in(kFile, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }();
+    const struct {
+        const char* what;
+        int button;
+        const char* caption;
+        std::string startFile; // the file named on the command line
+        std::string typed;     // typed into the field, then Enter
+        std::string message;   // the message the file dialog shows
+    } cases[] = {
+        {"280 characters typed", IDC_LOAD, "Daten laden", "", std::string(280, 'a'),
+         "Der Dateipfad ist zu lang !"},
+        {"a full path of 280 characters typed", IDC_SAVE, "Daten speichern", "",
+         folderA + std::string(280 - folderA.size(), 'b'), "(none)"},
+        {"a long name from the command line saved again", IDC_SAVE, "Daten speichern", longStart,
+         "", "Der Dateipfad ist zu lang !"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string startFile = c.startFile;
+        if (!startFile.empty())
+            CopyFileW((L"\\\\?\\" + std::wstring(fileA.begin(), fileA.end())).c_str(),
+                      (L"\\\\?\\" + std::wstring(startFile.begin(), startFile.end())).c_str(),
+                      FALSE);
+        theApp.m_lpCmdLine = startFile.data();
+        std::size_t fieldLength = 0;
+        std::string message;
+        bool dialogStayed = false;
+        RunProgram({[&] {
+                        TypeInto(main, beamAngle, "50");
+                        ClickLater(main, c.button);
+                    },
+                    [&] {
+                        HWND combo = GetDlgItem(FindDialog(c.caption), kHistoryCombo);
+                        SetFocus(combo);
+                        TypeKeys(c.typed);
+                        fieldLength = TextOf(combo).size();
+                        PressKey(VK_RETURN);
+                    },
+                    [&] {
+                        message = CloseMessageBox("Fehler");
+                        dialogStayed = FindDialog(c.caption) != nullptr;
+                    }});
+        theApp.m_lpCmdLine = nullptr;
+        EXPECT_LE(fieldLength, 259u);
+        EXPECT_EQ(message, c.message);
+        EXPECT_EQ(dialogStayed, c.message != "(none)");
+        std::ifstream in(kFile, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kept);
+        if (!startFile.empty())
+            DeleteFileW((L"\\\\?\\" + std::wstring(startFile.begin(), startFile.end())).c_str());
+        // What the field took is saved, with the default extension the dialog adds.
+        const std::string saved = c.typed.substr(0, 259) + ".lumx";
+        const std::wstring savedLong = L"\\\\?\\" + std::wstring(saved.begin(), saved.end());
+        if (!dialogStayed) {
+            EXPECT_NE(GetFileAttributesW(savedLong.c_str()), INVALID_FILE_ATTRIBUTES);
+        }
+        DeleteFileW(savedLong.c_str());
+    }
+}
+
+// Shift+F10 on the focused window, as the keyboard gives it: F10 is a system key.
+void PressShiftF10() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_SYSKEYDOWN, VK_F10, 1);
+    PostMessageA(focus, WM_SYSKEYUP, VK_F10, 0xC0000001);
+}
+
+void ReleaseShift() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+// The folder menu opens from the keyboard too: Shift+F10 on a control of the dialog that has
+// no menu of its own.
+TEST_F(FileDialogTest, TheFolderMenuOpensFromTheKeyboard) {
+    std::string menuItem, copied;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    SetFocus(GetDlgItem(dialog, IDCANCEL));
+                    PressShiftF10();
+                },
+                [&] {
+                    ReleaseShift();
+                    menuItem = ShownMenuItem();
+                    PressKey(VK_DOWN);
+                    PressKey(VK_RETURN);
+                },
+                [&] {
+                    copied = ClipboardText();
+                    Cancel(FindDialog("Daten laden"));
+                }});
+    EXPECT_EQ(menuItem, "Kopiere aktuellen Pfad");
+    EXPECT_FALSE(copied.empty());
+}
+
+// A folder of the shared history that the ANSI code page cannot name is not offered, and a
+// save writes it back as it was, not as question marks.
+TEST_F(FileDialogTest, FoldersTheProgramCannotNameAreKeptAsTheyWere) {
+    const std::wstring unnamed = L"C:\\ra\u0141\u00F3d\u017A\\"; // raŁódź
+    const std::wstring wideB(folderB.begin(), folderB.end());
+    const std::wstring stored = unnamed + L'\0' + wideB + L'\0' + L'\0';
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Rovad\\Common\\OfnList", L"OfnListLumx",
+                    REG_MULTI_SZ, stored.data(), DWORD(stored.size() * sizeof(wchar_t)));
+    Strings offered;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    offered = Entries(GetDlgItem(FindDialog("Daten laden"), kHistoryCombo));
+                    ChooseFile("Daten laden", fileA);
+                }});
+    wchar_t data[1024] = L"";
+    DWORD size = sizeof data;
+    RegGetValueW(HKEY_CURRENT_USER, L"Software\\Rovad\\Common\\OfnList", L"OfnListLumx",
+                 RRF_RT_REG_MULTI_SZ, nullptr, data, &size);
+    std::vector<std::wstring> saved;
+    for (const wchar_t* entry = data; *entry != L'\0'; entry += wcslen(entry) + 1)
+        saved.emplace_back(entry);
+    EXPECT_EQ(offered, Strings{folderB});
+    EXPECT_EQ(saved, (std::vector<std::wstring>{std::wstring(folderA.begin(), folderA.end()), wideB,
+                                                unnamed}));
+}
+
+// A folder typed relative to the one the dialog shows is recorded as the full folder it opens,
+// which means the same to every program that shares the history.
+TEST_F(FileDialogTest, ATypedRelativeFolderIsRecordedInFull) {
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    SetFocus(GetDlgItem(FindDialog("Daten laden"), kHistoryCombo));
+                    TypeKeys(folderA);
+                    PressKey(VK_RETURN);
+                },
+                [&] {
+                    TypeKeys("..\\fd-b");
+                    PressKey(VK_RETURN);
+                },
+                [&] { Cancel(FindDialog("Daten laden")); }});
+    EXPECT_EQ(StoredHistory(), (Strings{folderB, folderA}));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -80,6 +81,60 @@ TEST(Files, DevicesAreNoFilesToRead) {
     for (const char* device : {"Z:\\dev\\zero", "Z:\\dev\\urandom", "NUL", "CON"}) {
         EXPECT_EQ(OpenRegularFileForReading(device), nullptr) << device;
     }
+}
+
+// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB,
+// with SIGXFSZ ignored so that a write beyond it fails instead of ending the process). Wine
+// starts Unix programs as well, but cannot tell their exit code: the run reports through
+// gtest's XML report. True when the test ran and passed.
+bool PassesUnderFileSizeLimit(const char* test, int kibibytes) {
+    using UnixFileName = char*(CDECL*)(LPCWSTR);
+    const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    wchar_t exe[MAX_PATH] = L"";
+    GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    char* unixExe = unixFileName != nullptr ? unixFileName(exe) : nullptr;
+    if (unixExe == nullptr)
+        return false;
+    const std::string report = "lumetrix-size-limit-report.xml";
+    DeleteFileA(report.c_str());
+    std::string command = "Z:\\bin\\bash -c \"trap '' XFSZ; ulimit -f " +
+                          std::to_string(kibibytes) + "; LUMETRIX_FILE_SIZE_LIMIT=1 exec wine '" +
+                          unixExe + "' --gtest_filter=" + test + " --gtest_output=xml:" + report +
+                          "\"";
+    HeapFree(GetProcessHeap(), 0, unixExe);
+    STARTUPINFOA startUp{};
+    startUp.cb = sizeof startUp;
+    PROCESS_INFORMATION process{};
+    CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startUp,
+                   &process);
+    std::string result;
+    for (int waited = 0; waited < 600 && result.find("</testsuites>") == std::string::npos;
+         ++waited) {
+        Sleep(100);
+        result = ReadWholeFile(report);
+    }
+    DeleteFileA(report.c_str());
+    return result.find("tests=\"1\" failures=\"0\"") != std::string::npos;
+}
+
+// The save for folders where no new file can be made writes over the file itself: when a
+// write fails, as under a file size limit or on a full disk, the old bytes are put back.
+TEST(Files, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
+    if (std::getenv("LUMETRIX_FILE_SIZE_LIMIT") == nullptr) {
+        EXPECT_TRUE(PassesUnderFileSizeLimit("Files.AnInPlaceSaveThatFailsKeepsTheOldBytes", 1));
+        return;
+    }
+    const std::string path = "lumetrix-in-place-test.lumx";
+    const std::string old(51, 'o');
+    for (const std::string& content : {std::string(1073, 'n'), std::string(2000, 'n')}) {
+        ASSERT_TRUE(ReplaceFileContent(path, old));
+        EXPECT_FALSE(OverwriteFile(Wide(path), content)) << content.size();
+        EXPECT_EQ(ReadWholeFile(path), old) << content.size();
+    }
+    EXPECT_TRUE(OverwriteFile(Wide(path), "within the limit"));
+    EXPECT_EQ(ReadWholeFile(path), "within the limit");
+    DeleteFileA(path.c_str());
 }
 
 } // namespace

@@ -1,27 +1,40 @@
 #include "ui/filedialog/FolderRecording.h"
 
+#include "ui/filedialog/CaseFolding.h"
+
+#include <algorithm>
+
 namespace {
 
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
 }
 
-// Case folding for Windows-1252: ASCII letters and the accented capitals.
-unsigned char FoldCase(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    const bool upper =
-        (byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7);
-    return upper ? byte + 0x20 : byte;
+bool HasDrive(const std::string& path) {
+    return path.size() >= 2 && path[1] == ':';
 }
 
-bool BeginsWithIgnoringCase(const std::string& text, const std::string& prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        if (FoldCase(text[i]) != FoldCase(prefix[i]))
-            return false;
+// The folder with the relative path's parts added one by one.
+std::string JoinRelative(std::string folder, const std::string& relative) {
+    const std::size_t root = HasDrive(folder) ? 3 : 1;
+    std::size_t start = 0;
+    while (start <= relative.size()) {
+        const std::size_t end = std::min(relative.find_first_of("\\/", start), relative.size());
+        const std::string part = relative.substr(start, end - start);
+        if (part == "..") {
+            while (folder.size() > root && IsSeparator(folder.back()))
+                folder.pop_back();
+            folder.resize(std::max(folder.find_last_of("\\/") + 1, std::min(root, folder.size())));
+        } else if (!part.empty() && part != ".") {
+            if (!folder.empty() && !IsSeparator(folder.back()))
+                folder += '\\';
+            folder += part;
+        }
+        if (end < relative.size() && !folder.empty() && !IsSeparator(folder.back()))
+            folder += '\\';
+        start = end + 1;
     }
-    return true;
+    return folder;
 }
 
 int FindEntryBeginningWith(const std::vector<std::string>& history, const std::string& folder) {
@@ -33,6 +46,19 @@ int FindEntryBeginningWith(const std::vector<std::string>& history, const std::s
 }
 
 } // namespace
+
+std::string AbsolutePath(const std::string& path, const std::string& currentFolder) {
+    if (path.empty() || (HasDrive(path) && path.size() > 2 && IsSeparator(path[2])) ||
+        (path.size() >= 2 && IsSeparator(path[0]) && IsSeparator(path[1])))
+        return path;
+    if (HasDrive(path)) // on a drive, relative to the unknown folder there
+        return path;
+    if (currentFolder.empty())
+        return "";
+    if (IsSeparator(path[0]))
+        return HasDrive(currentFolder) ? currentFolder.substr(0, 2) + path : path;
+    return JoinRelative(currentFolder, path);
+}
 
 std::optional<FolderToRecord> FindFolderToRecord(std::string path, bool saveDialog,
                                                  const PathLookUp& lookUp) {

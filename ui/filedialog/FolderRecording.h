@@ -15,6 +15,11 @@ struct FolderToRecord {
     bool namedFile;     // the path named an existing file
 };
 
+// A path typed into the dialog as the dialog takes it: a relative path, "." and ".." included,
+// is taken in the dialog's current folder; one beginning with a single separator on the
+// current folder's drive. Empty when a relative path meets no current folder.
+std::string AbsolutePath(const std::string& path, const std::string& currentFolder);
+
 // The folder a path chosen in the dialog stands for, or nothing to record: a path that does
 // not exist records nothing in a save dialog; an open dialog falls back to its parent folder.
 // A folder gains a final "\"; a file gives its folder with the separator.

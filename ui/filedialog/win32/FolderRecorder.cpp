@@ -19,9 +19,9 @@ PathKind LookUpPath(const std::string& path) {
 
 } // namespace
 
-void RecordFolder(HWND combo, const std::string& path) {
+void RecordFolder(HWND combo, const std::string& path, const std::string& currentFolder) {
     const std::optional<FolderToRecord> record =
-        FindFolderToRecord(path, g_fileDialog.saveDialog, LookUpPath);
+        FindFolderToRecord(AbsolutePath(path, currentFolder), g_fileDialog.saveDialog, LookUpPath);
     if (!record)
         return;
     const HistoryUpdate update = PlanHistoryUpdate(HistoryEntries(combo), *record);
@@ -37,6 +37,8 @@ void RecordFolder(HWND combo, const std::string& path) {
 void RecordFolderOfChosenFile(HWND combo, const OPENFILENAMEA& record) {
     if (record.lpstrFile == nullptr)
         return;
-    const std::size_t limit = std::min<std::size_t>(record.nMaxFile, kPathCapacity - 1);
-    RecordFolder(combo, std::string(record.lpstrFile, strnlen(record.lpstrFile, limit)));
+    const std::size_t length =
+        strnlen(record.lpstrFile, std::min<std::size_t>(record.nMaxFile, kPathCapacity));
+    if (length < kPathCapacity)
+        RecordFolder(combo, std::string(record.lpstrFile, length), "");
 }

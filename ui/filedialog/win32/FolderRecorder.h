@@ -7,9 +7,10 @@
 #include <commdlg.h>
 #include <string>
 
-void RecordFolder(HWND combo, const std::string& path);
-// The same for the file the dialog's record names, read within its buffer and cut to 259
-// characters.
+// A relative path is taken in the dialog's current folder.
+void RecordFolder(HWND combo, const std::string& path, const std::string& currentFolder);
+// The same for the file the dialog's record names, read within its buffer; a path too long for
+// the history records nothing.
 void RecordFolderOfChosenFile(HWND combo, const OPENFILENAMEA& record);
 
 #endif

@@ -3,6 +3,7 @@
 // dialog procedure, except the context menu, which ends here.
 #include "ui/filedialog/win32/FrameProcedure.h"
 
+#include "ui/filedialog/DialogPathLimit.h"
 #include "ui/filedialog/EnlargedSize.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/Clipboard.h"
@@ -77,6 +78,22 @@ void ShowFolderMenu(HWND frame, LPARAM position) {
     DestroyMenu(menu);
 }
 
+// The folder menu belongs to the frame; from the keyboard (Shift+F10 or the menu key) also to
+// the frame's controls that have no menu of their own: not the edit fields, not the file list.
+bool ShowsFolderMenu(HWND frame, HWND window, LPARAM position) {
+    if (window == frame)
+        return true;
+    if (position != -1 || !IsChild(frame, window))
+        return false;
+    char name[32] = "";
+    GetClassNameA(window, name, sizeof name);
+    for (const char* own : {"Edit", "ComboBox", "SysListView32", "SHELLDLL_DefView"}) {
+        if (lstrcmpiA(name, own) == 0)
+            return false;
+    }
+    return true;
+}
+
 void OnHistoryClosedUp(HWND frame, HWND combo) {
     if (SendMessageA(combo, CB_GETCURSEL, 0, 0) < 0)
         return;
@@ -105,14 +122,29 @@ void OnFileNameCommand(HWND frame, HWND combo, int code) {
     }
 }
 
-void OnCommand(HWND frame, WPARAM wParam) {
+// A typed path the dialog cannot take is reported instead of handed on: the dialog would
+// overrun its own buffer with it.
+// The whole text counts, also one set beyond the field's limit.
+bool RefuseTooLongPath(HWND frame, HWND combo) {
+    std::string typed(std::size_t(GetWindowTextLengthA(combo)) + 1, '\0');
+    typed.resize(std::size_t(GetWindowTextA(combo, typed.data(), int(typed.size()))));
+    if (FitsFileDialog(typed, CurrentFolder(frame)))
+        return false;
+    MessageBoxA(frame, "Der Dateipfad ist zu lang !", "Fehler", MB_ICONHAND);
+    return true;
+}
+
+// False when the command ends here.
+bool OnCommand(HWND frame, WPARAM wParam) {
     HWND combo = HistoryComboOf(frame);
     const int id = LOWORD(wParam);
     if (id == IDOK && combo != nullptr) {
         // Enter in the field mostly reaches the dialog as OK: the dialog manager takes the key
         // before the field sees it.
         TurnSlashesIntoBackslashes(combo);
-        RecordFolder(combo, ComboText(combo));
+        if (RefuseTooLongPath(frame, combo))
+            return false;
+        RecordFolder(combo, ComboText(combo), CurrentFolder(frame));
     } else if (id == kCopyFolderCommand) {
         CopyToClipboard(frame, CurrentFolder(frame));
     } else if (id == kFileNameId && combo != nullptr) {
@@ -120,6 +152,7 @@ void OnCommand(HWND frame, WPARAM wParam) {
     } else if (id == kCompletionListId && combo != nullptr) {
         OnCompletionListCommand(combo, HIWORD(wParam));
     }
+    return true;
 }
 
 // True when the key was taken: Up and Down then move through the completion list.
@@ -165,7 +198,8 @@ INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
             OnFirstShowing(frame);
         break;
     case WM_COMMAND:
-        OnCommand(frame, wParam);
+        if (!OnCommand(frame, wParam))
+            return TRUE;
         break;
     case WM_NOTIFY:
         if (OnNotify(frame, *reinterpret_cast<NMHDR*>(lParam)))
@@ -177,7 +211,7 @@ INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
         HideCompletionList();
         break;
     case WM_CONTEXTMENU:
-        if (reinterpret_cast<HWND>(wParam) != frame)
+        if (!ShowsFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam))
             break;
         ShowFolderMenu(frame, lParam);
         return FALSE;

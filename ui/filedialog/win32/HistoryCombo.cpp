@@ -1,5 +1,6 @@
 #include "ui/filedialog/win32/HistoryCombo.h"
 
+#include "ui/filedialog/DialogPathLimit.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/ExtensionState.h"
 
@@ -66,7 +67,10 @@ LRESULT AnswerText(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
     return LRESULT(entry.size());
 }
 
+// The text set is what the field then holds and what it answers: a drop-down entry still
+// selected from an earlier choice no longer stands for it.
 LRESULT SetComboText(HWND combo, WPARAM wParam, LPARAM lParam) {
+    CallWindowProcA(g_comboProcedure, combo, CB_SETCURSEL, WPARAM(-1), 0);
     const LRESULT result = CallWindowProcA(g_comboProcedure, combo, WM_SETTEXT, wParam, lParam);
     const char* text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
     HWND hiddenEdit = PartnerControl(combo);
@@ -207,6 +211,7 @@ HWND CreateHistoryCombo(HWND frame) {
         return nullptr;
     }
     SendMessageA(combo, WM_SETFONT, SendMessageA(edit, WM_GETFONT, 0, 0), FALSE);
+    SendMessageA(combo, CB_LIMITTEXT, kFieldTextLimit, 0);
     SetWindowPos(combo, edit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     char text[kPathCapacity] = "";
     GetWindowTextA(edit, text, sizeof text);

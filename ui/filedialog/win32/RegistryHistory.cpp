@@ -3,6 +3,7 @@
 #include "framework/WinApp.h"
 #include "ui/filedialog/HistoryData.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -23,16 +24,44 @@ std::string HistoryKeyName() {
     return std::string("Software\\") + "Rovad\\Common" + "\\" + "OfnList";
 }
 
-// The value's type and bytes; false when it cannot be read.
-bool ReadValue(HKEY key, const std::string& valueName, DWORD& type, std::string& data) {
-    DWORD size = 0;
-    if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+// Folders of the value that the ANSI code page cannot name, as they were read. The program
+// cannot open them, so the combobox leaves them out; a save writes them back behind its own
+// entries, unchanged, for the other programs that share the value.
+std::vector<std::wstring> g_unnamedFolders;
+
+std::wstring WideFromAnsi(const std::string& text) {
+    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring wide(std::size_t(std::max(size, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), size);
+    return wide;
+}
+
+// The ANSI name of a folder; false when the code page cannot hold every character of it.
+bool AnsiFromWide(const std::wstring& wide, std::string& ansi) {
+    const bool utf8 = GetACP() == CP_UTF8; // holds everything, and takes no flags
+    BOOL defaultUsed = FALSE;
+    const int size =
+        WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()),
+                            nullptr, 0, nullptr, utf8 ? nullptr : &defaultUsed);
+    if (size <= 0 || defaultUsed)
         return false;
-    data.assign(size, '\0');
-    if (RegQueryValueExA(key, valueName.c_str(), nullptr, &type,
+    ansi.assign(std::size_t(size), '\0');
+    WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()),
+                        ansi.data(), size, nullptr, utf8 ? nullptr : &defaultUsed);
+    return !defaultUsed;
+}
+
+// The value's type and data as the registry holds it; false when it cannot be read.
+bool ReadValue(HKEY key, const std::wstring& valueName, DWORD& type, std::wstring& data) {
+    DWORD size = 0;
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return false;
+    data.assign(size / sizeof(wchar_t) + 1, L'\0');
+    size = DWORD(data.size() * sizeof(wchar_t));
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type,
                          reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS)
         return false;
-    data.resize(std::min<std::size_t>(size, data.size()));
+    data.resize(std::min<std::size_t>(size / sizeof(wchar_t), data.size()));
     return true;
 }
 
@@ -58,22 +87,33 @@ void LoadHistory(HWND combo, const std::string& valueName) {
         ERROR_SUCCESS)
         return;
     DWORD type = REG_NONE;
-    std::string data;
-    const bool read = ReadValue(key, valueName, type, data);
+    std::wstring data;
+    const bool read = ReadValue(key, WideFromAnsi(valueName), type, data);
     RegCloseKey(key);
+    g_unnamedFolders.clear();
     if (!read)
         return;
-    for (const std::string& folder : ReadHistoryData(type, data))
-        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(folder.c_str()));
+    for (const std::wstring& folder : ReadHistoryData(type, data)) {
+        std::string named;
+        if (AnsiFromWide(folder, named))
+            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(named.c_str()));
+        else
+            g_unnamedFolders.push_back(folder);
+    }
 }
 
 void SaveHistory(HWND combo, const std::string& valueName) {
-    const std::string data = MakeHistoryData(HistoryEntries(combo));
+    std::vector<std::wstring> entries;
+    for (const std::string& entry : HistoryEntries(combo))
+        entries.push_back(WideFromAnsi(entry));
+    entries.insert(entries.end(), g_unnamedFolders.begin(), g_unnamedFolders.end());
+    const std::wstring data = MakeHistoryData(entries);
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, HistoryKeyName().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExA(key, valueName.c_str(), 0, REG_MULTI_SZ,
-                   reinterpret_cast<const BYTE*>(data.data()), DWORD(data.size()));
+    RegSetValueExW(key, WideFromAnsi(valueName).c_str(), 0, REG_MULTI_SZ,
+                   reinterpret_cast<const BYTE*>(data.data()),
+                   DWORD(data.size() * sizeof(wchar_t)));
     RegCloseKey(key);
 }

@@ -10,9 +10,10 @@
 std::vector<std::string> HistoryEntries(HWND combo);
 
 // Adds the stored folders to the combobox, in stored order; a missing or unreadable value adds
-// nothing.
+// nothing. Folders the ANSI code page cannot name are not offered but kept for the next save.
 void LoadHistory(HWND combo, const std::string& valueName);
-// Stores the combobox's first entries; when the registry refuses, the history stays unsaved.
+// Stores the combobox's first entries, then the folders kept at loading, as they were; when
+// the registry refuses, the history stays unsaved.
 void SaveHistory(HWND combo, const std::string& valueName);
 
 #endif

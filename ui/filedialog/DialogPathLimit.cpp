@@ -1,0 +1,23 @@
+#include "ui/filedialog/DialogPathLimit.h"
+
+namespace {
+
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+// The length of the path the dialog builds from the typed text.
+std::size_t JoinedLength(const std::string& typed, const std::string& currentFolder) {
+    if (typed.size() >= 2 && typed[1] == ':')
+        return typed.size();
+    if (!typed.empty() && IsSeparator(typed[0]))
+        return 2 + typed.size();
+    const bool separated = !currentFolder.empty() && IsSeparator(currentFolder.back());
+    return currentFolder.size() + (separated ? 0 : 1) + typed.size();
+}
+
+} // namespace
+
+bool FitsFileDialog(const std::string& typed, const std::string& currentFolder) {
+    return JoinedLength(typed, currentFolder) <= kFieldTextLimit;
+}
