@@ -269,3 +269,30 @@ TEST(FastNaturalCompareTest, HasTheSignOfNaturalCompareForEveryPair) {
         ASSERT_TRUE(SameSign(a, b));
     }
 }
+
+// The database's sort has the natural order built in; it must leave every element, level ones
+// included, where the sort with the comparator does, in either direction and on part ranges.
+TEST(NaturalTextOrderTest, SortNaturallyMatchesSortWithTheComparatorElementForElement) {
+    std::mt19937 random(20261207);
+    const struct {
+        int first;
+        int end;
+        bool descending;
+    } kRanges[] = {{0, -1, false}, {0, -1, true}, {3, 1500, false}, {-2, 40, true}};
+    for (const auto& range : kRanges) {
+        TextList byComparator;
+        TextList naturally;
+        for (int n = 0; n < 3000; ++n) {
+            // Few distinct keys in mixed case and spellings, so many elements compare level.
+            const std::string text = RandomText(random).substr(0, 3) + (n % 2 ? "LED " : "led ") +
+                                     std::to_string(random() % 40) + RandomText(random);
+            byComparator.Insert(text.c_str(), -1);
+            naturally.Insert(text.c_str(), -1);
+        }
+        byComparator.Sort(range.first, range.end, NaturalTextOrder, range.descending);
+        naturally.SortNaturally(range.first, range.end, range.descending);
+        for (int i = 0; i < naturally.Count(); ++i) {
+            ASSERT_STREQ(naturally.Text(i), byComparator.Text(i)) << i;
+        }
+    }
+}
