@@ -237,35 +237,96 @@ bool Step(const Byte* a, const Byte* b, std::size_t& k, int& result) {
     return false;
 }
 
-// The first offset from k on where the texts differ or both end; both texts can be read up to
-// `readable`. Where the machine stores words with their first byte lowest, a word of each
-// text is compared at a time, and the lowest differing or NUL byte found from the bits.
-std::size_t FirstDifference(const Byte* a, const Byte* b, std::size_t k, std::size_t readable) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    using Word = std::size_t;
-    constexpr Word Ones = Word(-1) / 0xFF; // 0x0101...
-    constexpr Word Highs = Ones * 0x80;    // 0x8080...
-    while (k <= readable && readable - k >= sizeof(Word)) {
-        Word wordA;
-        Word wordB;
-        std::memcpy(&wordA, a + k, sizeof wordA);
-        std::memcpy(&wordB, b + k, sizeof wordB);
+// Words of bytes, first byte lowest, compared or classified several bytes at a time.
+constexpr bool WordsFirstByteLowest = true;
+#else
+constexpr bool WordsFirstByteLowest = false;
+#endif
+using Word = std::uint64_t;
+constexpr Word Ones = Word(-1) / 0xFF; // 0x0101...
+
+Word LoadWord(const Byte* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Per byte of the word: zero for a digit, not zero for any other byte.
+Word NonDigits(Word word) {
+    const Word highNibbleNot3 = (word & (Ones * 0xF0)) ^ (Ones * 0x30);
+    const Word lowNibbleAbove9 = ((word & (Ones * 0x0F)) + Ones * 0x06) & (Ones * 0x10);
+    return highNibbleNot3 | lowNibbleAbove9;
+}
+
+// The byte offsets of the lowest and the highest byte of a word that is not zero.
+std::size_t LowestByte(Word word) {
+    return std::size_t(__builtin_ctzll(word)) / 8;
+}
+
+std::size_t HighestByte(Word word) {
+    return std::size_t(63 - __builtin_clzll(word)) / 8;
+}
+
+// The first offset from k on where the texts differ or both end; both texts can be read up to
+// `readable`. Compares a word of each text at a time, and finds the lowest differing or NUL
+// byte from the bits.
+std::size_t FirstDifference(const Byte* a, const Byte* b, std::size_t k, std::size_t readable) {
+    constexpr Word Highs = Ones * 0x80; // 0x8080...
+    while (WordsFirstByteLowest && k <= readable && readable - k >= sizeof(Word)) {
+        const Word wordA = LoadWord(a + k);
         // The lowest set bit of `nul` lies in a's first NUL byte, if any (the bits above it
         // may be wrong).
         const Word nul = (wordA - Ones) & ~wordA & Highs;
-        const Word stop = (wordA ^ wordB) | nul;
+        const Word stop = (wordA ^ LoadWord(b + k)) | nul;
         if (stop != 0) {
-            return k + std::size_t(__builtin_ctzll(stop)) / 8;
+            return k + LowestByte(stop);
         }
         k += sizeof(Word);
     }
-#else
-    (void)readable;
-#endif
     while (a[k] == b[k] && a[k] != 0) {
         ++k;
     }
     return k;
+}
+
+// The order of two texts that first differ, at `difference`, in a digit on each side, where
+// that is found from words alone: both numbers there are decimal, of at most seven digits
+// without a leading '0', and start after a byte that is no letter (or at the texts' start).
+// Then the longer number is the larger, and of two as long the differing digit decides.
+// Returns 0 where this does not settle it.
+int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
+                         std::size_t readable) {
+    if (!WordsFirstByteLowest || readable < sizeof(Word)) {
+        return 0;
+    }
+    // The start of the run of digits that the difference lies in, from the word before it.
+    std::size_t start = 0;
+    if (difference >= sizeof(Word)) {
+        const Word before = NonDigits(LoadWord(a + difference - sizeof(Word)));
+        if (before == 0) {
+            return 0;
+        }
+        start = difference - sizeof(Word) + HighestByte(before) + 1;
+    } else if (difference > 0) {
+        const Word before = NonDigits(LoadWord(a)) & (Word(-1) >> (64 - 8 * difference));
+        start = before == 0 ? 0 : HighestByte(before) + 1;
+    }
+    if ((start > 0 && IsAlphanumeric(a[start - 1])) || a[start] == '0' || b[start] == '0' ||
+        readable - start < sizeof(Word)) {
+        return 0;
+    }
+    const Word digitsEndA = NonDigits(LoadWord(a + start));
+    const Word digitsEndB = NonDigits(LoadWord(b + start));
+    if (digitsEndA == 0 || digitsEndB == 0) {
+        return 0;
+    }
+    const std::size_t lengthA = LowestByte(digitsEndA);
+    const std::size_t lengthB = LowestByte(digitsEndB);
+    if (lengthA != lengthB) {
+        return lengthA < lengthB ? -1 : 1;
+    }
+    return a[difference] < b[difference] ? -1 : 1;
 }
 
 // The first offset of the run of letters and digits that ends at `end`, but not before `from`.
@@ -310,6 +371,12 @@ int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::s
         const Byte cb = pb[difference];
         if (ca == cb) {
             return 0; // both texts end here
+        }
+        if (runStart == 0 && IsDigit(ca) && IsDigit(cb)) {
+            const int order = CompareShortDecimals(pa, pb, difference, readable);
+            if (order != 0) {
+                return order;
+            }
         }
         const bool inRun = difference > runStart && IsAlphanumeric(pa[difference - 1]);
         if (!inRun && OrdersAsItself(ca) && OrdersAsItself(cb) && !(IsDigit(ca) && IsDigit(cb))) {
