@@ -22,6 +22,10 @@ unsigned FoldAsciiCase(Byte c) {
     return c >= 'A' && c <= 'Z' ? c + 32u : c;
 }
 
+bool IsAsciiLetter(unsigned c) {
+    return (c | 0x20u) - 'a' < 26u;
+}
+
 bool IsDigit(unsigned c) {
     return c >= '0' && c <= '9';
 }
@@ -271,7 +275,8 @@ std::size_t HighestByte(Word word) {
 // The first offset from k on where the texts differ or both end; both texts can be read up to
 // `readable`. Compares a word of each text at a time, and finds the lowest differing or NUL
 // byte from the bits.
-std::size_t FirstDifference(const Byte* a, const Byte* b, std::size_t k, std::size_t readable) {
+[[gnu::always_inline]] inline std::size_t FirstDifference(const Byte* a, const Byte* b,
+                                                          std::size_t k, std::size_t readable) {
     constexpr Word Highs = Ones * 0x80; // 0x8080...
     while (WordsFirstByteLowest && k <= readable && readable - k >= sizeof(Word)) {
         const Word wordA = LoadWord(a + k);
@@ -300,25 +305,33 @@ int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
     if (!WordsFirstByteLowest || readable < sizeof(Word)) {
         return 0;
     }
-    // The start of the run of digits that the difference lies in, from the word before it.
+    // The start of the run of digits that the difference lies in, and the byte before it (0 at
+    // the start of the texts), from the word before the difference.
     std::size_t start = 0;
-    if (difference >= sizeof(Word)) {
-        const Word before = NonDigits(LoadWord(a + difference - sizeof(Word)));
-        if (before == 0) {
-            return 0;
+    Byte before = 0;
+    if (difference > 0) {
+        const std::size_t wordStart = difference >= sizeof(Word) ? difference - sizeof(Word) : 0;
+        const Word word = LoadWord(a + wordStart);
+        const std::size_t wordBytes = difference - wordStart;
+        const Word nonDigits =
+            NonDigits(word) &
+            (wordBytes == sizeof(Word) ? Word(-1) : (Word(1) << (8 * wordBytes)) - 1);
+        if (nonDigits != 0) {
+            const std::size_t last = HighestByte(nonDigits);
+            start = wordStart + last + 1;
+            before = Byte(word >> (8 * last));
+        } else if (wordStart > 0) {
+            return 0; // a run of more digits than a word holds
         }
-        start = difference - sizeof(Word) + HighestByte(before) + 1;
-    } else if (difference > 0) {
-        const Word before = NonDigits(LoadWord(a)) & (Word(-1) >> (64 - 8 * difference));
-        start = before == 0 ? 0 : HighestByte(before) + 1;
     }
-    if ((start > 0 && IsAlphanumeric(a[start - 1])) || a[start] == '0' || b[start] == '0' ||
-        readable - start < sizeof(Word)) {
+    if (IsAsciiLetter(before) || readable - start < sizeof(Word)) {
         return 0;
     }
-    const Word digitsEndA = NonDigits(LoadWord(a + start));
-    const Word digitsEndB = NonDigits(LoadWord(b + start));
-    if (digitsEndA == 0 || digitsEndB == 0) {
+    const Word wordA = LoadWord(a + start);
+    const Word wordB = LoadWord(b + start);
+    const Word digitsEndA = NonDigits(wordA);
+    const Word digitsEndB = NonDigits(wordB);
+    if (Byte(wordA) == '0' || Byte(wordB) == '0' || digitsEndA == 0 || digitsEndB == 0) {
         return 0;
     }
     const std::size_t lengthA = LowestByte(digitsEndA);
@@ -337,52 +350,28 @@ std::size_t StartOfRun(const Byte* text, std::size_t from, std::size_t end) {
     return end;
 }
 
-const Byte* Bytes(const char* text) {
-    return reinterpret_cast<const Byte*>(text != nullptr ? text : "");
-}
-
-} // namespace
-
-int NaturalCompare(const char* a, const char* b) {
-    const Byte* pa = Bytes(a);
-    const Byte* pb = Bytes(b);
-    std::size_t k = 0;
-    int result = 0;
-    while (!Step(pa, pb, k, result)) {
-    }
-    return result;
-}
-
 // Where both texts hold the same bytes, every step of the walk moves on without deciding, so
 // such runs are skipped with a plain byte comparison. The walk is at a step's start where the
 // run begins, and at the first byte of every run of letters and digits within it: a number
 // read inside the run ends before the next other byte. So from the start of the run of
 // letters and digits that the first difference lies in or follows, the walk goes on step by
-// step, reading a number there from its first byte, until it is past the difference.
-int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::size_t bLength) {
-    const Byte* pa = Bytes(a);
-    const Byte* pb = Bytes(b);
-    const std::size_t readable = a == nullptr || b == nullptr ? 0 : std::min(aLength, bLength);
-    std::size_t k = 0;
+// step, reading a number there from its first byte, until it is past the difference; then it
+// skips the next run of equal bytes. Kept apart from its caller, which settles the most
+// common differences without it and so without the cost of its many variables.
+[[gnu::noinline]] int WalkFromDifferences(const Byte* pa, const Byte* pb, std::size_t difference,
+                                          std::size_t readable) {
+    std::size_t runStart = 0;
     for (;;) {
-        const std::size_t runStart = k;
-        const std::size_t difference = FirstDifference(pa, pb, runStart, readable);
         const Byte ca = pa[difference];
         const Byte cb = pb[difference];
         if (ca == cb) {
             return 0; // both texts end here
         }
-        if (runStart == 0 && IsDigit(ca) && IsDigit(cb)) {
-            const int order = CompareShortDecimals(pa, pb, difference, readable);
-            if (order != 0) {
-                return order;
-            }
-        }
         const bool inRun = difference > runStart && IsAlphanumeric(pa[difference - 1]);
         if (!inRun && OrdersAsItself(ca) && OrdersAsItself(cb) && !(IsDigit(ca) && IsDigit(cb))) {
             return int(ca) - int(cb);
         }
-        k = inRun ? StartOfRun(pa, runStart, difference) : difference;
+        std::size_t k = inRun ? StartOfRun(pa, runStart, difference) : difference;
         int result = 0;
         do {
             const std::size_t lengthA = ShortDecimalLength(pa + k);
@@ -399,5 +388,39 @@ int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::s
                 return result;
             }
         } while (k <= difference);
+        runStart = k;
+        difference = FirstDifference(pa, pb, runStart, readable);
     }
+}
+
+const Byte* Bytes(const char* text) {
+    return reinterpret_cast<const Byte*>(text != nullptr ? text : "");
+}
+
+} // namespace
+
+int NaturalCompare(const char* a, const char* b) {
+    const Byte* pa = Bytes(a);
+    const Byte* pb = Bytes(b);
+    std::size_t k = 0;
+    int result = 0;
+    while (!Step(pa, pb, k, result)) {
+    }
+    return result;
+}
+
+int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::size_t bLength) {
+    const Byte* pa = Bytes(a);
+    const Byte* pb = Bytes(b);
+    const std::size_t readable = a == nullptr || b == nullptr ? 0 : std::min(aLength, bLength);
+    const std::size_t difference = FirstDifference(pa, pb, 0, readable);
+    const Byte ca = pa[difference];
+    const Byte cb = pb[difference];
+    if (ca != cb && IsDigit(ca) && IsDigit(cb)) {
+        const int order = CompareShortDecimals(pa, pb, difference, readable);
+        if (order != 0) {
+            return order;
+        }
+    }
+    return WalkFromDifferences(pa, pb, difference, readable);
 }

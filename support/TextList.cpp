@@ -42,6 +42,10 @@ bool IsUneven(int size, int smallerPartSize) {
     return size >= LeastWatchedSize && smallerPartSize < size / 1024;
 }
 
+// From this size on, a range that is no longer partitioned around its middle element takes
+// the median of nine elements as pivot, else of three.
+constexpr int LeastNintherSize = 1024;
+
 // The text length stored in front of an element.
 std::size_t StoredLength(const unsigned char* element) {
     std::int32_t length;
@@ -293,17 +297,28 @@ template <typename Order> int TextList::PivotOf(Range range, const Order& order)
     if (range.pivot == Pivot::Middle) {
         return range.lo + (range.hi - range.lo) / 2;
     }
-    // Three places that follow from the range's bounds but from no regular pattern, so that
-    // an order crafted against fixed places does not meet them.
+    // Places that follow from the range's bounds but from no regular pattern, so that an order
+    // crafted against fixed places does not meet them. A large range takes the median of three
+    // such medians: its parts come out more even, which saves more comparisons than it costs.
     std::uint32_t scatter = std::uint32_t(range.lo) * 2654435761u ^ std::uint32_t(range.hi);
-    int places[3];
-    for (int& place : places) {
-        scatter = scatter * 1664525u + 1013904223u;
-        place = range.lo + int((scatter >> 8) % std::uint32_t(range.Size()));
+    auto scatteredMedian = [&] {
+        int places[3];
+        for (int& place : places) {
+            scatter = scatter * 1664525u + 1013904223u;
+            place = range.lo + int((scatter >> 8) % std::uint32_t(range.Size()));
+        }
+        return Median(places[0], places[1], places[2], order);
+    };
+    if (range.Size() < LeastNintherSize) {
+        return scatteredMedian();
     }
-    const int a = places[0];
-    const int b = places[1];
-    const int c = places[2];
+    const int a = scatteredMedian();
+    const int b = scatteredMedian();
+    return Median(a, b, scatteredMedian(), order);
+}
+
+template <typename Order>
+int TextList::Median(int a, int b, int c, const Order& order) const {
     const bool aBeforeB = order(*this, a, b) < 0;
     const bool bBeforeC = order(*this, b, c) < 0;
     if (aBeforeB == bBeforeC) {

@@ -90,6 +90,8 @@ private:
     template <typename Order> void SortRange(Range range, const Order& order);
     // The element of the range to partition it around.
     template <typename Order> int PivotOf(Range range, const Order& order) const;
+    // Whichever of the elements a, b and c lies between the other two.
+    template <typename Order> int Median(int a, int b, int c, const Order& order) const;
     // Partitions the range around its pivot; gives the two parts still to sort.
     template <typename Order>
     void Partition(Range range, const Order& order, Range& left, Range& right);
