@@ -57,10 +57,6 @@ std::size_t StoredLength(const unsigned char* element) {
 // blocks lie scattered over the heap, and a comparison takes less time than fetching one.
 constexpr int PrefetchDistance = 8;
 
-} // namespace
-
-namespace {
-
 // Negates by sign, so that a comparator returning INT_MIN cannot overflow.
 int Oriented(int result, bool descending) {
     if (!descending) {
