@@ -313,8 +313,7 @@ template <typename Order> int TextList::PivotOf(Range range, const Order& order)
     return Median(a, b, scatteredMedian(), order);
 }
 
-template <typename Order>
-int TextList::Median(int a, int b, int c, const Order& order) const {
+template <typename Order> int TextList::Median(int a, int b, int c, const Order& order) const {
     const bool aBeforeB = order(*this, a, b) < 0;
     const bool bBeforeC = order(*this, b, c) < 0;
     if (aBeforeB == bBeforeC) {
