@@ -1,6 +1,5 @@
 #include "framework/Files.h"
 #include "io/LightDatabase.h"
-#include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
 
 #include <benchmark/benchmark.h>
@@ -39,7 +38,7 @@ void BM_ReadSortAndName(benchmark::State& state) {
         TextList records;
         ReadDatabaseRecords(file, records);
         std::fclose(file);
-        records.Sort(0, -1, NaturalTextOrder);
+        records.SortNaturally(0, -1);
         std::size_t nameBytes = 0;
         for (int i = 0; i < records.Count(); ++i) {
             nameBytes += DatabaseRecordName(records.Text(i)).size();

@@ -1,5 +1,4 @@
 #include "support/NaturalCompare.h"
-#include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
 #include "tests/QuicksortAdversary.h"
 
@@ -70,7 +69,7 @@ void SortLines(benchmark::State& state, const std::vector<std::string>& lines) {
             list->Insert(line.c_str(), -1);
         }
         state.ResumeTiming();
-        list->Sort(0, -1, NaturalTextOrder);
+        list->SortNaturally(0, -1);
         benchmark::DoNotOptimize(list->Text(0));
     }
     state.SetItemsProcessed(state.iterations() * std::int64_t(lines.size()));

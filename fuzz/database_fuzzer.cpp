@@ -1,6 +1,5 @@
 #include "fuzz/FuzzInput.h"
 #include "io/LightDatabase.h"
-#include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
 
 #include <cstdlib>
@@ -15,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     TextList records;
     ReadDatabaseRecords(file, records);
     std::fclose(file);
-    records.Sort(0, -1, NaturalTextOrder);
+    records.SortNaturally(0, -1);
     for (int i = 0; i < records.Count(); ++i) {
         if (DatabaseRecordName(records.Text(i)).size() > 255) {
             std::abort();

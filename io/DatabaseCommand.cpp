@@ -7,7 +7,6 @@
 #include "io/WorkingOrProgramFolder.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
-#include "support/NaturalTextOrder.h"
 #include "support/TextList.h"
 #include "ui/ChoiceDialog.h"
 #include "ui/MainDialog.h"
@@ -102,7 +101,7 @@ void MainDialog::OnDatabase() {
         MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
         return;
     }
-    records.Sort(0, -1, NaturalTextOrder);
+    records.SortNaturally(0, -1);
     if (records.Count() == 0) {
         MessageBox(kEmptyError, kErrorCaption, MB_ICONHAND);
         return;

@@ -22,6 +22,10 @@ unsigned FoldAsciiCase(Byte c) {
     return c >= 'A' && c <= 'Z' ? c + 32u : c;
 }
 
+bool IsAsciiLetter(unsigned c) {
+    return (c | 0x20u) - 'a' < 26u;
+}
+
 bool IsDigit(unsigned c) {
     return c >= '0' && c <= '9';
 }
@@ -237,35 +241,105 @@ bool Step(const Byte* a, const Byte* b, std::size_t& k, int& result) {
     return false;
 }
 
-// The first offset from k on where the texts differ or both end; both texts can be read up to
-// `readable`. Where the machine stores words with their first byte lowest, a word of each
-// text is compared at a time, and the lowest differing or NUL byte found from the bits.
-std::size_t FirstDifference(const Byte* a, const Byte* b, std::size_t k, std::size_t readable) {
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
-    using Word = std::size_t;
-    constexpr Word Ones = Word(-1) / 0xFF; // 0x0101...
-    constexpr Word Highs = Ones * 0x80;    // 0x8080...
-    while (k <= readable && readable - k >= sizeof(Word)) {
-        Word wordA;
-        Word wordB;
-        std::memcpy(&wordA, a + k, sizeof wordA);
-        std::memcpy(&wordB, b + k, sizeof wordB);
+// Words of bytes, first byte lowest, compared or classified several bytes at a time.
+constexpr bool WordsFirstByteLowest = true;
+#else
+constexpr bool WordsFirstByteLowest = false;
+#endif
+using Word = std::uint64_t;
+constexpr Word Ones = Word(-1) / 0xFF; // 0x0101...
+
+Word LoadWord(const Byte* bytes) {
+    Word word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+}
+
+// Per byte of the word: zero for a digit, not zero for any other byte.
+Word NonDigits(Word word) {
+    const Word highNibbleNot3 = (word & (Ones * 0xF0)) ^ (Ones * 0x30);
+    const Word lowNibbleAbove9 = ((word & (Ones * 0x0F)) + Ones * 0x06) & (Ones * 0x10);
+    return highNibbleNot3 | lowNibbleAbove9;
+}
+
+// The byte offsets of the lowest and the highest byte of a word that is not zero.
+std::size_t LowestByte(Word word) {
+    return std::size_t(__builtin_ctzll(word)) / 8;
+}
+
+std::size_t HighestByte(Word word) {
+    return std::size_t(63 - __builtin_clzll(word)) / 8;
+}
+
+// The first offset from k on where the texts differ or both end; both texts can be read up to
+// `readable`. Compares a word of each text at a time, and finds the lowest differing or NUL
+// byte from the bits.
+[[gnu::always_inline]] inline std::size_t FirstDifference(const Byte* a, const Byte* b,
+                                                          std::size_t k, std::size_t readable) {
+    constexpr Word Highs = Ones * 0x80; // 0x8080...
+    while (WordsFirstByteLowest && k <= readable && readable - k >= sizeof(Word)) {
+        const Word wordA = LoadWord(a + k);
         // The lowest set bit of `nul` lies in a's first NUL byte, if any (the bits above it
         // may be wrong).
         const Word nul = (wordA - Ones) & ~wordA & Highs;
-        const Word stop = (wordA ^ wordB) | nul;
+        const Word stop = (wordA ^ LoadWord(b + k)) | nul;
         if (stop != 0) {
-            return k + std::size_t(__builtin_ctzll(stop)) / 8;
+            return k + LowestByte(stop);
         }
         k += sizeof(Word);
     }
-#else
-    (void)readable;
-#endif
     while (a[k] == b[k] && a[k] != 0) {
         ++k;
     }
     return k;
+}
+
+// The order of two texts that first differ, at `difference`, in a digit on each side, where
+// that is found from words alone: both numbers there are decimal, of at most seven digits
+// without a leading '0', and start after a byte that is no letter (or at the texts' start).
+// Then the longer number is the larger, and of two as long the differing digit decides.
+// Returns 0 where this does not settle it.
+int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
+                         std::size_t readable) {
+    if (!WordsFirstByteLowest || readable < sizeof(Word)) {
+        return 0;
+    }
+    // The start of the run of digits that the difference lies in, and the byte before it (0 at
+    // the start of the texts), from the word before the difference.
+    std::size_t start = 0;
+    Byte before = 0;
+    if (difference > 0) {
+        const std::size_t wordStart = difference >= sizeof(Word) ? difference - sizeof(Word) : 0;
+        const Word word = LoadWord(a + wordStart);
+        const std::size_t wordBytes = difference - wordStart;
+        const Word nonDigits =
+            NonDigits(word) &
+            (wordBytes == sizeof(Word) ? Word(-1) : (Word(1) << (8 * wordBytes)) - 1);
+        if (nonDigits != 0) {
+            const std::size_t last = HighestByte(nonDigits);
+            start = wordStart + last + 1;
+            before = Byte(word >> (8 * last));
+        } else if (wordStart > 0) {
+            return 0; // a run of more digits than a word holds
+        }
+    }
+    if (IsAsciiLetter(before) || readable - start < sizeof(Word)) {
+        return 0;
+    }
+    const Word wordA = LoadWord(a + start);
+    const Word wordB = LoadWord(b + start);
+    const Word digitsEndA = NonDigits(wordA);
+    const Word digitsEndB = NonDigits(wordB);
+    if (Byte(wordA) == '0' || Byte(wordB) == '0' || digitsEndA == 0 || digitsEndB == 0) {
+        return 0;
+    }
+    const std::size_t lengthA = LowestByte(digitsEndA);
+    const std::size_t lengthB = LowestByte(digitsEndB);
+    if (lengthA != lengthB) {
+        return lengthA < lengthB ? -1 : 1;
+    }
+    return a[difference] < b[difference] ? -1 : 1;
 }
 
 // The first offset of the run of letters and digits that ends at `end`, but not before `from`.
@@ -274,6 +348,49 @@ std::size_t StartOfRun(const Byte* text, std::size_t from, std::size_t end) {
         --end;
     }
     return end;
+}
+
+// Where both texts hold the same bytes, every step of the walk moves on without deciding, so
+// such runs are skipped with a plain byte comparison. The walk is at a step's start where the
+// run begins, and at the first byte of every run of letters and digits within it: a number
+// read inside the run ends before the next other byte. So from the start of the run of
+// letters and digits that the first difference lies in or follows, the walk goes on step by
+// step, reading a number there from its first byte, until it is past the difference; then it
+// skips the next run of equal bytes. Kept apart from its caller, which settles the most
+// common differences without it and so without the cost of its many variables.
+[[gnu::noinline]] int WalkFromDifferences(const Byte* pa, const Byte* pb, std::size_t difference,
+                                          std::size_t readable) {
+    std::size_t runStart = 0;
+    for (;;) {
+        const Byte ca = pa[difference];
+        const Byte cb = pb[difference];
+        if (ca == cb) {
+            return 0; // both texts end here
+        }
+        const bool inRun = difference > runStart && IsAlphanumeric(pa[difference - 1]);
+        if (!inRun && OrdersAsItself(ca) && OrdersAsItself(cb) && !(IsDigit(ca) && IsDigit(cb))) {
+            return int(ca) - int(cb);
+        }
+        std::size_t k = inRun ? StartOfRun(pa, runStart, difference) : difference;
+        int result = 0;
+        do {
+            const std::size_t lengthA = ShortDecimalLength(pa + k);
+            const std::size_t lengthB = ShortDecimalLength(pb + k);
+            if (lengthA != 0 && lengthB != 0) {
+                if (lengthA != lengthB) {
+                    return lengthA < lengthB ? -1 : 1;
+                }
+                if (difference < k + lengthA) {
+                    return pa[difference] < pb[difference] ? -1 : 1;
+                }
+                k += lengthA;
+            } else if (Step(pa, pb, k, result)) {
+                return result;
+            }
+        } while (k <= difference);
+        runStart = k;
+        difference = FirstDifference(pa, pb, runStart, readable);
+    }
 }
 
 const Byte* Bytes(const char* text) {
@@ -292,45 +409,18 @@ int NaturalCompare(const char* a, const char* b) {
     return result;
 }
 
-// Where both texts hold the same bytes, every step of the walk moves on without deciding, so
-// such runs are skipped with a plain byte comparison. The walk is at a step's start where the
-// run begins, and at the first byte of every run of letters and digits within it: a number
-// read inside the run ends before the next other byte. So from the start of the run of
-// letters and digits that the first difference lies in or follows, the walk goes on step by
-// step, reading a number there from its first byte, until it is past the difference.
 int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::size_t bLength) {
     const Byte* pa = Bytes(a);
     const Byte* pb = Bytes(b);
     const std::size_t readable = a == nullptr || b == nullptr ? 0 : std::min(aLength, bLength);
-    std::size_t k = 0;
-    for (;;) {
-        const std::size_t runStart = k;
-        const std::size_t difference = FirstDifference(pa, pb, runStart, readable);
-        const Byte ca = pa[difference];
-        const Byte cb = pb[difference];
-        if (ca == cb) {
-            return 0; // both texts end here
+    const std::size_t difference = FirstDifference(pa, pb, 0, readable);
+    const Byte ca = pa[difference];
+    const Byte cb = pb[difference];
+    if (ca != cb && IsDigit(ca) && IsDigit(cb)) {
+        const int order = CompareShortDecimals(pa, pb, difference, readable);
+        if (order != 0) {
+            return order;
         }
-        const bool inRun = difference > runStart && IsAlphanumeric(pa[difference - 1]);
-        if (!inRun && OrdersAsItself(ca) && OrdersAsItself(cb) && !(IsDigit(ca) && IsDigit(cb))) {
-            return int(ca) - int(cb);
-        }
-        k = inRun ? StartOfRun(pa, runStart, difference) : difference;
-        int result = 0;
-        do {
-            const std::size_t lengthA = ShortDecimalLength(pa + k);
-            const std::size_t lengthB = ShortDecimalLength(pb + k);
-            if (lengthA != 0 && lengthB != 0) {
-                if (lengthA != lengthB) {
-                    return lengthA < lengthB ? -1 : 1;
-                }
-                if (difference < k + lengthA) {
-                    return pa[difference] < pb[difference] ? -1 : 1;
-                }
-                k += lengthA;
-            } else if (Step(pa, pb, k, result)) {
-                return result;
-            }
-        } while (k <= difference);
     }
+    return WalkFromDifferences(pa, pb, difference, readable);
 }

@@ -61,12 +61,16 @@ public:
     // pointers and allocates nothing.
     void Sort(int first, int end, TextListComparator compare, bool descending = false,
               void* context = nullptr);
+    // Sorts exactly as Sort with NaturalTextOrder does, tie for tie, but with the natural
+    // order's comparison built into the sort's loops instead of called through a pointer.
+    void SortNaturally(int first, int end, bool descending = false);
 
     // Frees every element and the array; the list is empty with capacity 0.
     void Clear();
 
 private:
     struct SortOrder;
+    struct NaturalOrder;
     enum class Pivot { Middle, MedianOfThree };
     struct Range {
         int lo;
@@ -80,14 +84,23 @@ private:
     bool Grow();
     void Remove(int position);
     void Swap(int i, int j);
+    // The clamped range of a Sort call; empty (lo >= hi) when there is nothing to sort.
+    Range ClampedRange(int first, int end) const;
+    // The sort itself, for either order.
+    template <typename Order> void SortRange(Range range, const Order& order);
     // The element of the range to partition it around.
-    int PivotOf(Range range, const SortOrder& order) const;
+    template <typename Order> int PivotOf(Range range, const Order& order) const;
+    // Whichever of the elements a, b and c lies between the other two.
+    template <typename Order> int Median(int a, int b, int c, const Order& order) const;
     // Partitions the range around its pivot; gives the two parts still to sort.
-    void Partition(Range range, const SortOrder& order, Range& left, Range& right);
+    template <typename Order>
+    void Partition(Range range, const Order& order, Range& left, Range& right);
+    // Asks the cache for the element that a partitioning scan compares a few steps on.
+    void Prefetch(int i) const;
     // The fallback for ranges left when the quicksort has used up its budget of work.
-    void HeapSort(Range range, const SortOrder& order);
+    template <typename Order> void HeapSort(Range range, const Order& order);
     // Lets the element at base + root sink into the max-heap at base..base + heapSize - 1.
-    void SiftDown(int base, int root, int heapSize, const SortOrder& order);
+    template <typename Order> void SiftDown(int base, int root, int heapSize, const Order& order);
 
     std::int32_t count = 0;
     std::int32_t capacity = 0;

@@ -200,17 +200,17 @@ testing::AssertionResult SameSign(const std::string& a, const std::string& b) {
 // Texts that differ just where the walk reads numbers, folds case or maps bytes: inside,
 // before and after numbers and their base prefixes, and across the end of a text.
 const char* const kAdversarialTexts[] = {
-    "",           "0",          "00",       "007",         "7",     "07",
-    "70",         "19",         "100",      "12a",         "123",   "12A",
-    "0x",         "0X",         "0x1f",     "0X1F",        "0x1g",  "0x1F2a",
-    "0x1F2b",     "0b101",      "0b12",     "0o78",        "0d99",  "0Da",
-    "4294967296", "4294967297", "0",        "99999999999", "1x",    "Lampe 007",
-    "Lampe 7",    "lampe 10",   "Lampe 9W", "LED 5W;",     "LED;",  "LED 10W;*;806",
-    "L\xC4MPE",   "l\xE4mpe",   "Lampe",    "a_b",         "a b",   "a/b",
-    "a\\b",       "a.b",        "a\x96",    "au",          "a\x87", "\xFE",
-    "\xDE",       "ab1c",       "AB1C",     "ab01c",       "x9_",   "x9 ",
-    "9.5",        "9,5",        "0x10",     "16",          "a0b",   "a0B",
-    "a00b",
+    "",           "0",          "00",       "007",         "7",        "07",
+    "70",         "19",         "100",      "12a",         "123",      "12A",
+    "0x",         "0X",         "0x1f",     "0X1F",        "0x1g",     "0x1F2a",
+    "0x1F2b",     "0b101",      "0b12",     "0o78",        "0d99",     "0Da",
+    "4294967296", "4294967297", "0",        "99999999999", "1x",       "Lampe 007",
+    "Lampe 7",    "lampe 10",   "Lampe 9W", "LED 5W;",     "LED;",     "LED 10W;*;806",
+    "L\xC4MPE",   "l\xE4mpe",   "Lampe",    "a_b",         "a b",      "a/b",
+    "a\\b",       "a.b",        "a\x96",    "au",          "a\x87",    "\xFE",
+    "\xDE",       "ab1c",       "AB1C",     "ab01c",       "x9_",      "x9 ",
+    "9.5",        "9,5",        "0x10",     "16",          "a0b",      "a0B",
+    "a00b",       "1234567",    "1234568",  "12345678",    "99999999", "0999999",
 };
 
 // A random text over bytes that matter to the order; then a second text made from it by a few
@@ -267,5 +267,32 @@ TEST(FastNaturalCompareTest, HasTheSignOfNaturalCompareForEveryPair) {
         const std::string a = shared + RandomText(random);
         const std::string b = random() % 2 ? Edited(a, random) : shared + RandomText(random);
         ASSERT_TRUE(SameSign(a, b));
+    }
+}
+
+// The database's sort has the natural order built in; it must leave every element, level ones
+// included, where the sort with the comparator does, in either direction and on part ranges.
+TEST(NaturalTextOrderTest, SortNaturallyMatchesSortWithTheComparatorElementForElement) {
+    std::mt19937 random(20261207);
+    const struct {
+        int first;
+        int end;
+        bool descending;
+    } kRanges[] = {{0, -1, false}, {0, -1, true}, {3, 1500, false}, {-2, 40, true}};
+    for (const auto& range : kRanges) {
+        TextList byComparator;
+        TextList naturally;
+        for (int n = 0; n < 3000; ++n) {
+            // Few distinct keys in mixed case and spellings, so many elements compare level.
+            const std::string text = RandomText(random).substr(0, 3) + (n % 2 ? "LED " : "led ") +
+                                     std::to_string(random() % 40) + RandomText(random);
+            byComparator.Insert(text.c_str(), -1);
+            naturally.Insert(text.c_str(), -1);
+        }
+        byComparator.Sort(range.first, range.end, NaturalTextOrder, range.descending);
+        naturally.SortNaturally(range.first, range.end, range.descending);
+        for (int i = 0; i < naturally.Count(); ++i) {
+            ASSERT_STREQ(naturally.Text(i), byComparator.Text(i)) << i;
+        }
     }
 }
