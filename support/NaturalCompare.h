@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SUPPORT_NATURALCOMPARE_H
+#define LUMETRIX_SUPPORT_NATURALCOMPARE_H
 
 #include <cstddef>
 
@@ -13,3 +14,5 @@ int NaturalCompare(const char* a, const char* b);
 // compared as plain bytes, a word at a time. Each text can be read up to its length, where a
 // NUL follows; an earlier NUL ends it all the same.
 int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::size_t bLength);
+
+#endif

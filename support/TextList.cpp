@@ -82,11 +82,11 @@ struct TextList::NaturalOrder {
     bool descending;
 
     int operator()(const TextList& list, int i, int j) const {
-        const unsigned char* a = list.elements[i];
-        const unsigned char* b = list.elements[j];
+        const unsigned char* a = list.m_elements[i];
+        const unsigned char* b = list.m_elements[j];
         return Oriented(
-            FastNaturalCompare(reinterpret_cast<const char*>(a + list.headerSize), StoredLength(a),
-                               reinterpret_cast<const char*>(b + list.headerSize), StoredLength(b)),
+            FastNaturalCompare(reinterpret_cast<const char*>(a + list.m_headerSize), StoredLength(a),
+                               reinterpret_cast<const char*>(b + list.m_headerSize), StoredLength(b)),
             descending);
     }
 };
@@ -96,10 +96,10 @@ TextList::~TextList() {
 }
 
 const void* TextList::Header(int i) const {
-    if (i < 0 || i >= count) {
+    if (i < 0 || i >= m_count) {
         return nullptr;
     }
-    return elements[i];
+    return m_elements[i];
 }
 
 int TextList::Insert(const char* text, int position, const void* header) {
@@ -115,15 +115,15 @@ int TextList::InsertCounted(const char* text, int length, int position, const vo
         length = 0;
     }
     // The block size must stay a valid 32-bit length, whatever the header size.
-    if (length < 0 || std::uint64_t(length) + headerSize + LengthBytes + 1 > INT32_MAX) {
+    if (length < 0 || std::uint64_t(length) + m_headerSize + LengthBytes + 1 > INT32_MAX) {
         return -1;
     }
     auto* block = static_cast<unsigned char*>(
-        std::malloc(std::size_t(length) + headerSize + LengthBytes + 1));
+        std::malloc(std::size_t(length) + m_headerSize + LengthBytes + 1));
     if (block == nullptr) {
         return -1;
     }
-    if (count + 1 >= capacity && !Grow()) {
+    if (m_count + 1 >= m_capacity && !Grow()) {
         std::free(block);
         return -1;
     }
@@ -132,21 +132,21 @@ int TextList::InsertCounted(const char* text, int length, int position, const vo
     std::memcpy(block, &storedLength, LengthBytes);
     unsigned char* element = block + LengthBytes;
     if (header != nullptr) {
-        std::memcpy(element, header, headerSize);
+        std::memcpy(element, header, m_headerSize);
     } else {
-        std::memset(element, 0, headerSize);
+        std::memset(element, 0, m_headerSize);
     }
-    unsigned char* elementText = element + headerSize;
+    unsigned char* elementText = element + m_headerSize;
     if (length > 0) {
         std::memcpy(elementText, text, std::size_t(length));
     }
     elementText[length] = '\0';
 
     position = ClampPosition(position);
-    std::memmove(elements + position + 1, elements + position,
-                 std::size_t(count - position) * sizeof *elements);
-    elements[position] = element;
-    ++count;
+    std::memmove(m_elements + position + 1, m_elements + position,
+                 std::size_t(m_count - position) * sizeof *m_elements);
+    m_elements[position] = element;
+    ++m_count;
     return position;
 }
 
@@ -189,64 +189,64 @@ void TextList::SortNaturally(int first, int end, bool descending) {
 }
 
 void TextList::Clear() {
-    while (count > 0) {
-        --count;
-        std::free(elements[count] - LengthBytes);
+    while (m_count > 0) {
+        --m_count;
+        std::free(m_elements[m_count] - LengthBytes);
     }
-    std::free(elements);
-    elements = nullptr;
-    capacity = 0;
+    std::free(m_elements);
+    m_elements = nullptr;
+    m_capacity = 0;
 }
 
 int TextList::ClampPosition(int position) const {
     // Compared as unsigned, so every negative position also means the end.
-    if (static_cast<std::uint32_t>(position) > static_cast<std::uint32_t>(count)) {
-        return count;
+    if (static_cast<std::uint32_t>(position) > static_cast<std::uint32_t>(m_count)) {
+        return m_count;
     }
     return position;
 }
 
 bool TextList::Grow() {
-    const std::int64_t newCapacity = (3 * std::int64_t(capacity) + 35) / 2;
-    if (newCapacity > INT32_MAX || std::uint64_t(newCapacity) > SIZE_MAX / sizeof *elements) {
+    const std::int64_t newCapacity = (3 * std::int64_t(m_capacity) + 35) / 2;
+    if (newCapacity > INT32_MAX || std::uint64_t(newCapacity) > SIZE_MAX / sizeof *m_elements) {
         return false;
     }
     auto* newElements =
-        static_cast<unsigned char**>(std::malloc(std::size_t(newCapacity) * sizeof *elements));
+        static_cast<unsigned char**>(std::malloc(std::size_t(newCapacity) * sizeof *m_elements));
     if (newElements == nullptr) {
         return false;
     }
-    if (count > 0) {
-        std::memcpy(newElements, elements, std::size_t(count) * sizeof *elements);
+    if (m_count > 0) {
+        std::memcpy(newElements, m_elements, std::size_t(m_count) * sizeof *m_elements);
     }
-    std::free(elements);
-    elements = newElements;
-    capacity = static_cast<std::int32_t>(newCapacity);
+    std::free(m_elements);
+    m_elements = newElements;
+    m_capacity = static_cast<std::int32_t>(newCapacity);
     return true;
 }
 
 void TextList::Remove(int position) {
-    std::free(elements[position] - LengthBytes);
-    --count;
-    std::memmove(elements + position, elements + position + 1,
-                 std::size_t(count - position) * sizeof *elements);
+    std::free(m_elements[position] - LengthBytes);
+    --m_count;
+    std::memmove(m_elements + position, m_elements + position + 1,
+                 std::size_t(m_count - position) * sizeof *m_elements);
 }
 
 void TextList::Swap(int i, int j) {
-    unsigned char* element = elements[i];
-    elements[i] = elements[j];
-    elements[j] = element;
+    unsigned char* element = m_elements[i];
+    m_elements[i] = m_elements[j];
+    m_elements[j] = element;
 }
 
 TextList::Range TextList::ClampedRange(int first, int end) const {
     if (first < 0) {
         first = 0;
     }
-    if (first >= count) {
+    if (first >= m_count) {
         return Range{0, 0};
     }
-    if (static_cast<std::uint32_t>(end) > static_cast<std::uint32_t>(count)) {
-        end = count;
+    if (static_cast<std::uint32_t>(end) > static_cast<std::uint32_t>(m_count)) {
+        end = m_count;
     }
     return Range{first, end - 1};
 }
@@ -361,7 +361,7 @@ void TextList::Partition(Range range, const Order& order, Range& left, Range& ri
 
 void TextList::Prefetch(int i) const {
 #if defined(__GNUC__)
-    __builtin_prefetch(elements[i]);
+    __builtin_prefetch(m_elements[i]);
 #else
     (void)i;
 #endif

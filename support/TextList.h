@@ -1,4 +1,5 @@
-#pragma once
+#ifndef LUMETRIX_SUPPORT_TEXTLIST_H
+#define LUMETRIX_SUPPORT_TEXTLIST_H
 
 #include <cstdint>
 #include <cstring>
@@ -14,29 +15,29 @@ using TextListComparator = int (*)(const TextList& list, int i, int j, void* con
 // of range are clamped; -1 is the result when nothing was done.
 class TextList {
 public:
-    explicit TextList(std::uint32_t headerSize = 0) : headerSize(headerSize) {}
+    explicit TextList(std::uint32_t headerSize = 0) : m_headerSize(headerSize) {}
     ~TextList();
     TextList(const TextList&) = delete;
     TextList& operator=(const TextList&) = delete;
 
-    int Count() const { return count; }
-    int Capacity() const { return capacity; }
+    int Count() const { return m_count; }
+    int Capacity() const { return m_capacity; }
 
     // Element accessors; an index outside 0..Count()-1 has no element and gives
     // nullptr (Text, Header) or -1 (Length).
     // Defined here, as the comparators of a sort call them all the time.
     const char* Text(int i) const {
-        if (i < 0 || i >= count) {
+        if (i < 0 || i >= m_count) {
             return nullptr;
         }
-        return reinterpret_cast<const char*>(elements[i] + headerSize);
+        return reinterpret_cast<const char*>(m_elements[i] + m_headerSize);
     }
     int Length(int i) const {
-        if (i < 0 || i >= count) {
+        if (i < 0 || i >= m_count) {
             return -1;
         }
         std::int32_t length;
-        std::memcpy(&length, elements[i] - sizeof length, sizeof length);
+        std::memcpy(&length, m_elements[i] - sizeof length, sizeof length);
         return length;
     }
     const void* Header(int i) const;
@@ -102,9 +103,11 @@ private:
     // Lets the element at base + root sink into the max-heap at base..base + heapSize - 1.
     template <typename Order> void SiftDown(int base, int root, int heapSize, const Order& order);
 
-    std::int32_t count = 0;
-    std::int32_t capacity = 0;
-    std::uint32_t headerSize;
+    std::int32_t m_count = 0;
+    std::int32_t m_capacity = 0;
+    std::uint32_t m_headerSize;
     // Each pointer points at an element's header; its length sits in the 4 bytes before.
-    unsigned char** elements = nullptr;
+    unsigned char** m_elements = nullptr;
 };
+
+#endif
