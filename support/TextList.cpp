@@ -84,10 +84,10 @@ struct TextList::NaturalOrder {
     int operator()(const TextList& list, int i, int j) const {
         const unsigned char* a = list.m_elements[i];
         const unsigned char* b = list.m_elements[j];
-        return Oriented(
-            FastNaturalCompare(reinterpret_cast<const char*>(a + list.m_headerSize), StoredLength(a),
-                               reinterpret_cast<const char*>(b + list.m_headerSize), StoredLength(b)),
-            descending);
+        return Oriented(FastNaturalCompare(
+                            reinterpret_cast<const char*>(a + list.m_headerSize), StoredLength(a),
+                            reinterpret_cast<const char*>(b + list.m_headerSize), StoredLength(b)),
+                        descending);
     }
 };
 
