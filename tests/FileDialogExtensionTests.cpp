@@ -3,7 +3,7 @@
 // whatever it holds.
 #include "ui/filedialog/DialogPathLimit.h"
 #include "ui/filedialog/EnlargedSize.h"
-#include "ui/filedialog/FolderRecording.h"
+#include "ui/filedialog/FolderHistoryRules.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/HistoryValueName.h"
 
@@ -149,6 +149,20 @@ TEST(FolderHistoryTest, TypedPathsFitTheDialogsBuffer) {
     }
 }
 
+// The history as a list, as the combobox holds it.
+struct ListHistory : EditableHistory {
+    explicit ListHistory(Strings before) : entries(std::move(before)) {}
+    Strings Entries() const override { return entries; }
+    void InsertOnTop(const std::string& folder) override {
+        entries.insert(entries.begin(), folder);
+    }
+    void RemoveAt(int position) override { entries.erase(entries.begin() + position); }
+    void SelectTop() override { topSelected = true; }
+
+    Strings entries;
+    bool topSelected = false;
+};
+
 TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
     // The folder to record as plain text: a std::string inside the table's elements makes
     // GCC 12 at -O3 warn that the table's clean-up may read strings never built.
@@ -212,12 +226,10 @@ TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Strings history = c.before;
-        const FolderToRecord record{c.record.folder, c.record.namedFile};
-        HistoryUpdate update = PlanHistoryUpdate(history, record);
-        ApplyHistoryUpdate(history, record.folder, update);
-        EXPECT_EQ(history, c.after);
-        EXPECT_EQ(update.selectTop, c.selectTop);
+        ListHistory history(c.before);
+        RecordInHistory(history, {c.record.folder, c.record.namedFile});
+        EXPECT_EQ(history.entries, c.after);
+        EXPECT_EQ(history.topSelected, c.selectTop);
     }
 }
 
