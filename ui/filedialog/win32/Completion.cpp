@@ -1,18 +1,16 @@
 #include "ui/filedialog/win32/Completion.h"
 
+#include "ui/filedialog/CompletionListRules.h"
+#include "ui/filedialog/DialogLayout.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/CompletionList.h"
 #include "ui/filedialog/win32/CompletionThread.h"
 #include "ui/filedialog/win32/HistoryCombo.h"
 
+#include <climits>
 #include <memory>
 
 namespace {
-
-// Where the list shows: under the file-name field (over it where the screen ends too soon),
-// left edges aligned, this much narrower.
-constexpr int kListNarrower = 20;
-constexpr int kListHeight = 120;
 
 bool ListVisible(const ExtendedDialog& dialog) {
     return dialog.completionList != nullptr && IsWindowVisible(dialog.completionList);
@@ -36,35 +34,35 @@ void TakeSelectedEntry(ExtendedDialog& dialog) {
     dialog.takingEntry = false;
 }
 
-int ListEntries(const ExtendedDialog& dialog) {
-    return int(SendMessageA(dialog.completionList, LB_GETCOUNT, 0, 0));
-}
-
-// Under the field, or over it where the list would run off the bottom of the screen.
 void PlaceList(const ExtendedDialog& dialog) {
     RECT field;
     GetWindowRect(dialog.combo, &field);
-    int top = field.bottom;
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (GetMonitorInfoA(MonitorFromWindow(dialog.combo, MONITOR_DEFAULTTONEAREST), &monitor) &&
-        top + kListHeight > monitor.rcWork.bottom)
-        top = field.top - kListHeight;
-    SetWindowPos(dialog.completionList, HWND_TOP, field.left, top,
-                 field.right - field.left - kListNarrower, kListHeight, SWP_NOACTIVATE);
+    const bool knowsScreen =
+        GetMonitorInfoA(MonitorFromWindow(dialog.combo, MONITOR_DEFAULTTONEAREST), &monitor);
+    const ScreenRect place =
+        CompletionListPlace({field.left, field.top, field.right, field.bottom},
+                            knowsScreen ? int(monitor.rcWork.bottom) : INT_MAX);
+    SetWindowPos(dialog.completionList, HWND_TOP, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOACTIVATE);
 }
 
-// The list shows while it has entries for a typed text, and not over the history drop-down.
 void OnListChanged(ExtendedDialog& dialog) {
-    if (ListEntries(dialog) == 0) {
+    const CompletionListView view{int(SendMessageA(dialog.completionList, LB_GETCOUNT, 0, 0)),
+                                  dialog.completionSession->HasTypedText(), ListVisible(dialog),
+                                  SendMessageA(dialog.combo, CB_GETDROPPEDSTATE, 0, 0) != 0};
+    switch (ShowingAfterChange(view)) {
+    case ListShowing::Hide:
         HideCompletionList(dialog);
-        return;
+        break;
+    case ListShowing::Show:
+        PlaceList(dialog);
+        ShowWindow(dialog.completionList, SW_SHOWNOACTIVATE);
+        break;
+    case ListShowing::Keep:
+        break;
     }
-    if (!dialog.completionSession->HasTypedText() || ListVisible(dialog) ||
-        SendMessageA(dialog.combo, CB_GETDROPPEDSTATE, 0, 0) != 0)
-        return;
-    PlaceList(dialog);
-    ShowWindow(dialog.completionList, SW_SHOWNOACTIVATE);
 }
 
 // Escape hides a visible list and leaves the dialog open: the field claims the key from the
@@ -166,10 +164,10 @@ bool MoveThroughCompletions(ExtendedDialog& dialog, UINT key) {
     if ((key != VK_DOWN && key != VK_UP) || !ListVisible(dialog))
         return false;
     HWND list = dialog.completionList;
-    const LRESULT count = SendMessageA(list, LB_GETCOUNT, 0, 0);
-    const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
-    const LRESULT next = key == VK_DOWN ? selected + 1 : selected - 1;
-    if (next >= 0 && next < count && next != selected) {
+    const int next =
+        NextCompletionEntry(int(SendMessageA(list, LB_GETCURSEL, 0, 0)),
+                            int(SendMessageA(list, LB_GETCOUNT, 0, 0)), key == VK_DOWN);
+    if (next >= 0) {
         SendMessageA(list, LB_SETCURSEL, next, 0);
         TakeSelectedEntry(dialog);
     }

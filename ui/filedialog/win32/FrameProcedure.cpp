@@ -3,8 +3,8 @@
 // dialog procedure, except the context menu, which ends here.
 #include "ui/filedialog/win32/FrameProcedure.h"
 
-#include "ui/filedialog/DialogPathLimit.h"
-#include "ui/filedialog/EnlargedSize.h"
+#include "ui/filedialog/DialogLayout.h"
+#include "ui/filedialog/FieldTextLimits.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/Clipboard.h"
 #include "ui/filedialog/win32/Completion.h"

@@ -1,6 +1,6 @@
 #include "ui/filedialog/win32/HistoryCombo.h"
 
-#include "ui/filedialog/DialogPathLimit.h"
+#include "ui/filedialog/FieldTextLimits.h"
 #include "ui/filedialog/HistoryData.h"
 
 #include <commctrl.h>
@@ -14,8 +14,6 @@ constexpr int kDroppedHeight = 260;
 // The hidden edit's own text, set and read without repeating it to the combobox.
 constexpr UINT kSetOwnText = 0x39AA;
 constexpr UINT kGetOwnText = 0x39AB;
-// An entry this long that does not fit the caller's buffer reads as empty rather than cut.
-constexpr std::size_t kLongEntry = 1024;
 // The edit notifications the combobox passes on to the frame as its own: the edit control's,
 // and those a rich edit control sends in their place.
 constexpr int kPassedEditCodes[] = {EN_SETFOCUS,  EN_KILLFOCUS, EN_CHANGE,      EN_UPDATE,
@@ -58,16 +56,15 @@ LRESULT AnswerText(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (selected < 0)
         return SendMessageA(EditPartOf(combo), message, wParam, lParam);
-    std::string entry = SelectedEntry(combo, selected);
+    const std::string entry = SelectedEntry(combo, selected);
     if (message == WM_GETTEXTLENGTH)
         return LRESULT(entry.size());
     auto* buffer = reinterpret_cast<char*>(lParam);
     if (buffer == nullptr || wParam == 0)
         return 0;
-    if (entry.size() >= wParam)
-        entry.resize(entry.size() >= kLongEntry ? 0 : wParam - 1);
-    std::memcpy(buffer, entry.c_str(), entry.size() + 1);
-    return LRESULT(entry.size());
+    const std::string answer = EntryForBuffer(entry, wParam);
+    std::memcpy(buffer, answer.c_str(), answer.size() + 1);
+    return LRESULT(answer.size());
 }
 
 // The text set is what the field then holds and what it answers: a drop-down entry still
