@@ -1,6 +1,7 @@
 // The frame procedure: the file dialog's own frame, as the extension changes it. Each message
 // the extension acts on has its handler below; everything then goes on to the frame's previous
-// dialog procedure, except the context menu, which ends here.
+// dialog procedure, except the context menu, which ends here. When the frame's window goes, its
+// extended dialog goes with it.
 #include "ui/filedialog/win32/FrameProcedure.h"
 
 #include "ui/filedialog/DialogLayout.h"
@@ -16,6 +17,7 @@
 
 #include <algorithm>
 #include <commctrl.h>
+#include <optional>
 #include <string>
 #include <windowsx.h>
 
@@ -171,9 +173,9 @@ void OnDestroy(ExtendedDialog& dialog) {
         dialog.callerHook(dialog.hookWindow, WM_DESTROY, 0, 0);
 }
 
-// False when the message ends here, with `result`.
-bool HandleFrameMessage(ExtendedDialog& dialog, UINT message, WPARAM wParam, LPARAM lParam,
-                        INT_PTR& result) {
+// The answer when the message ends here; nothing when it goes on to the frame's own procedure.
+std::optional<INT_PTR> HandleFrameMessage(ExtendedDialog& dialog, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
     HWND frame = dialog.frame;
     switch (message) {
     case WM_SHOWWINDOW:
@@ -181,16 +183,12 @@ bool HandleFrameMessage(ExtendedDialog& dialog, UINT message, WPARAM wParam, LPA
             OnFirstShowing(dialog);
         break;
     case WM_COMMAND:
-        if (!OnCommand(dialog, wParam)) {
-            result = TRUE;
-            return false;
-        }
+        if (!OnCommand(dialog, wParam))
+            return TRUE;
         break;
     case WM_NOTIFY:
-        if (OnNotify(dialog, *reinterpret_cast<NMHDR*>(lParam))) {
-            result = TRUE;
-            return false;
-        }
+        if (OnNotify(dialog, *reinterpret_cast<NMHDR*>(lParam)))
+            return TRUE;
         break;
     case WM_LBUTTONDOWN:
     case WM_MOVING:
@@ -201,13 +199,12 @@ bool HandleFrameMessage(ExtendedDialog& dialog, UINT message, WPARAM wParam, LPA
         if (!ShowsFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam))
             break;
         ShowFolderMenu(frame, lParam);
-        result = FALSE;
-        return false;
+        return FALSE;
     case WM_DESTROY:
         OnDestroy(dialog);
         break;
     }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace
@@ -229,11 +226,10 @@ INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
     ExtendedDialog* dialog = ExtendedDialogOf(frame);
     if (dialog == nullptr)
         return FALSE;
-    INT_PTR result = FALSE;
-    if (!HandleFrameMessage(*dialog, message, wParam, lParam, result))
-        return result;
+    if (const std::optional<INT_PTR> answer = HandleFrameMessage(*dialog, message, wParam, lParam))
+        return *answer;
     DLGPROC previous = dialog->frameProcedure;
-    result = previous != nullptr ? previous(frame, message, wParam, lParam) : FALSE;
+    const INT_PTR result = previous != nullptr ? previous(frame, message, wParam, lParam) : FALSE;
     if (message == WM_NCDESTROY)
         DeleteExtendedDialog(frame);
     return result;
