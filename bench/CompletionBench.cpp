@@ -13,11 +13,11 @@ namespace {
 // which holds the lock.
 class RecursiveLock : public CompletionLock {
 public:
-    void Acquire() override { mutex_.lock(); }
-    void Release() override { mutex_.unlock(); }
+    void Acquire() override { m_mutex.lock(); }
+    void Release() override { m_mutex.unlock(); }
 
 private:
-    std::recursive_mutex mutex_;
+    std::recursive_mutex m_mutex;
 };
 
 // A folder of 100 000 files; every hundredth is a room file that the typed "raum" matches.
@@ -45,21 +45,21 @@ bool SameLetter(char16_t a, char16_t b) {
 class FolderInMemory : public CompletionPorts {
 public:
     FolderInMemory(CompletionSession& session, bool untilFirstMatch)
-        : session_(session), untilFirstMatch_(untilFirstMatch) {}
+        : m_session(session), m_untilFirstMatch(untilFirstMatch) {}
 
     bool FindFirst(const std::string& pattern, std::u16string& name) override {
         const std::size_t start = pattern.find_last_of('\\') + 1;
-        start_.assign(pattern.begin() + start, pattern.end() - 1);
-        next_ = 0;
+        m_start.assign(pattern.begin() + start, pattern.end() - 1);
+        m_next = 0;
         return FindNext(name);
     }
     bool FindNext(std::u16string& name) override {
         TakeListChanges();
-        for (; next_ < LargeFolder().size(); ++next_) {
-            const std::u16string& entry = LargeFolder()[next_];
-            if (entry.size() >= start_.size() &&
-                std::equal(start_.begin(), start_.end(), entry.begin(), SameLetter)) {
-                name = LargeFolder()[next_++];
+        for (; m_next < LargeFolder().size(); ++m_next) {
+            const std::u16string& entry = LargeFolder()[m_next];
+            if (entry.size() >= m_start.size() &&
+                std::equal(m_start.begin(), m_start.end(), entry.begin(), SameLetter)) {
+                name = LargeFolder()[m_next++];
                 return true;
             }
         }
@@ -67,13 +67,13 @@ public:
     }
     void CloseSearch() override {}
     bool PostListChanged() override {
-        told_ = true;
+        m_told = true;
         return true;
     }
     void Sleep(unsigned milliseconds) override {
         TakeListChanges();
         if (milliseconds == CompletionWorker::kIdleRest) {
-            session_.Close();
+            m_session.Close();
         }
     }
     void GiveWay() override {
@@ -82,14 +82,14 @@ public:
     }
     // The list's side, as soon as the worker lets go of the lock.
     void TakeListChanges() {
-        if (!told_) {
+        if (!m_told) {
             return;
         }
-        told_ = false;
-        const CompletionListChanges changes = session_.TakeListChanges();
+        m_told = false;
+        const CompletionListChanges changes = m_session.TakeListChanges();
         matches = (changes.reset ? 0 : matches) + long(changes.matches.size());
-        if (untilFirstMatch_ && matches > 0) {
-            session_.Close();
+        if (m_untilFirstMatch && matches > 0) {
+            m_session.Close();
         }
     }
 
@@ -97,11 +97,11 @@ public:
     long yields = 0;
 
 private:
-    CompletionSession& session_;
-    bool untilFirstMatch_;
-    std::u16string start_;
-    std::size_t next_ = 0;
-    bool told_ = false;
+    CompletionSession& m_session;
+    bool m_untilFirstMatch;
+    std::u16string m_start;
+    std::size_t m_next = 0;
+    bool m_told = false;
 };
 
 void RunWorker(benchmark::State& state, const char* typed, bool untilFirstMatch) {

@@ -23,11 +23,11 @@ using Names = std::vector<std::string>;
 
 class MutexLock : public CompletionLock {
 public:
-    void Acquire() override { mutex_.lock(); }
-    void Release() override { mutex_.unlock(); }
+    void Acquire() override { m_mutex.lock(); }
+    void Release() override { m_mutex.unlock(); }
 
 private:
-    std::mutex mutex_;
+    std::mutex m_mutex;
 };
 
 // The names as the system keeps them; the tests write them in UTF-8.
@@ -85,22 +85,22 @@ public:
             return false;
         }
         const std::string start = pattern.substr(separator + 1, pattern.size() - separator - 2);
-        current_.clear();
+        m_current.clear();
         for (const std::string& entry : found->second) {
             if (entry.size() >= start.size() &&
                 std::equal(start.begin(), start.end(), entry.begin(), SameLetter)) {
-                current_.push_back(entry);
+                m_current.push_back(entry);
             }
         }
-        next_ = 0;
+        m_next = 0;
         return FindNext(name);
     }
     bool FindNext(std::u16string& name) override {
         TakeListChanges();
-        if (next_ >= current_.size() || next_ >= vanishAfter) {
+        if (m_next >= m_current.size() || m_next >= vanishAfter) {
             return false;
         }
-        name = Utf16(current_[next_++]);
+        name = Utf16(m_current[m_next++]);
         ++namesRead;
         Call(onRead);
         return true;
@@ -112,7 +112,7 @@ public:
             return false;
         }
         ++posts;
-        told_ = true;
+        m_told = true;
         return true;
     }
     void Sleep(unsigned milliseconds) override {
@@ -128,10 +128,10 @@ public:
 
     // The list's side: only a told list looks for changes.
     void TakeListChanges() {
-        if (!told_ || session == nullptr) {
+        if (!m_told || session == nullptr) {
             return;
         }
-        told_ = false;
+        m_told = false;
         CompletionListChanges changes = session->TakeListChanges();
         if (changes.reset) {
             list.clear();
@@ -146,9 +146,9 @@ private:
         }
     }
 
-    Names current_;
-    std::size_t next_ = 0;
-    bool told_ = false;
+    Names m_current;
+    std::size_t m_next = 0;
+    bool m_told = false;
 };
 
 Names Numbered(const char* format, int count) {
@@ -496,25 +496,25 @@ TEST(CompletionWorkerThreads, ListTakesMatchesWhileTheWorkerQueuesAndClosingEnds
     class WakeUp : public CompletionWakeUp {
     public:
         void Wake() override {
-            std::lock_guard<std::mutex> guard(mutex_);
-            woken_ = true;
-            changed_.notify_one();
+            std::lock_guard<std::mutex> guard(m_mutex);
+            m_woken = true;
+            m_changed.notify_one();
         }
         void Wait(unsigned milliseconds) {
-            std::unique_lock<std::mutex> guard(mutex_);
-            changed_.wait_for(guard, std::chrono::milliseconds(milliseconds),
-                              [&] { return woken_; });
-            woken_ = false;
+            std::unique_lock<std::mutex> guard(m_mutex);
+            m_changed.wait_for(guard, std::chrono::milliseconds(milliseconds),
+                               [&] { return m_woken; });
+            m_woken = false;
         }
 
     private:
-        std::mutex mutex_;
-        std::condition_variable changed_;
-        bool woken_ = false;
+        std::mutex m_mutex;
+        std::condition_variable m_changed;
+        bool m_woken = false;
     };
     class ThreadedSystem : public FakeSystem {
     public:
-        explicit ThreadedSystem(WakeUp& wakeUp) : wakeUp_(wakeUp) {}
+        explicit ThreadedSystem(WakeUp& wakeUp) : m_wakeUp(wakeUp) {}
         std::atomic<bool> closed{false};
         std::atomic<int> postsAfterClose{0};
         std::atomic<int> told{0};
@@ -523,11 +523,11 @@ TEST(CompletionWorkerThreads, ListTakesMatchesWhileTheWorkerQueuesAndClosingEnds
             ++told;
             return true;
         }
-        void Sleep(unsigned milliseconds) override { wakeUp_.Wait(milliseconds); }
+        void Sleep(unsigned milliseconds) override { m_wakeUp.Wait(milliseconds); }
         void GiveWay() override { std::this_thread::yield(); }
 
     private:
-        WakeUp& wakeUp_;
+        WakeUp& m_wakeUp;
     };
     auto wakeUp = std::make_shared<WakeUp>();
     MutexLock lock;

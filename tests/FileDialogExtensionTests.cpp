@@ -1,9 +1,11 @@
-// What the file dialog extension decides without a window: the size of the first dialog, the
-// folder history's registry value name, recording a chosen folder, and the registry data, read
-// whatever it holds.
-#include "ui/filedialog/DialogPathLimit.h"
-#include "ui/filedialog/EnlargedSize.h"
-#include "ui/filedialog/FolderRecording.h"
+// What the file dialog extension decides without a window: the size of the first dialog and
+// the place of the completion list, when the list shows and how the keys move through it, the
+// folder history's registry value name, recording a chosen folder, the field's texts within
+// their limits, and the registry data, read whatever it holds.
+#include "ui/filedialog/CompletionListRules.h"
+#include "ui/filedialog/DialogLayout.h"
+#include "ui/filedialog/FieldTextLimits.h"
+#include "ui/filedialog/FolderHistoryRules.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/HistoryValueName.h"
 
@@ -27,6 +29,68 @@ TEST(FileDialogSizeTest, FirstDialogGrowsWithIconsAboveThirtyTwoPixels) {
         const DialogSize size = EnlargedSize(c.iconWidth, c.extraHeight);
         EXPECT_EQ(size.width, c.width) << c.iconWidth;
         EXPECT_EQ(size.height, c.height) << c.iconWidth;
+    }
+}
+
+TEST(FileDialogSizeTest, CompletionListSitsUnderTheFieldOrOverItAtTheScreensEnd) {
+    const ScreenRect field{100, 500, 400, 521};
+    const struct {
+        int workAreaBottom;
+        ScreenRect place;
+    } cases[] = {{1000, {100, 521, 380, 641}},
+                 {641, {100, 521, 380, 641}},
+                 {640, {100, 380, 380, 500}},
+                 {530, {100, 380, 380, 500}}};
+    for (const auto& c : cases) {
+        const ScreenRect place = CompletionListPlace(field, c.workAreaBottom);
+        EXPECT_EQ(place.left, c.place.left) << c.workAreaBottom;
+        EXPECT_EQ(place.top, c.place.top) << c.workAreaBottom;
+        EXPECT_EQ(place.right, c.place.right) << c.workAreaBottom;
+        EXPECT_EQ(place.bottom, c.place.bottom) << c.workAreaBottom;
+    }
+}
+
+TEST(CompletionListTest, ShowsWithEntriesForATypedTextAndNeverOverTheHistory) {
+    const struct {
+        CompletionListView view;
+        ListShowing showing;
+    } cases[] = {
+        {{3, true, false, false}, ListShowing::Show},
+        {{0, true, false, false}, ListShowing::Hide},
+        {{0, true, true, false}, ListShowing::Hide},
+        {{3, false, false, false}, ListShowing::Keep}, // the field was emptied meanwhile
+        {{3, true, true, false}, ListShowing::Keep},
+        {{3, true, false, true}, ListShowing::Keep}, // the history drop-down is open
+    };
+    for (const auto& c : cases) {
+        const CompletionListView& v = c.view;
+        EXPECT_EQ(ShowingAfterChange(v), c.showing)
+            << v.entries << v.typedText << v.visible << v.historyDroppedDown;
+    }
+}
+
+TEST(CompletionListTest, UpAndDownMoveOneEntryAndStopAtTheEnds) {
+    const struct {
+        int selected, entries;
+        bool down;
+        int next;
+    } cases[] = {{-1, 3, true, 0},  {-1, 3, false, -1}, {0, 3, true, 1},  {1, 3, false, 0},
+                 {0, 3, false, -1}, {2, 3, true, -1},   {0, 1, true, -1}, {-1, 0, true, -1}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(NextCompletionEntry(c.selected, c.entries, c.down), c.next)
+            << c.selected << (c.down ? " down" : " up") << " of " << c.entries;
+    }
+}
+
+TEST(FolderHistoryTest, SelectedEntryIsCutToTheReadersBuffer) {
+    const struct {
+        std::size_t length, capacity, answered;
+    } cases[] = {{10, 11, 10}, {10, 10, 9},      {10, 1, 0},     {10, 0, 0},
+                 {0, 5, 0},    {1023, 300, 299}, {1024, 300, 0}, {1024, 1025, 1024}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(EntryForBuffer(std::string(c.length, 'x'), c.capacity),
+                  std::string(c.answered, 'x'))
+            << c.length << " into " << c.capacity;
     }
 }
 
@@ -149,6 +213,20 @@ TEST(FolderHistoryTest, TypedPathsFitTheDialogsBuffer) {
     }
 }
 
+// The history as a list, as the combobox holds it.
+struct ListHistory : EditableHistory {
+    explicit ListHistory(Strings before) : entries(std::move(before)) {}
+    Strings Entries() const override { return entries; }
+    void InsertOnTop(const std::string& folder) override {
+        entries.insert(entries.begin(), folder);
+    }
+    void RemoveAt(int position) override { entries.erase(entries.begin() + position); }
+    void SelectTop() override { topSelected = true; }
+
+    Strings entries;
+    bool topSelected = false;
+};
+
 TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
     // The folder to record as plain text: a std::string inside the table's elements makes
     // GCC 12 at -O3 warn that the table's clean-up may read strings never built.
@@ -212,12 +290,10 @@ TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Strings history = c.before;
-        const FolderToRecord record{c.record.folder, c.record.namedFile};
-        HistoryUpdate update = PlanHistoryUpdate(history, record);
-        ApplyHistoryUpdate(history, record.folder, update);
-        EXPECT_EQ(history, c.after);
-        EXPECT_EQ(update.selectTop, c.selectTop);
+        ListHistory history(c.before);
+        RecordInHistory(history, {c.record.folder, c.record.namedFile});
+        EXPECT_EQ(history.entries, c.after);
+        EXPECT_EQ(history.topSelected, c.selectTop);
     }
 }
 

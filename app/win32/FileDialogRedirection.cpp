@@ -1,8 +1,8 @@
 #include "app/win32/FileDialogRedirection.h"
 
 #include "app/win32/ImportTable.h"
-#include "ui/filedialog/win32/ExtensionState.h"
-#include "ui/filedialog/win32/Replacement.h"
+#include "ui/filedialog/win32/FileDialogExtension.h"
+#include "ui/filedialog/win32/FileDialogReplacement.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -39,8 +39,8 @@ void RedirectFileDialogs(HMODULE module) {
     }
     ForEachCommonDialogImport(module, [](const char* name, FARPROC* slot) {
         if (std::strcmp(name, "GetOpenFileNameA") == 0)
-            Redirect(slot, AsImport(&OpenReplacement), g_fileDialog.systemOpen);
+            Redirect(slot, AsImport(&GetOpenFileNameReplacement), g_fileDialogExtension.systemOpen);
         else if (std::strcmp(name, "GetSaveFileNameA") == 0)
-            Redirect(slot, AsImport(&SaveReplacement), g_fileDialog.systemSave);
+            Redirect(slot, AsImport(&GetSaveFileNameReplacement), g_fileDialogExtension.systemSave);
     });
 }

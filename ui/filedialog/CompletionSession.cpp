@@ -14,72 +14,72 @@ std::string_view Cut(std::string_view text, std::size_t limit) {
 
 void CompletionSession::ChangeFolder(std::string_view folder) {
     {
-        Locked locked(lock_);
-        folder_ = Cut(folder, kDialogTextLimit);
-        typed_.clear();
-        folderChanged_ = true;
-        typedChanged_ = true;
+        Locked locked(m_lock);
+        m_folder = Cut(folder, kDialogTextLimit);
+        m_typed.clear();
+        m_folderChanged = true;
+        m_typedChanged = true;
     }
     WakeWorker();
 }
 
 void CompletionSession::ChangeTypedText(std::string_view typed) {
     {
-        Locked locked(lock_);
-        typed_ = Cut(typed, kDialogTextLimit);
-        typedChanged_ = true;
+        Locked locked(m_lock);
+        m_typed = Cut(typed, kDialogTextLimit);
+        m_typedChanged = true;
     }
     WakeWorker();
 }
 
 void CompletionSession::Close() {
     {
-        Locked locked(lock_);
-        folder_.clear();
-        open_ = false;
-        listChanges_ = {};
+        Locked locked(m_lock);
+        m_folder.clear();
+        m_open = false;
+        m_listChanges = {};
     }
-    running_.store(false);
+    m_running.store(false);
     WakeWorker();
 }
 
 bool CompletionSession::HasTypedText() {
-    Locked locked(lock_);
-    return !typed_.empty();
+    Locked locked(m_lock);
+    return !m_typed.empty();
 }
 
 CompletionListChanges CompletionSession::TakeListChanges() {
-    Locked locked(lock_);
-    listTold_ = false;
-    CompletionListChanges changes = std::move(listChanges_);
-    listChanges_ = {};
+    Locked locked(m_lock);
+    m_listTold = false;
+    CompletionListChanges changes = std::move(m_listChanges);
+    m_listChanges = {};
     return changes;
 }
 
 std::optional<std::string> CompletionSession::TakeChangedFolder() {
-    return TakeIfChanged(folderChanged_, folder_);
+    return TakeIfChanged(m_folderChanged, m_folder);
 }
 
 std::optional<std::string> CompletionSession::TakeChangedTypedText() {
-    return TakeIfChanged(typedChanged_, typed_);
+    return TakeIfChanged(m_typedChanged, m_typed);
 }
 
 void CompletionSession::QueueListReset() {
-    Locked locked(lock_);
-    listChanges_.reset = true;
-    listChanges_.matches.clear();
+    Locked locked(m_lock);
+    m_listChanges.reset = true;
+    m_listChanges.matches.clear();
 }
 
 void CompletionSession::QueueMatch(std::string match) {
-    Locked locked(lock_);
-    if (open_) {
-        listChanges_.matches.push_back(std::move(match));
+    Locked locked(m_lock);
+    if (m_open) {
+        m_listChanges.matches.push_back(std::move(match));
     }
 }
 
 std::optional<std::string> CompletionSession::TakeIfChanged(bool& changed,
                                                             const std::string& text) {
-    Locked locked(lock_);
+    Locked locked(m_lock);
     if (!changed) {
         return std::nullopt;
     }
@@ -90,7 +90,7 @@ std::optional<std::string> CompletionSession::TakeIfChanged(bool& changed,
 }
 
 void CompletionSession::WakeWorker() {
-    if (wakeUp_ != nullptr) {
-        wakeUp_->Wake();
+    if (m_wakeUp != nullptr) {
+        m_wakeUp->Wake();
     }
 }

@@ -48,7 +48,7 @@ class CompletionSession {
 public:
     explicit CompletionSession(CompletionLock& lock,
                                std::shared_ptr<CompletionWakeUp> wakeUp = nullptr)
-        : lock_(lock), wakeUp_(std::move(wakeUp)) {}
+        : m_lock(lock), m_wakeUp(std::move(wakeUp)) {}
     CompletionSession(const CompletionSession&) = delete;
     CompletionSession& operator=(const CompletionSession&) = delete;
 
@@ -65,7 +65,7 @@ public:
     CompletionListChanges TakeListChanges();
 
     // The worker's side. A text of more than 255 characters reads as empty.
-    bool IsRunning() const { return running_.load(); }
+    bool IsRunning() const { return m_running.load(); }
     // The folder once after each change, else nothing.
     std::optional<std::string> TakeChangedFolder();
     // The typed text once after each change, else nothing.
@@ -77,43 +77,43 @@ public:
     // was taken), unless it has been told and not looked yet, or the dialog has closed; the
     // dialog cannot close meanwhile. False when the list still has to be told.
     template <typename Post> bool TellList(Post post) {
-        Locked locked(lock_);
-        if (!open_) {
+        Locked locked(m_lock);
+        if (!m_open) {
             return true; // nobody is left to tell
         }
-        if (!listTold_) {
-            listTold_ = post();
+        if (!m_listTold) {
+            m_listTold = post();
         }
-        return listTold_;
+        return m_listTold;
     }
 
 private:
     class Locked {
     public:
-        explicit Locked(CompletionLock& lock) : lock_(lock) { lock_.Acquire(); }
-        ~Locked() { lock_.Release(); }
+        explicit Locked(CompletionLock& lock) : m_lock(lock) { m_lock.Acquire(); }
+        ~Locked() { m_lock.Release(); }
         Locked(const Locked&) = delete;
         Locked& operator=(const Locked&) = delete;
 
     private:
-        CompletionLock& lock_;
+        CompletionLock& m_lock;
     };
 
     std::optional<std::string> TakeIfChanged(bool& changed, const std::string& text);
     void WakeWorker();
 
-    CompletionLock& lock_;
-    std::shared_ptr<CompletionWakeUp> wakeUp_;
+    CompletionLock& m_lock;
+    std::shared_ptr<CompletionWakeUp> m_wakeUp;
     // Guarded by the lock:
-    std::string folder_;
-    std::string typed_;
-    bool folderChanged_ = false;
-    bool typedChanged_ = false;
-    bool open_ = true;
-    CompletionListChanges listChanges_;
-    bool listTold_ = false;
+    std::string m_folder;
+    std::string m_typed;
+    bool m_folderChanged = false;
+    bool m_typedChanged = false;
+    bool m_open = true;
+    CompletionListChanges m_listChanges;
+    bool m_listTold = false;
 
-    std::atomic<bool> running_{true};
+    std::atomic<bool> m_running{true};
 };
 
 #endif

@@ -33,18 +33,18 @@ CompletionWorker::~CompletionWorker() {
 }
 
 void CompletionWorker::Run() {
-    while (session_.IsRunning()) {
+    while (m_session.IsRunning()) {
         RunPass();
     }
 }
 
 void CompletionWorker::RunPass() {
-    ++passes_;
-    if (std::optional<std::string> folder = session_.TakeChangedFolder()) {
+    ++m_passes;
+    if (std::optional<std::string> folder = m_session.TakeChangedFolder()) {
         StartFolder(*folder);
     }
-    if (std::optional<std::string> typed = session_.TakeChangedTypedText()) {
-        typed_ = *typed;
+    if (std::optional<std::string> typed = m_session.TakeChangedTypedText()) {
+        m_typed = *typed;
         RestartMatching();
     }
     if (std::optional<std::u16string> found = NextName()) {
@@ -53,8 +53,8 @@ void CompletionWorker::RunPass() {
     MatchNextName();
     // The list hears of matches at once, of an emptied list only once no match follows soon:
     // it never flickers empty between two texts.
-    if (listToTell_ && (matchCount_ > 0 || !IsBusy()) && !TellList()) {
-        ports_.Sleep(kRetryWait);
+    if (m_listToTell && (m_matchCount > 0 || !IsBusy()) && !TellList()) {
+        m_ports.Sleep(kRetryWait);
         return;
     }
     Rest();
@@ -62,8 +62,8 @@ void CompletionWorker::RunPass() {
 
 void CompletionWorker::StartFolder(const std::string& folder) {
     CloseSearch();
-    folderTooLarge_ = false;
-    folder_ = folder.empty() || EndsWithSeparator(folder) ? folder : folder + "\\";
+    m_folderTooLarge = false;
+    m_folder = folder.empty() || EndsWithSeparator(folder) ? folder : folder + "\\";
     HoldNothing();
     RestartMatching();
     if (!folder.empty()) {
@@ -75,42 +75,42 @@ void CompletionWorker::StartFolder(const std::string& folder) {
 void CompletionWorker::StartSearch(Search search, const std::string& start) {
     CloseSearch();
     HoldNothing();
-    heldStart_ = start;
+    m_heldStart = start;
     std::u16string name;
-    if (ports_.FindFirst(folder_ + start + "*", name)) {
-        search_ = search;
-        firstName_ = std::move(name);
+    if (m_ports.FindFirst(m_folder + start + "*", name)) {
+        m_search = search;
+        m_firstName = std::move(name);
     } else {
-        allHeld_ = true; // no name begins with it
+        m_allHeld = true; // no name begins with it
     }
 }
 
 void CompletionWorker::CloseSearch() {
-    if (search_ != Search::None) {
-        ports_.CloseSearch();
-        search_ = Search::None;
+    if (m_search != Search::None) {
+        m_ports.CloseSearch();
+        m_search = Search::None;
     }
-    firstName_.reset();
+    m_firstName.reset();
 }
 
 void CompletionWorker::HoldNothing() {
-    names_.clear();
-    heldStart_.clear();
-    allHeld_ = false;
+    m_names.clear();
+    m_heldStart.clear();
+    m_allHeld = false;
 }
 
 // The search's next name; at its end the search closes, with all its names held.
 std::optional<std::u16string> CompletionWorker::NextName() {
     std::optional<std::u16string> found;
-    if (firstName_) {
-        found.swap(firstName_);
-    } else if (search_ != Search::None) {
+    if (m_firstName) {
+        found.swap(m_firstName);
+    } else if (m_search != Search::None) {
         std::u16string name;
-        if (ports_.FindNext(name)) {
+        if (m_ports.FindNext(name)) {
             found = std::move(name);
         } else {
             CloseSearch();
-            allHeld_ = true;
+            m_allHeld = true;
         }
     }
     return found;
@@ -120,23 +120,23 @@ std::optional<std::u16string> CompletionWorker::NextName() {
 // still reading for a shorter text gives way: it may find more names than can be held, and then
 // the longer text needs a search of its own anyway.
 bool CompletionWorker::HoldsNamesForTypedText() const {
-    return allHeld_ && BeginsWithTypedText(typed_, heldStart_);
+    return m_allHeld && BeginsWithTypedText(m_typed, m_heldStart);
 }
 
 // The list empties, and the typed text is matched from the first name held on. In a folder too
 // large to hold, the system is asked for the names that begin with it, unless they are held.
 void CompletionWorker::RestartMatching() {
-    matchPosition_ = 0;
-    matchCount_ = 0;
-    session_.QueueListReset();
-    listToTell_ = true;
-    if (!folderTooLarge_ || typed_.empty() || HoldsNamesForTypedText()) {
+    m_matchPosition = 0;
+    m_matchCount = 0;
+    m_session.QueueListReset();
+    m_listToTell = true;
+    if (!m_folderTooLarge || m_typed.empty() || HoldsNamesForTypedText()) {
         return;
     }
     CloseSearch();
     HoldNothing();
-    if (IsSearchableStart(typed_)) {
-        StartSearch(Search::TypedText, typed_);
+    if (IsSearchableStart(m_typed)) {
+        StartSearch(Search::TypedText, m_typed);
     }
 }
 
@@ -144,25 +144,25 @@ void CompletionWorker::RestartMatching() {
 // text as they are shown are held.
 void CompletionWorker::Collect(const std::u16string& found) {
     std::optional<std::string> name = OfferableName(found);
-    if (!name || !BeginsWithTypedText(*name, heldStart_)) {
+    if (!name || !BeginsWithTypedText(*name, m_heldStart)) {
         return;
     }
-    names_.push_back(std::move(*name));
-    if (names_.size() <= kMaxCollectedNames) {
+    m_names.push_back(std::move(*name));
+    if (m_names.size() <= kMaxCollectedNames) {
         return;
     }
     // Too many to hold. Those held give the matches of the text searched for; for the whole
     // folder or a longer text they may miss some, and the system is asked for that text.
-    const bool wholeFolder = search_ == Search::Folder;
+    const bool wholeFolder = m_search == Search::Folder;
     CloseSearch();
-    if (wholeFolder || typed_.size() > heldStart_.size()) {
-        folderTooLarge_ = true;
+    if (wholeFolder || m_typed.size() > m_heldStart.size()) {
+        m_folderTooLarge = true;
         HoldNothing();
         RestartMatching();
     }
 }
 bool CompletionWorker::HasNamesToMatch() const {
-    return !typed_.empty() && matchPosition_ < names_.size() && matchCount_ < kMaxMatches;
+    return !m_typed.empty() && m_matchPosition < m_names.size() && m_matchCount < kMaxMatches;
 }
 
 // Matches the next held name: true when one was queued.
@@ -170,8 +170,8 @@ bool CompletionWorker::MatchNextName() {
     if (!HasNamesToMatch()) {
         return false;
     }
-    const std::string& name = names_[matchPosition_++];
-    if (!BeginsWithTypedText(name, typed_)) {
+    const std::string& name = m_names[m_matchPosition++];
+    if (!BeginsWithTypedText(name, m_typed)) {
         return false;
     }
     QueueMatch(name);
@@ -179,27 +179,27 @@ bool CompletionWorker::MatchNextName() {
 }
 
 void CompletionWorker::QueueMatch(std::string name) {
-    session_.QueueMatch(std::move(name));
-    ++matchCount_;
-    listToTell_ = true;
+    m_session.QueueMatch(std::move(name));
+    ++m_matchCount;
+    m_listToTell = true;
     TellList(); // a failed post is tried again at the end of the pass
 }
 
 bool CompletionWorker::IsBusy() const {
-    return search_ != Search::None || HasNamesToMatch();
+    return m_search != Search::None || HasNamesToMatch();
 }
 
 bool CompletionWorker::TellList() {
-    listToTell_ = !session_.TellList([this] { return ports_.PostListChanged(); });
-    return !listToTell_;
+    m_listToTell = !m_session.TellList([this] { return m_ports.PostListChanged(); });
+    return !m_listToTell;
 }
 
 // A worker with names still to read or match gives way now and then; an idle one rests until
 // the dialog changes something.
 void CompletionWorker::Rest() {
     if (!IsBusy()) {
-        ports_.Sleep(kIdleRest);
-    } else if (passes_ % kPassesBetweenYields == 0) {
-        ports_.GiveWay();
+        m_ports.Sleep(kIdleRest);
+    } else if (m_passes % kPassesBetweenYields == 0) {
+        m_ports.GiveWay();
     }
 }

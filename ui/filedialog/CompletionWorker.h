@@ -41,7 +41,7 @@ public:
     static constexpr unsigned kPassesBetweenYields = 256;
 
     CompletionWorker(CompletionSession& session, CompletionPorts& ports)
-        : session_(session), ports_(ports) {}
+        : m_session(session), m_ports(ports) {}
     ~CompletionWorker();
     CompletionWorker(const CompletionWorker&) = delete;
     CompletionWorker& operator=(const CompletionWorker&) = delete;
@@ -70,22 +70,22 @@ private:
     bool TellList();
     void Rest();
 
-    CompletionSession& session_;
-    CompletionPorts& ports_;
-    Search search_ = Search::None;
-    std::optional<std::u16string> firstName_; // found when the search started, not yet taken
-    std::string folder_;                      // with a separator at its end
-    // The names held: the folder's names that begin with heldStart_ (all of them once allHeld_
+    CompletionSession& m_session;
+    CompletionPorts& m_ports;
+    Search m_search = Search::None;
+    std::optional<std::u16string> m_firstName; // found when the search started, not yet taken
+    std::string m_folder;                      // with a separator at its end
+    // The names held: the folder's names that begin with m_heldStart (all of them once m_allHeld
     // is set), at most about kMaxCollectedNames.
-    std::vector<std::string> names_;
-    std::string heldStart_;
-    bool allHeld_ = false;
-    bool folderTooLarge_ = false; // it has more names than the worker holds
-    std::string typed_;
-    std::size_t matchPosition_ = 0;
-    int matchCount_ = 0;
-    bool listToTell_ = false;
-    unsigned passes_ = 0;
+    std::vector<std::string> m_names;
+    std::string m_heldStart;
+    bool m_allHeld = false;
+    bool m_folderTooLarge = false; // it has more names than the worker holds
+    std::string m_typed;
+    std::size_t m_matchPosition = 0;
+    int m_matchCount = 0;
+    bool m_listToTell = false;
+    unsigned m_passes = 0;
 };
 
 #endif

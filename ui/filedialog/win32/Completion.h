@@ -4,26 +4,28 @@
 #ifndef LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETION_H
 #define LUMETRIX_UI_FILEDIALOG_WIN32_COMPLETION_H
 
+#include "ui/filedialog/win32/FileDialogExtension.h"
+
 #include <windows.h>
 
 #include <string>
 
 // The first showing: creates the hidden list and starts the worker on `folder`, unless a list
 // exists already.
-void StartCompletion(HWND frame, const std::string& folder);
+void StartCompletion(ExtendedDialog& dialog, const std::string& folder);
 // The dialog closes: the worker ends by itself and the list goes.
-void EndCompletion();
+void EndCompletion(ExtendedDialog& dialog);
 
-void HideCompletionList();
+void HideCompletionList(const ExtendedDialog& dialog);
 // CDN_FOLDERCHANGE: the list empties and the worker reads the new folder.
-void OnCompletionFolderChange(const std::string& folder);
+void OnCompletionFolderChange(const ExtendedDialog& dialog, const std::string& folder);
 // CBN_EDITCHANGE, CBN_KILLFOCUS and CBN_DROPDOWN of the file-name field.
-void OnFileNameTyped(HWND combo);
-void OnFileNameFocusLost();
+void OnFileNameTyped(const ExtendedDialog& dialog);
+void OnFileNameFocusLost(const ExtendedDialog& dialog);
 // Commands of the completion list: a chosen entry, or entries that came or went.
-void OnCompletionListCommand(HWND combo, int code);
+void OnCompletionListCommand(ExtendedDialog& dialog, int code);
 // Up and Down in the file-name field move through the visible list: true when the key was
 // taken.
-bool MoveThroughCompletions(HWND combo, UINT key);
+bool MoveThroughCompletions(ExtendedDialog& dialog, UINT key);
 
 #endif

@@ -9,11 +9,11 @@ const char kClassName[] = "LumetrixCompletionList";
 constexpr int kListBoxId = 1;
 constexpr int kWheelNotch = WHEEL_DELTA;
 
-WNDPROC g_listBoxProcedure = nullptr;
-
+// The list window's own state, attached to it; it goes with the window.
 struct ListWindow {
     std::shared_ptr<CompletionSession> session;
     HWND listBox = nullptr;
+    WNDPROC listBoxProcedure = nullptr; // the list box's own
     HWND scrollBar = nullptr;
     int wheelDelta = 0; // of a notch not yet complete
     bool sizing = false;
@@ -175,6 +175,8 @@ int EntryAt(HWND listBox, LPARAM position) {
 // The list box never takes the focus: hovering selects, a click takes the entry under the
 // mouse even when it is already selected, and the wheel scrolls the whole list.
 LRESULT CALLBACK ListBoxProcedure(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
+    const auto& state =
+        *reinterpret_cast<const ListWindow*>(GetWindowLongPtrA(GetParent(listBox), GWLP_USERDATA));
     switch (message) {
     case WM_MOUSEMOVE: {
         const int entry = EntryAt(listBox, lParam);
@@ -195,7 +197,7 @@ LRESULT CALLBACK ListBoxProcedure(HWND listBox, UINT message, WPARAM wParam, LPA
     case WM_MOUSEWHEEL:
         return SendMessageA(GetParent(listBox), message, wParam, lParam);
     }
-    return CallWindowProcA(g_listBoxProcedure, listBox, message, wParam, lParam);
+    return CallWindowProcA(state.listBoxProcedure, listBox, message, wParam, lParam);
 }
 
 void CreateChildren(HWND list, ListWindow& state) {
@@ -208,7 +210,7 @@ void CreateChildren(HWND list, ListWindow& state) {
                                       0, list, nullptr, instance, nullptr);
     HWND dialog = GetWindow(list, GW_OWNER);
     SendMessageA(state.listBox, WM_SETFONT, SendMessageA(dialog, WM_GETFONT, 0, 0), FALSE);
-    g_listBoxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+    state.listBoxProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         state.listBox, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ListBoxProcedure)));
     Layout(list, state);
 }

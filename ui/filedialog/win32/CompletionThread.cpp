@@ -9,12 +9,12 @@ constexpr SIZE_T kWorkerStack = 4096;
 
 class CriticalSectionLock : public CompletionLock {
 public:
-    CriticalSectionLock() { InitializeCriticalSection(&section_); }
-    void Acquire() override { EnterCriticalSection(&section_); }
-    void Release() override { LeaveCriticalSection(&section_); }
+    CriticalSectionLock() { InitializeCriticalSection(&m_section); }
+    void Acquire() override { EnterCriticalSection(&m_section); }
+    void Release() override { LeaveCriticalSection(&m_section); }
 
 private:
-    CRITICAL_SECTION section_;
+    CRITICAL_SECTION m_section;
 };
 
 // The pattern in the program's code page as the system's wide functions take it.
@@ -32,38 +32,38 @@ std::u16string NameOf(const WIN32_FIND_DATAW& found) {
 
 class SystemPorts : public CompletionPorts {
 public:
-    SystemPorts(HWND list, WorkerWakeUp& wakeUp) : list_(list), wakeUp_(wakeUp) {}
+    SystemPorts(HWND list, WorkerWakeUp& wakeUp) : m_list(list), m_wakeUp(wakeUp) {}
 
     // The names as the system keeps them: the list offers only those the program can open.
     bool FindFirst(const std::string& pattern, std::u16string& name) override {
         WIN32_FIND_DATAW found;
-        search_ = FindFirstFileW(WidePattern(pattern).c_str(), &found);
-        if (search_ == INVALID_HANDLE_VALUE)
+        m_search = FindFirstFileW(WidePattern(pattern).c_str(), &found);
+        if (m_search == INVALID_HANDLE_VALUE)
             return false;
         name = NameOf(found);
         return true;
     }
     bool FindNext(std::u16string& name) override {
         WIN32_FIND_DATAW found;
-        if (!FindNextFileW(search_, &found))
+        if (!FindNextFileW(m_search, &found))
             return false;
         name = NameOf(found);
         return true;
     }
     void CloseSearch() override {
-        FindClose(search_);
-        search_ = INVALID_HANDLE_VALUE;
+        FindClose(m_search);
+        m_search = INVALID_HANDLE_VALUE;
     }
     bool PostListChanged() override {
-        return PostMessageA(list_, kListChangedMessage, 0, 0) != FALSE;
+        return PostMessageA(m_list, kListChangedMessage, 0, 0) != FALSE;
     }
-    void Sleep(unsigned milliseconds) override { wakeUp_.Wait(milliseconds); }
+    void Sleep(unsigned milliseconds) override { m_wakeUp.Wait(milliseconds); }
     void GiveWay() override { SwitchToThread(); }
 
 private:
-    HWND list_;
-    WorkerWakeUp& wakeUp_;
-    HANDLE search_ = INVALID_HANDLE_VALUE;
+    HWND m_list;
+    WorkerWakeUp& m_wakeUp;
+    HANDLE m_search = INVALID_HANDLE_VALUE;
 };
 
 struct WorkerStart {

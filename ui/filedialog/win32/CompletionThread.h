@@ -17,20 +17,20 @@ CompletionLock& ProgramCompletionLock();
 // The event a resting worker waits on; every change of its session sets it.
 class WorkerWakeUp : public CompletionWakeUp {
 public:
-    WorkerWakeUp() : event_(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
+    WorkerWakeUp() : m_event(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
     ~WorkerWakeUp() {
-        if (event_ != nullptr)
-            CloseHandle(event_);
+        if (m_event != nullptr)
+            CloseHandle(m_event);
     }
     WorkerWakeUp(const WorkerWakeUp&) = delete;
     WorkerWakeUp& operator=(const WorkerWakeUp&) = delete;
 
-    bool Exists() const { return event_ != nullptr; }
-    void Wake() override { SetEvent(event_); }
-    void Wait(unsigned milliseconds) { WaitForSingleObject(event_, milliseconds); }
+    bool Exists() const { return m_event != nullptr; }
+    void Wake() override { SetEvent(m_event); }
+    void Wait(unsigned milliseconds) { WaitForSingleObject(m_event, milliseconds); }
 
 private:
-    HANDLE event_;
+    HANDLE m_event;
 };
 
 // Starts the worker for a dialog's completion list; it runs until the session closes and rests

@@ -1,30 +1,27 @@
 // The frame procedure: the file dialog's own frame, as the extension changes it. Each message
 // the extension acts on has its handler below; everything then goes on to the frame's previous
-// dialog procedure, except the context menu, which ends here.
+// dialog procedure, except the context menu, which ends here. When the frame's window goes, its
+// extended dialog goes with it.
 #include "ui/filedialog/win32/FrameProcedure.h"
 
-#include "ui/filedialog/DialogPathLimit.h"
-#include "ui/filedialog/EnlargedSize.h"
+#include "ui/filedialog/DialogLayout.h"
+#include "ui/filedialog/FieldTextLimits.h"
 #include "ui/filedialog/HistoryData.h"
 #include "ui/filedialog/win32/Clipboard.h"
 #include "ui/filedialog/win32/Completion.h"
 #include "ui/filedialog/win32/CompletionList.h"
-#include "ui/filedialog/win32/ExtensionState.h"
+#include "ui/filedialog/win32/FileDialogExtension.h"
 #include "ui/filedialog/win32/FolderRecorder.h"
 #include "ui/filedialog/win32/HistoryCombo.h"
 #include "ui/filedialog/win32/RegistryHistory.h"
 
 #include <algorithm>
 #include <commctrl.h>
+#include <optional>
 #include <string>
 #include <windowsx.h>
 
 namespace {
-
-// The frame's history combobox, or null when the dialog has none.
-HWND HistoryComboOf(HWND frame) {
-    return GetDlgItem(frame, kHiddenEditId) != nullptr ? GetDlgItem(frame, kFileNameId) : nullptr;
-}
 
 // The dialog's current folder; empty when it has none or it does not fit a path.
 std::string CurrentFolder(HWND frame) {
@@ -38,23 +35,21 @@ std::string CurrentFolder(HWND frame) {
 }
 
 void EnlargeFirstDialog(HWND frame) {
-    if (g_fileDialog.enlarged)
+    FileDialogExtension& extension = g_fileDialogExtension;
+    if (extension.enlarged)
         return;
-    g_fileDialog.enlarged = true;
-    const DialogSize size = EnlargedSize(GetSystemMetrics(SM_CXICON), g_fileDialog.extraHeight);
+    extension.enlarged = true;
+    const DialogSize size = EnlargedSize(GetSystemMetrics(SM_CXICON), extension.extraHeight);
     SetWindowPos(frame, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
 }
 
-void OnFirstShowing(HWND frame) {
-    EnlargeFirstDialog(frame);
-    if (HistoryComboOf(frame) != nullptr)
+void OnFirstShowing(ExtendedDialog& dialog) {
+    EnlargeFirstDialog(dialog.frame);
+    if (dialog.combo != nullptr || !CreateHistoryCombo(dialog))
         return;
-    HWND combo = CreateHistoryCombo(frame);
-    if (combo == nullptr)
-        return;
-    SetFocus(combo);
-    LoadHistory(combo, g_fileDialog.historyValueName);
-    StartCompletion(frame, CurrentFolder(frame));
+    SetFocus(dialog.combo);
+    LoadHistory(dialog);
+    StartCompletion(dialog, CurrentFolder(dialog.frame));
 }
 
 // Enter: a path typed with forward slashes gets backslashes, which the dialog understands.
@@ -102,22 +97,22 @@ void OnHistoryClosedUp(HWND frame, HWND combo) {
         PostMessageA(frame, WM_COMMAND, IDOK, 0);
 }
 
-void OnFileNameCommand(HWND frame, HWND combo, int code) {
+void OnFileNameCommand(ExtendedDialog& dialog, int code) {
     switch (code) {
     case CBN_CLOSEUP:
-        OnHistoryClosedUp(frame, combo);
+        OnHistoryClosedUp(dialog.frame, dialog.combo);
         break;
     case EN_CHANGE:
-        CopyTextToHiddenEdit(combo);
+        CopyTextToHiddenEdit(dialog.combo);
         break;
     case CBN_EDITCHANGE:
-        OnFileNameTyped(combo);
+        OnFileNameTyped(dialog);
         break;
     case CBN_KILLFOCUS:
-        OnFileNameFocusLost();
+        OnFileNameFocusLost(dialog);
         break;
     case CBN_DROPDOWN:
-        HideCompletionList();
+        HideCompletionList(dialog);
         break;
     }
 }
@@ -135,8 +130,9 @@ bool RefuseTooLongPath(HWND frame, HWND combo) {
 }
 
 // False when the command ends here.
-bool OnCommand(HWND frame, WPARAM wParam) {
-    HWND combo = HistoryComboOf(frame);
+bool OnCommand(ExtendedDialog& dialog, WPARAM wParam) {
+    HWND frame = dialog.frame;
+    HWND combo = dialog.combo;
     const int id = LOWORD(wParam);
     if (id == IDOK && combo != nullptr) {
         // Enter in the field mostly reaches the dialog as OK: the dialog manager takes the key
@@ -144,71 +140,60 @@ bool OnCommand(HWND frame, WPARAM wParam) {
         TurnSlashesIntoBackslashes(combo);
         if (RefuseTooLongPath(frame, combo))
             return false;
-        RecordFolder(combo, ComboText(combo), CurrentFolder(frame));
+        RecordFolder(dialog, ComboText(combo), CurrentFolder(frame));
     } else if (id == kCopyFolderCommand) {
         CopyToClipboard(frame, CurrentFolder(frame));
     } else if (id == kFileNameId && combo != nullptr) {
-        OnFileNameCommand(frame, combo, HIWORD(wParam));
+        OnFileNameCommand(dialog, HIWORD(wParam));
     } else if (id == kCompletionListId && combo != nullptr) {
-        OnCompletionListCommand(combo, HIWORD(wParam));
+        OnCompletionListCommand(dialog, HIWORD(wParam));
     }
     return true;
 }
 
 // True when the key was taken: Up and Down then move through the completion list.
-bool OnFileNameKey(HWND combo, NMKEY& key) {
+bool OnFileNameKey(ExtendedDialog& dialog, NMKEY& key) {
     if (key.nVKey == VK_RETURN)
-        TurnSlashesIntoBackslashes(combo);
-    if (!MoveThroughCompletions(combo, key.nVKey))
+        TurnSlashesIntoBackslashes(dialog.combo);
+    if (!MoveThroughCompletions(dialog, key.nVKey))
         return false;
     key.hdr.idFrom = kKeyConsumed;
     return true;
 }
 
-bool OnNotify(HWND frame, NMHDR& header) {
-    HWND combo = HistoryComboOf(frame);
-    return combo != nullptr && header.idFrom == UINT_PTR(kFileNameId) &&
+bool OnNotify(ExtendedDialog& dialog, NMHDR& header) {
+    return dialog.combo != nullptr && header.idFrom == UINT_PTR(kFileNameId) &&
            header.code == UINT(NM_KEYDOWN) &&
-           OnFileNameKey(combo, reinterpret_cast<NMKEY&>(header));
+           OnFileNameKey(dialog, reinterpret_cast<NMKEY&>(header));
 }
 
-void OnDestroy() {
-    EndCompletion();
-    if (g_fileDialog.callerHook != nullptr)
-        g_fileDialog.callerHook(g_fileDialog.hookWindow, WM_DESTROY, 0, 0);
+void OnDestroy(ExtendedDialog& dialog) {
+    EndCompletion(dialog);
+    if (dialog.callerHook != nullptr)
+        dialog.callerHook(dialog.hookWindow, WM_DESTROY, 0, 0);
 }
 
-} // namespace
-
-void HandleDialogNotification(HWND frame, const NMHDR& header) {
-    HWND combo = HistoryComboOf(frame);
-    if (header.code == UINT(CDN_FOLDERCHANGE))
-        OnCompletionFolderChange(CurrentFolder(frame));
-    if (header.code == UINT(CDN_FILEOK))
-        HideCompletionList();
-    if (header.code == UINT(CDN_FILEOK) && combo != nullptr) {
-        RecordFolderOfChosenFile(combo, *reinterpret_cast<const OFNOTIFYA&>(header).lpOFN);
-    }
-}
-
-INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+// The answer when the message ends here; nothing when it goes on to the frame's own procedure.
+std::optional<INT_PTR> HandleFrameMessage(ExtendedDialog& dialog, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    HWND frame = dialog.frame;
     switch (message) {
     case WM_SHOWWINDOW:
         if (wParam != 0)
-            OnFirstShowing(frame);
+            OnFirstShowing(dialog);
         break;
     case WM_COMMAND:
-        if (!OnCommand(frame, wParam))
+        if (!OnCommand(dialog, wParam))
             return TRUE;
         break;
     case WM_NOTIFY:
-        if (OnNotify(frame, *reinterpret_cast<NMHDR*>(lParam)))
+        if (OnNotify(dialog, *reinterpret_cast<NMHDR*>(lParam)))
             return TRUE;
         break;
     case WM_LBUTTONDOWN:
     case WM_MOVING:
     case WM_SIZE:
-        HideCompletionList();
+        HideCompletionList(dialog);
         break;
     case WM_CONTEXTMENU:
         if (!ShowsFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam))
@@ -216,9 +201,36 @@ INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
         ShowFolderMenu(frame, lParam);
         return FALSE;
     case WM_DESTROY:
-        OnDestroy();
+        OnDestroy(dialog);
         break;
     }
-    DLGPROC previous = g_fileDialog.frameProcedure;
-    return previous != nullptr ? previous(frame, message, wParam, lParam) : FALSE;
+    return std::nullopt;
+}
+
+} // namespace
+
+void HandleDialogNotification(HWND frame, const NMHDR& header) {
+    ExtendedDialog* dialog = ExtendedDialogOf(frame);
+    if (dialog == nullptr)
+        return;
+    if (header.code == UINT(CDN_FOLDERCHANGE))
+        OnCompletionFolderChange(*dialog, CurrentFolder(frame));
+    if (header.code == UINT(CDN_FILEOK))
+        HideCompletionList(*dialog);
+    if (header.code == UINT(CDN_FILEOK) && dialog->combo != nullptr) {
+        RecordFolderOfChosenFile(*dialog, *reinterpret_cast<const OFNOTIFYA&>(header).lpOFN);
+    }
+}
+
+INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    ExtendedDialog* dialog = ExtendedDialogOf(frame);
+    if (dialog == nullptr)
+        return FALSE;
+    if (const std::optional<INT_PTR> answer = HandleFrameMessage(*dialog, message, wParam, lParam))
+        return *answer;
+    DLGPROC previous = dialog->frameProcedure;
+    const INT_PTR result = previous != nullptr ? previous(frame, message, wParam, lParam) : FALSE;
+    if (message == WM_NCDESTROY)
+        DeleteExtendedDialog(frame);
+    return result;
 }

@@ -1,11 +1,11 @@
 #include "ui/filedialog/win32/HistoryCombo.h"
 
-#include "ui/filedialog/DialogPathLimit.h"
+#include "ui/filedialog/FieldTextLimits.h"
 #include "ui/filedialog/HistoryData.h"
-#include "ui/filedialog/win32/ExtensionState.h"
 
 #include <commctrl.h>
 #include <cstring>
+#include <richedit.h>
 #include <shellapi.h>
 
 namespace {
@@ -14,18 +14,19 @@ constexpr int kDroppedHeight = 260;
 // The hidden edit's own text, set and read without repeating it to the combobox.
 constexpr UINT kSetOwnText = 0x39AA;
 constexpr UINT kGetOwnText = 0x39AB;
-// An entry this long that does not fit the caller's buffer reads as empty rather than cut.
-constexpr std::size_t kLongEntry = 1024;
-// The edit notifications the combobox passes on to the frame as its own.
-constexpr int kPassedEditCodes[] = {0x100, 0x200, 0x300, 0x400, 0x500, 0x501,
-                                    0x601, 0x602, 0x702, 0x703, 0x705, 0x706};
+// The edit notifications the combobox passes on to the frame as its own: the edit control's,
+// and those a rich edit control sends in their place.
+constexpr int kPassedEditCodes[] = {EN_SETFOCUS,  EN_KILLFOCUS, EN_CHANGE,      EN_UPDATE,
+                                    EN_ERRSPACE,  EN_MAXTEXT,   EN_HSCROLL,     EN_VSCROLL,
+                                    EN_SELCHANGE, EN_DROPFILES, EN_CORRECTTEXT, EN_STOPNOUNDO};
 
-WNDPROC g_comboProcedure = nullptr;
-WNDPROC g_editProcedure = nullptr;
-WNDPROC g_editPartProcedure = nullptr;
+// The partner of the history combobox or of the hidden edit.
+HWND PartnerControl(HWND control) {
+    return GetDlgItem(GetParent(control), GetDlgCtrlID(control) ^ kHiddenIdMask);
+}
 
 bool IsEditMessage(UINT message) {
-    return message >= EM_GETSEL && message <= 0xD9;
+    return message >= EM_GETSEL && message <= EM_GETIMESTATUS;
 }
 
 HWND EditPartOf(HWND combo) {
@@ -55,23 +56,22 @@ LRESULT AnswerText(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
     if (selected < 0)
         return SendMessageA(EditPartOf(combo), message, wParam, lParam);
-    std::string entry = SelectedEntry(combo, selected);
+    const std::string entry = SelectedEntry(combo, selected);
     if (message == WM_GETTEXTLENGTH)
         return LRESULT(entry.size());
     auto* buffer = reinterpret_cast<char*>(lParam);
     if (buffer == nullptr || wParam == 0)
         return 0;
-    if (entry.size() >= wParam)
-        entry.resize(entry.size() >= kLongEntry ? 0 : wParam - 1);
-    std::memcpy(buffer, entry.c_str(), entry.size() + 1);
-    return LRESULT(entry.size());
+    const std::string answer = EntryForBuffer(entry, wParam);
+    std::memcpy(buffer, answer.c_str(), answer.size() + 1);
+    return LRESULT(answer.size());
 }
 
 // The text set is what the field then holds and what it answers: a drop-down entry still
 // selected from an earlier choice no longer stands for it.
-LRESULT SetComboText(HWND combo, WPARAM wParam, LPARAM lParam) {
-    CallWindowProcA(g_comboProcedure, combo, CB_SETCURSEL, WPARAM(-1), 0);
-    const LRESULT result = CallWindowProcA(g_comboProcedure, combo, WM_SETTEXT, wParam, lParam);
+LRESULT SetComboText(WNDPROC comboProcedure, HWND combo, WPARAM wParam, LPARAM lParam) {
+    CallWindowProcA(comboProcedure, combo, CB_SETCURSEL, WPARAM(-1), 0);
+    const LRESULT result = CallWindowProcA(comboProcedure, combo, WM_SETTEXT, wParam, lParam);
     const char* text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
     HWND hiddenEdit = PartnerControl(combo);
     if (OwnText(hiddenEdit) != text)
@@ -115,21 +115,22 @@ void TakeDroppedFile(HWND combo, HDROP drop) {
     if (DragQueryFileA(drop, 0, path, sizeof path) > 0) {
         SendMessageA(combo, CB_SETCURSEL, WPARAM(-1), 0);
         SetWindowTextA(combo, path);
-        for (int code : {CBN_EDITCHANGE, EN_CHANGE, 0x703})
+        for (int code : {CBN_EDITCHANGE, EN_CHANGE, EN_DROPFILES})
             NotifyFrame(combo, code, true);
     }
     DragFinish(drop);
 }
 
 LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC comboProcedure = ExtendedDialogOf(combo)->comboProcedure;
     switch (message) {
     case WM_SETTEXT:
-        return SetComboText(combo, wParam, lParam);
+        return SetComboText(comboProcedure, combo, wParam, lParam);
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
         return AnswerText(combo, message, wParam, lParam);
     case WM_NOTIFY: {
-        const LRESULT result = CallWindowProcA(g_comboProcedure, combo, message, wParam, lParam);
+        const LRESULT result = CallWindowProcA(comboProcedure, combo, message, wParam, lParam);
         SendMessageA(GetParent(combo), message, wParam, lParam);
         return result;
     }
@@ -141,7 +142,7 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM 
         const int code = HIWORD(wParam);
         if (reinterpret_cast<HWND>(lParam) != EditPartOf(combo) || !IsPassedEditCode(code))
             break;
-        const LRESULT result = CallWindowProcA(g_comboProcedure, combo, message, wParam, lParam);
+        const LRESULT result = CallWindowProcA(comboProcedure, combo, message, wParam, lParam);
         if (code == EN_CHANGE)
             CopyTextToHiddenEdit(combo);
         NotifyFrame(combo, code, false);
@@ -156,7 +157,7 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM 
         if (IsEditMessage(message))
             return SendMessageA(EditPartOf(combo), message, wParam, lParam);
     }
-    return CallWindowProcA(g_comboProcedure, combo, message, wParam, lParam);
+    return CallWindowProcA(comboProcedure, combo, message, wParam, lParam);
 }
 
 // The focus is in the combobox's edit part, which hands Up and Down to the combobox's own list
@@ -164,15 +165,17 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM 
 LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && FrameTakesKey(GetParent(editPart), wParam, lParam))
         return 0;
-    return CallWindowProcA(g_editPartProcedure, editPart, message, wParam, lParam);
+    const WNDPROC editPartProcedure = ExtendedDialogOf(editPart)->editPartProcedure;
+    return CallWindowProcA(editPartProcedure, editPart, message, wParam, lParam);
 }
 
 LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    const WNDPROC editProcedure = ExtendedDialogOf(edit)->hiddenEditProcedure;
     switch (message) {
     case kSetOwnText:
-        return CallWindowProcA(g_editProcedure, edit, WM_SETTEXT, wParam, lParam);
+        return CallWindowProcA(editProcedure, edit, WM_SETTEXT, wParam, lParam);
     case kGetOwnText:
-        return CallWindowProcA(g_editProcedure, edit, WM_GETTEXT, wParam, lParam);
+        return CallWindowProcA(editProcedure, edit, WM_GETTEXT, wParam, lParam);
     case WM_KEYDOWN:
         if (wParam == VK_RETURN)
             FrameTakesKey(PartnerControl(edit), wParam, lParam);
@@ -180,23 +183,24 @@ LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPA
     case WM_SETTEXT:
     case WM_GETTEXT:
     case WM_GETTEXTLENGTH:
-        CallWindowProcA(g_editProcedure, edit, message, wParam, lParam);
+        CallWindowProcA(editProcedure, edit, message, wParam, lParam);
         return SendMessageA(PartnerControl(edit), message, wParam, lParam);
     default:
         if (IsEditMessage(message)) {
-            CallWindowProcA(g_editProcedure, edit, message, wParam, lParam);
+            CallWindowProcA(editProcedure, edit, message, wParam, lParam);
             return SendMessageA(PartnerControl(edit), message, wParam, lParam);
         }
     }
-    return CallWindowProcA(g_editProcedure, edit, message, wParam, lParam);
+    return CallWindowProcA(editProcedure, edit, message, wParam, lParam);
 }
 
 } // namespace
 
-HWND CreateHistoryCombo(HWND frame) {
+bool CreateHistoryCombo(ExtendedDialog& dialog) {
+    HWND frame = dialog.frame;
     HWND edit = GetDlgItem(frame, kFileNameId);
     if (edit == nullptr)
-        return nullptr;
+        return false;
     RECT place;
     GetWindowRect(edit, &place);
     MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&place), 2);
@@ -208,7 +212,7 @@ HWND CreateHistoryCombo(HWND frame) {
         reinterpret_cast<HMENU>(INT_PTR(kFileNameId)), GetModuleHandleA(nullptr), nullptr);
     if (combo == nullptr) {
         SetWindowLongPtrA(edit, GWLP_ID, kFileNameId);
-        return nullptr;
+        return false;
     }
     SendMessageA(combo, WM_SETFONT, SendMessageA(edit, WM_GETFONT, 0, 0), FALSE);
     SendMessageA(combo, CB_LIMITTEXT, kFieldTextLimit, 0);
@@ -217,13 +221,15 @@ HWND CreateHistoryCombo(HWND frame) {
     GetWindowTextA(edit, text, sizeof text);
     SetWindowTextA(combo, text);
     ShowWindow(edit, SW_HIDE);
-    g_comboProcedure = reinterpret_cast<WNDPROC>(
+    dialog.combo = combo;
+    dialog.hiddenEdit = edit;
+    dialog.comboProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(combo, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ComboProcedure)));
-    g_editProcedure = reinterpret_cast<WNDPROC>(
+    dialog.hiddenEditProcedure = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&HiddenEditProcedure)));
-    g_editPartProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+    dialog.editPartProcedure = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         EditPartOf(combo), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditPartProcedure)));
-    return combo;
+    return true;
 }
 
 std::string ComboText(HWND combo) {

@@ -4,12 +4,15 @@
 #ifndef LUMETRIX_UI_FILEDIALOG_WIN32_HISTORYCOMBO_H
 #define LUMETRIX_UI_FILEDIALOG_WIN32_HISTORYCOMBO_H
 
+#include "ui/filedialog/win32/FileDialogExtension.h"
+
 #include <windows.h>
 
 #include <string>
 
-// Puts the combobox over the frame's file-name edit; null when the frame has no such edit.
-HWND CreateHistoryCombo(HWND frame);
+// Puts the combobox over the dialog's file-name edit and notes both controls and their
+// procedures in the dialog; false when the frame has no such edit.
+bool CreateHistoryCombo(ExtendedDialog& dialog);
 
 // The combobox's text as the dialog reads it (the selected entry, else the typed text), at
 // most 259 characters.

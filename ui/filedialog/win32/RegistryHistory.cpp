@@ -24,11 +24,6 @@ std::string HistoryKeyName() {
     return std::string("Software\\") + "Rovad\\Common" + "\\" + "OfnList";
 }
 
-// Folders of the value that the ANSI code page cannot name, as they were read. The program
-// cannot open them, so the combobox leaves them out; a save writes them back behind its own
-// entries, unchanged, for the other programs that share the value.
-std::vector<std::wstring> g_unnamedFolders;
-
 std::wstring WideFromAnsi(const std::string& text) {
     const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
     std::wstring wide(std::size_t(std::max(size, 0)), L'\0');
@@ -81,7 +76,8 @@ std::vector<std::string> HistoryEntries(HWND combo) {
     return entries;
 }
 
-void LoadHistory(HWND combo, const std::string& valueName) {
+void LoadHistory(ExtendedDialog& dialog) {
+    const std::string& valueName = dialog.historyValueName;
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, HistoryKeyName().c_str(), 0, KEY_READ, &key) !=
         ERROR_SUCCESS)
@@ -90,29 +86,29 @@ void LoadHistory(HWND combo, const std::string& valueName) {
     std::wstring data;
     const bool read = ReadValue(key, WideFromAnsi(valueName), type, data);
     RegCloseKey(key);
-    g_unnamedFolders.clear();
+    dialog.unnamedFolders.clear();
     if (!read)
         return;
     for (const std::wstring& folder : ReadHistoryData(type, data)) {
         std::string named;
         if (AnsiFromWide(folder, named))
-            SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(named.c_str()));
+            SendMessageA(dialog.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(named.c_str()));
         else
-            g_unnamedFolders.push_back(folder);
+            dialog.unnamedFolders.push_back(folder);
     }
 }
 
-void SaveHistory(HWND combo, const std::string& valueName) {
+void SaveHistory(const ExtendedDialog& dialog) {
     std::vector<std::wstring> entries;
-    for (const std::string& entry : HistoryEntries(combo))
+    for (const std::string& entry : HistoryEntries(dialog.combo))
         entries.push_back(WideFromAnsi(entry));
-    entries.insert(entries.end(), g_unnamedFolders.begin(), g_unnamedFolders.end());
+    entries.insert(entries.end(), dialog.unnamedFolders.begin(), dialog.unnamedFolders.end());
     const std::wstring data = MakeHistoryData(entries);
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, HistoryKeyName().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
                         nullptr, &key, nullptr) != ERROR_SUCCESS)
         return;
-    RegSetValueExW(key, WideFromAnsi(valueName).c_str(), 0, REG_MULTI_SZ,
+    RegSetValueExW(key, WideFromAnsi(dialog.historyValueName).c_str(), 0, REG_MULTI_SZ,
                    reinterpret_cast<const BYTE*>(data.data()),
                    DWORD(data.size() * sizeof(wchar_t)));
     RegCloseKey(key);

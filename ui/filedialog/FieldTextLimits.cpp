@@ -1,6 +1,9 @@
-#include "ui/filedialog/DialogPathLimit.h"
+#include "ui/filedialog/FieldTextLimits.h"
 
 namespace {
+
+// An entry this long that does not fit the reader's buffer reads as empty rather than cut.
+constexpr std::size_t kLongEntry = 1024;
 
 bool IsSeparator(char c) {
     return c == '\\' || c == '/';
@@ -20,4 +23,12 @@ std::size_t JoinedLength(const std::string& typed, const std::string& currentFol
 
 bool FitsFileDialog(const std::string& typed, const std::string& currentFolder) {
     return JoinedLength(typed, currentFolder) <= kFieldTextLimit;
+}
+
+std::string EntryForBuffer(std::string entry, std::size_t capacity) {
+    if (capacity == 0)
+        return "";
+    if (entry.size() >= capacity)
+        entry.resize(entry.size() >= kLongEntry ? 0 : capacity - 1);
+    return entry;
 }

@@ -1,4 +1,4 @@
-#include "ui/filedialog/FolderRecording.h"
+#include "ui/filedialog/FolderHistoryRules.h"
 
 #include "ui/filedialog/CaseFolding.h"
 
@@ -87,22 +87,14 @@ std::optional<FolderToRecord> FindFolderToRecord(std::string path, bool saveDial
     return FolderToRecord{path, kind == PathKind::File};
 }
 
-HistoryUpdate PlanHistoryUpdate(const std::vector<std::string>& history,
-                                const FolderToRecord& record) {
-    HistoryUpdate update;
-    const int found = FindEntryBeginningWith(history, record.folder);
+void RecordInHistory(EditableHistory& history, const FolderToRecord& record) {
+    const int found = FindEntryBeginningWith(history.Entries(), record.folder);
     if (found == 0)
-        return update;
-    update.insertOnTop = true;
-    update.removeAt = found > 0 ? found + 1 : -1;
-    update.selectTop = found > 0 && !record.namedFile;
-    return update;
-}
-
-void ApplyHistoryUpdate(std::vector<std::string>& history, const std::string& folder,
-                        const HistoryUpdate& update) {
-    if (update.insertOnTop)
-        history.insert(history.begin(), folder);
-    if (update.removeAt >= 0)
-        history.erase(history.begin() + update.removeAt);
+        return;
+    history.InsertOnTop(record.folder);
+    if (found < 0)
+        return;
+    history.RemoveAt(found + 1);
+    if (!record.namedFile)
+        history.SelectTop();
 }

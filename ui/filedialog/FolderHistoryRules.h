@@ -1,6 +1,7 @@
-// Recording the folder of a chosen path in a file dialog's folder history.
-#ifndef LUMETRIX_UI_FILEDIALOG_FOLDERRECORDING_H
-#define LUMETRIX_UI_FILEDIALOG_FOLDERRECORDING_H
+// The rules of a file dialog's folder history: which folder a chosen path records, and where
+// the recorded folder goes in the history.
+#ifndef LUMETRIX_UI_FILEDIALOG_FOLDERHISTORYRULES_H
+#define LUMETRIX_UI_FILEDIALOG_FOLDERHISTORYRULES_H
 
 #include <functional>
 #include <optional>
@@ -26,16 +27,23 @@ std::string AbsolutePath(const std::string& path, const std::string& currentFold
 std::optional<FolderToRecord> FindFolderToRecord(std::string path, bool saveDialog,
                                                  const PathLookUp& lookUp);
 
-// What recording a folder does to the history. The entry found is the first one that begins
-// with the folder, without regard to case, as the combobox's own search finds it.
-struct HistoryUpdate {
-    bool insertOnTop = false;
-    int removeAt = -1;      // position to remove after the insertion, or -1
-    bool selectTop = false; // select the new top entry
+// The history as recording changes it: the combobox's entries in the program, a list in the
+// tests.
+class EditableHistory {
+public:
+    virtual std::vector<std::string> Entries() const = 0;
+    virtual void InsertOnTop(const std::string& folder) = 0;
+    virtual void RemoveAt(int position) = 0;
+    virtual void SelectTop() = 0;
+
+protected:
+    ~EditableHistory() = default;
 };
-HistoryUpdate PlanHistoryUpdate(const std::vector<std::string>& history,
-                                const FolderToRecord& record);
-void ApplyHistoryUpdate(std::vector<std::string>& history, const std::string& folder,
-                        const HistoryUpdate& update);
+
+// Puts the folder on top of the history once. The entry found is the first one that begins
+// with the folder, without regard to case, as the combobox's own search finds it: found on
+// top, nothing changes; found further down, it gives way to the folder, which is selected
+// unless the path named a file; not found, the folder is added on top.
+void RecordInHistory(EditableHistory& history, const FolderToRecord& record);
 
 #endif
