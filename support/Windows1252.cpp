@@ -126,3 +126,16 @@ bool IsWellFormedUtf8(std::string_view text) {
     }
     return true;
 }
+
+std::optional<std::string> Windows1252FromUtf16(std::u16string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (char16_t c : text) {
+        const std::optional<char> byte = ByteOfCharacter(c);
+        if (!byte) {
+            return std::nullopt;
+        }
+        bytes.push_back(*byte);
+    }
+    return bytes;
+}

@@ -15,6 +15,10 @@ std::string Utf8FromWindows1252(std::string_view text);
 // Windows-1252 cannot hold.
 std::optional<std::string> Windows1252FromUtf8(std::string_view text);
 
+// A text of the system's UTF-16 names in Windows-1252: nothing when one of its characters has
+// no place there (the undefined bytes stand for the control characters, as above).
+std::optional<std::string> Windows1252FromUtf16(std::u16string_view text);
+
 // For texts from outside that must be shown whatever they hold: every well-formed character
 // that Windows-1252 holds becomes its byte, every other character and every byte of a
 // malformed sequence becomes '?'.

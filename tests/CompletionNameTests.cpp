@@ -1,4 +1,4 @@
-#include "ui/filedialog/CompletionName.h"
+#include "support/Windows1252.h"
 
 #include <gtest/gtest.h>
 
@@ -20,7 +20,7 @@ TEST(CompletionName, OnlyNamesMadeOfWindows1252CharactersAreOffered) {
         {u"", ""},
     };
     for (const Case& c : cases) {
-        const std::optional<std::string> offered = NameInWindows1252(c.name);
+        const std::optional<std::string> offered = Windows1252FromUtf16(c.name);
         EXPECT_EQ(offered.has_value(), c.offered != nullptr);
         if (offered && c.offered != nullptr) {
             EXPECT_EQ(*offered, c.offered);

@@ -1,7 +1,7 @@
 #include "ui/filedialog/CompletionWorker.h"
 
+#include "support/Windows1252.h"
 #include "ui/filedialog/CompletionMatch.h"
-#include "ui/filedialog/CompletionName.h"
 
 #include <string_view>
 
@@ -17,9 +17,12 @@ bool IsSearchableStart(std::string_view typed) {
     return !typed.empty() && typed.find_first_of("\\/:*?\"<>|") == std::string_view::npos;
 }
 
-// A name the list may offer: in Windows-1252, and not the "." or ".." of the folder.
+// A name the list may offer: not the "." or ".." of the folder, and made entirely of
+// Windows-1252 characters. The system keeps names in UTF-16 and the program works in
+// Windows-1252: any other name would reach the program changed (a best-fit "L" for an "Ł") and
+// name another file or none.
 std::optional<std::string> OfferableName(const std::u16string& found) {
-    std::optional<std::string> name = NameInWindows1252(found);
+    std::optional<std::string> name = Windows1252FromUtf16(found);
     if (name && !IsCollectedName(*name)) {
         name.reset();
     }
