@@ -296,50 +296,47 @@ std::size_t HighestByte(Word word) {
 }
 
 // The order of two texts that first differ, at `difference`, in a digit on each side, where
-// that is found from words alone: both numbers there are decimal, of at most seven digits
+// that is found from words alone: both numbers there are decimal, of at most nine digits
 // without a leading '0', and start after a byte that is no letter (or at the texts' start).
-// Then the longer number is the larger, and of two as long the differing digit decides.
-// Returns 0 where this does not settle it.
+// Then the longer number is the larger, and of two as long the differing digit decides. As the
+// digits before the difference are the same on both sides, the lengths differ as the digits
+// from the difference on do: those are counted in a word from the difference, and the digits
+// before it, in the word before, independently of them. Returns 0 where this does not settle it.
 int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
                          std::size_t readable) {
-    if (!WordsFirstByteLowest || readable < sizeof(Word)) {
+    if (!WordsFirstByteLowest || readable < sizeof(Word) || readable - sizeof(Word) < difference) {
         return 0;
     }
-    // The start of the run of digits that the difference lies in, and the byte before it (0 at
-    // the start of the texts), from the word before the difference.
-    std::size_t start = 0;
-    Byte before = 0;
-    if (difference > 0) {
-        const std::size_t wordStart = difference >= sizeof(Word) ? difference - sizeof(Word) : 0;
-        const Word word = LoadWord(a + wordStart);
-        const std::size_t wordBytes = difference - wordStart;
-        const Word nonDigits =
-            NonDigits(word) &
-            (wordBytes == sizeof(Word) ? Word(-1) : (Word(1) << (8 * wordBytes)) - 1);
-        if (nonDigits != 0) {
-            const std::size_t last = HighestByte(nonDigits);
-            start = wordStart + last + 1;
-            before = Byte(word >> (8 * last));
-        } else if (wordStart > 0) {
-            return 0; // a run of more digits than a word holds
-        }
-    }
-    if (IsAsciiLetter(before) || readable - start < sizeof(Word)) {
-        return 0;
-    }
-    const Word wordA = LoadWord(a + start);
-    const Word wordB = LoadWord(b + start);
+    const Word wordA = LoadWord(a + difference);
+    const Word wordB = LoadWord(b + difference);
     const Word digitsEndA = NonDigits(wordA);
     const Word digitsEndB = NonDigits(wordB);
-    if (Byte(wordA) == '0' || Byte(wordB) == '0' || digitsEndA == 0 || digitsEndB == 0) {
-        return 0;
+    // The bytes before the difference, the last one highest; zeros stand in for bytes before
+    // the texts' start.
+    Word before = 0;
+    if (difference >= sizeof(Word)) {
+        before = LoadWord(a + difference - sizeof(Word));
+    } else if (difference > 0) {
+        before = LoadWord(a) << (8 * (sizeof(Word) - difference));
     }
+    const Word nonDigitsBefore = NonDigits(before);
+    if (digitsEndA == 0 || digitsEndB == 0 || nonDigitsBefore == 0) {
+        return 0; // a run of more digits than a word holds
+    }
+    const std::size_t last = HighestByte(nonDigitsBefore);
+    const std::size_t digitsBefore = sizeof(Word) - 1 - last;
     const std::size_t lengthA = LowestByte(digitsEndA);
     const std::size_t lengthB = LowestByte(digitsEndB);
+    const bool leadingZero = digitsBefore > 0 ? Byte(before >> (8 * (last + 1))) == '0'
+                                              : Byte(wordA) == '0' || Byte(wordB) == '0';
+    if (leadingZero || IsAsciiLetter(Byte(before >> (8 * last))) ||
+        digitsBefore + std::max(lengthA, lengthB) > 9) {
+        return 0;
+    }
     if (lengthA != lengthB) {
         return lengthA < lengthB ? -1 : 1;
     }
-    return a[difference] < b[difference] ? -1 : 1;
+    return Byte(wordA) < Byte(wordB) ? -1 : 1;
 }
 
 // The first offset of the run of letters and digits that ends at `end`, but not before `from`.

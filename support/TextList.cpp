@@ -42,6 +42,10 @@ bool IsUneven(int size, int smallerPartSize) {
     return size >= LeastWatchedSize && smallerPartSize < size / 1024;
 }
 
+// Ranges up to this size that no longer take their middle element as pivot are sorted by
+// insertion: choosing a median there costs more comparisons than it saves.
+constexpr int MostInsertionSortedSize = 16;
+
 // From this size on, a range that is no longer partitioned around its middle element takes
 // the median of nine elements as pivot, else of three.
 constexpr int LeastNintherSize = 1024;
@@ -265,6 +269,8 @@ template <typename Order> void TextList::SortRange(Range range, const Order& ord
         }
         if (workLeft < 0 || range.unevenSplits == UnevenSplitsInARow) {
             HeapSort(range, order);
+        } else if (range.pivot != Pivot::Middle && range.Size() <= MostInsertionSortedSize) {
+            InsertionSort(range, order);
         } else {
             workLeft -= range.Size();
             Range left;
@@ -365,6 +371,14 @@ void TextList::Prefetch(int i) const {
 #else
     (void)i;
 #endif
+}
+
+template <typename Order> void TextList::InsertionSort(Range range, const Order& order) {
+    for (int next = range.lo + 1; next <= range.hi; ++next) {
+        for (int k = next; k > range.lo && order(*this, k - 1, k) > 0; --k) {
+            Swap(k - 1, k);
+        }
+    }
 }
 
 template <typename Order> void TextList::HeapSort(Range range, const Order& order) {

@@ -57,9 +57,9 @@ public:
 
     // Sorts the elements first..end-1 in place (an end past the count, or negative, means
     // the count). A quicksort with the middle element as pivot, not stable; a range whose
-    // order keeps making that pivot an extreme goes on with a median of three, and one that
-    // would still take quadratic time is finished with a heap sort. Moves only element
-    // pointers and allocates nothing.
+    // order keeps making that pivot an extreme goes on with a median of three (its small parts
+    // sorted by insertion), and one that would still take quadratic time is finished with a
+    // heap sort. Moves only element pointers and allocates nothing.
     void Sort(int first, int end, TextListComparator compare, bool descending = false,
               void* context = nullptr);
     // Sorts exactly as Sort with NaturalTextOrder does, tie for tie, but with the natural
@@ -98,6 +98,8 @@ private:
     void Partition(Range range, const Order& order, Range& left, Range& right);
     // Asks the cache for the element that a partitioning scan compares a few steps on.
     void Prefetch(int i) const;
+    // Sorts a small range by moving each element down past the larger ones before it.
+    template <typename Order> void InsertionSort(Range range, const Order& order);
     // The fallback for ranges left when the quicksort has used up its budget of work.
     template <typename Order> void HeapSort(Range range, const Order& order);
     // Lets the element at base + root sink into the max-heap at base..base + heapSize - 1.

@@ -200,17 +200,18 @@ testing::AssertionResult SameSign(const std::string& a, const std::string& b) {
 // Texts that differ just where the walk reads numbers, folds case or maps bytes: inside,
 // before and after numbers and their base prefixes, and across the end of a text.
 const char* const kAdversarialTexts[] = {
-    "",           "0",          "00",       "007",         "7",        "07",
-    "70",         "19",         "100",      "12a",         "123",      "12A",
-    "0x",         "0X",         "0x1f",     "0X1F",        "0x1g",     "0x1F2a",
-    "0x1F2b",     "0b101",      "0b12",     "0o78",        "0d99",     "0Da",
-    "4294967296", "4294967297", "0",        "99999999999", "1x",       "Lampe 007",
-    "Lampe 7",    "lampe 10",   "Lampe 9W", "LED 5W;",     "LED;",     "LED 10W;*;806",
-    "L\xC4MPE",   "l\xE4mpe",   "Lampe",    "a_b",         "a b",      "a/b",
-    "a\\b",       "a.b",        "a\x96",    "au",          "a\x87",    "\xFE",
-    "\xDE",       "ab1c",       "AB1C",     "ab01c",       "x9_",      "x9 ",
-    "9.5",        "9,5",        "0x10",     "16",          "a0b",      "a0B",
-    "a00b",       "1234567",    "1234568",  "12345678",    "99999999", "0999999",
+    "",           "0",          "00",          "007",         "7",          "07",
+    "70",         "19",         "100",         "12a",         "123",        "12A",
+    "0x",         "0X",         "0x1f",        "0X1F",        "0x1g",       "0x1F2a",
+    "0x1F2b",     "0b101",      "0b12",        "0o78",        "0d99",       "0Da",
+    "4294967296", "4294967297", "0",           "99999999999", "1x",         "Lampe 007",
+    "Lampe 7",    "lampe 10",   "Lampe 9W",    "LED 5W;",     "LED;",       "LED 10W;*;806",
+    "L\xC4MPE",   "l\xE4mpe",   "Lampe",       "a_b",         "a b",        "a/b",
+    "a\\b",       "a.b",        "a\x96",       "au",          "a\x87",      "\xFE",
+    "\xDE",       "ab1c",       "AB1C",        "ab01c",       "x9_",        "x9 ",
+    "9.5",        "9,5",        "0x10",        "16",          "a0b",        "a0B",
+    "a00b",       "1234567",    "1234568",     "12345678",    "99999999",   "0999999",
+    "123456789",  "123456790",  "4293000000;", "4294967296;", "x123456789", "1234567890",
 };
 
 // A random text over bytes that matter to the order; then a second text made from it by a few
