@@ -295,13 +295,21 @@ std::size_t HighestByte(Word word) {
     return k;
 }
 
-// The order of two texts that first differ, at `difference`, in a digit on each side, where
-// that is found from words alone: both numbers there are decimal, of at most nine digits
-// without a leading '0', and start after a byte that is no letter (or at the texts' start).
-// Then the longer number is the larger, and of two as long the differing digit decides. As the
-// digits before the difference are the same on both sides, the lengths differ as the digits
-// from the difference on do: those are counted in a word from the difference, and the digits
-// before it, in the word before, independently of them. Returns 0 where this does not settle it.
+// Whether a word that starts at a number's first byte, a '0', the number `length` digits long,
+// holds a lone 0: one that no digit and no base prefix follows.
+bool IsLoneZero(Word word, std::size_t length) {
+    return length == 1 && PrefixBase(Byte(word >> 8)) == 0;
+}
+
+// The order of two texts that first differ, at `difference`, in a digit on at least one side,
+// where that is found from words alone: both numbers there are decimal, of at most nine digits
+// without a leading '0' (or a lone 0), and start after a byte that is no letter (or at the texts'
+// start). Where only one side has a digit there, the digits before it must begin a number on both
+// sides, one of them ending there ("12W" and "123W"). Then the longer number is the larger, and
+// of two as long the differing digit decides. As the digits before the difference are the same
+// on both sides, the lengths differ as the digits from the difference on do: those are counted
+// in a word from the difference, and the digits before it, in the word before, independently
+// of them. Returns 0 where this does not settle it.
 int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
                          std::size_t readable) {
     if (!WordsFirstByteLowest || readable < sizeof(Word) || readable - sizeof(Word) < difference) {
@@ -327,9 +335,15 @@ int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
     const std::size_t digitsBefore = sizeof(Word) - 1 - last;
     const std::size_t lengthA = LowestByte(digitsEndA);
     const std::size_t lengthB = LowestByte(digitsEndB);
-    const bool leadingZero = digitsBefore > 0 ? Byte(before >> (8 * (last + 1))) == '0'
-                                              : Byte(wordA) == '0' || Byte(wordB) == '0';
-    if (leadingZero || IsAsciiLetter(Byte(before >> (8 * last))) ||
+    // A lone 0 is the smallest such number; any other leading '0' may begin a base prefix or
+    // write a value the long way.
+    const bool leadingZero = digitsBefore > 0
+                                 ? Byte(before >> (8 * (last + 1))) == '0'
+                                 : (Byte(wordA) == '0' && !IsLoneZero(wordA, lengthA)) ||
+                                       (Byte(wordB) == '0' && !IsLoneZero(wordB, lengthB));
+    const bool bothDigits = lengthA != 0 && lengthB != 0;
+    if ((!bothDigits && digitsBefore == 0) || leadingZero ||
+        IsAsciiLetter(Byte(before >> (8 * last))) ||
         digitsBefore + std::max(lengthA, lengthB) > 9) {
         return 0;
     }
@@ -413,11 +427,16 @@ int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::s
     const std::size_t difference = FirstDifference(pa, pb, 0, readable);
     const Byte ca = pa[difference];
     const Byte cb = pb[difference];
-    if (ca != cb && IsDigit(ca) && IsDigit(cb)) {
+    if (ca != cb && (IsDigit(ca) || IsDigit(cb))) {
         const int order = CompareShortDecimals(pa, pb, difference, readable);
         if (order != 0) {
             return order;
         }
+    } else if (IsAsciiLetter(ca) && IsAsciiLetter(cb) && (ca | 0x20) != (cb | 0x20) &&
+               (difference == 0 || !IsAlphanumeric(pa[difference - 1]))) {
+        // Two different letters at the start of a run of letters and digits: a step of one byte
+        // each, which orders them with their case folded.
+        return int(ca | 0x20) - int(cb | 0x20);
     }
     return WalkFromDifferences(pa, pb, difference, readable);
 }
