@@ -127,6 +127,14 @@ int Fail(const char* what) {
     return 1;
 }
 
+// The main dialog once it has appeared and its program has settled; null when it did not appear.
+HWND SettledMainDialog() {
+    HWND main = WaitForDialog(kMainCaption);
+    if (main != nullptr)
+        WaitUntilSettled(main);
+    return main;
+}
+
 int WaitMain() {
     HWND main = WaitForDialog(kMainCaption);
     if (main == nullptr)
@@ -164,10 +172,9 @@ int Close() {
 }
 
 int Fields() {
-    HWND main = WaitForDialog(kMainCaption);
+    HWND main = SettledMainDialog();
     if (main == nullptr)
         return Fail("the main dialog did not appear");
-    WaitUntilSettled(main);
     const ChildSearch edits = ChildrenOf(main, "Edit");
     for (int i = 0; i < edits.count; ++i)
         PrintText(edits.found[i]);
@@ -198,10 +205,9 @@ int Message() {
 
 // Posted, not sent: the click runs a modal dialog, and a sent message would wait for its end.
 int Database() {
-    HWND main = WaitForDialog(kMainCaption);
+    HWND main = SettledMainDialog();
     if (main == nullptr)
         return Fail("the main dialog did not appear");
-    WaitUntilSettled(main);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_DATABASE, BN_CLICKED), 0);
     for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
         if (HWND choice = FindDialog(kChoiceCaption)) {
@@ -240,10 +246,9 @@ bool PrintClipboardText() {
 }
 
 int SaveFolder() {
-    HWND main = WaitForDialog(kMainCaption);
+    HWND main = SettledMainDialog();
     if (main == nullptr)
         return Fail("the main dialog did not appear");
-    WaitUntilSettled(main);
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SAVE, BN_CLICKED), 0);
     HWND save = WaitForDialog(kSaveCaption);
     if (save == nullptr)
