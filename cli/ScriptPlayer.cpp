@@ -209,16 +209,37 @@ bool ScriptPlayer::ClickWithFileAnswer(int buttonId, const Argument& path) {
     return true;
 }
 
-// The answer waits for the next question box; one with no answer queued is answered No.
+// The answer waits for the next question box (see AnswerQuestion).
 bool ScriptPlayer::Answer(const Argument& argument) {
     if (argument == "yes") {
-        m_desktop.QueueMessageBoxAnswer(IDYES);
+        m_answers.push_back(IDYES);
     } else if (argument == "no") {
-        m_desktop.QueueMessageBoxAnswer(IDNO);
+        m_answers.push_back(IDNO);
+    } else if (argument == "cancel") {
+        m_answers.push_back(IDCANCEL);
     } else {
         return false;
     }
     return true;
+}
+
+// A question box, one with Ja and Nein, takes the answer queued first, and Nein when there is
+// none; Abbrechen on a box without it counts as Nein. Other boxes leave the answers queued. The
+// box is answered through the desktop, whose own queue only the script fills.
+void ScriptPlayer::AnswerQuestion(const headless::MessageBoxRecord& box) {
+    const UINT buttons = box.style & MB_TYPEMASK;
+    if (buttons != MB_YESNO && buttons != MB_YESNOCANCEL) {
+        return;
+    }
+    int answer = IDNO;
+    if (!m_answers.empty()) {
+        answer = m_answers.front();
+        m_answers.pop_front();
+    }
+    if (answer == IDCANCEL && buttons != MB_YESNOCANCEL) {
+        answer = IDNO;
+    }
+    m_desktop.QueueMessageBoxAnswer(answer);
 }
 
 bool ScriptPlayer::Database(const Argument& argument) {
@@ -265,16 +286,18 @@ void ScriptPlayer::ClickWithChoiceAnswer(const headless::Desktop::Action& answer
 
 int PlayScript(std::istream& script, std::ostream& out, std::ostream& errors) {
     headless::Desktop desktop;
-    desktop.OnMessageBox(
-        [&out](const headless::MessageBoxRecord& box) { PrintMessageBox(box, out); });
+    MainDialog dialog;
+    ScriptReader reader(script);
+    ScriptPlayer player(desktop, dialog, out, errors);
+    desktop.OnMessageBox([&out, &player](const headless::MessageBoxRecord& box) {
+        PrintMessageBox(box, out);
+        player.AnswerQuestion(box);
+    });
     desktop.OnDialog([&desktop, &out] {
         if (desktop.HasControl(IDC_CHOICE_LIST)) {
             PrintChoice(desktop.ComboItems(IDC_CHOICE_LIST), out);
         }
     });
-    MainDialog dialog;
-    ScriptReader reader(script);
-    ScriptPlayer player(desktop, dialog, out, errors);
     int status = kScriptCompleted;
     desktop.Run(dialog, [&] { status = player.Play(reader); });
     return status;

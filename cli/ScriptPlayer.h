@@ -5,6 +5,7 @@
 #include "framework/headless/Desktop.h"
 #include "ui/MainDialog.h"
 
+#include <deque>
 #include <istream>
 #include <optional>
 #include <ostream>
@@ -27,6 +28,9 @@ public:
     // Runs the commands up to the script's end, the first faulty line, or the end of the dialog,
     // whichever comes first. Returns the exit status.
     int Play(ScriptReader& script);
+
+    // Called as a message box opens: a question box takes the next queued answer.
+    void AnswerQuestion(const headless::MessageBoxRecord& box);
 
 private:
     using Argument = std::optional<std::string>;
@@ -69,6 +73,7 @@ private:
     const MainDialog& m_dialog;
     std::ostream& m_out;
     std::ostream& m_errors;
+    std::deque<int> m_answers; // for the next question boxes: IDYES, IDNO or IDCANCEL
 };
 
 #endif

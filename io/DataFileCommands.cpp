@@ -55,18 +55,26 @@ bool IsExistingFile(const std::string& path) {
 } // namespace
 
 void MainDialog::SaveDataFile() {
+    SaveCalculation();
+}
+
+bool MainDialog::SaveCalculation() {
     if (!ChooseDataFile(*this, m_dataFileName, false)) {
-        return;
+        return false;
     }
     if (IsExistingFile(m_dataFileName) &&
         MessageBox("Die Datei existiert bereits !\nSoll sie \xFC"
                    "berschrieben werden ?",
                    kErrorCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
-        return;
+        return false;
     }
     if (!ReplaceFileContent(m_dataFileName, FormatDataFile(m_model.store))) {
         MessageBox("Die Datei konnte nicht gespeichert werden !", kErrorCaption, MB_ICONHAND);
+        return false;
     }
+    m_unsavedChanges.MatchFile(m_dataFileName);
+    ShowTitle();
+    return true;
 }
 
 void MainDialog::LoadDataFile() {
@@ -101,4 +109,8 @@ void MainDialog::LoadNamedDataFile() {
         MessageBox("Die Datei hat das falsche Format !", kErrorCaption, MB_ICONHAND);
     }
     ApplyDataFile(contents, m_model, *this);
+    if (contents.recognisedLines != 0) {
+        m_unsavedChanges.MatchFile(m_dataFileName);
+        ShowTitle();
+    }
 }

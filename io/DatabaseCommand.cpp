@@ -116,4 +116,6 @@ void MainDialog::OnDatabase() {
     for (int q = 0; q < kQuantityCount && q + 1 < fields.Count(); ++q) {
         ApplyField(*this, m_model, q, fields.Text(q + 1));
     }
+    m_unsavedChanges.MarkChanged();
+    ShowTitle();
 }

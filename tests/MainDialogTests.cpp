@@ -171,6 +171,7 @@ TEST_F(MainDialogTest, EnterInAFieldOrOnACheckboxChangesNothing) {
         EXPECT_TRUE(desktop.IsChecked(IDC_GIVEN_BEAM_ANGLE));
         EXPECT_EQ(desktop.Text(IDC_EDIT_FLUX), "2 000.0");
 
+        desktop.QueueMessageBoxAnswer(IDNO); // not to save what was typed
         desktop.Focus(IDCANCEL);
         desktop.PressEnter();
         EXPECT_FALSE(desktop.HasOpenDialog());

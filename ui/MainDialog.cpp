@@ -139,8 +139,12 @@ BOOL MainDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* ha
         if (q == kNoQuantity) {
             return CDialog::OnCmdMsg(id, code, extra, handlerInfo);
         }
+        // The field the user left for the question before ending keeps the text as typed.
+        if (code == EN_KILLFOCUS && m_askingBeforeEnd) {
+            return TRUE;
+        }
         if (code == EN_CHANGE || m_model.store.computed[q] == 0) {
-            Recalculate(m_model, *this, q);
+            ApplyUserAction(&Recalculate, q);
         }
         return TRUE;
     }
@@ -150,11 +154,18 @@ BOOL MainDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* ha
         }
         const int q = QuantityOfCheckbox(controlId);
         if (q != kNoQuantity) {
-            Resolve(m_model, *this, q);
+            ApplyUserAction(&Resolve, q);
             return TRUE;
         }
     }
     return CDialog::OnCmdMsg(id, code, extra, handlerInfo);
+}
+
+void MainDialog::ApplyUserAction(void (*entryPoint)(LightingModel&, SolverView&, int), int q) {
+    const ValueStore before = m_model.store;
+    entryPoint(m_model, *this, q);
+    m_unsavedChanges.NoteUserAction(before, m_model.store);
+    ShowTitle();
 }
 
 const CommandMapEntry* MainDialog::GetCommandMap() const {

@@ -4,6 +4,7 @@
 #include "framework/Afx.h"
 #include "model/LightingModel.h"
 #include "solver/SolverView.h"
+#include "ui/UnsavedChanges.h"
 
 #include <string>
 
@@ -34,6 +35,10 @@ public:
 
 protected:
     BOOL OnInitDialog() override;
+    // "Abbrechen", Escape and the close box end the dialog, and so does IDOK with no focus, but
+    // with unsaved changes only after asking (see MayEnd).
+    void OnOK() override;
+    void OnCancel() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void DoDataExchange(CDataExchange* pDX) override;
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override;
@@ -49,9 +54,18 @@ private:
     void LoadDataFile();
     void SaveDataFile();
     void OnDatabase();
+    // "Speichern" itself: true when the calculation went to a file.
+    bool SaveCalculation();
     // The load itself, of the file the data file name holds.
     void LoadNamedDataFile();
     void LoadStartFile();
+
+    // A solver entry point run for the user's action on quantity q, and the change it made.
+    void ApplyUserAction(void (*entryPoint)(LightingModel&, SolverView&, int), int q);
+    // Whether the dialog may end now: asks first to save unsaved changes.
+    bool MayEnd();
+    // The title names the file the calculation belongs to and shows unsaved changes.
+    void ShowTitle();
 
     void AddAboutItemToSystemMenu();
     void ShowFocusedQuantity(int controlId);
@@ -67,6 +81,8 @@ private:
     HBRUSH m_computedBrush = nullptr;
     HBRUSH m_editableBrush = nullptr;
     LightingModel m_model;
+    UnsavedChanges m_unsavedChanges;
+    bool m_askingBeforeEnd = false; // the question of MayEnd, or the save it starts, is open
 };
 
 #endif

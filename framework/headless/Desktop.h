@@ -86,7 +86,8 @@ public:
 
     // ---- Running ----
     // Runs the dialog modally with `driver` as its user; a dialog still open when the driver
-    // returns is cancelled. Returns what DoModal returned.
+    // returns ends with IDCANCEL, as when its process ends: its Cancel command is not sent, so
+    // it asks nothing. Returns what DoModal returned.
     INT_PTR Run(CDialog& dialog, Action driver);
     // The user of the next outermost dialog (for a program that opens its dialog itself).
     void SetDriver(Action driver);

@@ -175,7 +175,9 @@ INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC
     if (!HasEnded(dialog) && Desktop::Current() != nullptr)
         Desktop::Current()->RunDialog(dialog, outermost);
     PumpPostedMessages();
-    if (!HasEnded(dialog)) {
+    // A nested dialog left open is cancelled as its user would; the outermost one ends with
+    // the run, as when the program's process ends, asking nothing.
+    if (!HasEnded(dialog) && !outermost) {
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
         PumpPostedMessages();

@@ -11,7 +11,8 @@ namespace headless {
 HWND CreateDialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC dialogProc);
 
 // Runs a modal dialog: WM_INITDIALOG, the first focus, then the desktop's driver or answer;
-// a dialog still open after that is cancelled. Returns the EndDialog result.
+// a dialog still open after that is cancelled, the outermost one without its Cancel command.
+// Returns the EndDialog result.
 INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC dialogProc,
                        LPARAM initParam);
 
