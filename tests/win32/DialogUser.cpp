@@ -51,6 +51,25 @@ void PressKey(UINT virtualKey) {
     PostMessageA(focus, WM_KEYUP, virtualKey, 0xC0000001);
 }
 
+void PressRealKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    const UINT sent = SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+    EXPECT_EQ(sent, inputs.size());
+}
+
 void TickFocusTimer(HWND dialog) {
     SendMessageA(dialog, WM_TIMER, 200, 0);
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,7 +24,10 @@ std::string FullPath(const std::string& name);
 // Types the name into the file-name field of the file dialog with that caption and confirms
 // it, as a user does.
 void ChooseFile(const std::string& caption, const std::string& name);
-void PressKey(UINT virtualKey);   // to the focused window
+void PressKey(UINT virtualKey); // to the focused window
+// Keys through the system's input queue, as the keyboard gives them to the active window:
+// pressed in order, released in reverse order ({VK_MENU, VK_F4} is Alt+F4).
+void PressRealKeys(std::initializer_list<WORD> keys);
 void TickFocusTimer(HWND dialog); // one tick of timer 200
 
 // Seeing

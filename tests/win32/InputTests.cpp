@@ -95,9 +95,10 @@ TEST_F(InputTest, EnterInAFieldOrOnACheckboxIsSwallowed) {
     EXPECT_EQ(outcome.dialogsLeftOpen, 1);
 }
 
-TEST_F(InputTest, EscapeEndsTheProgramWithoutAQuestion) {
+// Nothing changed: nothing to ask about (UnsavedChangesTests.cpp has the question).
+TEST_F(InputTest, EscapeEndsTheProgramWithoutAQuestionWhenNothingChanged) {
     RunProgram({[&] {
-        TypeInto(main, IDC_EDIT_FLUX, "2000");
+        FocusControl(main, IDC_EDIT_FLUX);
         PressKey(VK_ESCAPE);
     }});
     EXPECT_EQ(outcome.stepsRun, 2);
