@@ -47,13 +47,17 @@ VIAddVersionKey /LANG=1031 "ProductVersion" "${RELEASE}"
 !define MUI_WELCOMEPAGE_TEXT "Dieser Assistent installiert Lumetrix ${RELEASE}, die Beleuchtungsberechnung für Räume, auf Ihrem Computer.$\r$\n$\r$\nKlicken Sie auf Weiter, um fortzufahren."
 !insertmacro MUI_PAGE_WELCOME
 !insertmacro MUI_PAGE_DIRECTORY
+; The progress page stays, with what was done, until the user goes on.
+ShowInstDetails show
+!define MUI_FINISHPAGE_NOAUTOCLOSE
 !insertmacro MUI_PAGE_INSTFILES
 !define MUI_FINISHPAGE_TEXT "Lumetrix ist installiert. Sie starten es über das Startmenü oder mit einem Doppelklick auf eine .lumx-Datei.$\r$\n$\r$\nKlicken Sie auf Fertigstellen, um den Assistenten zu schließen."
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_RUN
 !define MUI_FINISHPAGE_RUN_TEXT "Lumetrix starten"
 !define MUI_FINISHPAGE_RUN_FUNCTION StartThroughShortcut
-!define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\LIESMICH.txt"
+!define MUI_FINISHPAGE_SHOWREADME
+!define MUI_FINISHPAGE_SHOWREADME_FUNCTION ShowReadme
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "LIESMICH.txt anzeigen"
 !define MUI_FINISHPAGE_SHOWREADME_NOTCHECKED
 !insertmacro MUI_PAGE_FINISH
@@ -62,6 +66,67 @@ VIAddVersionKey /LANG=1031 "ProductVersion" "${RELEASE}"
 !define MUI_FINISHPAGE_TEXT "Lumetrix ist von Ihrem Computer entfernt worden.$\r$\n$\r$\nIhre Berechnungen (.lumx-Dateien) bleiben erhalten, auch die im Programmordner, und mit ihnen dieser Ordner; ebenso die Liste der zuletzt benutzten Ordner der Dateidialoge.$\r$\n$\r$\nKlicken Sie auf Fertigstellen, um den Assistenten zu schließen."
 !insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "German"
+
+; The read-me opens in Notepad by name: a system without a program for .txt files (Wine's, a
+; stripped-down Windows) would otherwise open nothing.
+!define README_VIEWER "$WINDIR\notepad.exe"
+Function ShowReadme
+    Exec '"${README_VIEWER}" "$INSTDIR\LIESMICH.txt"'
+FunctionEnd
+
+; NSIS writes sizes with a decimal point; the folder page shows them the German way, "1,7 MB".
+Function .onVerifyInstDir
+    FindWindow $R0 "#32770" "" $HWNDPARENT
+    ${If} $R0 == 0
+        Return
+    ${EndIf}
+    SectionGetSize 0 $R1
+    Push $R1
+    Call GermanSize
+    Pop $R1
+    GetDlgItem $R2 $R0 1023
+    SendMessage $R2 ${WM_SETTEXT} 0 "STR:$(^SpaceRequired)$R1"
+    ${GetRoot} "$INSTDIR" $R1
+    ${DriveSpace} "$R1\" "/D=F /S=K" $R1
+    GetDlgItem $R2 $R0 1024
+    ${If} ${Errors}
+        SendMessage $R2 ${WM_SETTEXT} 0 "STR:"
+    ${Else}
+        Push $R1
+        Call GermanSize
+        Pop $R1
+        SendMessage $R2 ${WM_SETTEXT} 0 "STR:$(^SpaceAvailable)$R1"
+    ${EndIf}
+FunctionEnd
+
+; Kilobytes on the stack, replaced by the size in KB, MB or GB with one decimal after a comma.
+Function GermanSize
+    Exch $0
+    Push $1
+    Push $2
+    StrCpy $1 KB
+    ${If} $0 L>= 1024
+        StrCpy $1 MB
+        ${If} $0 L>= 1048576
+            StrCpy $1 GB
+            System::Int64Op $0 / 1024
+            Pop $0
+        ${EndIf}
+        System::Int64Op $0 * 10
+        Pop $2
+        System::Int64Op $2 / 1024
+        Pop $2
+        System::Int64Op $2 % 10
+        Pop $2
+        System::Int64Op $0 / 1024
+        Pop $0
+        StrCpy $0 "$0,$2"
+    ${EndIf}
+    StrCpy $0 "$0 $1"
+    Pop $2
+    Pop $1
+    Exch $0
+FunctionEnd
 
 ; As the Start menu starts it: in the user's Documents folder.
 Function StartThroughShortcut
@@ -84,8 +149,8 @@ Section
     CreateShortCut "${SHORTCUT}" "$INSTDIR\lumetrix.exe" "" "$INSTDIR\lumetrix.exe" 0 \
         SW_SHOWNORMAL "" "Beleuchtungsberechnung für Räume"
     StrCpy $OUTDIR "$INSTDIR"
-    CreateShortCut "${README_SHORTCUT}" "$INSTDIR\LIESMICH.txt" "" "" 0 SW_SHOWNORMAL "" \
-        "Kurzanleitung zu Lumetrix"
+    CreateShortCut "${README_SHORTCUT}" "${README_VIEWER}" '"$INSTDIR\LIESMICH.txt"' \
+        "${README_VIEWER}" 0 SW_SHOWNORMAL "" "Kurzanleitung zu Lumetrix"
 
     ; .lumx files open with Lumetrix, and "Öffnen mit" offers it. The extension's default
     ; is taken only when no other program holds it.
@@ -99,7 +164,10 @@ Section
     ${EndIf}
     System::Call 'shell32::SHChangeNotify(i ${SHCNE_ASSOCCHANGED}, i 0, p 0, p 0)'
 
+    ; The size macro prints an English line of its own on the progress page.
+    SetDetailsPrint none
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
+    SetDetailsPrint lastused
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Lumetrix"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${RELEASE}"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "Rovad"

@@ -21,6 +21,15 @@
 //   lumetrix_remote save-folder  waits until the main dialog is up and idle, clicks
 //                                "Speichern", prints the folder the save dialog shows (through
 //                                its "Kopiere aktuellen Pfad") and cancels the dialog
+//   lumetrix_remote texts CAPTION
+//                                waits until that window is up and idle and prints the texts
+//                                it shows, one a line: its caption, then its visible controls'
+//                                texts, a list view's items included
+//   lumetrix_remote click-text CAPTION TEXT
+//                                clicks the button of that window that shows TEXT ('&' left
+//                                out) and waits until the window has handled it
+//   lumetrix_remote close-window CAPTION
+//                                closes that window (WM_CLOSE) and waits until it has gone
 //
 // wait-main, open-about and wait-window print the screen area of the window they waited for, in the
 // geometry form WIDTHxHEIGHT+X+Y that ImageMagick's -crop takes.
@@ -28,13 +37,15 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-const char kMainCaption[] = "Lumetrix";
 const char kAboutCaption[] = "Info \xFC"
                              "ber Lumetrix";
 const char kErrorCaption[] = "Fehler";
@@ -51,13 +62,40 @@ HWND FindDialog(const char* caption) {
     return window != nullptr && IsWindowVisible(window) ? window : nullptr;
 }
 
-HWND WaitForDialog(const char* caption) {
+// What `find` finds once it finds it, or null when the patience runs out first.
+template <class Find> HWND WaitUntilFound(Find find) {
     for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
-        if (HWND window = FindDialog(caption))
+        if (HWND window = find())
             return window;
         Sleep(kPollMs);
     }
     return nullptr;
+}
+
+HWND WaitForDialog(const char* caption) {
+    return WaitUntilFound([caption] { return FindDialog(caption); });
+}
+
+// The main dialog's caption names the calculation's file ("plan.lumx* - Lumetrix"), so it is
+// known by its buttons "Laden" and "Datenbank" instead.
+BOOL CALLBACK CheckMainDialog(HWND window, LPARAM found) {
+    char windowClass[16] = "";
+    GetClassNameA(window, windowClass, sizeof windowClass);
+    if (lstrcmpA(windowClass, kDialogClass) != 0 || !IsWindowVisible(window) ||
+        GetDlgItem(window, IDC_LOAD) == nullptr || GetDlgItem(window, IDC_DATABASE) == nullptr)
+        return TRUE;
+    *reinterpret_cast<HWND*>(found) = window;
+    return FALSE;
+}
+
+HWND FindMainDialog() {
+    HWND found = nullptr;
+    EnumWindows(CheckMainDialog, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND WaitForMainDialog() {
+    return WaitUntilFound(FindMainDialog);
 }
 
 // Waits until the window's program has handled its input and painted. The pause lets the
@@ -129,14 +167,14 @@ int Fail(const char* what) {
 
 // The main dialog once it has appeared and its program has settled; null when it did not appear.
 HWND SettledMainDialog() {
-    HWND main = WaitForDialog(kMainCaption);
+    HWND main = WaitForMainDialog();
     if (main != nullptr)
         WaitUntilSettled(main);
     return main;
 }
 
 int WaitMain() {
-    HWND main = WaitForDialog(kMainCaption);
+    HWND main = WaitForMainDialog();
     if (main == nullptr)
         return Fail("the main dialog did not appear");
     Activate(main);
@@ -145,7 +183,7 @@ int WaitMain() {
 }
 
 int OpenAbout() {
-    HWND main = FindDialog(kMainCaption);
+    HWND main = FindMainDialog();
     if (main == nullptr)
         return Fail("the main dialog is not open");
     PostMessageA(main, WM_SYSCOMMAND, kAboutCommand, 0);
@@ -166,7 +204,7 @@ int Close() {
             return Fail("the about box does not close");
         Sleep(kPollMs);
     }
-    if (HWND main = FindDialog(kMainCaption))
+    if (HWND main = FindMainDialog())
         PostMessageA(main, WM_CLOSE, 0, 0);
     return 0;
 }
@@ -283,15 +321,14 @@ BOOL CALLBACK CheckCaption(HWND window, LPARAM search) {
 
 // A visible top-level window whose caption begins with the text, whatever its class: an
 // installer adds the page's name to its caption.
+HWND FindWindowByCaption(const char* captionStart) {
+    CaptionSearch search{captionStart, nullptr};
+    EnumWindows(CheckCaption, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 HWND WaitForWindow(const char* captionStart) {
-    for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
-        CaptionSearch search{captionStart, nullptr};
-        EnumWindows(CheckCaption, reinterpret_cast<LPARAM>(&search));
-        if (search.found != nullptr)
-            return search.found;
-        Sleep(kPollMs);
-    }
-    return nullptr;
+    return WaitUntilFound([captionStart] { return FindWindowByCaption(captionStart); });
 }
 
 int WaitWindow(const char* caption) {
@@ -313,6 +350,120 @@ int ClickButton(const char* caption, int id) {
     return 0;
 }
 
+// The window's visible controls, in the order EnumChildWindows gives them.
+BOOL CALLBACK CollectVisibleChild(HWND child, LPARAM search) {
+    auto* children = reinterpret_cast<ChildSearch*>(search);
+    if (IsWindowVisible(child) && children->count < 64)
+        children->found[children->count++] = child;
+    return TRUE;
+}
+
+// Whether the control shows a text: not a picture, whose text is a resource name, and not empty.
+// The length is asked with a message: another process's window would give its first text.
+bool ShowsSomeText(HWND control) {
+    const LONG type = GetWindowLongA(control, GWL_STYLE) & SS_TYPEMASK;
+    char windowClass[32] = "";
+    GetClassNameA(control, windowClass, sizeof windowClass);
+    if (lstrcmpiA(windowClass, "Static") == 0 &&
+        (type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE))
+        return false;
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &length);
+    return length > 0;
+}
+
+// A list view of another process gives its items' texts only into memory of that process.
+void PrintListItems(HWND list) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(list, &processId);
+    HANDLE process =
+        OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (process == nullptr)
+        return;
+    struct Request {
+        LVITEMA item;
+        char text[512];
+    };
+    auto* remote = static_cast<char*>(
+        VirtualAllocEx(process, nullptr, sizeof(Request), MEM_COMMIT, PAGE_READWRITE));
+    const int count = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; remote != nullptr && i < count; ++i) {
+        LVITEMA item{};
+        item.pszText = remote + offsetof(Request, text);
+        item.cchTextMax = sizeof Request::text;
+        char text[sizeof Request::text] = "";
+        if (WriteProcessMemory(process, remote, &item, sizeof item, nullptr) &&
+            SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(remote)) > 0 &&
+            ReadProcessMemory(process, item.pszText, text, sizeof text - 1, nullptr))
+            std::printf("%s\n", text);
+    }
+    if (remote != nullptr)
+        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+}
+
+int Texts(const char* caption) {
+    HWND window = WaitForWindow(caption);
+    if (window == nullptr)
+        return Fail("no window of that caption appeared");
+    WaitUntilSettled(window);
+    PrintText(window);
+    ChildSearch children{"", {}, 0};
+    EnumChildWindows(window, CollectVisibleChild, reinterpret_cast<LPARAM>(&children));
+    for (int i = 0; i < children.count; ++i) {
+        char windowClass[32] = "";
+        GetClassNameA(children.found[i], windowClass, sizeof windowClass);
+        if (lstrcmpiA(windowClass, WC_LISTVIEWA) == 0)
+            PrintListItems(children.found[i]);
+        else if (ShowsSomeText(children.found[i]))
+            PrintText(children.found[i]);
+    }
+    return 0;
+}
+
+// The text of a control as the user reads it: without the '&' that marks its access key.
+bool ShowsText(HWND control, const char* wanted) {
+    char text[256] = "";
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
+                        SMTO_ABORTIFHUNG, kPatienceMs, &length);
+    char* kept = text;
+    for (const char* c = text; *c != '\0'; ++c)
+        if (*c != '&')
+            *kept++ = *c;
+    *kept = '\0';
+    return std::strcmp(text, wanted) == 0;
+}
+
+// Posted: a click may run a modal dialog, and a sent message would wait for its end.
+int ClickText(const char* caption, const char* text) {
+    HWND window = WaitForWindow(caption);
+    if (window == nullptr)
+        return Fail("no window of that caption is open");
+    const ChildSearch buttons = ChildrenOf(window, "Button");
+    for (int i = 0; i < buttons.count; ++i) {
+        if (IsWindowVisible(buttons.found[i]) && ShowsText(buttons.found[i], text)) {
+            PostMessageA(buttons.found[i], BM_CLICK, 0, 0);
+            WaitUntilSettled(window);
+            return 0;
+        }
+    }
+    return Fail("the window has no button of that text");
+}
+
+int CloseWindow(const char* caption) {
+    HWND window = WaitForWindow(caption);
+    if (window == nullptr)
+        return Fail("no window of that caption is open");
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    for (int waited = 0; IsWindow(window); waited += kPollMs) {
+        if (waited >= kPatienceMs)
+            return Fail("the window does not close");
+        Sleep(kPollMs);
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -320,6 +471,12 @@ int main(int argc, char** argv) {
         return WaitWindow(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "click") == 0)
         return ClickButton(argv[2], std::atoi(argv[3]));
+    if (argc == 3 && std::strcmp(argv[1], "texts") == 0)
+        return Texts(argv[2]);
+    if (argc == 4 && std::strcmp(argv[1], "click-text") == 0)
+        return ClickText(argv[2], argv[3]);
+    if (argc == 3 && std::strcmp(argv[1], "close-window") == 0)
+        return CloseWindow(argv[2]);
     const char* command = argc == 2 ? argv[1] : "";
     if (std::strcmp(command, "wait-main") == 0)
         return WaitMain();
@@ -336,5 +493,6 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "save-folder") == 0)
         return SaveFolder();
     return Fail("usage: lumetrix_remote wait-main | open-about | close | fields | message | "
-                "database | save-folder | wait-window CAPTION | click CAPTION ID");
+                "database | save-folder | wait-window CAPTION | click CAPTION ID | "
+                "texts CAPTION | click-text CAPTION TEXT | close-window CAPTION");
 }
