@@ -166,6 +166,22 @@ TEST_F(UnsavedChangesTest, AsksAfterAnyChangeAndNeinEnds) {
     EXPECT_FALSE(fs::exists("plan.lumx"));
 }
 
+// Enter reaches the dialog as IDOK, which ends it when no window has the focus: it asks too.
+TEST_F(UnsavedChangesTest, EnterWithoutFocusAsksToo) {
+    const INT_PTR result = Run([&] {
+        desktop.Type(IDC_EDIT_ROOM_AREA, "35");
+        ::SetFocus(nullptr);
+        desktop.QueueMessageBoxAnswer(IDCANCEL);
+        desktop.PressEnter();
+        EXPECT_TRUE(desktop.HasOpenDialog());
+        desktop.QueueMessageBoxAnswer(IDNO);
+        desktop.PressEnter();
+        EXPECT_FALSE(desktop.HasOpenDialog());
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(QuestionsAsked(), 2);
+}
+
 // Abbrechen returns to the dialog as the user left it: the focus where it was, and the field
 // still as typed (leaving it clamps 170 to 120.0, as clicking the button "Abbrechen" does).
 // Asked again, the question comes again.
