@@ -1,0 +1,117 @@
+#include "photometry/LampPlan.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// The library's maths, all in one place.
+double SquareRoot(double x) {
+    return std::sqrt(x);
+}
+double RoundUp(double x) {
+    return std::ceil(x);
+}
+double RoundDown(double x) {
+    return std::floor(x);
+}
+double Logarithm(double x) {
+    return std::log(x);
+}
+double Magnitude(double x) {
+    return std::fabs(x);
+}
+
+constexpr int kLampFlux = 1;
+constexpr int kRoomIlluminance = 14;
+constexpr int kLampEfficiency = 20;
+
+// Formula 7's divisor guard and bound on the lamps.
+constexpr double kDivisorFloor = 1e-9;
+constexpr double kMostLamps = 1e8;
+// A count above a whole number by no more than rounding errors is that whole number.
+constexpr double kRoundingSlack = 1e-9;
+
+double Guarded(double divisor) {
+    return divisor >= kDivisorFloor ? divisor : kDivisorFloor;
+}
+
+// How many numbers of columns and of rows on either side of the ideal ones the layout tries.
+constexpr long kSearchWidth = 3;
+
+struct Grid {
+    long rows;
+    long columns;
+};
+
+// How far the spacing along the length is from that across the width, either way.
+double Mismatch(const Grid& grid, const Room& room) {
+    return Magnitude(Logarithm(room.length / grid.columns * grid.rows / room.width));
+}
+
+// Whether the grid holds the lamps with no row and no column to spare.
+bool Tight(const Grid& grid, long lamps) {
+    return grid.rows * grid.columns >= lamps && (grid.rows - 1) * grid.columns < lamps &&
+           grid.rows * (grid.columns - 1) < lamps;
+}
+
+// Of the tight grids for a number of lamps, the one whose spacings along and across come
+// closest, then the one with fewer places. The mismatch grows the further the number of
+// columns (or rows) is from its ideal, so the grids near the ideal numbers are enough.
+Grid LampGrid(long lamps, const Room& room) {
+    if (lamps <= 0) {
+        return {0, 0};
+    }
+    Grid best{1, lamps};
+    const auto consider = [&](const Grid& grid) {
+        if (!Tight(grid, lamps)) {
+            return;
+        }
+        const double mismatch = Mismatch(grid, room);
+        const double bestMismatch = Mismatch(best, room);
+        if (mismatch < bestMismatch ||
+            (mismatch == bestMismatch && grid.rows * grid.columns < best.rows * best.columns)) {
+            best = grid;
+        }
+    };
+    const auto near = [lamps](double ideal, long step) {
+        return static_cast<long>(
+            std::clamp(RoundDown(ideal) + step, 1.0, static_cast<double>(lamps)));
+    };
+    const auto holding = [lamps](long across) { return (lamps + across - 1) / across; };
+    consider({lamps, 1});
+    const double idealColumns = SquareRoot(lamps * room.length / room.width);
+    const double idealRows = SquareRoot(lamps * room.width / room.length);
+    for (long step = -kSearchWidth; step <= kSearchWidth + 1; ++step) {
+        const long columns = near(idealColumns, step);
+        consider({holding(columns), columns});
+        const long rows = near(idealRows, step);
+        consider({rows, holding(rows)});
+    }
+    return best;
+}
+
+} // namespace
+
+LampPlan PlanLamps(const ValueStore& main, const Room& room, double roomEfficiency) {
+    const double flux = main.value[kLampFlux];
+    const double illuminance = main.value[kRoomIlluminance];
+    const double lampEfficiency = main.value[kLampEfficiency];
+    const double area = room.length * room.width;
+    const double perLamp =
+        flux * lampEfficiency * 0.01 * roomEfficiency * 0.01 * room.maintenanceFactor;
+    double lamps = illuminance * area / Guarded(perLamp);
+    if (!(lamps >= 0)) {
+        lamps = 0;
+    }
+    lamps = std::min(lamps, kMostLamps);
+
+    LampPlan plan{};
+    plan.lampsNeeded = lamps;
+    plan.wholeLamps = static_cast<long>(RoundUp(lamps * (1 - kRoundingSlack)));
+    const Grid grid = LampGrid(plan.wholeLamps, room);
+    plan.rows = grid.rows;
+    plan.columns = grid.columns;
+    plan.maintainedIlluminance = plan.wholeLamps * perLamp / Guarded(area);
+    return plan;
+}
