@@ -13,6 +13,9 @@ namespace {
 constexpr const char* kExtension = "*.lumx";
 constexpr const char* kFilter = "Datendatei ( *.lumx )|*.lumx|Alle Dateien|*.*|";
 constexpr const char* kErrorCaption = "Fehler";
+// Names kLargestDataFile.
+constexpr const char* kTooLarge = "Die Datei ist zu gro\xDF !\nErlaubt sind h\xF6"
+                                  "chstens 4 MB.";
 constexpr DWORD kLoadFlags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
 constexpr DWORD kSaveFlags = kLoadFlags | OFN_PATHMUSTEXIST;
 
@@ -92,10 +95,25 @@ void MainDialog::LoadStartFile() {
     }
 }
 
+void MainDialog::RestoreInterruptedSaves() {
+    for (const std::string& file : ::RestoreInterruptedSaves()) {
+        const std::string text = "Das Speichern der Datei '" + file +
+                                 "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
+                                 "wiederhergestellt.";
+        MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+    }
+}
+
 void MainDialog::LoadNamedDataFile() {
     std::FILE* file = OpenRegularFileForReading(m_dataFileName.c_str());
     if (file == nullptr) {
         MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);
+        return;
+    }
+    const long size = SizeOfOpenFile(file);
+    if (size < 0 || size > kLargestDataFile) {
+        std::fclose(file);
+        MessageBox(kTooLarge, kErrorCaption, MB_ICONHAND);
         return;
     }
     DataFileContents contents;

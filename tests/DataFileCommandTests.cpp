@@ -3,6 +3,7 @@
 #include "io/DialogOffer.h"
 #include "resources/resource.h"
 #include "tests/TestFolder.h"
+#include "tests/TornSave.h"
 #include "tests/WholeFiles.h"
 #include "ui/MainDialog.h"
 
@@ -399,6 +400,53 @@ TEST_F(DataFileCommandTest, AStartFileThatCannotBeLoadedIsReportedOnTheStartedDi
     }
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei wurde nicht gefunden !",
                                                     "Die Datei hat das falsche Format !"}));
+}
+
+// A file of megabytes is no calculation: it is refused before it is read, and nothing changes.
+TEST_F(DataFileCommandTest, AFileTooLargeForACalculationIsNotRead) {
+    const fs::path file = folder / "large.lumx";
+    Run([&] { Save(file); });
+    const ValueStore saved = dialog.Store();
+    const struct {
+        std::uintmax_t size;
+        bool loads;
+    } cases[] = {{4u << 20, true}, {(4u << 20) + 1, false}, {300u << 20, false}};
+    for (const auto& c : cases) {
+        fs::resize_file(file, c.size); // the calculation, then zeros
+        MainDialog loading;
+        desktop.Run(loading, [&] {
+            desktop.Type(QuantityAt(3).editId, "50");
+            desktop.QueueFileAnswer(file.string());
+            desktop.Click(IDC_LOAD);
+        });
+        EXPECT_EQ(loading.Store().value[3], c.loads ? saved.value[3] : 50.0) << c.size;
+    }
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei ist zu gro\xDF !\nErlaubt sind "
+                                                    "h\xF6"
+                                                    "chstens 4 MB.",
+                                                    "Die Datei ist zu gro\xDF !\nErlaubt sind "
+                                                    "h\xF6"
+                                                    "chstens 4 MB."}));
+}
+
+// A start file that a save in place left torn gets its old bytes back first, and loads whole.
+TEST_F(DataFileCommandTest, ATornStartFileIsRestoredBeforeItLoads) {
+    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const fs::path file = folder / "plan.lumx";
+    Run([&] {
+        desktop.Type(QuantityAt(3).editId, "50");
+        Save(file);
+    });
+    LeaveTornSave(file, std::string(1073, ' '), 600);
+    MainDialog started;
+    started.LoadDataFileAtStart(file.string());
+    desktop.Run(started, [] {});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"Das Speichern der Datei '" + fs::canonical(file).string() +
+                                       "' wurde unterbrochen !\nIhr vorheriger Inhalt "
+                                       "wurde wiederhergestellt."});
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONEXCLAMATION));
+    EXPECT_EQ(started.Store().value[3], 50.0);
 }
 
 TEST_F(DataFileCommandTest, SurvivesHostileFiles) {

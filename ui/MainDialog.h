@@ -52,6 +52,8 @@ private:
     // The load itself, of the file the data file name holds.
     void LoadNamedDataFile();
     void LoadStartFile();
+    // Puts back the old bytes of files that a save in place left torn, and names them.
+    void RestoreInterruptedSaves();
 
     void AddAboutItemToSystemMenu();
     void ShowFocusedQuantity(int controlId);

@@ -1,9 +1,14 @@
 // The program's file functions on the system's own file system.
+#include "SparseFile.h"
+
 #include "framework/Files.h"
+#include "framework/RollbackJournal.h"
 #include "io/FileReplacement.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
+
+#include <tlhelp32.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -83,11 +88,30 @@ TEST(Files, DevicesAreNoFilesToRead) {
     }
 }
 
-// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB,
-// with SIGXFSZ ignored so that a write beyond it fails instead of ending the process). Wine
-// starts Unix programs as well, but cannot tell their exit code: the run reports through
-// gtest's XML report. True when the test ran and passed.
-bool PassesUnderFileSizeLimit(const char* test, int kibibytes) {
+// Whether another process of this program runs.
+bool AnotherRunOfThisProgram() {
+    char exe[MAX_PATH] = "";
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const char* name = std::strrchr(exe, '\\') != nullptr ? std::strrchr(exe, '\\') + 1 : exe;
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found;
+         more = Process32Next(snapshot, &entry))
+        found =
+            entry.th32ProcessID != GetCurrentProcessId() && lstrcmpiA(entry.szExeFile, name) == 0;
+    CloseHandle(snapshot);
+    return found;
+}
+
+// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB),
+// with LUMETRIX_FILE_SIZE_LIMIT set so that the test knows. With `signalIgnored` SIGXFSZ is
+// ignored, so that a write beyond the limit fails; otherwise the signal ends the process, as it
+// does by default. Wine starts Unix programs as well, but can neither wait for them nor tell
+// their exit code: the run is over when its report is written or its process is gone. Returns
+// the report, empty when the process wrote none.
+std::string RunUnderFileSizeLimit(const char* test, int kibibytes, bool signalIgnored) {
     using UnixFileName = char*(CDECL*)(LPCWSTR);
     const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
@@ -95,13 +119,13 @@ bool PassesUnderFileSizeLimit(const char* test, int kibibytes) {
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     char* unixExe = unixFileName != nullptr ? unixFileName(exe) : nullptr;
     if (unixExe == nullptr)
-        return false;
+        return "";
     const std::string report = "lumetrix-size-limit-report.xml";
     DeleteFileA(report.c_str());
-    std::string command = "Z:\\bin\\bash -c \"trap '' XFSZ; ulimit -f " +
-                          std::to_string(kibibytes) + "; LUMETRIX_FILE_SIZE_LIMIT=1 exec wine '" +
-                          unixExe + "' --gtest_filter=" + test + " --gtest_output=xml:" + report +
-                          "\"";
+    std::string command =
+        std::string("Z:\\bin\\bash -c \"") + (signalIgnored ? "trap '' XFSZ; " : "") +
+        "ulimit -f " + std::to_string(kibibytes) + "; LUMETRIX_FILE_SIZE_LIMIT=1 exec wine '" +
+        unixExe + "' --gtest_filter=" + test + " --gtest_output=xml:" + report + "\"";
     HeapFree(GetProcessHeap(), 0, unixExe);
     STARTUPINFOA startUp{};
     startUp.cb = sizeof startUp;
@@ -109,20 +133,30 @@ bool PassesUnderFileSizeLimit(const char* test, int kibibytes) {
     CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startUp,
                    &process);
     std::string result;
+    bool seen = false;
     for (int waited = 0; waited < 600 && result.find("</testsuites>") == std::string::npos;
          ++waited) {
         Sleep(100);
         result = ReadWholeFile(report);
+        const bool running = AnotherRunOfThisProgram();
+        if (seen && !running)
+            break;
+        seen = seen || running;
     }
     DeleteFileA(report.c_str());
-    return result.find("tests=\"1\" failures=\"0\"") != std::string::npos;
+    return result;
+}
+
+bool Passed(const std::string& report) {
+    return report.find("tests=\"1\" failures=\"0\"") != std::string::npos;
 }
 
 // The save for folders where no new file can be made writes over the file itself: when a
 // write fails, as under a file size limit or on a full disk, the old bytes are put back.
 TEST(Files, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
     if (std::getenv("LUMETRIX_FILE_SIZE_LIMIT") == nullptr) {
-        EXPECT_TRUE(PassesUnderFileSizeLimit("Files.AnInPlaceSaveThatFailsKeepsTheOldBytes", 1));
+        EXPECT_TRUE(
+            Passed(RunUnderFileSizeLimit("Files.AnInPlaceSaveThatFailsKeepsTheOldBytes", 1, true)));
         return;
     }
     const std::string path = "lumetrix-in-place-test.lumx";
@@ -134,6 +168,44 @@ TEST(Files, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
     }
     EXPECT_TRUE(OverwriteFile(Wide(path), "within the limit"));
     EXPECT_EQ(ReadWholeFile(path), "within the limit");
+    DeleteFileA(path.c_str());
+}
+
+// A save in place killed by the file size limit, with the signal's default action, as a shell's
+// ulimit -f does it: afterwards, once the next start has looked at the journal, the file holds
+// its old or its new bytes, and no journal is left.
+TEST(Files, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes) {
+    const std::string path = "lumetrix-killed-test.lumx";
+    const std::string started = "lumetrix-killed-test.started";
+    const std::string content(1073, 'n');
+    if (std::getenv("LUMETRIX_FILE_SIZE_LIMIT") != nullptr) {
+        ReplaceFileContent(started, "");
+        OverwriteFile(Wide(path), content);
+        return;
+    }
+    const std::string old(20, 'o');
+    ASSERT_TRUE(ReplaceFileContent(path, old));
+    DeleteFileA(started.c_str());
+    const std::string report = RunUnderFileSizeLimit(
+        "Files.AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes", 1, false);
+    EXPECT_NE(GetFileAttributesA(started.c_str()), INVALID_FILE_ATTRIBUTES) << "never saved";
+    EXPECT_TRUE(RestoreInterruptedSaves().empty());
+    const std::string left = ReadWholeFile(path);
+    EXPECT_TRUE(left == old || (left == content && Passed(report))) << left.size() << " bytes";
+    EXPECT_TRUE(FilesInFolder(TemporaryFolder(), kJournalPrefix, kJournalSuffix).empty());
+    DeleteFileA(path.c_str());
+    DeleteFileA(started.c_str());
+}
+
+// Saving in place over a file of 300 MB copies its old bytes in pieces: the 32-bit program never
+// holds them whole, and the journal stays as sparse as the file.
+TEST(Files, AnInPlaceSaveOverAFileOf300MegabytesCopiesItInPieces) {
+    const std::string path = "lumetrix-large-test.lumx";
+    ASSERT_TRUE(MakeSparseFile(path, 300LL << 20));
+    const std::string content(1073, 'n');
+    EXPECT_TRUE(OverwriteFile(Wide(path), content));
+    EXPECT_EQ(ReadWholeFile(path), content);
+    EXPECT_TRUE(FilesInFolder(TemporaryFolder(), kJournalPrefix, kJournalSuffix).empty());
     DeleteFileA(path.c_str());
 }
 
