@@ -60,10 +60,12 @@ bool WriteThroughAndClose(int descriptor, const std::string& content) {
 
 // Locks the whole file (flock: the lock belongs to this open of the file, so that two opens in
 // one process exclude each other as two processes do), trying until the lock is granted or the
-// patience is spent.
+// patience is spent. Where the file system has no locks, there is nothing to wait for.
 bool LockWhole(int descriptor, bool exclusive, int patienceMs) {
     for (int waited = 0;; waited += kLockPollMs) {
         if (::flock(descriptor, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
+            return true;
+        if (errno == ENOLCK || errno == EOPNOTSUPP)
             return true;
         if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= patienceMs)
             return false;

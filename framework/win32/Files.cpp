@@ -98,13 +98,17 @@ bool WriteThroughAndClose(HANDLE file, const std::string& content) {
     return CloseHandle(file) && written;
 }
 
-// Locks the whole file, trying until the lock is granted or the patience is spent.
+// Locks the whole file, trying until the lock is granted or the patience is spent. Where the
+// file system has no locks, there is nothing to wait for.
 bool LockWhole(HANDLE file, bool exclusive, int patienceMs) {
     const DWORD flags = (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0) | LOCKFILE_FAIL_IMMEDIATELY;
     for (int waited = 0;; waited += int(kLockPollMs)) {
         OVERLAPPED whole{};
         if (LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &whole))
             return true;
+        if (GetLastError() != ERROR_LOCK_VIOLATION)
+            return GetLastError() == ERROR_NOT_SUPPORTED ||
+                   GetLastError() == ERROR_INVALID_FUNCTION;
         if (waited >= patienceMs)
             return false;
         Sleep(kLockPollMs);
