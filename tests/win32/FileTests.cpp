@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <tlhelp32.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -88,29 +86,24 @@ TEST(Files, DevicesAreNoFilesToRead) {
     }
 }
 
-// Whether another process of this program runs.
-bool AnotherRunOfThisProgram() {
-    char exe[MAX_PATH] = "";
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const char* name = std::strrchr(exe, '\\') != nullptr ? std::strrchr(exe, '\\') + 1 : exe;
-    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
-    PROCESSENTRY32 entry{};
-    entry.dwSize = sizeof entry;
-    bool found = false;
-    for (BOOL more = Process32First(snapshot, &entry); more && !found;
-         more = Process32Next(snapshot, &entry))
-        found =
-            entry.th32ProcessID != GetCurrentProcessId() && lstrcmpiA(entry.szExeFile, name) == 0;
-    CloseHandle(snapshot);
-    return found;
+// Set in a run under a file size limit: names the file where the run writes its process id.
+constexpr const char* kSizeLimitRun = "LUMETRIX_FILE_SIZE_LIMIT";
+
+// Whether this process is a run under a file size limit; if so, its starter learns its id.
+bool IsRunUnderFileSizeLimit() {
+    const char* idFile = std::getenv(kSizeLimitRun);
+    if (idFile == nullptr)
+        return false;
+    ReplaceFileContent(idFile, std::to_string(GetCurrentProcessId()));
+    return true;
 }
 
-// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB),
-// with LUMETRIX_FILE_SIZE_LIMIT set so that the test knows. With `signalIgnored` SIGXFSZ is
-// ignored, so that a write beyond the limit fails; otherwise the signal ends the process, as it
-// does by default. Wine starts Unix programs as well, but can neither wait for them nor tell
-// their exit code: the run is over when its report is written or its process is gone. Returns
-// the report, empty when the process wrote none.
+// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB).
+// With `signalIgnored` SIGXFSZ is ignored, so that a write beyond the limit fails; otherwise the
+// signal ends the process, as it does by default. Wine starts Unix programs as well, but can
+// neither wait for them nor tell their exit code: the run tells its process id (see
+// IsRunUnderFileSizeLimit), which is waited for, and reports through gtest's XML report.
+// Returns the report, empty when the process wrote none.
 std::string RunUnderFileSizeLimit(const char* test, int kibibytes, bool signalIgnored) {
     using UnixFileName = char*(CDECL*)(LPCWSTR);
     const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
@@ -121,29 +114,32 @@ std::string RunUnderFileSizeLimit(const char* test, int kibibytes, bool signalIg
     if (unixExe == nullptr)
         return "";
     const std::string report = "lumetrix-size-limit-report.xml";
+    const std::string idFile = "lumetrix-size-limit-run.id";
     DeleteFileA(report.c_str());
-    std::string command =
-        std::string("Z:\\bin\\bash -c \"") + (signalIgnored ? "trap '' XFSZ; " : "") +
-        "ulimit -f " + std::to_string(kibibytes) + "; LUMETRIX_FILE_SIZE_LIMIT=1 exec wine '" +
-        unixExe + "' --gtest_filter=" + test + " --gtest_output=xml:" + report + "\"";
+    DeleteFileA(idFile.c_str());
+    std::string command = std::string("Z:\\bin\\bash -c \"") +
+                          (signalIgnored ? "trap '' XFSZ; " : "") + "ulimit -f " +
+                          std::to_string(kibibytes) + "; " + kSizeLimitRun + "=" + idFile +
+                          " exec wine '" + unixExe + "' --gtest_filter=" + test +
+                          " --gtest_output=xml:" + report + "\"";
     HeapFree(GetProcessHeap(), 0, unixExe);
     STARTUPINFOA startUp{};
     startUp.cb = sizeof startUp;
     PROCESS_INFORMATION process{};
     CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startUp,
                    &process);
-    std::string result;
-    bool seen = false;
-    for (int waited = 0; waited < 600 && result.find("</testsuites>") == std::string::npos;
-         ++waited) {
+    DWORD run = 0;
+    for (int waited = 0; waited < 600 && run == 0; ++waited) {
         Sleep(100);
-        result = ReadWholeFile(report);
-        const bool running = AnotherRunOfThisProgram();
-        if (seen && !running)
-            break;
-        seen = seen || running;
+        run = std::strtoul(ReadWholeFile(idFile).c_str(), nullptr, 10);
     }
+    if (HANDLE running = OpenProcess(SYNCHRONIZE, FALSE, run)) {
+        WaitForSingleObject(running, 60000);
+        CloseHandle(running);
+    }
+    const std::string result = ReadWholeFile(report);
     DeleteFileA(report.c_str());
+    DeleteFileA(idFile.c_str());
     return result;
 }
 
@@ -154,7 +150,7 @@ bool Passed(const std::string& report) {
 // The save for folders where no new file can be made writes over the file itself: when a
 // write fails, as under a file size limit or on a full disk, the old bytes are put back.
 TEST(Files, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
-    if (std::getenv("LUMETRIX_FILE_SIZE_LIMIT") == nullptr) {
+    if (!IsRunUnderFileSizeLimit()) {
         EXPECT_TRUE(
             Passed(RunUnderFileSizeLimit("Files.AnInPlaceSaveThatFailsKeepsTheOldBytes", 1, true)));
         return;
@@ -178,7 +174,7 @@ TEST(Files, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes) {
     const std::string path = "lumetrix-killed-test.lumx";
     const std::string started = "lumetrix-killed-test.started";
     const std::string content(1073, 'n');
-    if (std::getenv("LUMETRIX_FILE_SIZE_LIMIT") != nullptr) {
+    if (IsRunUnderFileSizeLimit()) {
         ReplaceFileContent(started, "");
         OverwriteFile(Wide(path), content);
         return;
