@@ -2,6 +2,7 @@
 // without SCRIPT) as its user and prints what the dialog shows.
 #include "cli/ScriptPlayer.h"
 
+#include <csignal>
 #include <fstream>
 #include <iostream>
 
@@ -12,6 +13,9 @@ constexpr int kCannotRun = 1; // wrong usage, or the script cannot be opened
 } // namespace
 
 int main(int argc, char** argv) {
+    // A write beyond the file size limit (ulimit -f) fails, as on a full disk, and the save
+    // reports it, instead of the signal ending the run in the middle of a file.
+    std::signal(SIGXFSZ, SIG_IGN);
     if (argc > 2) {
         std::cerr << "usage: lumetrix-cli [SCRIPT]\n";
         return kCannotRun;

@@ -65,9 +65,30 @@ void RemoveFile(const SystemPath& path);
 
 // Writes the content over an existing file, through to the disk, for folders that let the user
 // write his files but not create new ones. The file is never emptied first: the new bytes go
-// over the old ones and the length is set last. On any failure the old bytes are written back
-// and the result is false. A file the user may write but not read is not written.
+// over the old ones and the length is set last. Before the first byte changes, the old bytes
+// are copied, piece by piece, into a rollback journal in the user's folder for temporary files
+// (see RollbackJournal.h). On any failure the old bytes are written back from it and the result
+// is false; a save killed midway is undone by RestoreInterruptedSaves at the next start. A file
+// the user may write but not read is not written. Readers of the program wait while it writes.
 bool OverwriteFile(const SystemPath& target, const std::string& content);
+
+// Undoes the saves in place that ended midway (the program was killed, the power failed): each
+// file such a save left half old and half new gets its old bytes back. A file changed by
+// someone else since, or that the save had not yet touched, stays as it is. Returns the names
+// of the files restored, as the program shows them.
+std::vector<std::string> RestoreInterruptedSaves();
+
+// The user's folder for temporary files, with its final separator.
+SystemPath TemporaryFolder();
+// The regular files of a folder (given with its final separator) whose names begin with the
+// prefix and end with the suffix.
+std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::string& prefix,
+                                      const std::string& suffix);
+// A system's path as the program shows it: Windows-1252, '?' for what it cannot hold.
+std::string NameToShow(const SystemPath& path);
+
+// The size of an open file in bytes; -1 when it cannot be told or does not fit a long.
+long SizeOfOpenFile(std::FILE* file);
 
 // The name of the n-th candidate for a save's temporary file: "~lmx", four hexadecimal
 // digits, ".tmp". Short, so that a path near the length limit rarely needs the long form, and

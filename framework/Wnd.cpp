@@ -6,6 +6,7 @@
 
 #include <map>
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -286,7 +287,13 @@ LRESULT CALLBACK CWnd::StandardWindowProc(HWND hWnd, UINT message, WPARAM wParam
 
     CurrentMessage outer = g_currentMessage;
     g_currentMessage = {message, wParam, lParam};
-    LRESULT result = window->WindowProc(message, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = window->WindowProc(message, wParam, lParam);
+    } catch (const std::bad_alloc&) {
+        // As MFC reports a memory exception: the action ends, the program goes on.
+        ::MessageBoxA(hWnd, "Nicht gen\xFCgend Arbeitsspeicher !", "Fehler", MB_ICONHAND);
+    }
     g_currentMessage = outer;
 
     // The window is gone: hand it back to its own procedure and forget it.

@@ -6,22 +6,29 @@
 #include "io/FileReplacement.h"
 #include "resources/resource.h"
 #include "ui/MainDialog.h"
+#include "ui/filedialog/FieldTextLimits.h"
 
 namespace {
 
 constexpr const char* kExtension = "*.lumx";
 constexpr const char* kFilter = "Datendatei ( *.lumx )|*.lumx|Alle Dateien|*.*|";
 constexpr const char* kErrorCaption = "Fehler";
+// Names kLargestDataFile.
+constexpr const char* kTooLarge = "Die Datei ist zu gro\xDF !\nErlaubt sind h\xF6"
+                                  "chstens 4 MB.";
 constexpr DWORD kLoadFlags = OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING;
 constexpr DWORD kSaveFlags = kLoadFlags | OFN_PATHMUSTEXIST;
 
-constexpr const char* kPathTooLong = "Der Dateipfad ist zu lang !";
-
 // Lets the user choose a data file, offering the one last chosen. The choice is remembered
 // before the file is touched, so the next dialog offers it even if the command then fails. A
-// path the dialog cannot return is reported and ends the command like a cancel.
+// path the dialog cannot return is reported and ends the command like a cancel. Saving a file
+// whose path the dialog cannot show (named on the command line) is refused as a path typed too
+// long is; the dialog then lets the user choose another place.
 bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
     const DialogOffer offer = OfferToFileDialog(dataFileName.empty() ? kExtension : dataFileName);
+    if (!offer.whole && !forLoading) {
+        owner.MessageBox(kPathTooLongMessage, kErrorCaption, MB_ICONHAND);
+    }
     CFileDialog dialog(forLoading, kExtension, offer.name.c_str(),
                        forLoading ? kLoadFlags : kSaveFlags, kFilter, &owner);
     dialog.m_ofn.lpstrTitle = forLoading ? "Daten laden" : "Daten speichern";
@@ -30,7 +37,7 @@ bool ChooseDataFile(CWnd& owner, std::string& dataFileName, bool forLoading) {
     }
     if (dialog.DoModal() != IDOK) {
         if (::CommDlgExtendedError() == FNERR_BUFFERTOOSMALL) {
-            owner.MessageBox(kPathTooLong, kErrorCaption, MB_ICONHAND);
+            owner.MessageBox(kPathTooLongMessage, kErrorCaption, MB_ICONHAND);
         }
         return false;
     }
@@ -96,10 +103,25 @@ void MainDialog::LoadStartFile() {
     }
 }
 
+void MainDialog::RestoreInterruptedSaves() {
+    for (const std::string& file : ::RestoreInterruptedSaves()) {
+        const std::string text = "Das Speichern der Datei '" + file +
+                                 "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
+                                 "wiederhergestellt.";
+        MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+    }
+}
+
 void MainDialog::LoadNamedDataFile() {
     std::FILE* file = OpenRegularFileForReading(m_dataFileName.c_str());
     if (file == nullptr) {
         MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);
+        return;
+    }
+    const long size = SizeOfOpenFile(file);
+    if (size < 0 || size > kLargestDataFile) {
+        std::fclose(file);
+        MessageBox(kTooLarge, kErrorCaption, MB_ICONHAND);
         return;
     }
     DataFileContents contents;

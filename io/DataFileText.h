@@ -22,6 +22,11 @@ struct DataFileContents {
 // by an '='. Lines that name no quantity, or have no '=' after the name, are skipped.
 void RecogniseDataFileLine(const char* line, DataFileContents& contents);
 
+// The largest file the program takes for a data file. A calculation is 22 lines of some 50
+// bytes, and reading looks at no more than 1000 pieces of a line; a file of megabytes is
+// something else, and is not read.
+constexpr long kLargestDataFile = 4L * 1024 * 1024;
+
 // Reads an open data file line by line into the contents. Lines arrive in pieces of at most 255
 // bytes, each recognised on its own; at most 1000 pieces are looked at, so the size of the file
 // does not matter.

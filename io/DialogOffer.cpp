@@ -1,24 +1,24 @@
 #include "io/DialogOffer.h"
 
+#include "ui/filedialog/FieldTextLimits.h"
+
 namespace {
 
-constexpr std::size_t kDialogPathLimit = 260; // MAX_PATH, the terminator included
-
 bool FitsDialog(const std::string& path) {
-    return path.size() < kDialogPathLimit;
+    return path.size() <= kLongestDialogPath;
 }
 
 } // namespace
 
 DialogOffer OfferToFileDialog(const std::string& path) {
     if (FitsDialog(path)) {
-        return {path, ""};
+        return {path, "", true};
     }
     const std::size_t separator = path.find_last_of("\\/");
     const std::string name = separator == std::string::npos ? path : path.substr(separator + 1);
-    if (!FitsDialog(name)) {
-        return {"", ""};
-    }
     const std::string folder = path.substr(0, separator + 1);
-    return {name, FitsDialog(folder) ? folder : ""};
+    if (!FitsDialog(name) || !FitsDialog(folder)) {
+        return {"", "", false};
+    }
+    return {name, folder, true};
 }

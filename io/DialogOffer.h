@@ -5,12 +5,13 @@
 #include <string>
 
 // The system's file dialogs take an initial name of fewer than 260 characters; a longer one is
-// cut or even misread by them. Such a path is offered as its file name in its folder, and
-// without a folder where that is too long as well; a name that does not fit on its own is
-// not offered at all. Nothing is ever cut.
+// cut or even misread by them. Such a path is offered as its file name in its folder. Where
+// the name or the folder does not fit on its own, nothing is offered: the name alone would
+// stand for a file of that name in whatever folder the dialog shows. Nothing is ever cut.
 struct DialogOffer {
     std::string name;
     std::string folder; // empty: the dialog's own choice
+    bool whole;         // the dialog can show the path, as it is or as name and folder
 };
 DialogOffer OfferToFileDialog(const std::string& path);
 

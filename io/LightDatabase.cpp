@@ -1,5 +1,6 @@
 #include "io/LightDatabase.h"
 
+#include "framework/Files.h"
 #include "support/Blanks.h"
 #include "support/TextList.h"
 
@@ -15,20 +16,10 @@ bool IsRecord(const char* line) {
     return line[0] != '\0' && line[0] != '\n' && line[0] != '\r' && line[0] != ';';
 }
 
-// The size of an open file, -1 when it cannot be told (or does not fit a long).
-long SizeOf(std::FILE* file) {
-    const long start = std::ftell(file);
-    if (start < 0 || std::fseek(file, 0, SEEK_END) != 0) {
-        return -1;
-    }
-    const long size = std::ftell(file);
-    return std::fseek(file, start, SEEK_SET) == 0 ? size : -1;
-}
-
 } // namespace
 
 bool ReadDatabaseRecords(std::FILE* file, TextList& records) {
-    const long size = SizeOf(file);
+    const long size = SizeOfOpenFile(file);
     if (size < 0 || size > kMaximumDatabaseBytes) {
         return false;
     }

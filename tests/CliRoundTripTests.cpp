@@ -1,10 +1,14 @@
 #include "cli/ScriptPlayer.h"
+#include "tests/TornSave.h"
+#include "tests/WholeFiles.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
@@ -51,6 +55,48 @@ TEST(CliRoundTrip, ALongRelativePathSavesExactlyThatFile) {
     fs::create_directories(folder / std::string(200, 'd'));
     EXPECT_EQ(Play(folder, "save " + relative + "\n"), "");
     EXPECT_EQ(fs::file_size(folder / relative), 1073u);
+    fs::remove_all(folder);
+}
+
+// A file that a save in place left torn has its old bytes again when the driver starts, and the
+// driver says so before anything else.
+TEST(CliRoundTrip, AtTheStartATornFileGetsItsOldBytesBackAndItIsSaid) {
+    const fs::path folder = fs::temp_directory_path() / "lumetrix-cli-torn";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    Play(folder, "save plan.lumx\n");
+    const std::string old = ReadWholeFile(folder / "plan.lumx");
+    LeaveTornSave(folder / "plan.lumx", std::string(2000, 'n'), 1500);
+    const std::string shown = Play(folder, "tick\n");
+    EXPECT_EQ(shown,
+              "message\tFehler\t48\tDas Speichern der Datei '" +
+                  fs::canonical(folder / "plan.lumx").string() +
+                  "' wurde unterbrochen !\\nIhr vorheriger Inhalt wurde wiederhergestellt.\n");
+    EXPECT_EQ(ReadWholeFile(folder / "plan.lumx"), old);
+    EXPECT_EQ(Play(folder, "tick\n"), "");
+    fs::remove_all(folder);
+}
+
+// Under a file size limit (ulimit -f) a save fails as on a full disk and says so; the driver
+// is not ended by the signal.
+TEST(CliRoundTrip, UnderAFileSizeLimitASaveFailsAndSaysSo) {
+    const fs::path folder = fs::temp_directory_path() / "lumetrix-cli-size-limit";
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    WriteWholeFile(folder / "save.script", "save plan.lumx\n");
+    const std::string command =
+        "cd '" + folder.string() + "' && ulimit -f 1 && exec '" LUMETRIX_CLI "' save.script";
+    std::FILE* run = ::popen(command.c_str(), "r");
+    ASSERT_NE(run, nullptr);
+    std::string shown;
+    char piece[256];
+    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, run)) > 0;)
+        shown.append(piece, got);
+    const int status = ::pclose(run);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(shown, "message\tFehler\t16\tDie Datei konnte nicht gespeichert werden !\n");
+    EXPECT_FALSE(fs::exists(folder / "plan.lumx"));
     fs::remove_all(folder);
 }
 

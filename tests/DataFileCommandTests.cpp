@@ -3,6 +3,7 @@
 #include "io/DialogOffer.h"
 #include "resources/resource.h"
 #include "tests/TestFolder.h"
+#include "tests/TornSave.h"
 #include "tests/WholeFiles.h"
 #include "ui/MainDialog.h"
 
@@ -234,6 +235,31 @@ TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
     EXPECT_EQ(desktop.FileDialogs().back().initialDir, deep.string() + "/");
 }
 
+// A start file whose folder the dialog cannot show is refused when it is saved again, and the
+// dialog offers no name: the name alone would save into whatever folder the dialog shows.
+TEST_F(DataFileCommandTest, AStartFileTooLongForTheDialogIsNotSavedElsewhere) {
+    fs::path deep = folder;
+    for (int level = 0; level < 4; ++level) {
+        deep /= std::string(240, char('a' + level));
+    }
+    fs::create_directories(deep);
+    const fs::path startFile = deep / "plan.lumx"; // about 1 000 characters
+    Run([&] { Save(startFile); });
+    const fs::path startFolder = fs::current_path();
+    fs::current_path(folder);
+    MainDialog started;
+    started.LoadDataFileAtStart(startFile.string());
+    desktop.Run(started, [&] {
+        desktop.QueueFileCancel();
+        desktop.Click(IDC_SAVE);
+    });
+    fs::current_path(startFolder);
+    EXPECT_EQ(Messages(), std::vector<std::string>{"Der Dateipfad ist zu lang !"});
+    EXPECT_EQ(desktop.FileDialogs().back().fileName, "");
+    EXPECT_EQ(desktop.FileDialogs().back().initialDir, "");
+    EXPECT_FALSE(fs::exists(folder / "plan.lumx"));
+}
+
 TEST(DialogOfferTest, ANameTooLongForTheDialogIsOfferedInItsFolder) {
     const std::string folder250 = "C:\\" + std::string(246, 'f') + "\\";
     const std::string folder260 = "C:\\" + std::string(256, 'f') + "\\";
@@ -241,18 +267,19 @@ TEST(DialogOfferTest, ANameTooLongForTheDialogIsOfferedInItsFolder) {
         std::string path;
         DialogOffer offer;
     } cases[] = {
-        {"*.lumx", {"*.lumx", ""}},
-        {"C:\\Daten\\Raum1.lumx", {"C:\\Daten\\Raum1.lumx", ""}},
-        {folder250 + "ab.lumx", {folder250 + "ab.lumx", ""}}, // 257 characters
-        {folder250 + "abcdefghij.lumx", {"abcdefghij.lumx", folder250}},
-        {folder250 + "abcdefgh/b.lumx", {"b.lumx", folder250 + "abcdefgh/"}},
-        {folder260 + "x.lumx", {"x.lumx", ""}}, // the folder does not fit either
-        {std::string(300, 'x'), {"", ""}},      // nothing fits: nothing is offered
+        {"*.lumx", {"*.lumx", "", true}},
+        {"C:\\Daten\\Raum1.lumx", {"C:\\Daten\\Raum1.lumx", "", true}},
+        {folder250 + "ab.lumx", {folder250 + "ab.lumx", "", true}}, // 257 characters
+        {folder250 + "abcdefghij.lumx", {"abcdefghij.lumx", folder250, true}},
+        {folder250 + "abcdefgh/b.lumx", {"b.lumx", folder250 + "abcdefgh/", true}},
+        {folder260 + "x.lumx", {"", "", false}}, // the folder does not fit: nothing is offered
+        {std::string(300, 'x'), {"", "", false}},
     };
     for (const auto& c : cases) {
         const DialogOffer offer = OfferToFileDialog(c.path);
         EXPECT_EQ(offer.name, c.offer.name) << c.path.size();
         EXPECT_EQ(offer.folder, c.offer.folder) << c.path.size();
+        EXPECT_EQ(offer.whole, c.offer.whole) << c.path.size();
     }
 }
 
@@ -373,6 +400,53 @@ TEST_F(DataFileCommandTest, AStartFileThatCannotBeLoadedIsReportedOnTheStartedDi
     }
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei wurde nicht gefunden !",
                                                     "Die Datei hat das falsche Format !"}));
+}
+
+// A file of megabytes is no calculation: it is refused before it is read, and nothing changes.
+TEST_F(DataFileCommandTest, AFileTooLargeForACalculationIsNotRead) {
+    const fs::path file = folder / "large.lumx";
+    Run([&] { Save(file); });
+    const ValueStore saved = dialog.Store();
+    const struct {
+        std::uintmax_t size;
+        bool loads;
+    } cases[] = {{4u << 20, true}, {(4u << 20) + 1, false}, {300u << 20, false}};
+    for (const auto& c : cases) {
+        fs::resize_file(file, c.size); // the calculation, then zeros
+        MainDialog loading;
+        desktop.Run(loading, [&] {
+            desktop.Type(QuantityAt(3).editId, "50");
+            desktop.QueueFileAnswer(file.string());
+            desktop.Click(IDC_LOAD);
+        });
+        EXPECT_EQ(loading.Store().value[3], c.loads ? saved.value[3] : 50.0) << c.size;
+    }
+    EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei ist zu gro\xDF !\nErlaubt sind "
+                                                    "h\xF6"
+                                                    "chstens 4 MB.",
+                                                    "Die Datei ist zu gro\xDF !\nErlaubt sind "
+                                                    "h\xF6"
+                                                    "chstens 4 MB."}));
+}
+
+// A start file that a save in place left torn gets its old bytes back first, and loads whole.
+TEST_F(DataFileCommandTest, ATornStartFileIsRestoredBeforeItLoads) {
+    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const fs::path file = folder / "plan.lumx";
+    Run([&] {
+        desktop.Type(QuantityAt(3).editId, "50");
+        Save(file);
+    });
+    LeaveTornSave(file, std::string(1073, ' '), 600);
+    MainDialog started;
+    started.LoadDataFileAtStart(file.string());
+    desktop.Run(started, [] {});
+    EXPECT_EQ(Messages(),
+              std::vector<std::string>{"Das Speichern der Datei '" + fs::canonical(file).string() +
+                                       "' wurde unterbrochen !\nIhr vorheriger Inhalt "
+                                       "wurde wiederhergestellt."});
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONEXCLAMATION));
+    EXPECT_EQ(started.Store().value[3], 50.0);
 }
 
 TEST_F(DataFileCommandTest, SurvivesHostileFiles) {

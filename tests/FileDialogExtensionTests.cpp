@@ -1,7 +1,7 @@
-// What the file dialog extension decides without a window: the size of the first dialog and
-// the place of the completion list, when the list shows and how the keys move through it, the
-// folder history's registry value name, recording a chosen folder, the field's texts within
-// their limits, and the registry data, read whatever it holds.
+// What the file dialog extension decides without a window: the size of the first dialog, the
+// place of the completion list and of the folder menu, when the list shows and how the keys
+// move through it, the folder history's registry value name, recording a chosen folder, the
+// field's texts within their limits, and the registry data, read whatever it holds.
 #include "ui/filedialog/CompletionListRules.h"
 #include "ui/filedialog/DialogLayout.h"
 #include "ui/filedialog/FieldTextLimits.h"
@@ -32,21 +32,85 @@ TEST(FileDialogSizeTest, FirstDialogGrowsWithIconsAboveThirtyTwoPixels) {
     }
 }
 
-TEST(FileDialogSizeTest, CompletionListSitsUnderTheFieldOrOverItAtTheScreensEnd) {
-    const ScreenRect field{100, 500, 400, 521};
+TEST(FileDialogSizeTest, CompletionListIsAsTallAsItsEntriesUpToTenRows) {
     const struct {
-        int workAreaBottom;
-        ScreenRect place;
-    } cases[] = {{1000, {100, 521, 380, 641}},
-                 {641, {100, 521, 380, 641}},
-                 {640, {100, 380, 380, 500}},
-                 {530, {100, 380, 380, 500}}};
+        int entries, height;
+    } cases[] = {{1, 15}, {0, 15}, {3, 41}, {10, 132}, {100, 132}};
     for (const auto& c : cases) {
-        const ScreenRect place = CompletionListPlace(field, c.workAreaBottom);
-        EXPECT_EQ(place.left, c.place.left) << c.workAreaBottom;
-        EXPECT_EQ(place.top, c.place.top) << c.workAreaBottom;
-        EXPECT_EQ(place.right, c.place.right) << c.workAreaBottom;
-        EXPECT_EQ(place.bottom, c.place.bottom) << c.workAreaBottom;
+        EXPECT_EQ(CompletionListHeight(c.entries, 13, 1), c.height) << c.entries;
+    }
+}
+
+// Under the field, unless it would cover the control below or run off the work area while there
+// is room above.
+TEST(FileDialogSizeTest, CompletionListSitsUnderTheFieldOrOverIt) {
+    const ScreenRect field{100, 500, 400, 521};
+    const ScreenRect under{100, 521, 380, 641};
+    const ScreenRect over{100, 380, 380, 500};
+    constexpr int kNothing = 1 << 30;
+    const struct {
+        FieldSurroundings around;
+        ScreenRect place;
+    } cases[] = {
+        {{0, 1000, kNothing}, under},
+        {{0, 641, kNothing}, under},
+        {{0, 640, kNothing}, over},
+        {{0, 530, kNothing}, over},
+        {{0, 1000, 641}, under},
+        {{0, 1000, 530}, over},   // the "Dateityp" field below
+        {{380, 1000, 530}, over}, // just room above
+        {{381, 1000, 530}, under},
+        {{381, 600, 530}, over}, // no room either way: as far as the screen goes
+    };
+    for (const auto& c : cases) {
+        const FieldSurroundings& a = c.around;
+        const ScreenRect place = CompletionListPlace(field, 120, a);
+        const std::string where = std::to_string(a.workAreaTop) + "-" +
+                                  std::to_string(a.workAreaBottom) + ", next field " +
+                                  std::to_string(a.nextFieldTop);
+        EXPECT_EQ(place.left, c.place.left) << where;
+        EXPECT_EQ(place.top, c.place.top) << where;
+        EXPECT_EQ(place.right, c.place.right) << where;
+        EXPECT_EQ(place.bottom, c.place.bottom) << where;
+    }
+}
+
+TEST(FolderMenuTest, OpensOnTheBackgroundAndLabelsAndFromTheKeyboardOnPlainControls) {
+    const struct {
+        bool isFrame;
+        const char* className;
+        bool fromKeyboard, offered;
+    } cases[] = {
+        {true, "#32770", false, true},          {true, "#32770", true, true},
+        {false, "Static", false, true},         {false, "STATIC", true, true},
+        {false, "Button", false, false},        {false, "Button", true, true},
+        {false, "Edit", true, false},           {false, "ComboBox", true, false},
+        {false, "SysListView32", true, false},  {false, "SHELLDLL_DefView", true, false},
+        {false, "ToolbarWindow32", true, true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(OffersFolderMenu(c.isFrame, c.className, c.fromKeyboard), c.offered)
+            << c.className << (c.fromKeyboard ? " from the keyboard" : " clicked");
+    }
+}
+
+TEST(FolderMenuTest, FromTheKeyboardItOpensAtTheControlTowardsTheDialogsMiddle) {
+    const ScreenRect dialog{100, 100, 700, 550};
+    const struct {
+        ScreenRect control;
+        MenuPlace place;
+    } cases[] = {
+        {{600, 480, 680, 500}, {640, 490, true, true}},   // "Abbrechen", bottom right
+        {{110, 110, 200, 130}, {155, 120, false, false}}, // top left
+        {{110, 480, 200, 500}, {155, 490, false, true}},
+        {{600, 110, 680, 130}, {640, 120, true, false}},
+    };
+    for (const auto& c : cases) {
+        const MenuPlace place = KeyboardMenuPlace(c.control, dialog);
+        EXPECT_EQ(place.x, c.place.x) << c.control.left << "," << c.control.top;
+        EXPECT_EQ(place.y, c.place.y) << c.control.left << "," << c.control.top;
+        EXPECT_EQ(place.rightAligned, c.place.rightAligned) << c.control.left;
+        EXPECT_EQ(place.bottomAligned, c.place.bottomAligned) << c.control.top;
     }
 }
 
@@ -55,17 +119,15 @@ TEST(CompletionListTest, ShowsWithEntriesForATypedTextAndNeverOverTheHistory) {
         CompletionListView view;
         ListShowing showing;
     } cases[] = {
-        {{3, true, false, false}, ListShowing::Show},
-        {{0, true, false, false}, ListShowing::Hide},
-        {{0, true, true, false}, ListShowing::Hide},
-        {{3, false, false, false}, ListShowing::Keep}, // the field was emptied meanwhile
-        {{3, true, true, false}, ListShowing::Keep},
-        {{3, true, false, true}, ListShowing::Keep}, // the history drop-down is open
+        {{3, true, false}, ListShowing::Show}, // shown, or placed again by its entries
+        {{0, true, false}, ListShowing::Hide},
+        {{3, false, false}, ListShowing::Keep}, // the field was emptied meanwhile
+        {{3, true, true}, ListShowing::Keep},   // the history drop-down is open
     };
     for (const auto& c : cases) {
         const CompletionListView& v = c.view;
         EXPECT_EQ(ShowingAfterChange(v), c.showing)
-            << v.entries << v.typedText << v.visible << v.historyDroppedDown;
+            << v.entries << v.typedText << v.historyDroppedDown;
     }
 }
 

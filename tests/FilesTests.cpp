@@ -1,12 +1,15 @@
 #include "framework/Files.h"
+#include "framework/RollbackJournal.h"
 #include "framework/WinTypes.h"
 #include "io/FileReplacement.h"
 #include "tests/TestFolder.h"
+#include "tests/TornSave.h"
 #include "tests/WholeFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <csignal>
 #include <filesystem>
 #include <functional>
@@ -16,6 +19,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -230,6 +234,157 @@ TEST_F(FilesTest, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
         EXPECT_EQ(saved, c.saved) << c.limit << " " << c.content.size();
         EXPECT_EQ(ReadWholeFile(file), c.saved ? c.content : old) << c.limit;
     }
+}
+
+// A save in place killed by the file size limit, with the signal's default action, as a shell's
+// ulimit -f does it: afterwards, once the next start has looked at the journal, the file holds
+// its old or its new bytes, and no journal is left.
+TEST_F(FilesTest, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes) {
+    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const fs::path file = folder / "killed.lumx";
+    const struct {
+        std::string old, content;
+        rlim_t limit;
+    } cases[] = {
+        {std::string(20, 'o'), std::string(1073, 'n'), 1024},
+        {std::string(51, 'o'), std::string(1073, 'n'), 1024},
+        {std::string(3000, 'o'), std::string(1073, 'n'), 4096},
+        {std::string(51, 'o'), "shorter", 1024},
+    };
+    for (const auto& c : cases) {
+        WriteWholeFile(file, c.old);
+        const pid_t child = StartChildProcess([&] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            rlimit limited{};
+            getrlimit(RLIMIT_FSIZE, &limited);
+            limited.rlim_cur = c.limit;
+            setrlimit(RLIMIT_FSIZE, &limited);
+            return OverwriteFile(file.string(), c.content) ? 0 : 1;
+        });
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ;
+        EXPECT_TRUE(killed || ExitStatus(status) == 0) << c.old.size() << " " << status;
+        EXPECT_TRUE(RestoreInterruptedSaves().empty());
+        const std::string left = ReadWholeFile(file);
+        EXPECT_TRUE(left == c.old || left == c.content) << left.size() << " bytes";
+        EXPECT_EQ(left == c.content, !killed) << c.old.size();
+        EXPECT_EQ(JournalsLeft(), 0u);
+    }
+}
+
+// At the next start, the journal of a save killed midway gives a torn file its old bytes back.
+// A file changed by someone else since keeps its bytes; a save that is still writing keeps its
+// journal.
+TEST_F(FilesTest, AtTheNextStartATornFileGetsItsOldBytesBack) {
+    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const fs::path file = folder / "torn.lumx";
+    const std::string old = "the old calculation, 44 bytes of it, no more";
+    const std::string content = std::string(30, 'n') + "\n";
+    const struct {
+        const char* what;
+        std::size_t written;             // bytes of the new content over the old ones
+        std::function<void()> meanwhile; // after the save was killed
+        bool restored;
+        std::string left;
+        std::size_t journals;
+    } cases[] = {
+        {"the new bytes over a part of the old", 12, [] {}, true, old, 0},
+        {"all the new bytes, the old length not yet set", content.size(), [] {}, true, old, 0},
+        {"the save had written nothing", 0, [] {}, false, old, 0},
+        {"the save was done", content.size(), [&] { fs::resize_file(file, content.size()); }, false,
+         content, 0},
+        {"changed by someone else since", 12, [&] { WriteWholeFile(file, "ganz anders"); }, false,
+         "ganz anders", 0},
+        {"the file is gone", 12, [&] { fs::remove(file); }, false, "", 0},
+    };
+    for (const auto& c : cases) {
+        WriteWholeFile(file, old);
+        LeaveTornSave(file, content, c.written);
+        c.meanwhile();
+        const std::vector<std::string> restored = RestoreInterruptedSaves();
+        EXPECT_EQ(restored, c.restored ? std::vector<std::string>{fs::canonical(file).string()}
+                                       : std::vector<std::string>{})
+            << c.what;
+        EXPECT_EQ(ReadWholeFile(file), c.left) << c.what;
+        EXPECT_EQ(JournalsLeft(), c.journals) << c.what;
+    }
+
+    // A journal never finished: the save stopped before it touched the file.
+    WriteWholeFile(file, old);
+    const SystemPath journal = LeaveTornSave(file, content, 0);
+    fs::resize_file(journal, fs::file_size(journal) - 1);
+    EXPECT_TRUE(RestoreInterruptedSaves().empty());
+    EXPECT_EQ(ReadWholeFile(file), old);
+    EXPECT_EQ(JournalsLeft(), 0u);
+
+    // A save that still writes holds its journal.
+    const SystemPath held = LeaveTornSave(file, content, 12);
+    SystemFile holder(held, SystemFile::Access::Read);
+    ASSERT_TRUE(holder.Lock(true, 0));
+    EXPECT_TRUE(RestoreInterruptedSaves().empty());
+    EXPECT_EQ(JournalsLeft(), 1u);
+    holder.Close();
+    EXPECT_EQ(RestoreInterruptedSaves().size(), 1u);
+    EXPECT_EQ(ReadWholeFile(file), old);
+}
+
+// The judgement of a journaled file by its bytes, fed in pieces as the files are read.
+TEST(TornFileCheckTest, TellsOldNewTornAndChangedBytes) {
+    const std::string old = "ooooooooo";
+    const std::string neu = "nnnnnnnnnnnnnn";
+    const struct {
+        std::string file, old, neu;
+        JournaledState state;
+    } cases[] = {
+        {old, old, neu, JournaledState::Old},
+        {neu, old, neu, JournaledState::New},
+        {"nnnoooooo", old, neu, JournaledState::Torn},
+        {"nnnnnnnnnnn", old, neu, JournaledState::Torn},    // longer than the old bytes
+        {"ooonnnooo", old, neu, JournaledState::Torn},      // the old bytes half put back
+        {"nnnnnnooo", old, "nnnnnn", JournaledState::Torn}, // the old length not yet set
+        {"nnnnxoooo", old, neu, JournaledState::ChangedSince},
+        {"nnnooo", old, neu, JournaledState::ChangedSince},           // shorter than both
+        {"nnnnnnnnnnnnnnnn", old, neu, JournaledState::ChangedSince}, // longer than both
+        {"same", "same", "same", JournaledState::New},
+        {"", "", "n", JournaledState::Old},
+    };
+    for (const auto& c : cases) {
+        TornFileCheck check(c.old.size(), c.neu.size(), c.file.size());
+        for (std::size_t at = 0; at < c.file.size(); at += 4) {
+            const auto piece = [&](const std::string& bytes) {
+                return std::string_view(bytes).substr(std::min(at, bytes.size()), 4);
+            };
+            check.Compare(piece(c.file), piece(c.old), piece(c.neu));
+        }
+        EXPECT_EQ(check.Verdict(), c.state) << c.file << " over " << c.old << " by " << c.neu;
+    }
+}
+
+// Another program of ours reads the file while a save writes over it in place: the reader waits
+// for the save and reads the whole new content, never the new bytes over a part of the old.
+TEST_F(FilesTest, AReaderWaitsForAnInPlaceSave) {
+    const fs::path file = folder / "read-while-saved.lumx";
+    const std::string old(3000, 'o');
+    const std::string content(2000, 'n');
+    WriteWholeFile(file, old);
+    SystemFile saving(file.string(), SystemFile::Access::ReadWrite);
+    ASSERT_TRUE(saving.Lock(true, 0));
+    ASSERT_TRUE(saving.WriteAt(0, content.data(), 1000)); // half done
+    std::string read;
+    std::thread reader([&] {
+        std::FILE* opened = OpenRegularFileForReading(file.c_str());
+        ASSERT_NE(opened, nullptr);
+        for (int c; (c = std::fgetc(opened)) != EOF;)
+            read += static_cast<char>(c);
+        std::fclose(opened);
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the reader is waiting by now
+    ASSERT_TRUE(saving.WriteAt(0, content.data(), content.size()));
+    ASSERT_TRUE(saving.SetSize(content.size()));
+    saving.Close();
+    reader.join();
+    EXPECT_EQ(read, content);
 }
 
 } // namespace

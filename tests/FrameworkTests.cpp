@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,24 @@ TEST_F(FrameworkTest, TheDialogEndsWithWhatEndsIt) {
 
     ProbeDialog missing(kMissingDialog);
     EXPECT_EQ(desktop.Run(missing, [] { ADD_FAILURE() << "no dialog to drive"; }), -1);
+}
+
+// Memory running out in a handler ends the action with a word, not the program.
+TEST_F(FrameworkTest, AnAllocationThatFailsEndsTheActionAndTheDialogGoesOn) {
+    int applied = 0;
+    dialog.onApply = [&] {
+        if (++applied == 1)
+            throw std::bad_alloc();
+    };
+    Run([&] {
+        desktop.Click(kApply);
+        desktop.Click(kApply);
+        EXPECT_TRUE(desktop.HasOpenDialog());
+    });
+    EXPECT_EQ(applied, 2);
+    ASSERT_EQ(desktop.MessageBoxes().size(), 1u);
+    EXPECT_EQ(desktop.MessageBoxes()[0].text, "Nicht gen\xFCgend Arbeitsspeicher !");
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONHAND));
 }
 
 TEST_F(FrameworkTest, NothingDrivesADialogAfterItEndedOrWithoutADriver) {

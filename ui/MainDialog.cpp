@@ -8,8 +8,8 @@
 
 namespace {
 
-// Posted at the end of start-up when a data file is to be loaded then.
-constexpr UINT kLoadStartFileMessage = WM_APP + 1;
+// Posted at the end of start-up: what is to be done once the dialog shows.
+constexpr UINT kStartUpMessage = WM_APP + 1;
 
 constexpr UINT_PTR kFocusTimer = 200;
 constexpr UINT kFocusTimerPeriod = 250; // milliseconds
@@ -89,15 +89,17 @@ BOOL MainDialog::OnInitDialog() {
         }
     }
     SetTimer(kFocusTimer, kFocusTimerPeriod);
-    if (!m_startFileName.empty()) {
-        PostMessage(kLoadStartFileMessage);
-    }
+    PostMessage(kStartUpMessage);
     return TRUE;
 }
 
 LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == kLoadStartFileMessage) {
-        LoadStartFile();
+    if (message == kStartUpMessage) {
+        // A file that a save left torn is whole again before anything can load it.
+        RestoreInterruptedSaves();
+        if (!m_startFileName.empty()) {
+            LoadStartFile();
+        }
         return 0;
     }
     return CDialog::WindowProc(message, wParam, lParam);

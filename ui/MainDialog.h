@@ -59,6 +59,8 @@ private:
     // The load itself, of the file the data file name holds.
     void LoadNamedDataFile();
     void LoadStartFile();
+    // Puts back the old bytes of files that a save in place left torn, and names them.
+    void RestoreInterruptedSaves();
 
     // A solver entry point run for the user's action on quantity q, and the change it made.
     void ApplyUserAction(void (*entryPoint)(LightingModel&, SolverView&, int), int q);

@@ -2,6 +2,7 @@
 // paths are Windows-1252; the host gets them in UTF-8, as Windows turns ANSI paths into its own
 // names.
 #include "framework/Files.h"
+#include "framework/SystemFile.h"
 #include "framework/headless/Win32Api.h"
 #include "support/Windows1252.h"
 
@@ -12,10 +13,16 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <string>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 
 namespace {
+
+// How long a reader waits for a save in place to end before it gives up.
+constexpr int kReaderPatienceMs = 10000;
+constexpr int kLockPollMs = 10;
 
 std::string HostPath(const char* path) {
     return Utf8FromWindows1252(path);
@@ -46,31 +53,24 @@ bool WriteAll(int descriptor, const std::string& content) {
     return true;
 }
 
-bool ReadAll(int descriptor, std::string& content) {
-    char buffer[4096];
-    for (;;) {
-        const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
-        if (count == 0) {
-            return true;
-        }
-        if (count > 0) {
-            content.append(buffer, static_cast<std::size_t>(count));
-        } else if (errno != EINTR) {
-            return false;
-        }
-    }
-}
-
-// The whole file becomes the content: written from its start, cut to its length, on the disk.
-bool WriteFileContent(int descriptor, const std::string& content) {
-    return ::lseek(descriptor, 0, SEEK_SET) == 0 && WriteAll(descriptor, content) &&
-           ::ftruncate(descriptor, static_cast<off_t>(content.size())) == 0 &&
-           ::fsync(descriptor) == 0;
-}
-
 bool WriteThroughAndClose(int descriptor, const std::string& content) {
     const bool written = WriteAll(descriptor, content) && ::fsync(descriptor) == 0;
     return ::close(descriptor) == 0 && written;
+}
+
+// Locks the whole file (flock: the lock belongs to this open of the file, so that two opens in
+// one process exclude each other as two processes do), trying until the lock is granted or the
+// patience is spent. Where the file system has no locks, there is nothing to wait for.
+bool LockWhole(int descriptor, bool exclusive, int patienceMs) {
+    for (int waited = 0;; waited += kLockPollMs) {
+        if (::flock(descriptor, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
+            return true;
+        if (errno == ENOLCK || errno == EOPNOTSUPP)
+            return true;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= patienceMs)
+            return false;
+        ::usleep(kLockPollMs * 1000);
+    }
 }
 
 // Makes a rename in the folder last through a power cut.
@@ -100,6 +100,8 @@ std::FILE* OpenRegularFileForReading(const char* path) {
     return OpenSystemFileForReading(HostPath(path));
 }
 
+// The shared lock keeps a save in place from writing while the file is read, so that the
+// reader never sees a file half old and half new.
 std::FILE* OpenSystemFileForReading(const SystemPath& path) {
     // Without O_NONBLOCK, opening a pipe would wait for a writer.
     const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -109,7 +111,7 @@ std::FILE* OpenSystemFileForReading(const SystemPath& path) {
     struct stat status;
     std::FILE* file = nullptr;
     if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode) &&
-        ::fcntl(descriptor, F_SETFL, 0) == 0) {
+        ::fcntl(descriptor, F_SETFL, 0) == 0 && LockWhole(descriptor, false, kReaderPatienceMs)) {
         file = ::fdopen(descriptor, "rb");
     }
     if (file == nullptr) {
@@ -207,23 +209,6 @@ void RemoveFile(const SystemPath& path) {
     ::unlink(path.c_str());
 }
 
-bool OverwriteFile(const SystemPath& target, const std::string& content) {
-    const int descriptor = ::open(target.c_str(), O_RDWR | O_CLOEXEC);
-    if (descriptor < 0) {
-        return false;
-    }
-    std::string old;
-    if (!ReadAll(descriptor, old)) {
-        ::close(descriptor);
-        return false;
-    }
-    const bool written = WriteFileContent(descriptor, content);
-    if (!written) {
-        WriteFileContent(descriptor, old);
-    }
-    return ::close(descriptor) == 0 && written;
-}
-
 // A relative path is taken against the current folder; "." and ".." stay as they are. The
 // host's folder name is UTF-8; a folder that Windows-1252 cannot name gives no full path.
 DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart) {
@@ -250,4 +235,116 @@ DWORD GetFullPathNameA(LPCSTR path, DWORD size, LPSTR buffer, LPSTR* filePart) {
         *filePart = buffer + full.rfind('/') + 1;
     }
     return static_cast<DWORD>(full.size());
+}
+
+SystemFile::SystemFile(const SystemPath& path, Access access) {
+    int descriptor = -1;
+    switch (access) {
+    case Access::Read:
+        // Without O_NONBLOCK, opening a pipe would wait for a writer.
+        descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor >= 0)
+            ::fcntl(descriptor, F_SETFL, 0);
+        break;
+    case Access::ReadWrite:
+        descriptor = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+        if (descriptor >= 0)
+            ::fcntl(descriptor, F_SETFL, 0);
+        break;
+    case Access::CreateWrite:
+        // Only the user may read it: it holds his data.
+        descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        break;
+    }
+    m_missing = descriptor < 0 && errno == ENOENT;
+    m_handle = descriptor;
+}
+
+SystemFile::~SystemFile() {
+    Close();
+}
+
+bool SystemFile::IsRegular() const {
+    struct stat status;
+    return IsOpen() && ::fstat(int(m_handle), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+std::optional<std::uint64_t> SystemFile::Size() const {
+    struct stat status;
+    if (!IsOpen() || ::fstat(int(m_handle), &status) != 0)
+        return std::nullopt;
+    return std::uint64_t(status.st_size);
+}
+
+std::optional<std::size_t> SystemFile::ReadAt(std::uint64_t offset, char* buffer,
+                                              std::size_t size) {
+    for (;;) {
+        const ssize_t count = ::pread(int(m_handle), buffer, size, off_t(offset));
+        if (count >= 0)
+            return std::size_t(count);
+        if (errno != EINTR)
+            return std::nullopt;
+    }
+}
+
+bool SystemFile::WriteAt(std::uint64_t offset, const char* data, std::size_t size) {
+    for (std::size_t done = 0; done < size;) {
+        const ssize_t written =
+            ::pwrite(int(m_handle), data + done, size - done, off_t(offset + done));
+        if (written > 0)
+            done += std::size_t(written);
+        else if (written == 0 || errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+bool SystemFile::SetSize(std::uint64_t size) {
+    return ::ftruncate(int(m_handle), off_t(size)) == 0;
+}
+
+bool SystemFile::Flush() {
+    return ::fsync(int(m_handle)) == 0;
+}
+
+bool SystemFile::Lock(bool exclusive, int patienceMs) {
+    return IsOpen() && LockWhole(int(m_handle), exclusive, patienceMs);
+}
+
+bool SystemFile::Close() {
+    if (!IsOpen())
+        return true;
+    return ::close(int(std::exchange(m_handle, -1))) == 0;
+}
+
+// TMPDIR, as the host's programs take it, else /tmp.
+SystemPath TemporaryFolder() {
+    const char* folder = std::getenv("TMPDIR");
+    std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";
+    if (path.back() != '/')
+        path += '/';
+    return path;
+}
+
+std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::string& prefix,
+                                      const std::string& suffix) {
+    std::vector<SystemPath> files;
+    DIR* listing = ::opendir(folder.c_str());
+    if (listing == nullptr)
+        return files;
+    while (const dirent* entry = ::readdir(listing)) {
+        const std::string name = entry->d_name;
+        struct stat status;
+        if (name.size() >= prefix.size() + suffix.size() &&
+            name.compare(0, prefix.size(), prefix) == 0 &&
+            name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
+            ::stat((folder + name).c_str(), &status) == 0 && S_ISREG(status.st_mode))
+            files.push_back(folder + name);
+    }
+    ::closedir(listing);
+    return files;
+}
+
+std::string NameToShow(const SystemPath& path) {
+    return Windows1252FromUtf8Replacing(path);
 }

@@ -2,15 +2,20 @@
 // and a path of MAX_PATH characters or more takes the "\\?\" form, which has no length limit:
 // the file functions of the ANSI interface stop at MAX_PATH.
 #include "framework/Files.h"
+#include "framework/SystemFile.h"
 #include "framework/WinTypes.h"
 
 #include <algorithm>
 #include <fcntl.h>
 #include <io.h>
+#include <utility>
 
 namespace {
 
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+// How long a reader waits for a save in place to end before it gives up.
+constexpr int kReaderPatienceMs = 10000;
+constexpr DWORD kLockPollMs = 10;
 
 std::wstring WideFromAnsi(const std::string& path) {
     const int size =
@@ -93,24 +98,28 @@ bool WriteThroughAndClose(HANDLE file, const std::string& content) {
     return CloseHandle(file) && written;
 }
 
-bool ReadAll(HANDLE file, std::string& content) {
-    char buffer[4096];
-    for (;;) {
-        DWORD count = 0;
-        if (!ReadFile(file, buffer, sizeof buffer, &count, nullptr)) {
-            return false;
-        }
-        if (count == 0) {
+// Locks the whole file, trying until the lock is granted or the patience is spent. Where the
+// file system has no locks, there is nothing to wait for.
+bool LockWhole(HANDLE file, bool exclusive, int patienceMs) {
+    const DWORD flags = (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0) | LOCKFILE_FAIL_IMMEDIATELY;
+    for (int waited = 0;; waited += int(kLockPollMs)) {
+        OVERLAPPED whole{};
+        if (LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &whole))
             return true;
-        }
-        content.append(buffer, count);
+        if (GetLastError() != ERROR_LOCK_VIOLATION)
+            return GetLastError() == ERROR_NOT_SUPPORTED ||
+                   GetLastError() == ERROR_INVALID_FUNCTION;
+        if (waited >= patienceMs)
+            return false;
+        Sleep(kLockPollMs);
     }
 }
 
-// The whole file becomes the content: written from its start, cut to its length, on the disk.
-bool WriteFileContent(HANDLE file, const std::string& content) {
-    return SetFilePointer(file, 0, nullptr, FILE_BEGIN) == 0 && WriteAll(file, content) &&
-           SetEndOfFile(file) && FlushFileBuffers(file);
+OVERLAPPED At(std::uint64_t offset) {
+    OVERLAPPED place{};
+    place.Offset = DWORD(offset);
+    place.OffsetHigh = DWORD(offset >> 32);
+    return place;
 }
 
 // Gives the written file the target's attributes. ReplaceFile does so on Windows, not on Wine.
@@ -129,6 +138,8 @@ std::FILE* OpenRegularFileForReading(const char* path) {
     return OpenSystemFileForReading(WideFromAnsi(path));
 }
 
+// The shared lock keeps a save in place from writing while the file is read, so that the
+// reader never sees a file half old and half new.
 std::FILE* OpenSystemFileForReading(const SystemPath& path) {
     const HANDLE handle = OpenFile(path, GENERIC_READ, kShareAll, OPEN_EXISTING);
     if (handle == INVALID_HANDLE_VALUE) {
@@ -136,7 +147,7 @@ std::FILE* OpenSystemFileForReading(const SystemPath& path) {
     }
     DWORD attributes = 0;
     const int descriptor =
-        IsRegularFile(handle, attributes)
+        IsRegularFile(handle, attributes) && LockWhole(handle, false, kReaderPatienceMs)
             ? _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_RDONLY | _O_BINARY)
             : -1;
     if (descriptor == -1) {
@@ -238,20 +249,118 @@ void RemoveFile(const SystemPath& path) {
     DeleteFileW(WithoutLengthLimit(path).c_str());
 }
 
-bool OverwriteFile(const SystemPath& target, const std::string& content) {
-    const HANDLE file =
-        OpenFile(target, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, OPEN_EXISTING);
-    if (file == INVALID_HANDLE_VALUE) {
-        return false;
+SystemFile::SystemFile(const SystemPath& path, Access access) {
+    HANDLE handle = INVALID_HANDLE_VALUE;
+    switch (access) {
+    case Access::Read:
+        handle = OpenFile(path, GENERIC_READ, kShareAll, OPEN_EXISTING);
+        break;
+    case Access::ReadWrite:
+        // Others may go on reading, under the locks; nobody else writes meanwhile.
+        handle = OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_DELETE,
+                          OPEN_EXISTING);
+        break;
+    case Access::CreateWrite:
+        // Nobody else opens it while it is written; it may go while open.
+        handle = OpenFile(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_DELETE, CREATE_NEW);
+        break;
     }
-    std::string old;
-    if (!ReadAll(file, old)) {
-        CloseHandle(file);
-        return false;
+    m_missing = handle == INVALID_HANDLE_VALUE &&
+                (GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND);
+    m_handle = reinterpret_cast<std::intptr_t>(handle);
+}
+
+SystemFile::~SystemFile() {
+    Close();
+}
+
+bool SystemFile::IsRegular() const {
+    DWORD attributes = 0;
+    return IsOpen() && IsRegularFile(reinterpret_cast<HANDLE>(m_handle), attributes);
+}
+
+std::optional<std::uint64_t> SystemFile::Size() const {
+    LARGE_INTEGER size{};
+    if (!IsOpen() || !GetFileSizeEx(reinterpret_cast<HANDLE>(m_handle), &size))
+        return std::nullopt;
+    return std::uint64_t(size.QuadPart);
+}
+
+std::optional<std::size_t> SystemFile::ReadAt(std::uint64_t offset, char* buffer,
+                                              std::size_t size) {
+    OVERLAPPED place = At(offset);
+    DWORD count = 0;
+    const DWORD wanted = DWORD(std::min<std::size_t>(size, 1 << 20));
+    if (!ReadFile(reinterpret_cast<HANDLE>(m_handle), buffer, wanted, &count, &place) &&
+        GetLastError() != ERROR_HANDLE_EOF)
+        return std::nullopt;
+    return std::size_t(count);
+}
+
+bool SystemFile::WriteAt(std::uint64_t offset, const char* data, std::size_t size) {
+    for (std::size_t done = 0; done < size;) {
+        OVERLAPPED place = At(offset + done);
+        const DWORD chunk = DWORD(std::min<std::size_t>(size - done, 1 << 20));
+        DWORD count = 0;
+        if (!WriteFile(reinterpret_cast<HANDLE>(m_handle), data + done, chunk, &count, &place) ||
+            count == 0)
+            return false;
+        done += count;
     }
-    const bool written = WriteFileContent(file, content);
-    if (!written) {
-        WriteFileContent(file, old);
-    }
-    return CloseHandle(file) && written;
+    return true;
+}
+
+bool SystemFile::SetSize(std::uint64_t size) {
+    LARGE_INTEGER end{};
+    end.QuadPart = LONGLONG(size);
+    const HANDLE handle = reinterpret_cast<HANDLE>(m_handle);
+    return SetFilePointerEx(handle, end, nullptr, FILE_BEGIN) && SetEndOfFile(handle);
+}
+
+bool SystemFile::Flush() {
+    return FlushFileBuffers(reinterpret_cast<HANDLE>(m_handle));
+}
+
+bool SystemFile::Lock(bool exclusive, int patienceMs) {
+    return IsOpen() && LockWhole(reinterpret_cast<HANDLE>(m_handle), exclusive, patienceMs);
+}
+
+bool SystemFile::Close() {
+    if (!IsOpen())
+        return true;
+    const HANDLE handle = reinterpret_cast<HANDLE>(std::exchange(m_handle, -1));
+    return CloseHandle(handle);
+}
+
+SystemPath TemporaryFolder() {
+    wchar_t folder[MAX_PATH + 1] = L"";
+    const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
+    return length > 0 && length <= MAX_PATH ? std::wstring(folder, length) : std::wstring();
+}
+
+std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::string& prefix,
+                                      const std::string& suffix) {
+    std::vector<SystemPath> files;
+    const std::wstring pattern = WideFromAnsi(prefix) + L"*" + WideFromAnsi(suffix);
+    WIN32_FIND_DATAW found;
+    const HANDLE search = FindFirstFileW(WithoutLengthLimit(folder + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return files;
+    do {
+        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0)
+            files.push_back(folder + found.cFileName);
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+    return files;
+}
+
+// Without the "\\?\" of a path that the system gave in its long form.
+std::string NameToShow(const SystemPath& path) {
+    const std::wstring longPrefix = L"\\\\?\\";
+    const std::wstring uncPrefix = L"\\\\?\\UNC\\";
+    if (path.compare(0, uncPrefix.size(), uncPrefix) == 0)
+        return "\\" + AnsiFromWide(path.c_str() + uncPrefix.size() - 1);
+    if (path.compare(0, longPrefix.size(), longPrefix) == 0)
+        return AnsiFromWide(path.c_str() + longPrefix.size());
+    return AnsiFromWide(path.c_str());
 }

@@ -168,9 +168,13 @@ protected:
                                              "Unterordner\\raum3.lumx"};
 };
 
-TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedUnderTheField) {
+TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedByTheField) {
     Strings shown, taken;
     RECT field{}, place{};
+    int rowHeight = 0;
+    const auto ListHeight = [&](int rows) {
+        return rows * rowHeight + 2 * GetSystemMetrics(SM_CYBORDER);
+    };
     bool hiddenAfterUp = false;
     RunInLoadDialog(kRooms, {[&] {
                                  HWND dialog = FindDialog("Daten laden");
@@ -180,6 +184,7 @@ TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedUnderTheField) {
                                  shown = Entries(list);
                                  GetWindowRect(GetDlgItem(dialog, kFileNameField), &field);
                                  GetWindowRect(list, &place);
+                                 rowHeight = int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
                                  PressKey(VK_DOWN);
                              },
                              [&] {
@@ -196,10 +201,11 @@ TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedUnderTheField) {
                                  hiddenAfterUp = !IsWindowVisible(CompletionListOf(dialog));
                              }});
     EXPECT_EQ(shown, (Strings{"Raum1.lumx", "raum2.lumx"}));
+    // Over the field: under it, it would cover "Dateityp".
     EXPECT_EQ(place.left, field.left);
-    EXPECT_EQ(place.top, field.bottom);
+    EXPECT_EQ(place.bottom, field.top);
     EXPECT_EQ(place.right - place.left, field.right - field.left - 20);
-    EXPECT_EQ(place.bottom - place.top, 120);
+    EXPECT_EQ(place.bottom - place.top, ListHeight(2));
     EXPECT_EQ(taken, (Strings{"Raum1.lumx", "raum2.lumx", "Raum1.lumx"}));
     EXPECT_FALSE(hiddenAfterUp);
 }
@@ -330,7 +336,29 @@ TEST_F(CompletionTest, ListHidesOnResizingAndWithoutEntriesAndOpensOverTheFieldA
     EXPECT_TRUE(hiddenWithoutEntries);
     EXPECT_EQ(place.left, field.left);
     EXPECT_EQ(place.bottom, field.top);
-    EXPECT_EQ(place.bottom - place.top, 120);
+}
+
+// One entry, one row; and where there is room above, the list never covers "Dateityp" below
+// the field.
+TEST_F(CompletionTest, AListOfOneEntryIsOneRowHighAndLeavesTheFieldBelowFree) {
+    const int kFileTypeField = 0x470;
+    int rowHeight = 0, rowsShown = 0;
+    RECT list{}, fileType{}, overlap{};
+    RunInLoadDialog(kRooms, {[&] {
+                        HWND dialog = FindDialog("Daten laden");
+                        HWND shown = TypeAndWaitForList("no");
+                        HandleMessagesUntil([] { return false; }, 300); // no second entry comes
+                        rowHeight = int(SendMessageA(shown, LB_GETITEMHEIGHT, 0, 0));
+                        RECT box{};
+                        GetClientRect(ListBoxOf(shown), &box);
+                        rowsShown = rowHeight > 0 ? box.bottom / rowHeight : 0;
+                        EXPECT_EQ(box.bottom % std::max(rowHeight, 1), 0);
+                        GetWindowRect(shown, &list);
+                        GetWindowRect(GetDlgItem(dialog, kFileTypeField), &fileType);
+                    }});
+    EXPECT_GT(rowHeight, 0);
+    EXPECT_EQ(rowsShown, 1);
+    EXPECT_FALSE(IntersectRect(&overlap, &list, &fileType));
 }
 
 // A folder of 5000 files: the worker reads it while the user types, and the dialog closes

@@ -1,6 +1,7 @@
 // "Speichern" and "Laden" through the system's real common file dialog.
 #include "DialogUser.h"
 #include "ProgramTest.h"
+#include "SparseFile.h"
 #include "SystemFileDialogs.h"
 
 #include "model/Quantity.h"
@@ -50,6 +51,23 @@ TEST_F(DataFileTest, SavesAndLoadsThroughTheCommonFileDialog) {
 TEST_F(DataFileTest, SavesAndLoadsWithoutTheFileDialogExtension) {
     SystemFileDialogs leftOut;
     SavesAndLoads();
+}
+
+// A file of 300 MB is no calculation: loading refuses it with a word, and the program goes on.
+TEST_F(DataFileTest, AFileOf300MegabytesIsRefusedOnLoading) {
+    ASSERT_TRUE(MakeSparseFile(path, 300LL << 20));
+    std::string message;
+    bool mainOpen = false;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); }, [&] { ChooseFile("Daten laden", path); },
+                [&] {
+                    HWND box = FindDialog("Fehler");
+                    message = box != nullptr ? TextOf(box, 0xFFFF) : "(none)";
+                    PostMessageA(box, WM_COMMAND, IDOK, 0);
+                },
+                [&] { mainOpen = IsWindow(main); }});
+    EXPECT_EQ(message, "Die Datei ist zu gro\xDF !\nErlaubt sind h\xF6"
+                       "chstens 4 MB.");
+    EXPECT_TRUE(mainOpen);
 }
 
 } // namespace

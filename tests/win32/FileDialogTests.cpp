@@ -9,9 +9,11 @@
 #include "model/Quantity.h"
 #include "model/ValueStore.h"
 #include "resources/resource.h"
+#include "ui/filedialog/win32/HistoryCombo.h"
 
 #include <algorithm>
 #include <commctrl.h>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -25,7 +27,6 @@ using Strings = std::vector<std::string>;
 constexpr int kHistoryCombo = 1152;
 constexpr int kHiddenEdit = 20949;
 constexpr UINT kCopyFolderCommand = 18585;
-constexpr UINT kGetOwnText = 0x39AB; // the hidden edit's own text
 const char kHistoryKey[] = "Software\\Rovad\\Common\\OfnList";
 const char kHistoryValue[] = "OfnListLumx";
 
@@ -122,11 +123,15 @@ BOOL CALLBACK FindPopupMenu(HWND window, LPARAM found) {
     return FALSE;
 }
 
-// The text of the one item of the popup menu on screen, with its command.
-std::string ShownMenuItem() {
+HWND ShownMenuWindow() {
     HWND menuWindow = nullptr;
     EnumWindows(FindPopupMenu, reinterpret_cast<LPARAM>(&menuWindow));
-    auto menu = reinterpret_cast<HMENU>(SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    return menuWindow;
+}
+
+// The text of the one item of the popup menu on screen, with its command.
+std::string ShownMenuItem() {
+    auto menu = reinterpret_cast<HMENU>(SendMessageA(ShownMenuWindow(), MN_GETHMENU, 0, 0));
     if (menu == nullptr || GetMenuItemCount(menu) != 1 ||
         GetMenuItemID(menu, 0) != kCopyFolderCommand)
         return "(no menu with the copy command)";
@@ -409,27 +414,20 @@ TEST_F(FileDialogTest, AFolderChosenFromTheHistoryOpensAndItsPathCanBeCopied) {
     EXPECT_EQ(copied, opened);
 }
 
+// Whole, however long: OK refuses a path too long for the dialog.
 TEST_F(FileDialogTest, ADroppedFileBecomesTheFileName) {
-    const std::string longPath = "C:\\" + std::string(300, 'x');
-    const struct {
-        std::string dropped;
-        std::string shown;
-    } cases[] = {{fileA, fileA}, {longPath, longPath.substr(0, 259)}};
-    for (const auto& c : cases) {
+    for (const std::string& dropped : {fileA, "C:\\" + std::string(300, 'x')}) {
         std::string shown, ownText;
         RunProgram({[&] { ClickLater(main, IDC_LOAD); },
                     [&] {
                         HWND dialog = FindDialog("Daten laden");
-                        DropFile(GetDlgItem(dialog, kHistoryCombo), c.dropped);
+                        DropFile(GetDlgItem(dialog, kHistoryCombo), dropped);
                         shown = TextOf(dialog, kHistoryCombo);
-                        char own[MAX_PATH] = "";
-                        SendDlgItemMessageA(dialog, kHiddenEdit, kGetOwnText, sizeof own,
-                                            reinterpret_cast<LPARAM>(own));
-                        ownText = own;
+                        ownText = OwnText(GetDlgItem(dialog, kHiddenEdit));
                         Cancel(dialog);
                     }});
-        EXPECT_EQ(shown, c.shown);
-        EXPECT_EQ(ownText, c.shown);
+        EXPECT_EQ(shown, dropped);
+        EXPECT_EQ(ownText, dropped);
     }
 }
 
@@ -501,10 +499,24 @@ TEST_F(FileDialogTest, AFileSelectedAfterAHistoryChoiceLoads) {
     }
 }
 
-// The field takes no more than the dialog can handle; a path the dialog cannot take is reported
-// and the dialog stays open. Nothing ends the program, and the user's file stays as it was.
-TEST_F(FileDialogTest, PathsTooLongForTheDialogAreStoppedAndSaidSo) {
+Strings FilesIn(const std::string& folder) {
+    Strings names;
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
+    for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+            names.emplace_back(found.cFileName);
+    }
+    FindClose(search);
+    return names;
+}
+
+// The field takes a path of any length whole, typed or pasted (Ctrl+V); OK refuses one that the
+// dialog cannot take, and the dialog stays open. Nothing ends the program, no file is saved
+// under a cut name, and the user's file stays as it was.
+TEST_F(FileDialogTest, PathsTooLongForTheDialogAreRefusedWholeAndSaidSo) {
     const std::string longStart = folderA + std::string(270 - folderA.size(), 'x') + ".lumx";
+    const std::string path262 = folderA + std::string(262 - folderA.size(), 'y');
     const std::string kept = [&] {
         std::ifstream in(kFile, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
@@ -514,15 +526,17 @@ TEST_F(FileDialogTest, PathsTooLongForTheDialogAreStoppedAndSaidSo) {
         int button;
         const char* caption;
         std::string startFile; // the file named on the command line
-        std::string typed;     // typed into the field, then Enter
-        std::string message;   // the message the file dialog shows
+        std::string typed;     // typed or pasted into the field, then Enter
+        bool pasted;
     } cases[] = {
-        {"280 characters typed", IDC_LOAD, "Daten laden", "", std::string(280, 'a'),
-         "Der Dateipfad ist zu lang !"},
-        {"a full path of 280 characters typed", IDC_SAVE, "Daten speichern", "",
-         folderA + std::string(280 - folderA.size(), 'b'), "(none)"},
+        {"262 characters typed to load", IDC_LOAD, "Daten laden", "", path262, false},
+        {"262 characters pasted to load", IDC_LOAD, "Daten laden", "", path262, true},
+        {"262 characters typed to save", IDC_SAVE, "Daten speichern", "", path262, false},
+        {"262 characters pasted to save", IDC_SAVE, "Daten speichern", "", path262, true},
+        {"280 characters typed in the folder", IDC_LOAD, "Daten laden", "", std::string(280, 'a'),
+         false},
         {"a long name from the command line saved again", IDC_SAVE, "Daten speichern", longStart,
-         "", "Der Dateipfad ist zu lang !"},
+         "", false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -532,8 +546,7 @@ TEST_F(FileDialogTest, PathsTooLongForTheDialogAreStoppedAndSaidSo) {
                       (L"\\\\?\\" + std::wstring(startFile.begin(), startFile.end())).c_str(),
                       FALSE);
         theApp.m_lpCmdLine = startFile.data();
-        std::size_t fieldLength = 0;
-        std::string message;
+        std::string field, message;
         bool dialogStayed = false;
         RunProgram({[&] {
                         TypeInto(main, beamAngle, "50");
@@ -542,8 +555,13 @@ TEST_F(FileDialogTest, PathsTooLongForTheDialogAreStoppedAndSaidSo) {
                     [&] {
                         HWND combo = GetDlgItem(FindDialog(c.caption), kHistoryCombo);
                         SetFocus(combo);
-                        TypeKeys(c.typed);
-                        fieldLength = TextOf(combo).size();
+                        if (c.pasted) {
+                            PutOnClipboard(c.typed);
+                            TypeKeys("\x16"); // Ctrl+V
+                        } else {
+                            TypeKeys(c.typed);
+                        }
+                        field = TextOf(combo);
                         PressKey(VK_RETURN);
                     },
                     [&] {
@@ -551,21 +569,56 @@ TEST_F(FileDialogTest, PathsTooLongForTheDialogAreStoppedAndSaidSo) {
                         dialogStayed = FindDialog(c.caption) != nullptr;
                     }});
         theApp.m_lpCmdLine = nullptr;
-        EXPECT_LE(fieldLength, 259u);
-        EXPECT_EQ(message, c.message);
-        EXPECT_EQ(dialogStayed, c.message != "(none)");
+        if (!c.typed.empty()) {
+            EXPECT_EQ(field, c.typed);
+        }
+        EXPECT_EQ(message, "Der Dateipfad ist zu lang !");
+        EXPECT_TRUE(dialogStayed);
         std::ifstream in(kFile, std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kept);
         if (!startFile.empty())
             DeleteFileW((L"\\\\?\\" + std::wstring(startFile.begin(), startFile.end())).c_str());
-        // What the field took is saved, with the default extension the dialog adds.
-        const std::string saved = c.typed.substr(0, 259) + ".lumx";
-        const std::wstring savedLong = L"\\\\?\\" + std::wstring(saved.begin(), saved.end());
-        if (!dialogStayed) {
-            EXPECT_NE(GetFileAttributesW(savedLong.c_str()), INVALID_FILE_ATTRIBUTES);
-        }
-        DeleteFileW(savedLong.c_str());
+        EXPECT_EQ(FilesIn(folderA), Strings{"Raum1.lumx"});
     }
+}
+
+// A file named on the command line whose folder the dialog cannot show is refused when it is
+// saved again, before the dialog opens; the dialog then offers no name, so nothing goes into
+// the folder it shows.
+TEST_F(FileDialogTest, AStartFileOfAThousandCharactersIsRefusedOnSaving) {
+    const auto longForm = [](const std::string& path) {
+        return L"\\\\?\\" + std::wstring(path.begin(), path.end());
+    };
+    std::string deep = folderA;
+    std::vector<std::string> folders;
+    for (char letter : {'p', 'q', 'r', 's'}) {
+        deep += std::string(240, letter) + "\\";
+        folders.push_back(deep);
+        CreateDirectoryW(longForm(deep).c_str(), nullptr);
+    }
+    std::string startFile = deep + "plan.lumx";
+    ASSERT_TRUE(CopyFileW(longForm(fileA).c_str(), longForm(startFile).c_str(), FALSE));
+    theApp.m_lpCmdLine = startFile.data();
+    std::string message, offered, loaded;
+    RunProgram({[&] {
+                    loaded = TextOf(main, beamAngle);
+                    ClickLater(main, IDC_SAVE);
+                },
+                [&] { message = CloseMessageBox("Fehler"); },
+                [&] {
+                    offered = TextOf(FindDialog("Daten speichern"), kHistoryCombo);
+                    PressKey(VK_RETURN);
+                },
+                [&] { Cancel(FindDialog("Daten speichern")); }});
+    theApp.m_lpCmdLine = nullptr;
+    DeleteFileW(longForm(startFile).c_str());
+    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder)
+        RemoveDirectoryW(longForm(*folder).c_str());
+    EXPECT_EQ(loaded, "36.0");
+    EXPECT_EQ(message, "Der Dateipfad ist zu lang !");
+    EXPECT_EQ(offered, "");
+    EXPECT_EQ(GetFileAttributesA("plan.lumx"), INVALID_FILE_ATTRIBUTES);
+    EXPECT_EQ(FilesIn(folderA), Strings{"Raum1.lumx"});
 }
 
 // Shift+F10 on the focused window, as the keyboard gives it: F10 is a system key.
@@ -587,27 +640,95 @@ void ReleaseShift() {
 }
 
 // The folder menu opens from the keyboard too: Shift+F10 on a control of the dialog that has
-// no menu of its own.
-TEST_F(FileDialogTest, TheFolderMenuOpensFromTheKeyboard) {
-    std::string menuItem, copied;
+// no menu of its own, at that control and inside the dialog, wherever the mouse is. A right
+// click on a label opens it as one on the dialog's background does.
+TEST_F(FileDialogTest, TheFolderMenuOpensFromTheKeyboardAndOnLabels) {
+    const int kFileNameLabel = 0x442;
+    std::string byKeyboard, copied, onLabel;
+    RECT dialogPlace{}, menuPlace{}, inside{};
     RunProgram({[&] { ClickLater(main, IDC_LOAD); },
                 [&] {
                     HWND dialog = FindDialog("Daten laden");
+                    GetWindowRect(dialog, &dialogPlace);
+                    SetCursorPos(dialogPlace.left - 50 > 0 ? dialogPlace.left - 50 : 0, 0);
                     SetFocus(GetDlgItem(dialog, IDCANCEL));
                     PressShiftF10();
                 },
                 [&] {
                     ReleaseShift();
-                    menuItem = ShownMenuItem();
+                    byKeyboard = ShownMenuItem();
+                    GetWindowRect(ShownMenuWindow(), &menuPlace);
                     PressKey(VK_DOWN);
                     PressKey(VK_RETURN);
                 },
                 [&] {
                     copied = ClipboardText();
-                    Cancel(FindDialog("Daten laden"));
-                }});
-    EXPECT_EQ(menuItem, "Kopiere aktuellen Pfad");
+                    RightClick(GetDlgItem(FindDialog("Daten laden"), kFileNameLabel));
+                },
+                [&] {
+                    onLabel = ShownMenuItem();
+                    PressKey(VK_ESCAPE);
+                },
+                [&] { Cancel(FindDialog("Daten laden")); }});
+    EXPECT_EQ(byKeyboard, "Kopiere aktuellen Pfad");
     EXPECT_FALSE(copied.empty());
+    IntersectRect(&inside, &menuPlace, &dialogPlace);
+    EXPECT_TRUE(EqualRect(&inside, &menuPlace))
+        << menuPlace.left << "," << menuPlace.top << " " << menuPlace.right << ","
+        << menuPlace.bottom << " outside the dialog";
+    EXPECT_EQ(onLabel, "Kopiere aktuellen Pfad");
+}
+
+// Delivers a message to the window from another process, as anybody may: "post" or "send".
+// This thread answers what is sent meanwhile.
+void DeliverFromOutside(const char* how, HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    char command[512];
+    std::snprintf(command, sizeof command, "\"%s\" %s %lu %u %lu %ld", LUMETRIX_REMOTE_EXE, how,
+                  static_cast<unsigned long>(reinterpret_cast<UINT_PTR>(window)), message,
+                  static_cast<unsigned long>(wParam), static_cast<long>(lParam));
+    STARTUPINFOA startUp{};
+    startUp.cb = sizeof startUp;
+    PROCESS_INFORMATION process{};
+    ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                               &startUp, &process));
+    for (int waited = 0; waited < 300; ++waited) {
+        MSG sent;
+        PeekMessageA(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+        if (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_SENDMESSAGE) ==
+            WAIT_OBJECT_0)
+            break;
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
+// The hidden edit's private messages (0x39AA sets its own text, 0x39AB reads it) from another
+// process, with a pointer that means nothing here: they change nothing and end nothing.
+TEST_F(FileDialogTest, TheHiddenEditsPrivateMessagesFromOutsideChangeNothing) {
+    const LPARAM kWildPointer = 0x0BADF00D;
+    std::string before, after;
+    bool open = false;
+    RunProgram({[&] { ClickLater(main, IDC_LOAD); },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    SetDlgItemTextA(dialog, kHistoryCombo, "Raum1.lumx");
+                    HWND edit = GetDlgItem(dialog, kHiddenEdit);
+                    before = OwnText(edit);
+                    for (const char* how : {"post", "send"}) {
+                        for (UINT message : {0x39AAu, 0x39ABu})
+                            DeliverFromOutside(how, edit, message, MAX_PATH, kWildPointer);
+                    }
+                },
+                [&] {
+                    HWND dialog = FindDialog("Daten laden");
+                    open = dialog != nullptr;
+                    if (open)
+                        after = OwnText(GetDlgItem(dialog, kHiddenEdit));
+                    Cancel(dialog);
+                }});
+    EXPECT_EQ(before, "Raum1.lumx");
+    EXPECT_TRUE(open);
+    EXPECT_EQ(after, before);
 }
 
 // A folder of the shared history that the ANSI code page cannot name is not offered, and a

@@ -1,5 +1,8 @@
 // The program's file functions on the system's own file system.
+#include "SparseFile.h"
+
 #include "framework/Files.h"
+#include "framework/RollbackJournal.h"
 #include "io/FileReplacement.h"
 
 #include <gtest/gtest.h>
@@ -83,11 +86,26 @@ TEST(Files, DevicesAreNoFilesToRead) {
     }
 }
 
-// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB,
-// with SIGXFSZ ignored so that a write beyond it fails instead of ending the process). Wine
-// starts Unix programs as well, but cannot tell their exit code: the run reports through
-// gtest's XML report. True when the test ran and passed.
-bool PassesUnderFileSizeLimit(const char* test, int kibibytes) {
+// Set in a run under a file size limit: names the file where the run writes its process id.
+constexpr const char* kSizeLimitRun = "LUMETRIX_FILE_SIZE_LIMIT";
+
+// Whether this process is a run under a file size limit; if so, its starter learns its id.
+bool IsRunUnderFileSizeLimit() {
+    const char* idFile = std::getenv(kSizeLimitRun);
+    if (idFile == nullptr)
+        return false;
+    ReplaceFileContent(idFile, std::to_string(GetCurrentProcessId()));
+    return true;
+}
+
+// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB).
+// With `signalIgnored` SIGXFSZ is ignored, so that a write beyond the limit fails; otherwise the
+// signal ends the process, as it does by default. Wine starts Unix programs as well, but can
+// neither wait for them nor tell their exit code: the run tells its process id (see
+// IsRunUnderFileSizeLimit), which is waited for, and reports through gtest's XML report. Its
+// output goes nowhere: written to a log file longer than the limit, it would meet the limit.
+// Returns the report, empty when the process wrote none.
+std::string RunUnderFileSizeLimit(const char* test, int kibibytes, bool signalIgnored) {
     using UnixFileName = char*(CDECL*)(LPCWSTR);
     const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
         GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
@@ -95,34 +113,47 @@ bool PassesUnderFileSizeLimit(const char* test, int kibibytes) {
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     char* unixExe = unixFileName != nullptr ? unixFileName(exe) : nullptr;
     if (unixExe == nullptr)
-        return false;
+        return "";
     const std::string report = "lumetrix-size-limit-report.xml";
+    const std::string idFile = "lumetrix-size-limit-run.id";
     DeleteFileA(report.c_str());
-    std::string command = "Z:\\bin\\bash -c \"trap '' XFSZ; ulimit -f " +
-                          std::to_string(kibibytes) + "; LUMETRIX_FILE_SIZE_LIMIT=1 exec wine '" +
-                          unixExe + "' --gtest_filter=" + test + " --gtest_output=xml:" + report +
-                          "\"";
+    DeleteFileA(idFile.c_str());
+    std::string command = std::string("Z:\\bin\\bash -c \"") +
+                          (signalIgnored ? "trap '' XFSZ; " : "") + "ulimit -f " +
+                          std::to_string(kibibytes) + "; " + kSizeLimitRun + "=" + idFile +
+                          " exec wine '" + unixExe + "' --gtest_filter=" + test +
+                          " --gtest_output=xml:" + report + " >/dev/null 2>&1\"";
     HeapFree(GetProcessHeap(), 0, unixExe);
     STARTUPINFOA startUp{};
     startUp.cb = sizeof startUp;
     PROCESS_INFORMATION process{};
     CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startUp,
                    &process);
-    std::string result;
-    for (int waited = 0; waited < 600 && result.find("</testsuites>") == std::string::npos;
-         ++waited) {
+    DWORD run = 0;
+    for (int waited = 0; waited < 600 && run == 0; ++waited) {
         Sleep(100);
-        result = ReadWholeFile(report);
+        run = std::strtoul(ReadWholeFile(idFile).c_str(), nullptr, 10);
     }
+    if (HANDLE running = OpenProcess(SYNCHRONIZE, FALSE, run)) {
+        WaitForSingleObject(running, 60000);
+        CloseHandle(running);
+    }
+    const std::string result = ReadWholeFile(report);
     DeleteFileA(report.c_str());
-    return result.find("tests=\"1\" failures=\"0\"") != std::string::npos;
+    DeleteFileA(idFile.c_str());
+    return result;
+}
+
+bool Passed(const std::string& report) {
+    return report.find("tests=\"1\" failures=\"0\"") != std::string::npos;
 }
 
 // The save for folders where no new file can be made writes over the file itself: when a
 // write fails, as under a file size limit or on a full disk, the old bytes are put back.
 TEST(Files, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
-    if (std::getenv("LUMETRIX_FILE_SIZE_LIMIT") == nullptr) {
-        EXPECT_TRUE(PassesUnderFileSizeLimit("Files.AnInPlaceSaveThatFailsKeepsTheOldBytes", 1));
+    if (!IsRunUnderFileSizeLimit()) {
+        EXPECT_TRUE(
+            Passed(RunUnderFileSizeLimit("Files.AnInPlaceSaveThatFailsKeepsTheOldBytes", 1, true)));
         return;
     }
     const std::string path = "lumetrix-in-place-test.lumx";
@@ -134,6 +165,44 @@ TEST(Files, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
     }
     EXPECT_TRUE(OverwriteFile(Wide(path), "within the limit"));
     EXPECT_EQ(ReadWholeFile(path), "within the limit");
+    DeleteFileA(path.c_str());
+}
+
+// A save in place killed by the file size limit, with the signal's default action, as a shell's
+// ulimit -f does it: afterwards, once the next start has looked at the journal, the file holds
+// its old or its new bytes, and no journal is left.
+TEST(Files, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes) {
+    const std::string path = "lumetrix-killed-test.lumx";
+    const std::string started = "lumetrix-killed-test.started";
+    const std::string content(1073, 'n');
+    if (IsRunUnderFileSizeLimit()) {
+        ReplaceFileContent(started, "");
+        OverwriteFile(Wide(path), content);
+        return;
+    }
+    const std::string old(20, 'o');
+    ASSERT_TRUE(ReplaceFileContent(path, old));
+    DeleteFileA(started.c_str());
+    const std::string report = RunUnderFileSizeLimit(
+        "Files.AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes", 1, false);
+    EXPECT_NE(GetFileAttributesA(started.c_str()), INVALID_FILE_ATTRIBUTES) << "never saved";
+    EXPECT_TRUE(RestoreInterruptedSaves().empty());
+    const std::string left = ReadWholeFile(path);
+    EXPECT_TRUE(left == old || (left == content && Passed(report))) << left.size() << " bytes";
+    EXPECT_TRUE(FilesInFolder(TemporaryFolder(), kJournalPrefix, kJournalSuffix).empty());
+    DeleteFileA(path.c_str());
+    DeleteFileA(started.c_str());
+}
+
+// Saving in place over a file of 300 MB copies its old bytes in pieces: the 32-bit program never
+// holds them whole, and the journal stays as sparse as the file.
+TEST(Files, AnInPlaceSaveOverAFileOf300MegabytesCopiesItInPieces) {
+    const std::string path = "lumetrix-large-test.lumx";
+    ASSERT_TRUE(MakeSparseFile(path, 300LL << 20));
+    const std::string content(1073, 'n');
+    EXPECT_TRUE(OverwriteFile(Wide(path), content));
+    EXPECT_EQ(ReadWholeFile(path), content);
+    EXPECT_TRUE(FilesInFolder(TemporaryFolder(), kJournalPrefix, kJournalSuffix).empty());
     DeleteFileA(path.c_str());
 }
 

@@ -3,7 +3,7 @@
 ListShowing ShowingAfterChange(const CompletionListView& view) {
     if (view.entries == 0)
         return ListShowing::Hide;
-    if (!view.typedText || view.visible || view.historyDroppedDown)
+    if (!view.typedText || view.historyDroppedDown)
         return ListShowing::Keep;
     return ListShowing::Show;
 }

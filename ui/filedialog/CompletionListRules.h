@@ -6,14 +6,14 @@
 struct CompletionListView {
     int entries;
     bool typedText;          // the worker matches a typed text that is not empty
-    bool visible;            // the list shows already
     bool historyDroppedDown; // the history combobox's own drop-down is open
 };
 
 enum class ListShowing { Hide, Show, Keep };
 
 // The list shows while it has entries for a typed text, and never over the history drop-down;
-// an empty list hides.
+// an empty list hides. Show also stands for a list that shows already: it is placed again, as
+// tall as its entries now are.
 ListShowing ShowingAfterChange(const CompletionListView& view);
 
 // Up or Down (`down`) in the field while the list shows: the entry to select next, or -1 when

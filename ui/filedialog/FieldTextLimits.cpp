@@ -22,7 +22,7 @@ std::size_t JoinedLength(const std::string& typed, const std::string& currentFol
 } // namespace
 
 bool FitsFileDialog(const std::string& typed, const std::string& currentFolder) {
-    return JoinedLength(typed, currentFolder) <= kFieldTextLimit;
+    return JoinedLength(typed, currentFolder) <= kLongestDialogPath;
 }
 
 std::string EntryForBuffer(std::string entry, std::size_t capacity) {

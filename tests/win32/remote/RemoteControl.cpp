@@ -18,6 +18,11 @@
 //   lumetrix_remote click CAPTION ID
 //                                clicks the button ID of that window and
 //                                waits until the window has handled it
+//   lumetrix_remote post WINDOW MESSAGE WPARAM LPARAM
+//   lumetrix_remote send WINDOW MESSAGE WPARAM LPARAM
+//                                posts the message to the window, or sends it and waits at
+//                                most five seconds for the answer: a message from another
+//                                process, as anybody may send one (numbers in C's notation)
 //   lumetrix_remote save-folder  waits until the main dialog is up and idle, clicks
 //                                "Speichern", prints the folder the save dialog shows (through
 //                                its "Kopiere aktuellen Pfad") and cancels the dialog
@@ -464,9 +469,27 @@ int CloseWindow(const char* caption) {
     return 0;
 }
 
+unsigned long Number(const char* text) {
+    return std::strtoul(text, nullptr, 0);
+}
+
+int Deliver(bool post, char** arguments) {
+    HWND window = reinterpret_cast<HWND>(static_cast<UINT_PTR>(Number(arguments[0])));
+    const UINT message = static_cast<UINT>(Number(arguments[1]));
+    const WPARAM wParam = Number(arguments[2]);
+    const LPARAM lParam = static_cast<LPARAM>(Number(arguments[3]));
+    if (post)
+        return PostMessageA(window, message, wParam, lParam) ? 0 : Fail("the post failed");
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 6 && (std::strcmp(argv[1], "post") == 0 || std::strcmp(argv[1], "send") == 0))
+        return Deliver(argv[1][0] == 'p', argv + 2);
     if (argc == 3 && std::strcmp(argv[1], "wait-window") == 0)
         return WaitWindow(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "click") == 0)
@@ -494,5 +517,6 @@ int main(int argc, char** argv) {
         return SaveFolder();
     return Fail("usage: lumetrix_remote wait-main | open-about | close | fields | message | "
                 "database | save-folder | wait-window CAPTION | click CAPTION ID | "
-                "texts CAPTION | click-text CAPTION TEXT | close-window CAPTION");
+                "texts CAPTION | click-text CAPTION TEXT | close-window CAPTION | "
+                "post|send WINDOW MESSAGE WPARAM LPARAM");
 }

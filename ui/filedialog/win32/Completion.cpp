@@ -6,7 +6,9 @@
 #include "ui/filedialog/win32/CompletionList.h"
 #include "ui/filedialog/win32/CompletionThread.h"
 #include "ui/filedialog/win32/HistoryCombo.h"
+#include "ui/filedialog/win32/ScreenPlace.h"
 
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -34,23 +36,43 @@ void TakeSelectedEntry(ExtendedDialog& dialog) {
     dialog.takingEntry = false;
 }
 
+// The top of the nearest control under the field that a list of the field's width would cover:
+// "Dateityp" in the system's dialogs.
+int NextFieldTop(const ExtendedDialog& dialog, const ScreenRect& field) {
+    int top = INT_MAX;
+    for (HWND control = GetWindow(dialog.frame, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        if (control == dialog.combo || control == dialog.hookWindow || !IsWindowVisible(control))
+            continue;
+        const ScreenRect place = ScreenPlaceOf(control);
+        if (place.top >= field.bottom && place.left < field.right && place.right > field.left)
+            top = std::min(top, place.top);
+    }
+    return top;
+}
+
+// As tall as its entries, under the field or over it.
 void PlaceList(const ExtendedDialog& dialog) {
-    RECT field;
-    GetWindowRect(dialog.combo, &field);
+    HWND list = dialog.completionList;
+    const ScreenRect field = ScreenPlaceOf(dialog.combo);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    const bool knowsScreen =
-        GetMonitorInfoA(MonitorFromWindow(dialog.combo, MONITOR_DEFAULTTONEAREST), &monitor);
-    const ScreenRect place =
-        CompletionListPlace({field.left, field.top, field.right, field.bottom},
-                            knowsScreen ? int(monitor.rcWork.bottom) : INT_MAX);
-    SetWindowPos(dialog.completionList, HWND_TOP, place.left, place.top, place.right - place.left,
+    FieldSurroundings around{INT_MIN, INT_MAX, NextFieldTop(dialog, field)};
+    if (GetMonitorInfoA(MonitorFromWindow(dialog.combo, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        around.workAreaTop = monitor.rcWork.top;
+        around.workAreaBottom = monitor.rcWork.bottom;
+    }
+    const int height = CompletionListHeight(int(SendMessageA(list, LB_GETCOUNT, 0, 0)),
+                                            int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0)),
+                                            GetSystemMetrics(SM_CYBORDER));
+    const ScreenRect place = CompletionListPlace(field, height, around);
+    SetWindowPos(list, HWND_TOP, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOACTIVATE);
 }
 
 void OnListChanged(ExtendedDialog& dialog) {
     const CompletionListView view{int(SendMessageA(dialog.completionList, LB_GETCOUNT, 0, 0)),
-                                  dialog.completionSession->HasTypedText(), ListVisible(dialog),
+                                  dialog.completionSession->HasTypedText(),
                                   SendMessageA(dialog.combo, CB_GETDROPPEDSTATE, 0, 0) != 0};
     switch (ShowingAfterChange(view)) {
     case ListShowing::Hide:

@@ -23,6 +23,15 @@ constexpr UINT kCopyFolderCommand = 18585;
 // Written over the sender id of a key notification by the frame when it has taken the key.
 constexpr UINT_PTR kKeyConsumed = 0x12345678;
 
+// A request to the hidden edit's private messages (0x39AA sets its own text, 0x39AB reads it),
+// put down by the extension right before it sends one of them. The messages themselves carry
+// no pointer: one that another process sends or posts finds no request and does nothing.
+struct OwnTextExchange {
+    enum Request { None, Set, Get };
+    Request request = None;
+    std::string text; // the text to set, or the text read
+};
+
 // One open file dialog as the extension extends it. The replacement call fills in what the
 // caller asked for; the hook attaches it to the dialog's frame at the dialog's first message,
 // and the frame deletes it when its window goes.
@@ -41,6 +50,7 @@ struct ExtendedDialog {
     WNDPROC comboProcedure = nullptr;
     WNDPROC hiddenEditProcedure = nullptr;
     WNDPROC editPartProcedure = nullptr; // the combobox's edit part's
+    OwnTextExchange ownTextExchange;
     // The edit part's procedure before completion claimed Escape in it: the history combobox's.
     WNDPROC editPartBeforeCompletion = nullptr;
 

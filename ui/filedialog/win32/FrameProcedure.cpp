@@ -14,6 +14,7 @@
 #include "ui/filedialog/win32/FolderRecorder.h"
 #include "ui/filedialog/win32/HistoryCombo.h"
 #include "ui/filedialog/win32/RegistryHistory.h"
+#include "ui/filedialog/win32/ScreenPlace.h"
 
 #include <algorithm>
 #include <commctrl.h>
@@ -63,30 +64,28 @@ void TurnSlashesIntoBackslashes(HWND combo) {
     SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
 
-void ShowFolderMenu(HWND frame, LPARAM position) {
+// At the mouse, or from the keyboard at the window the menu was asked for.
+void ShowFolderMenu(HWND frame, HWND window, LPARAM position) {
     POINT at{GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    if (position == -1) // from the keyboard
-        GetCursorPos(&at);
+    UINT alignment = TPM_BOTTOMALIGN;
+    if (position == -1) {
+        const MenuPlace place = KeyboardMenuPlace(ScreenPlaceOf(window), ScreenPlaceOf(frame));
+        at = {place.x, place.y};
+        alignment = (place.rightAligned ? TPM_RIGHTALIGN : TPM_LEFTALIGN) |
+                    (place.bottomAligned ? TPM_BOTTOMALIGN : TPM_TOPALIGN);
+    }
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, kCopyFolderCommand, "Kopiere aktuellen Pfad");
-    TrackPopupMenu(menu, TPM_BOTTOMALIGN, at.x, at.y, 0, frame, nullptr);
+    TrackPopupMenu(menu, alignment, at.x, at.y, 0, frame, nullptr);
     DestroyMenu(menu);
 }
 
-// The folder menu belongs to the frame; from the keyboard (Shift+F10 or the menu key) also to
-// the frame's controls that have no menu of their own: not the edit fields, not the file list.
 bool ShowsFolderMenu(HWND frame, HWND window, LPARAM position) {
-    if (window == frame)
-        return true;
-    if (position != -1 || !IsChild(frame, window))
+    if (window != frame && !IsChild(frame, window))
         return false;
     char name[32] = "";
     GetClassNameA(window, name, sizeof name);
-    for (const char* own : {"Edit", "ComboBox", "SysListView32", "SHELLDLL_DefView"}) {
-        if (lstrcmpiA(name, own) == 0)
-            return false;
-    }
-    return true;
+    return OffersFolderMenu(window == frame, name, position == -1);
 }
 
 void OnHistoryClosedUp(HWND frame, HWND combo) {
@@ -118,14 +117,11 @@ void OnFileNameCommand(ExtendedDialog& dialog, int code) {
 }
 
 // A typed path the dialog cannot take is reported instead of handed on: the dialog would
-// overrun its own buffer with it.
-// The whole text counts, also one set beyond the field's limit.
+// overrun its own buffer with it. The whole text counts, also one set beyond the field's limit.
 bool RefuseTooLongPath(HWND frame, HWND combo) {
-    std::string typed(std::size_t(GetWindowTextLengthA(combo)) + 1, '\0');
-    typed.resize(std::size_t(GetWindowTextA(combo, typed.data(), int(typed.size()))));
-    if (FitsFileDialog(typed, CurrentFolder(frame)))
+    if (FitsFileDialog(ComboText(combo), CurrentFolder(frame)))
         return false;
-    MessageBoxA(frame, "Der Dateipfad ist zu lang !", "Fehler", MB_ICONHAND);
+    MessageBoxA(frame, kPathTooLongMessage, "Fehler", MB_ICONHAND);
     return true;
 }
 
@@ -198,7 +194,7 @@ std::optional<INT_PTR> HandleFrameMessage(ExtendedDialog& dialog, UINT message, 
     case WM_CONTEXTMENU:
         if (!ShowsFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam))
             break;
-        ShowFolderMenu(frame, lParam);
+        ShowFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam);
         return FALSE;
     case WM_DESTROY:
         OnDestroy(dialog);

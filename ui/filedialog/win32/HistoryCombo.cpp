@@ -35,10 +35,39 @@ HWND EditPartOf(HWND combo) {
     return GetComboBoxInfo(combo, &info) ? info.hwndItem : nullptr;
 }
 
-std::string OwnText(HWND hiddenEdit) {
-    char text[kPathCapacity] = "";
-    SendMessageA(hiddenEdit, kGetOwnText, sizeof text, reinterpret_cast<LPARAM>(text));
+// The whole text of a window, however long.
+std::string WholeText(HWND window) {
+    std::string text(std::size_t(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(std::size_t(GetWindowTextA(window, text.data(), int(text.size()))));
     return text;
+}
+
+void SetOwnText(HWND hiddenEdit, const std::string& text) {
+    ExtendedDialog& dialog = *ExtendedDialogOf(hiddenEdit);
+    dialog.ownTextExchange = {OwnTextExchange::Set, text};
+    SendMessageA(hiddenEdit, kSetOwnText, 0, 0);
+}
+
+// The private messages' work, only for a request the dialog itself has just put down: the
+// messages carry nothing, so one sent or posted by anybody else finds nothing to do.
+LRESULT ExchangeOwnText(ExtendedDialog& dialog, HWND edit, UINT message) {
+    OwnTextExchange& exchange = dialog.ownTextExchange;
+    const OwnTextExchange::Request expected =
+        message == kSetOwnText ? OwnTextExchange::Set : OwnTextExchange::Get;
+    if (exchange.request != expected)
+        return 0;
+    exchange.request = OwnTextExchange::None;
+    if (expected == OwnTextExchange::Set) {
+        return CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_SETTEXT, 0,
+                               reinterpret_cast<LPARAM>(exchange.text.c_str()));
+    }
+    const auto length =
+        std::size_t(CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_GETTEXTLENGTH, 0, 0));
+    exchange.text.assign(length + 1, '\0');
+    exchange.text.resize(
+        std::size_t(CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_GETTEXT, length + 1,
+                                    reinterpret_cast<LPARAM>(exchange.text.data()))));
+    return LRESULT(exchange.text.size());
 }
 
 std::string SelectedEntry(HWND combo, LRESULT selected) {
@@ -75,7 +104,7 @@ LRESULT SetComboText(WNDPROC comboProcedure, HWND combo, WPARAM wParam, LPARAM l
     const char* text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
     HWND hiddenEdit = PartnerControl(combo);
     if (OwnText(hiddenEdit) != text)
-        SendMessageA(hiddenEdit, kSetOwnText, 0, reinterpret_cast<LPARAM>(text));
+        SetOwnText(hiddenEdit, text);
     SetWindowTextA(EditPartOf(combo), text);
     return result;
 }
@@ -110,11 +139,13 @@ void NotifyFrame(HWND combo, int code, bool post) {
         SendMessageA(GetParent(combo), WM_COMMAND, wParam, lParam);
 }
 
+// The whole path, however long: OK refuses one that the dialog cannot take.
 void TakeDroppedFile(HWND combo, HDROP drop) {
-    char path[kPathCapacity] = "";
-    if (DragQueryFileA(drop, 0, path, sizeof path) > 0) {
+    std::string path(std::size_t(DragQueryFileA(drop, 0, nullptr, 0)) + 1, '\0');
+    path.resize(std::size_t(DragQueryFileA(drop, 0, path.data(), UINT(path.size()))));
+    if (!path.empty()) {
         SendMessageA(combo, CB_SETCURSEL, WPARAM(-1), 0);
-        SetWindowTextA(combo, path);
+        SetWindowTextA(combo, path.c_str());
         for (int code : {CBN_EDITCHANGE, EN_CHANGE, EN_DROPFILES})
             NotifyFrame(combo, code, true);
     }
@@ -173,9 +204,8 @@ LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPA
     const WNDPROC editProcedure = ExtendedDialogOf(edit)->hiddenEditProcedure;
     switch (message) {
     case kSetOwnText:
-        return CallWindowProcA(editProcedure, edit, WM_SETTEXT, wParam, lParam);
     case kGetOwnText:
-        return CallWindowProcA(editProcedure, edit, WM_GETTEXT, wParam, lParam);
+        return ExchangeOwnText(*ExtendedDialogOf(edit), edit, message);
     case WM_KEYDOWN:
         if (wParam == VK_RETURN)
             FrameTakesKey(PartnerControl(edit), wParam, lParam);
@@ -217,9 +247,7 @@ bool CreateHistoryCombo(ExtendedDialog& dialog) {
     SendMessageA(combo, WM_SETFONT, SendMessageA(edit, WM_GETFONT, 0, 0), FALSE);
     SendMessageA(combo, CB_LIMITTEXT, kFieldTextLimit, 0);
     SetWindowPos(combo, edit, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    char text[kPathCapacity] = "";
-    GetWindowTextA(edit, text, sizeof text);
-    SetWindowTextA(combo, text);
+    SetWindowTextA(combo, WholeText(edit).c_str());
     ShowWindow(edit, SW_HIDE);
     dialog.combo = combo;
     dialog.hiddenEdit = edit;
@@ -233,15 +261,19 @@ bool CreateHistoryCombo(ExtendedDialog& dialog) {
 }
 
 std::string ComboText(HWND combo) {
-    char text[kPathCapacity] = "";
-    GetWindowTextA(combo, text, sizeof text);
-    return text;
+    return WholeText(combo);
 }
 
 void CopyTextToHiddenEdit(HWND combo) {
-    char typed[kPathCapacity] = "";
-    GetWindowTextA(EditPartOf(combo), typed, sizeof typed);
+    const std::string typed = WholeText(EditPartOf(combo));
     HWND hiddenEdit = PartnerControl(combo);
     if (OwnText(hiddenEdit) != typed)
-        SendMessageA(hiddenEdit, kSetOwnText, 0, reinterpret_cast<LPARAM>(typed));
+        SetOwnText(hiddenEdit, typed);
+}
+
+std::string OwnText(HWND hiddenEdit) {
+    ExtendedDialog& dialog = *ExtendedDialogOf(hiddenEdit);
+    dialog.ownTextExchange = {OwnTextExchange::Get, ""};
+    SendMessageA(hiddenEdit, kGetOwnText, 0, 0);
+    return dialog.ownTextExchange.text;
 }

@@ -14,11 +14,13 @@
 // procedures in the dialog; false when the frame has no such edit.
 bool CreateHistoryCombo(ExtendedDialog& dialog);
 
-// The combobox's text as the dialog reads it (the selected entry, else the typed text), at
-// most 259 characters.
+// The combobox's whole text as the dialog reads it: the selected entry, else the typed text.
 std::string ComboText(HWND combo);
 
 // Gives the hidden edit the combobox's typed text, if it differs.
 void CopyTextToHiddenEdit(HWND combo);
+
+// The hidden edit's own text, as its private message kGetOwnText reads it.
+std::string OwnText(HWND hiddenEdit);
 
 #endif
