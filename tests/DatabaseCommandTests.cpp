@@ -88,6 +88,14 @@ protected:
         fs::remove_all(m_folder);
     }
 
+    // The message when no source holds a lamp: it names where the program looked.
+    std::string OpenErrorMessage() const {
+        return std::string(kOpenError) +
+               "\n\nGesucht wurden LightDatabase.csv und der Ordner Leuchten in:\n" +
+               m_folder.string() + " (Arbeitsordner)\n" +
+               fs::read_symlink("/proc/self/exe").parent_path().string() + " (Programmordner)";
+    }
+
     static void WriteDatabase(const std::string& content) {
         std::FILE* file = std::fopen("LightDatabase.csv", "wb");
         ASSERT_NE(file, nullptr);
@@ -191,21 +199,21 @@ TEST_F(DatabaseCommandTest, ListsTheExampleFileInNaturalOrderAndAppliesTheChosen
 }
 
 TEST_F(DatabaseCommandTest, AMissingOrUnreadableFileOrAnEmptyDatabaseChangesNothing) {
+    const std::string openError = OpenErrorMessage();
     const struct {
         const char* what;
         std::function<void()> prepare;
-        const char* message;
+        std::string message;
     } cases[] = {
-        {"missing file", [] {}, kOpenError},
-        {"folder", [] { fs::create_directory("LightDatabase.csv"); }, kOpenError},
+        {"missing file", [] {}, openError},
+        {"folder", [] { fs::create_directory("LightDatabase.csv"); }, openError},
         {"empty file", [] { WriteDatabase(""); }, kEmptyError},
         {"comments and empty lines only",
          [] { WriteDatabase(";Name;cd;lm\r\n\r\n;LED 10W;*;806\r\n\r\n"); }, kEmptyError},
-        {"pipe", [] { ::mkfifo("LightDatabase.csv", 0600); }, kOpenError},
-        {"endless device", [] { fs::create_symlink("/dev/zero", "LightDatabase.csv"); },
-         kOpenError},
+        {"pipe", [] { ::mkfifo("LightDatabase.csv", 0600); }, openError},
+        {"endless device", [] { fs::create_symlink("/dev/zero", "LightDatabase.csv"); }, openError},
         {"random device", [] { fs::create_symlink("/dev/urandom", "LightDatabase.csv"); },
-         kOpenError},
+         openError},
         {"more records than allowed",
          [] { WriteDatabase(Repeated("LED;;806\n", kMaximumDatabaseRecords + 1)); }, kSizeError},
         {"more bytes than allowed",
@@ -472,6 +480,8 @@ TEST_F(LampFolderTest, ListsTheLampFilesAmongTheRecordsAndAppliesOne) {
 }
 
 TEST_F(LampFolderTest, TheDatabaseMessagesStayForWhenNeitherSourceGivesARecord) {
+    const std::string unreadable = std::string(kUnreadableLampFiles) +
+                                   "\ntype-a.ies: Photometrie vom Typ A wird nicht unterst\xFCtzt";
     const struct {
         const char* what;
         const char* database; // null: no LightDatabase.csv
@@ -480,22 +490,14 @@ TEST_F(LampFolderTest, TheDatabaseMessagesStayForWhenNeitherSourceGivesARecord) 
         std::vector<std::string> entries; // empty: the choice dialog does not open
     } cases[] = {
         {"lamp files alone", nullptr, "symmetry-4.ldt", {}, {"Symmetrie 4"}},
-        {"empty folder", nullptr, nullptr, {kOpenError}, {}},
+        {"empty folder", nullptr, nullptr, {OpenErrorMessage()}, {}},
         {"no database, unreadable file",
          nullptr,
-         "type-b.ies",
-         {std::string(kUnreadableLampFiles) + "\ntype-b.ies", kOpenError},
+         "type-a.ies",
+         {unreadable, OpenErrorMessage()},
          {}},
-        {"empty database, unreadable file",
-         "",
-         "type-b.ies",
-         {std::string(kUnreadableLampFiles) + "\ntype-b.ies", kEmptyError},
-         {}},
-        {"database and unreadable file",
-         "LED;;1",
-         "type-b.ies",
-         {std::string(kUnreadableLampFiles) + "\ntype-b.ies"},
-         {"LED"}},
+        {"empty database, unreadable file", "", "type-a.ies", {unreadable, kEmptyError}, {}},
+        {"database and unreadable file", "LED;;1", "type-a.ies", {unreadable}, {"LED"}},
     };
     Run([&] {
         for (const auto& c : cases) {
@@ -524,8 +526,13 @@ TEST_F(LampFolderTest, TheDatabaseMessagesStayForWhenNeitherSourceGivesARecord) 
     });
 }
 
-TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
+TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithTheirReasonsAtMostTen) {
     const std::string good = OwnFile("symmetry-4.ldt");
+    std::string tenBroken = kUnreadableLampFiles;
+    for (int i = 1; i <= 10; ++i) {
+        tenBroken += "\nkaputt " + std::to_string(i) +
+                     ".ies: Photometrie vom Typ A wird nicht unterst\xFCtzt";
+    }
     const struct {
         const char* what;
         std::function<void()> prepare;
@@ -539,24 +546,22 @@ TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
              }
              PutLampFile("gut.ldt", good);
          },
-         std::string(kUnreadableLampFiles) +
-             "\nkaputt 1.ies\nkaputt 2.ies\nkaputt 3.ies\nkaputt 4.ies\nkaputt 5.ies"
-             "\nkaputt 6.ies\nkaputt 7.ies\nkaputt 8.ies\nkaputt 9.ies\nkaputt 10.ies"
-             "\nund 2 weitere",
-         1},
+         tenBroken + "\nund 2 weitere", 1},
         {"files of 4 MiB and one byte more",
          [&] {
              PutLampFile("a.ldt", LampFileOfSize(kMaximumLuminaireFileBytes));
              PutLampFile("b.ldt", LampFileOfSize(kMaximumLuminaireFileBytes + 1));
          },
-         std::string(kUnreadableLampFiles) + "\nb.ldt", 1},
+         std::string(kUnreadableLampFiles) + "\nb.ldt: gr\xF6\xDF"
+                                             "er als 4 MiB",
+         1},
         {"more than 1000 files",
          [&] {
              for (int i = 1; i <= kMaximumLuminaireFiles + 1; ++i) {
                  PutLampFile("Lampe " + std::to_string(i) + ".ldt", good);
              }
          },
-         std::string(kUnreadableLampFiles) + "\nLampe 1001.ldt", 1000},
+         "mehr als 1 000 Leuchtendateien: nur die ersten werden gelistet", 1000},
         {"more than 64 MiB in all",
          [&] {
              for (char name = 'a'; name <= 'q'; ++name) {
@@ -564,7 +569,9 @@ TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
                              LampFileOfSize(kMaximumLuminaireFileBytes));
              }
          },
-         std::string(kUnreadableLampFiles) + "\nq.ldt", 16},
+         std::string(kUnreadableLampFiles) +
+             "\nq.ldt: nicht gelesen: mehr als 64 MiB Leuchtendateien",
+         16},
     };
     Run([&] {
         for (const auto& c : cases) {
