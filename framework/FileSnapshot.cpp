@@ -24,16 +24,23 @@ SnapshotResult ReadOnce(const SystemPath& path, std::size_t limit, std::string& 
     }
     std::setvbuf(file, nullptr, _IONBF, 0);
     SnapshotResult result = SnapshotResult::Unreadable;
-    std::string again;
-    const std::optional<FileStamp> before = StampOf(file);
-    if (before && before->size > limit) {
-        result = SnapshotResult::TooLarge;
-    } else if (before && ReadFromStart(file, before->size, content) &&
-               ReadFromStart(file, before->size, again)) {
-        const std::optional<FileStamp> after = StampOf(file);
-        const bool steady =
-            after && *after == *before && content.size() == before->size && again == content;
-        result = steady ? SnapshotResult::Read : SnapshotResult::Changing;
+    {
+        const WriteGuard guard(file);
+        const std::optional<FileStamp> before = StampOf(file);
+        if (before && before->size > limit) {
+            result = SnapshotResult::TooLarge;
+        } else if (before && ReadFromStart(file, before->size, content)) {
+            bool same = true;
+            if (!guard.Holds()) {
+                std::string again;
+                guard.AwaitWriteUnderWay();
+                same = ReadFromStart(file, before->size, again) && again == content;
+            }
+            const std::optional<FileStamp> after = StampOf(file);
+            const bool steady =
+                same && after && *after == *before && content.size() == before->size;
+            result = steady ? SnapshotResult::Read : SnapshotResult::Changing;
+        }
     }
     std::fclose(file);
     return result;

@@ -9,13 +9,18 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -89,12 +94,15 @@ protected:
     }
 
     // The message when no source holds a lamp: it names where the program looked.
-    std::string OpenErrorMessage() const {
+    std::string OpenErrorMessage(const std::string& plannerFolder = std::string()) const {
         return std::string(kOpenError) +
                "\n\nGesucht wurden LightDatabase.csv und der Ordner Leuchten in:\n" +
                m_folder.string() + " (Arbeitsordner)\n" +
-               fs::read_symlink("/proc/self/exe").parent_path().string() + " (Programmordner)";
+               fs::read_symlink("/proc/self/exe").parent_path().string() + " (Programmordner)" +
+               (plannerFolder.empty() ? "" : "\n" + plannerFolder);
     }
+
+    const fs::path& Folder() const { return m_folder; }
 
     static void WriteDatabase(const std::string& content) {
         std::FILE* file = std::fopen("LightDatabase.csv", "wb");
@@ -589,6 +597,146 @@ TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithTheirReasonsAtMostTe
             EXPECT_EQ(shown.value().entries.size(), c.entries);
         }
     });
+}
+
+// The planner's own folder Lumetrix in his Documents, here a folder of the test's own.
+class PlannerFolderTest : public LampFolderTest {
+protected:
+    void SetUp() override {
+        LampFolderTest::SetUp();
+        planner = Folder() / "Dokumente" / "Lumetrix";
+        fs::create_directories(planner / kLuminaireFolderName);
+        ::setenv("LUMETRIX_DOCUMENTS", (Folder() / "Dokumente").c_str(), 1);
+    }
+    void TearDown() override {
+        ::setenv("LUMETRIX_DOCUMENTS", "", 1);
+        LampFolderTest::TearDown();
+    }
+
+    // An IES lamp file of that luminaire name.
+    static std::string IesLamp(const std::string& name) {
+        std::string content = OwnFile("rotational-1995.ies");
+        return content.replace(content.find("Rund 1995"), 9, name);
+    }
+
+    fs::path planner;
+};
+
+TEST_F(PlannerFolderTest, ListsItsLampsWithTheOthersAndTellsRepeatedNamesApart) {
+    WriteDatabase("LED 10W;*;806\r\n");
+    WriteWholeFile(planner / "LightDatabase.csv", "LED 10W;;900\r\nEigene;;100\r\n");
+    WriteWholeFile(planner / kLuminaireFolderName / "Wand A.ies", IesLamp("WANDLEUCHTE"));
+    WriteWholeFile(planner / kLuminaireFolderName / "Wand B.ies", IesLamp("WANDLEUCHTE"));
+    PutLampFile("Wand C.ies", IesLamp("WANDLEUCHTE"));
+    PutLampFile("quadranten.ldt", OwnFile("symmetry-4.ldt"));
+    Run([&] {
+        ForgetTheChosenName();
+        WriteDatabase("LED 10W;*;806\r\n");
+        const std::optional<ChoiceShown> shown = Pick(2);
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->entries,
+                  (std::vector<std::string>{"Eigene", "LED 10W (Arbeitsordner)",
+                                            "LED 10W (Dokumente\\Lumetrix)", "Symmetrie 4",
+                                            "WANDLEUCHTE (Wand A.ies)", "WANDLEUCHTE (Wand B.ies)",
+                                            "WANDLEUCHTE (Wand C.ies)"}));
+        EXPECT_TRUE(desktop.MessageBoxes().empty());
+        EXPECT_EQ(Field(kFlux), (FieldState{"900.0", true}));
+        EXPECT_EQ(Pick().value().selected, 2);
+    });
+}
+
+TEST_F(PlannerFolderTest, IsReadOnceAndNamedWhereTheProgramLooked) {
+    const std::string plannerPath = planner.string();
+    Run([&] {
+        // Nothing anywhere: the message names the planner's folder too.
+        ForgetTheChosenName();
+        fs::remove("LightDatabase.csv");
+        const std::size_t first = desktop.MessageBoxes().size();
+        EXPECT_FALSE(Pick());
+        EXPECT_EQ(MessagesSince(first), std::vector<std::string>{OpenErrorMessage(plannerPath)});
+
+        // Its lamps alone; started in it, the same lamps once.
+        WriteWholeFile(planner / "LightDatabase.csv", "Eigene;;100\r\n");
+        WriteWholeFile(planner / kLuminaireFolderName / "quadranten.ldt",
+                       OwnFile("symmetry-4.ldt"));
+        EXPECT_EQ(Pick().value().entries, (std::vector<std::string>{"Eigene", "Symmetrie 4"}));
+        fs::current_path(planner);
+        EXPECT_EQ(Pick().value().entries, (std::vector<std::string>{"Eigene", "Symmetrie 4"}));
+        fs::current_path(Folder());
+    });
+}
+
+// Another program rewrites a lamp file in place, at the same length, again and again while the
+// program reads it: every reading gives the record of one version, or says that the file
+// changed while it was read, never a record of parts of both. The two versions differ in the
+// name, the flux and the power near the start and in the beam angle at the end, with 20 KiB
+// of blanks in the lines between that the format skips.
+TEST(LampFile, RewrittenWhileReadGivesOneVersionOrNone) {
+    const fs::path folder = FreshTestFolder("lumetrix-lamp-file-");
+    std::vector<std::string> lines;
+    std::istringstream original(ReadWholeFile(fs::path(LUMETRIX_PHOTOMETRY) / "symmetry-4.ldt"));
+    for (std::string line; std::getline(original, line);) {
+        lines.push_back(line);
+    }
+    const auto version = [&](const char* name, const char* flux, const char* watts,
+                             const char* c90) {
+        std::vector<std::string> text = lines;
+        text[8] = name;
+        text[28] = flux;
+        text[31] = watts;
+        for (int ratio = 32; ratio < 42; ++ratio) {
+            text[ratio] = std::string(2048, ' ') + "0";
+        }
+        std::istringstream intensities(c90);
+        for (int gamma = 60; gamma < 67; ++gamma) {
+            intensities >> text[gamma];
+        }
+        std::string joined;
+        for (const std::string& line : text) {
+            joined += line + "\n";
+        }
+        return joined;
+    };
+    const std::string versions[] = {
+        version("Version A", "1000", "10", "1000 900 800 700 500 100 0"),
+        version("Version B", "2000", "20", "1000 700 500 300 100 000 0")};
+    ASSERT_EQ(versions[0].size(), versions[1].size());
+    const FolderFile file{"Lampe.ldt", (folder / "Lampe.ldt").string()};
+    WriteWholeFile(file.path, versions[0]);
+    const std::vector<std::string> records[] = {
+        LuminaireFileRecords(file.name, versions[0]).records,
+        LuminaireFileRecords(file.name, versions[1]).records};
+    ASSERT_EQ(records[0],
+              std::vector<std::string>{"Version A;*;1000;;90;;;;;10;;;;;;;;;;;;80;\r\n"});
+    ASSERT_EQ(records[1],
+              std::vector<std::string>{"Version B;*;2000;;60;;;;;20;;;;;;;;;;;;80;\r\n"});
+
+    std::atomic<bool> stop{false};
+    std::thread writer([&] {
+        const int descriptor = ::open(file.path.c_str(), O_WRONLY);
+        for (std::size_t n = 0; descriptor >= 0 && !stop; ++n) {
+            const std::string& text = versions[n % 2];
+            if (::pwrite(descriptor, text.data(), text.size(), 0) < 0) {
+                break;
+            }
+        }
+        ::close(descriptor);
+    });
+    int whole = 0;
+    int mixed = 0;
+    for (int reading = 0; reading < 2000; ++reading) {
+        const LuminaireFileReading read = ReadLuminaireFile(file);
+        if (read.records == records[0] || read.records == records[1]) {
+            ++whole;
+        } else if (read.reason != "wurde w\xE4hrend des Lesens ge\xE4ndert") {
+            ++mixed;
+        }
+    }
+    stop = true;
+    writer.join();
+    EXPECT_EQ(mixed, 0);
+    EXPECT_GT(whole, 0);
+    fs::remove_all(folder);
 }
 
 } // namespace
