@@ -2,6 +2,7 @@
 #include "io/LightDatabase.h"
 #include "io/LuminaireFolder.h"
 #include "resources/resource.h"
+#include "tests/RewrittenLampFile.h"
 #include "tests/TestFolder.h"
 #include "tests/WholeFiles.h"
 #include "ui/ChoiceDialogTemplate.h"
@@ -9,7 +10,6 @@
 
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
@@ -19,7 +19,6 @@
 #include <sstream>
 #include <string>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -703,7 +702,7 @@ TEST(LampFile, RewrittenWhileReadGivesOneVersionOrNone) {
     ASSERT_EQ(versions[0].size(), versions[1].size());
     const FolderFile file{"Lampe.ldt", (folder / "Lampe.ldt").string()};
     WriteWholeFile(file.path, versions[0]);
-    const std::vector<std::string> records[] = {
+    const std::vector<std::string> records[2] = {
         LuminaireFileRecords(file.name, versions[0]).records,
         LuminaireFileRecords(file.name, versions[1]).records};
     ASSERT_EQ(records[0],
@@ -711,31 +710,14 @@ TEST(LampFile, RewrittenWhileReadGivesOneVersionOrNone) {
     ASSERT_EQ(records[1],
               std::vector<std::string>{"Version B;*;2000;;60;;;;;20;;;;;;;;;;;;80;\r\n"});
 
-    std::atomic<bool> stop{false};
-    std::thread writer([&] {
-        const int descriptor = ::open(file.path.c_str(), O_WRONLY);
-        for (std::size_t n = 0; descriptor >= 0 && !stop; ++n) {
-            const std::string& text = versions[n % 2];
-            if (::pwrite(descriptor, text.data(), text.size(), 0) < 0) {
-                break;
-            }
-        }
-        ::close(descriptor);
+    const int descriptor = ::open(file.path.c_str(), O_WRONLY);
+    ASSERT_GE(descriptor, 0);
+    const RewriteOutcome outcome = ReadWhileRewritten(file, records, 2000, [&](std::size_t n) {
+        ::pwrite(descriptor, versions[n % 2].data(), versions[n % 2].size(), 0);
     });
-    int whole = 0;
-    int mixed = 0;
-    for (int reading = 0; reading < 2000; ++reading) {
-        const LuminaireFileReading read = ReadLuminaireFile(file);
-        if (read.records == records[0] || read.records == records[1]) {
-            ++whole;
-        } else if (read.reason != "wurde w\xE4hrend des Lesens ge\xE4ndert") {
-            ++mixed;
-        }
-    }
-    stop = true;
-    writer.join();
-    EXPECT_EQ(mixed, 0);
-    EXPECT_GT(whole, 0);
+    ::close(descriptor);
+    EXPECT_EQ(outcome.mixed, 0);
+    EXPECT_GT(outcome.whole, 0);
     fs::remove_all(folder);
 }
 
