@@ -18,6 +18,12 @@
 //   lumetrix_remote click CAPTION ID
 //                                clicks the button ID of that window and
 //                                waits until the window has handled it
+//   lumetrix_remote choices      the same, but prints the entries of the choice dialog, one a
+//                                line (after the message boxes that came first, as database
+//                                prints them), and cancels it
+//   lumetrix_remote window-text CAPTION
+//                                waits until a window whose caption begins with CAPTION is up
+//                                and idle and prints the texts of its labels, one a line
 //   lumetrix_remote save-folder  waits until the main dialog is up and idle, clicks
 //                                "Speichern", prints the folder the save dialog shows (through
 //                                its "Kopiere aktuellen Pfad") and cancels the dialog
@@ -43,6 +49,7 @@ const char kSaveCaption[] = "Daten speichern";
 const char kDialogClass[] = "#32770";
 const UINT kAboutCommand = 0x0010;
 const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
+const int kChoiceListId = 1132; // IDC_CHOICE_LIST of the choice dialog's built-in template
 const int kPatienceMs = 60000;
 const int kPollMs = 100;
 
@@ -93,7 +100,7 @@ int PrintGeometry(HWND window) {
 // The text of a window of another process: WM_GETTEXT crosses the process boundary, where
 // GetWindowText would only give the text the window was created with.
 void PrintText(HWND window) {
-    char text[512] = "";
+    char text[4096] = "";
     DWORD_PTR length = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                         SMTO_ABORTIFHUNG, kPatienceMs, &length);
@@ -226,6 +233,49 @@ int Database() {
     return Fail("Datenbank opened nothing");
 }
 
+// The entries of the choice dialog's list. CB_GETLBTEXT crosses the process boundary; Wine
+// hands the text over in UTF-16 whichever way it is asked for, so it is asked for so.
+void PrintEntries(HWND choice) {
+    HWND list = GetDlgItem(choice, kChoiceListId);
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(list, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &count);
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        wchar_t entry[512] = L"";
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry),
+                            SMTO_ABORTIFHUNG, kPatienceMs, &length);
+        char text[1024] = "";
+        WideCharToMultiByte(CP_ACP, 0, entry, -1, text, sizeof text, nullptr, nullptr);
+        std::printf("%s\n", text);
+    }
+}
+
+int Choices() {
+    HWND main = SettledMainDialog();
+    if (main == nullptr)
+        return Fail("the main dialog did not appear");
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_DATABASE, BN_CLICKED), 0);
+    for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (HWND choice = FindDialog(kChoiceCaption)) {
+            WaitUntilSettled(choice);
+            PrintEntries(choice);
+            PostMessageA(choice, WM_COMMAND, IDCANCEL, 0);
+            return 0;
+        }
+        if (HWND box = FindDialog(kErrorCaption)) {
+            std::printf("%s: ", kErrorCaption);
+            PrintMessageText(box);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            while (IsWindow(box) && waited < kPatienceMs) {
+                Sleep(kPollMs);
+                waited += kPollMs;
+            }
+        }
+        Sleep(kPollMs);
+    }
+    return Fail("the choice dialog did not appear");
+}
+
 // The clipboard's text, once it holds any; the program that put it there may still hold it open.
 bool PrintClipboardText() {
     for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
@@ -303,6 +353,19 @@ int WaitWindow(const char* caption) {
     return PrintGeometry(window);
 }
 
+int WindowText(const char* caption) {
+    HWND window = WaitForWindow(caption);
+    if (window == nullptr)
+        return Fail("no window of that caption appeared");
+    WaitUntilSettled(window);
+    const ChildSearch labels = ChildrenOf(window, "Static");
+    for (int i = 0; i < labels.count; ++i) {
+        if (GetWindowTextLengthA(labels.found[i]) > 0)
+            PrintText(labels.found[i]);
+    }
+    return 0;
+}
+
 int ClickButton(const char* caption, int id) {
     HWND window = WaitForWindow(caption);
     if (window == nullptr)
@@ -318,6 +381,8 @@ int ClickButton(const char* caption, int id) {
 int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "wait-window") == 0)
         return WaitWindow(argv[2]);
+    if (argc == 3 && std::strcmp(argv[1], "window-text") == 0)
+        return WindowText(argv[2]);
     if (argc == 4 && std::strcmp(argv[1], "click") == 0)
         return ClickButton(argv[2], std::atoi(argv[3]));
     const char* command = argc == 2 ? argv[1] : "";
@@ -333,8 +398,11 @@ int main(int argc, char** argv) {
         return Message();
     if (std::strcmp(command, "database") == 0)
         return Database();
+    if (std::strcmp(command, "choices") == 0)
+        return Choices();
     if (std::strcmp(command, "save-folder") == 0)
         return SaveFolder();
     return Fail("usage: lumetrix_remote wait-main | open-about | close | fields | message | "
-                "database | save-folder | wait-window CAPTION | click CAPTION ID");
+                "database | choices | save-folder | wait-window CAPTION | window-text CAPTION | "
+                "click CAPTION ID");
 }
