@@ -47,12 +47,13 @@ bool ReadDatabaseRecords(std::FILE* file, TextList& records) {
     if (size < 0 || size > kMaximumDatabaseBytes) {
         return false;
     }
+    const int first = records.Count();
     char line[kReadBufferSize];
     while (std::fgets(line, sizeof line, file) != nullptr) {
         if (!IsRecord(line)) {
             continue;
         }
-        if (records.Count() == kMaximumDatabaseRecords) {
+        if (records.Count() - first == kMaximumDatabaseRecords) {
             return false;
         }
         records.Insert(line, -1);

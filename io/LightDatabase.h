@@ -31,7 +31,8 @@ constexpr int kMaximumDatabaseRecords = 100000;
 // Lines whose first byte is NUL, LF, CR or ';' (empty and comment lines) are not records.
 // Lines are read in pieces of at most 4094 bytes; each piece counts as a line of its own.
 // Returns false, having read nothing or only a part, when the file is larger than
-// kMaximumDatabaseBytes or holds more than kMaximumDatabaseRecords records.
+// kMaximumDatabaseBytes or holds more than kMaximumDatabaseRecords records; the records of
+// other databases in the list do not count.
 bool ReadDatabaseRecords(std::FILE* file, TextList& records);
 
 // The name of a record: the bytes before its first ';', cut to 255 bytes, without blanks at
