@@ -30,39 +30,39 @@ std::size_t LampList::SourceAt(int position, std::size_t hint) const {
 }
 
 void LampList::Finish() {
-    // Which source each name comes from, or kSeveralSources.
-    std::unordered_map<std::string, std::size_t> owners;
-    bool repeated = false;
     if (m_sources.size() > 1) {
-        std::size_t source = 0;
-        for (int i = 0; i < m_records->Count(); ++i) {
-            source = SourceAt(i, source);
-            std::size_t& owner =
-                owners.emplace(DatabaseRecordName(m_records->Text(i)), kNoSource).first->second;
-            if (owner != kNoSource && owner != source) {
-                owner = kSeveralSources;
-                repeated = true;
-            } else if (owner == kNoSource) {
-                owner = source;
-            }
-        }
-    }
-    if (repeated) {
-        auto toldApart = std::make_unique<TextList>();
-        std::size_t source = 0;
-        for (int i = 0; i < m_records->Count(); ++i) {
-            source = SourceAt(i, source);
-            const std::string name = DatabaseRecordName(m_records->Text(i));
-            if (owners[name] == kSeveralSources) {
-                toldApart->Insert(
-                    Renamed(m_records->Text(i), NameToldApart(name, m_sources[source].distinction))
-                        .c_str(),
-                    -1);
-            } else {
-                toldApart->InsertCounted(m_records->Text(i), m_records->Length(i), -1);
-            }
-        }
-        m_records = std::move(toldApart);
+        TellRepeatedNamesApart();
     }
     m_records->SortNaturally(0, -1);
+}
+
+void LampList::TellRepeatedNamesApart() {
+    // The source each name comes from, or kSeveralSources.
+    std::unordered_map<std::string, std::size_t> owners;
+    bool repeated = false;
+    std::size_t source = 0;
+    for (int i = 0; i < m_records->Count(); ++i) {
+        source = SourceAt(i, source);
+        std::size_t& owner =
+            owners.emplace(DatabaseRecordName(m_records->Text(i)), kNoSource).first->second;
+        repeated = repeated || (owner != kNoSource && owner != source);
+        owner = owner == kNoSource || owner == source ? source : kSeveralSources;
+    }
+    if (!repeated) {
+        return;
+    }
+    auto toldApart = std::make_unique<TextList>();
+    source = 0;
+    for (int i = 0; i < m_records->Count(); ++i) {
+        source = SourceAt(i, source);
+        const std::string name = DatabaseRecordName(m_records->Text(i));
+        if (owners[name] == kSeveralSources) {
+            const std::string renamed =
+                Renamed(m_records->Text(i), NameToldApart(name, m_sources[source].distinction));
+            toldApart->Insert(renamed.c_str(), -1);
+        } else {
+            toldApart->InsertCounted(m_records->Text(i), m_records->Length(i), -1);
+        }
+    }
+    m_records = std::move(toldApart);
 }

@@ -26,8 +26,9 @@ private:
         std::string distinction;
         int first; // its records' first position in m_records
     };
-    // The source of the record at a position, as gathered.
+    // The source of the record at a position, as gathered, looked for from `hint` on.
     std::size_t SourceAt(int position, std::size_t hint) const;
+    void TellRepeatedNamesApart();
 
     std::unique_ptr<TextList> m_records = std::make_unique<TextList>();
     std::vector<Source> m_sources;
