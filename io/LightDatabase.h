@@ -13,11 +13,9 @@ class TextList;
 // The light-source database: a semicolon-separated text file, one lamp per line. Field 0 is the
 // lamp's name, fields 1 to 22 hold the values of quantities 0 to 21.
 constexpr const char* kLightDatabaseFile = "LightDatabase.csv";
-constexpr int kNameField = 0;
 constexpr int ValueFieldOf(int q) {
     return q + 1;
 }
-constexpr int kRecordFields = ValueFieldOf(kQuantityCount);
 constexpr std::size_t kMaximumNameLength = 255;
 
 // The largest database the program reads. Even the catalogue of a large maker holds some ten

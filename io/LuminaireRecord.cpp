@@ -2,7 +2,6 @@
 
 #include "io/LightDatabase.h"
 #include "model/Quantity.h"
-#include "support/Blanks.h"
 #include "support/Windows1252.h"
 
 #include <charconv>
