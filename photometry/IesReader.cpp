@@ -201,8 +201,9 @@ std::optional<IesCounts> ReadCounts(NumberStream& numbers, std::optional<ReadFau
     const std::optional<int> horizontal =
         vertical ? numbers.Count(1, kMaximumPlanes, "Anzahl der waagerechten Winkel (1 bis 721)")
                  : std::nullopt;
-    const std::optional<int> type =
-        horizontal ? numbers.Count(1, 3, "Photometrietyp 1, 2 oder 3") : std::nullopt;
+    const std::optional<int> type = horizontal ? numbers.Count(kPhotometricTypeC, kPhotometricTypeA,
+                                                               "Photometrietyp 1, 2 oder 3")
+                                               : std::nullopt;
     if (!type) {
         fault = numbers.LastFault();
         return std::nullopt;
