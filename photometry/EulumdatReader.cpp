@@ -12,7 +12,7 @@ namespace {
 // Lines 10 to 22: luminaire number, file name, date, dimensions, downward flux fraction.
 constexpr int kLinesAfterName = 13;
 constexpr int kDirectRatios = 10;
-// The field of line 26 has four places; real luminaires list a handful of alternatives.
+// Real luminaires list a handful of alternative lamp sets; a hundred is a broken file.
 constexpr int kMaximumLampSets = 99;
 
 // The lines of the file, each read as what the format puts there. A value that is missing or
@@ -62,7 +62,8 @@ public:
         }
         return true;
     }
-    int LineNumber() const { return m_lines.LineNumber(); }
+    // The number of the line read last, counting the missing ones past the end.
+    int LineNumber() const { return m_lines.LineNumber() + m_linesPastEnd; }
     // The fault of the last value that did not read, or of the last line after the values.
     const ReadFault& LastFault() const { return m_fault; }
 
@@ -75,7 +76,7 @@ private:
         return line.value_or(std::string_view());
     }
     void Expected(const char* what) {
-        m_fault = ReadFault{m_lines.LineNumber() + m_linesPastEnd, std::string(what) + " erwartet"};
+        m_fault = ReadFault{LineNumber(), std::string(what) + " erwartet"};
     }
 
     LineReader m_lines;
@@ -144,30 +145,31 @@ std::optional<ReadFault> ReadAngles(EulumdatLines& lines, int count, const char*
 }
 
 // Lines 27 on: a block of six lines per set (number of lamps, type, flux, colour, colour
-// rendering, wattage), as the files from the field write them.
-std::optional<LampSet> ReadLampSet(EulumdatLines& lines, std::optional<ReadFault>& fault) {
+// rendering, wattage), as the files from the field write them. Appends the set; the fault when
+// it does not read or holds what no luminaire has.
+std::optional<ReadFault> ReadLampSet(EulumdatLines& lines, std::vector<LampSet>& sets) {
     if (!lines.Number("Lampenanzahl")) {
-        return std::nullopt;
+        return lines.LastFault();
     }
-    LampSet set;
-    set.type = std::string(lines.Text());
+    const std::string type(lines.Text());
     const std::optional<double> flux = lines.Number("Lichtstrom");
     if (!flux) {
-        return std::nullopt;
+        return lines.LastFault();
     }
     const int fluxLine = lines.LineNumber();
     lines.Skip(2);
     const std::optional<double> power = lines.Number("Leistung");
     if (!power) {
-        return std::nullopt;
+        return lines.LastFault();
     }
-    fault = ImplausibleFlux(*flux, fluxLine);
-    if (!fault) {
-        fault = ImplausiblePower(*power, lines.LineNumber());
+    if (std::optional<ReadFault> implausible = ImplausibleFlux(*flux, fluxLine)) {
+        return implausible;
     }
-    set.flux = *flux;
-    set.power = *power;
-    return set;
+    if (std::optional<ReadFault> implausible = ImplausiblePower(*power, lines.LineNumber())) {
+        return implausible;
+    }
+    sets.push_back({type, *flux, *power});
+    return std::nullopt;
 }
 
 } // namespace
@@ -215,15 +217,9 @@ LuminaireReading ReadEulumdat(std::string_view text) {
         return lines.LastFault();
     }
     for (int k = 0; k < *sets; ++k) {
-        std::optional<ReadFault> implausible;
-        const std::optional<LampSet> set = ReadLampSet(lines, implausible);
-        if (!set) {
-            return lines.LastFault();
+        if (std::optional<ReadFault> fault = ReadLampSet(lines, data.lampSets)) {
+            return *fault;
         }
-        if (implausible) {
-            return *implausible;
-        }
-        data.lampSets.push_back(*set);
     }
     // Then the direct ratios, the C angles, the gamma angles and the intensities.
     lines.Skip(kDirectRatios);
