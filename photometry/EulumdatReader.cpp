@@ -12,6 +12,7 @@ namespace {
 // Lines 10 to 22: luminaire number, file name, date, dimensions, downward flux fraction.
 constexpr int kLinesAfterName = 13;
 constexpr int kDirectRatios = 10;
+constexpr double kRelativeFlux = 1000.0;
 // Real luminaires list a handful of alternative lamp sets; a hundred is a broken file.
 constexpr int kMaximumLampSets = 99;
 
@@ -130,16 +131,34 @@ std::vector<double> StoredPlaneAngles(const std::vector<double>& all, const Stor
     return angles;
 }
 
-// Reads `count` angles that must ascend within the range.
-std::optional<ReadFault> ReadAngles(EulumdatLines& lines, int count, const char* what,
-                                    const char* order, double lowest, double highest,
-                                    std::vector<double>& angles) {
-    const int first = lines.LineNumber() + 1;
-    if (!lines.Numbers(static_cast<std::size_t>(count), angles, what)) {
+// From the direct ratios on: the C angles, the gamma angles and the intensities of the stored
+// planes. Of the C angles only those of the stored planes count, as the symmetry has them.
+std::optional<ReadFault> ReadDistribution(EulumdatLines& lines, int isym, int mc, int ng,
+                                          LightDistribution& distribution) {
+    lines.Skip(kDirectRatios);
+    const StoredPlanes stored = StoredPlanesOf(isym, mc);
+    const int planeLine = lines.LineNumber() + 1;
+    std::vector<double> angles;
+    if (!lines.Numbers(static_cast<std::size_t>(mc), angles, "C-Winkel")) {
         return lines.LastFault();
     }
-    if (!AnglesAscendWithin(angles, lowest, highest)) {
-        return ReadFault{first, order};
+    distribution.symmetry = stored.symmetry;
+    distribution.planes = StoredPlaneAngles(angles, stored);
+    const std::vector<double>& planes = distribution.planes;
+    if (!AnglesAscendWithin(planes, -360.0, 360.0) || planes.back() - planes.front() > 360.0) {
+        return ReadFault{planeLine, "aufsteigende C-Winkel von 0 bis 360 erwartet"};
+    }
+    const int gammaLine = lines.LineNumber() + 1;
+    if (!lines.Numbers(static_cast<std::size_t>(ng), distribution.gammas, "Gamma-Winkel")) {
+        return lines.LastFault();
+    }
+    if (!AnglesAscendWithin(distribution.gammas, 0.0, 180.0)) {
+        return ReadFault{gammaLine, "aufsteigende Gamma-Winkel von 0 bis 180 erwartet"};
+    }
+    const std::size_t values = static_cast<std::size_t>(stored.count) * distribution.gammas.size();
+    if (!lines.Numbers(values, distribution.intensities, "Lichtst\xE4rke") ||
+        !lines.OnlyFillerLeft()) {
+        return lines.LastFault();
     }
     return std::nullopt;
 }
@@ -212,7 +231,7 @@ LuminaireReading ReadEulumdat(std::string_view text) {
     const int conversionLine = lines.LineNumber();
     lines.Skip(1);
     const std::optional<int> sets =
-        lines.Count(1, kMaximumLampSets, "Anzahl der Lampens\xE4tze (1 bis 99)");
+        lines.Count(0, kMaximumLampSets, "Anzahl der Lampens\xE4tze (0 bis 99)");
     if (!sets) {
         return lines.LastFault();
     }
@@ -221,30 +240,17 @@ LuminaireReading ReadEulumdat(std::string_view text) {
             return *fault;
         }
     }
-    // Then the direct ratios, the C angles, the gamma angles and the intensities.
-    lines.Skip(kDirectRatios);
-    std::vector<double> angles;
+    // A file without lamp sets states no flux and no power.
+    if (data.lampSets.empty()) {
+        data.lampSets.push_back({std::string(), NAN, NAN});
+    }
     LightDistribution& distribution = data.distribution;
-    if (std::optional<ReadFault> fault =
-            ReadAngles(lines, *mc, "C-Winkel", "aufsteigende C-Winkel von 0 bis 360 erwartet", 0.0,
-                       360.0, angles)) {
+    if (std::optional<ReadFault> fault = ReadDistribution(lines, *isym, *mc, *ng, distribution)) {
         return *fault;
     }
-    if (std::optional<ReadFault> fault = ReadAngles(
-            lines, *ng, "Gamma-Winkel", "aufsteigende Gamma-Winkel von 0 bis 180 erwartet", 0.0,
-            180.0, distribution.gammas)) {
-        return *fault;
-    }
-    const StoredPlanes stored = StoredPlanesOf(*isym, *mc);
-    const std::size_t values = static_cast<std::size_t>(stored.count) * distribution.gammas.size();
-    if (!lines.Numbers(values, distribution.intensities, "Lichtst\xE4rke") ||
-        !lines.OnlyFillerLeft()) {
-        return lines.LastFault();
-    }
-    distribution.symmetry = stored.symmetry;
-    distribution.planes = StoredPlaneAngles(angles, stored);
-    // The intensities are given per 1000 lm of lamp flux.
-    const double scale = *conversion * data.lampSets.front().flux / 1000.0;
+    // The intensities are given per 1000 lm of lamp flux; without a flux they stay so.
+    const double flux = data.lampSets.front().flux;
+    const double scale = *conversion * (std::isnan(flux) ? 1.0 : flux / kRelativeFlux);
     for (double& intensity : distribution.intensities) {
         intensity *= scale;
     }

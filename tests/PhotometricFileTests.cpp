@@ -141,6 +141,7 @@ TEST(PhotometricFiles, EachRuleGivesItsRecordsOrItsReason) {
          {"Zwei S\xE4tze (LED 4000K);*;9408;;60;;;;;72;;;;;;;;;;;;80;\r\n",
           "Zwei S\xE4tze (LED 3000K);*;10080;;60;;;;;79;;;;;;;;;;;;80;\r\n"}},
         {"no-name.ldt", {"no-name;*;1000;;60;;;;;10;;;;;;;;;;;;*;\r\n"}},
+        {"no-lamp-sets.ldt", {"Ohne Lampen;*;*;;90;;;;;*;;;;;;;;;;;;80;\r\n"}},
         {"batwing.ldt", {"Batwing;*;1000;;*;;;;;10;;;;;;;;;;;;80;\r\n"}},
         {"utf8-name.ldt", {"Fluter f\xFCr Halle \x96 ?;*;1000;;60;;;;;10;;;;;;;;;;;;80;\r\n"}},
         {"ratio-over-100.ldt", {"Knapp ueber 100;*;1000;;90;;;;;10;;;;;;;;;;;;100;\r\n"}},
