@@ -10,9 +10,8 @@
 // flux, colour, colour rendering, wattage), as the files from the field write them; the sets
 // are alternative equipment, each with its flux and power (a file without sets gives one lamp
 // without either). Of the C angles only those of the planes its symmetry stores count. The
-// efficiency is the light output
-// ratio (LORL); the intensities, given in cd per 1000 lm, are scaled by the conversion factor
-// and the first set's flux. A file that breaks the format gives the line and what was expected
+// efficiency is the light output ratio (LORL); the intensities, given in cd per 1000 lm, are
+// scaled by the conversion factor and the first set's flux. A file that breaks the format gives the line and what was expected
 // there: a value missing or not a number, a symmetry other than 0 to 4, more planes or angles
 // than the program reads, angles that do not ascend, values left over after the last
 // intensity (blank lines and a DOS end-of-file byte are no values), a lamp set of more than
