@@ -1,23 +1,30 @@
 #ifndef LUMETRIX_FUZZ_LUMINAIRERECORDCHECK_H
 #define LUMETRIX_FUZZ_LUMINAIRERECORDCHECK_H
 
-#include "photometry/LuminaireRecord.h"
+#include "io/LuminaireRecord.h"
 
 #include <algorithm>
 #include <cstdlib>
-#include <optional>
 #include <string>
 
-// A lamp file that was read must make one record line of 23 fields, without NUL bytes.
-inline void CheckLuminaireRecord(const std::optional<LuminaireData>& luminaire,
-                                 const char* fileName) {
-    if (!luminaire) {
+// A lamp file that was read must make record lines of 23 fields each, without NUL bytes, one
+// per lamp set; one that was not must say why.
+inline void CheckLuminaireRecord(const LuminaireReading& reading, const char* fileName) {
+    if (!reading.data) {
+        if (reading.fault.reason.empty()) {
+            std::abort();
+        }
         return;
     }
-    const std::string record = LuminaireRecord(*luminaire, fileName);
-    if (std::count(record.begin(), record.end(), ';') != 22 ||
-        record.find('\n') != record.size() - 1 || record.find('\0') != std::string::npos) {
+    const std::vector<std::string> records = LuminaireRecords(*reading.data, fileName);
+    if (records.empty() || records.size() != reading.data->lampSets.size()) {
         std::abort();
+    }
+    for (const std::string& record : records) {
+        if (std::count(record.begin(), record.end(), ';') != 22 ||
+            record.find('\n') != record.size() - 1 || record.find('\0') != std::string::npos) {
+            std::abort();
+        }
     }
 }
 

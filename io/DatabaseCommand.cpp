@@ -1,10 +1,11 @@
-// The "Datenbank" button: fills in a lamp's data from LightDatabase.csv, read from the working
-// folder or, when that has none, from the program's folder, and from the photometric files of
-// the folder "Leuchten" beside it.
+// The "Datenbank" button: fills in a lamp's data from LightDatabase.csv and the photometric files
+// of the folder "Leuchten" beside it, read from the working folder or, when that has no
+// database, from the program's folder, and from the planner's own folder in his Documents.
 #include "framework/Files.h"
+#include "io/LampList.h"
+#include "io/LampSources.h"
 #include "io/LightDatabase.h"
 #include "io/LuminaireFolder.h"
-#include "io/WorkingOrProgramFolder.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
 #include "support/TextList.h"
@@ -17,6 +18,7 @@ namespace {
 
 const char* const kOpenError = "Die Datei 'LightDatabase.csv' konnte nicht ge\xF6"
                                "ffnet werden !";
+const char* const kLookedIn = "Gesucht wurden LightDatabase.csv und der Ordner Leuchten in:";
 const char* const kEmptyError = "Die Datenbankdatei 'LightDatabase.csv' ist leer !";
 // Names the limits of LightDatabase.h.
 const char* const kSizeError = "Die Datenbankdatei 'LightDatabase.csv' ist zu gro\xDF !\n"
@@ -71,50 +73,66 @@ void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* fie
     }
 }
 
+// Where the program looked for lamps, for the message when it found none.
+std::string OpenErrorMessage() {
+    std::string message = std::string(kOpenError) + "\n\n" + kLookedIn;
+    for (const std::string& folder : LampFoldersLookedIn()) {
+        message += '\n' + folder;
+    }
+    return message;
+}
+
 } // namespace
 
-// Reads the whole file and the lamp files beside it afresh, lists the records by name in natural
+// Reads every source's database and lamp files afresh, lists the records by name in natural
 // order with the name chosen last pre-selected, and applies the chosen record's fields 1 to 22 to
 // quantities 0 to 21, one after another, each on top of the effects of those before it.
 void MainDialog::OnDatabase() {
-    const std::string databasePath = FindInWorkingOrProgramFolder(kLightDatabaseFile);
-    std::FILE* file = OpenRegularFileForReading(databasePath.c_str());
-    const bool opened = file != nullptr;
-    TextList records;
-    if (opened) {
-        const bool withinLimits = ReadDatabaseRecords(file, records);
+    const std::vector<LampSource> sources = LampSources();
+    LampList lamps;
+    bool opened = false;
+    for (const LampSource& source : sources) {
+        std::FILE* file = OpenRegularFileForReading(source.databasePath.c_str());
+        if (file == nullptr) {
+            continue;
+        }
+        opened = true;
+        lamps.BeginSource(source.label);
+        const bool withinLimits = ReadDatabaseRecords(file, lamps.Records());
         std::fclose(file);
         if (!withinLimits) {
             MessageBox(kSizeError, kErrorCaption, MB_ICONHAND);
             return;
         }
     }
-    // The lamp files' records join the database's before the sort; a database that cannot be
+    // The lamp files' records join the databases' before the sort; a database that cannot be
     // opened is an error only when they give no record either.
     UnreadableLuminaireFiles unreadable;
-    ReadLuminaireFolder(LuminaireFolderBeside(databasePath), records, unreadable);
+    for (const LampSource& source : sources) {
+        ReadLuminaireFolder(source.lampFolder, lamps, unreadable);
+    }
     if (unreadable.Any()) {
         MessageBox(UnreadableLuminaireFilesMessage(unreadable).c_str(), kErrorCaption,
                    kWarningStyle);
     }
-    if (!opened && records.Count() == 0) {
-        MessageBox(kOpenError, kErrorCaption, MB_ICONHAND);
+    if (!opened && lamps.Records().Count() == 0) {
+        MessageBox(OpenErrorMessage().c_str(), kErrorCaption, MB_ICONHAND);
         return;
     }
-    records.SortNaturally(0, -1);
-    if (records.Count() == 0) {
+    lamps.Finish();
+    if (lamps.Records().Count() == 0) {
         MessageBox(kEmptyError, kErrorCaption, MB_ICONHAND);
         return;
     }
 
-    const int chosen = ChooseRecord(records);
-    if (chosen < 0 || chosen >= records.Count()) {
+    const int chosen = ChooseRecord(lamps.Records());
+    if (chosen < 0 || chosen >= lamps.Records().Count()) {
         return;
     }
     TextList fields;
-    fields.Split(';', records.Text(chosen), 0);
-    for (int q = 0; q < kQuantityCount && q + 1 < fields.Count(); ++q) {
-        ApplyField(*this, m_model, q, fields.Text(q + 1));
+    fields.Split(';', lamps.Records().Text(chosen), 0);
+    for (int q = 0; q < kQuantityCount && ValueFieldOf(q) < fields.Count(); ++q) {
+        ApplyField(*this, m_model, q, fields.Text(ValueFieldOf(q)));
     }
     m_unsavedChanges.MarkChanged();
     ShowTitle();

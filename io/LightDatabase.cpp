@@ -5,12 +5,27 @@
 #include "support/TextList.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstring>
 
 namespace {
 
 constexpr int kReadBufferSize = 4095;
-constexpr std::size_t kMaximumNameLength = 255;
+constexpr int kSignificantDigits = 6;
+
+bool IsShowable(unsigned char byte) {
+    const bool control = byte < 0x20 || byte == 0x7F;
+    const bool undefined =
+        byte == 0x81 || byte == 0x8D || byte == 0x8F || byte == 0x90 || byte == 0x9D;
+    return !control && !undefined;
+}
+
+// Numbers as to_chars writes them, read back whatever the locale.
+double ReadBack(std::string_view text) {
+    double value = 0.0;
+    std::from_chars(text.data(), text.data() + text.size(), value);
+    return value;
+}
 
 bool IsRecord(const char* line) {
     return line[0] != '\0' && line[0] != '\n' && line[0] != '\r' && line[0] != ';';
@@ -23,12 +38,13 @@ bool ReadDatabaseRecords(std::FILE* file, TextList& records) {
     if (size < 0 || size > kMaximumDatabaseBytes) {
         return false;
     }
+    const int first = records.Count();
     char line[kReadBufferSize];
     while (std::fgets(line, sizeof line, file) != nullptr) {
         if (!IsRecord(line)) {
             continue;
         }
-        if (records.Count() == kMaximumDatabaseRecords) {
+        if (records.Count() - first == kMaximumDatabaseRecords) {
             return false;
         }
         records.Insert(line, -1);
@@ -52,4 +68,64 @@ DatabaseField InterpretDatabaseField(const char* field) {
         return {DatabaseField::Action::Release, field};
     }
     return {DatabaseField::Action::Fix, field};
+}
+
+std::string DatabaseRecordLine(std::string_view name, const RecordValues& values) {
+    std::string record(name);
+    for (const RecordValue& value : values) {
+        record += ';';
+        if (value.action == DatabaseField::Action::Release) {
+            record += '*';
+        } else if (value.action == DatabaseField::Action::Fix) {
+            record += SixSignificantDigits(value.value);
+        }
+    }
+    return record + "\r\n";
+}
+
+std::string SixSignificantDigits(double value) {
+    // The scientific form rounds to six digits and tells the exponent; the fixed form with as
+    // many decimals as the six digits reach writes the rounded value without exponent.
+    char scientific[32];
+    const auto rounded = std::to_chars(scientific, scientific + sizeof scientific, value,
+                                       std::chars_format::scientific, kSignificantDigits - 1);
+    const char* e = std::find(scientific, rounded.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(e + (e[1] == '+' ? 2 : 1), rounded.ptr, exponent);
+    const int decimals = exponent >= kSignificantDigits - 1 ? 0 : kSignificantDigits - 1 - exponent;
+    char fixed[400];
+    const auto written =
+        std::to_chars(fixed, fixed + sizeof fixed,
+                      ReadBack(std::string_view(scientific, rounded.ptr - scientific)),
+                      std::chars_format::fixed, decimals);
+    std::string text(fixed, written.ptr);
+    if (text.find('.') != std::string::npos) {
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.') {
+            text.pop_back();
+        }
+    }
+    return text;
+}
+
+std::string ShowableName(std::string_view text) {
+    std::string name(TrimBlanks(text));
+    for (char& c : name) {
+        if (c == ';') {
+            c = ',';
+        } else if (!IsShowable(static_cast<unsigned char>(c))) {
+            c = '?';
+        }
+    }
+    if (name.size() > kMaximumNameLength) {
+        name.resize(kMaximumNameLength);
+    }
+    return std::string(TrimBlanks(name));
+}
+
+std::string NameToldApart(std::string_view name, std::string_view distinction) {
+    const std::size_t room = kMaximumNameLength - 3;
+    const std::string shown = ShowableName(distinction).substr(0, room);
+    name = TrimBlanks(name.substr(0, room - shown.size()));
+    return std::string(name) + (name.empty() ? "(" : " (") + shown + ')';
 }

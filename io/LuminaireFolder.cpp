@@ -1,16 +1,15 @@
 #include "io/LuminaireFolder.h"
 
-#include "framework/Files.h"
+#include "framework/FileSnapshot.h"
+#include "io/LampList.h"
+#include "io/LuminaireRecord.h"
 #include "photometry/EulumdatReader.h"
 #include "photometry/IesReader.h"
-#include "photometry/LuminaireRecord.h"
 #include "support/NaturalCompare.h"
 #include "support/TextList.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdio>
-#include <optional>
 
 namespace {
 
@@ -18,7 +17,15 @@ namespace {
 // that someone fills by hand.
 constexpr std::size_t kMaximumListedFiles = 100000;
 constexpr std::size_t kNamesInMessage = 10;
-constexpr std::size_t kReadChunk = 16 * 1024;
+
+const char* const kUnreadableHeading = "Diese Leuchtendateien konnten nicht gelesen werden:";
+const char* const kUnlisted = "mehr als 1 000 Leuchtendateien: nur die ersten werden gelistet";
+const char* const kTooLarge = "gr\xF6\xDF"
+                              "er als 4 MiB";
+const char* const kFolderTooLarge = "nicht gelesen: mehr als 64 MiB Leuchtendateien";
+const char* const kNotOpened = "kann nicht ge\xF6"
+                               "ffnet werden";
+const char* const kChanging = "wurde w\xE4hrend des Lesens ge\xE4ndert";
 
 enum class PhotometricFormat { None, Eulumdat, Ies };
 
@@ -33,37 +40,6 @@ PhotometricFormat FormatOf(const std::string& name) {
     return extension == ".ies" ? PhotometricFormat::Ies : PhotometricFormat::None;
 }
 
-// The whole file, nothing when it cannot be read or is larger than the bound.
-std::optional<std::string> ReadWhole(const SystemPath& path) {
-    std::FILE* file = OpenSystemFileForReading(path);
-    if (file == nullptr) {
-        return std::nullopt;
-    }
-    std::string content;
-    char chunk[kReadChunk];
-    std::size_t got = 0;
-    while (content.size() <= static_cast<std::size_t>(kMaximumLuminaireFileBytes) &&
-           (got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
-        content.append(chunk, got);
-    }
-    const bool failed = std::ferror(file) != 0;
-    std::fclose(file);
-    if (failed || content.size() > static_cast<std::size_t>(kMaximumLuminaireFileBytes)) {
-        return std::nullopt;
-    }
-    return content;
-}
-
-std::optional<std::string> RecordOf(const FolderFile& file, const std::string& content) {
-    const std::optional<LuminaireData> data = FormatOf(file.name) == PhotometricFormat::Eulumdat
-                                                  ? ReadEulumdat(content)
-                                                  : ReadIes(content);
-    if (!data) {
-        return std::nullopt;
-    }
-    return LuminaireRecord(*data, file.name);
-}
-
 } // namespace
 
 std::string LuminaireFolderBeside(const std::string& databasePath) {
@@ -73,41 +49,77 @@ std::string LuminaireFolderBeside(const std::string& databasePath) {
     return folder + kLuminaireFolderName;
 }
 
-void ReadLuminaireFolder(const std::string& folder, TextList& records,
+LuminaireFileReading LuminaireFileRecords(const std::string& fileName, std::string_view content) {
+    const LuminaireReading reading = FormatOf(fileName) == PhotometricFormat::Eulumdat
+                                         ? ReadEulumdat(content)
+                                         : ReadIes(content);
+    if (!reading.data) {
+        return {{}, reading.fault.Text()};
+    }
+    return {LuminaireRecords(*reading.data, fileName), std::string()};
+}
+
+LuminaireFileReading ReadLuminaireFile(const FolderFile& file) {
+    std::string content;
+    switch (ReadFileSnapshot(file.path, kMaximumLuminaireFileBytes, content)) {
+    case SnapshotResult::Read: {
+        LuminaireFileReading reading = LuminaireFileRecords(file.name, content);
+        reading.bytesRead = content.size();
+        return reading;
+    }
+    case SnapshotResult::TooLarge:
+        return {{}, kTooLarge};
+    case SnapshotResult::Changing:
+        return {{}, kChanging};
+    default:
+        return {{}, kNotOpened};
+    }
+}
+
+void ReadLuminaireFolder(const std::string& folder, LampList& lamps,
                          UnreadableLuminaireFiles& unreadable) {
+    std::size_t beyond = 0;
     std::vector<FolderFile> files = ListFolderFiles(
         folder, [](const std::string& name) { return FormatOf(name) != PhotometricFormat::None; },
-        kMaximumListedFiles, unreadable.unnamed);
+        kMaximumListedFiles, beyond);
     std::sort(files.begin(), files.end(), [](const FolderFile& a, const FolderFile& b) {
         return NaturalCompare(a.name.c_str(), b.name.c_str()) < 0;
     });
+    if (beyond > 0 || files.size() > static_cast<std::size_t>(kMaximumLuminaireFiles)) {
+        unreadable.unlisted = true;
+        files.resize(std::min(files.size(), static_cast<std::size_t>(kMaximumLuminaireFiles)));
+    }
     std::size_t bytesRead = 0;
-    for (std::size_t i = 0; i < files.size(); ++i) {
-        std::optional<std::string> content;
-        if (i < static_cast<std::size_t>(kMaximumLuminaireFiles) &&
-            bytesRead < static_cast<std::size_t>(kMaximumLuminaireFolderBytes)) {
-            content = ReadWhole(files[i].path);
+    for (const FolderFile& file : files) {
+        LuminaireFileReading reading = {{}, kFolderTooLarge};
+        if (bytesRead < static_cast<std::size_t>(kMaximumLuminaireFolderBytes)) {
+            reading = ReadLuminaireFile(file);
         }
-        const std::optional<std::string> record =
-            content ? RecordOf(files[i], *content) : std::nullopt;
-        if (record) {
-            records.Insert(record->c_str(), -1);
-        } else {
-            unreadable.names.push_back(files[i].name);
+        bytesRead += reading.bytesRead;
+        lamps.BeginSource(file.name);
+        for (const std::string& record : reading.records) {
+            lamps.Records().Insert(record.c_str(), -1);
         }
-        bytesRead += content ? content->size() : 0;
+        if (reading.records.empty()) {
+            unreadable.files.push_back({file.name, reading.reason});
+        }
     }
 }
 
 std::string UnreadableLuminaireFilesMessage(const UnreadableLuminaireFiles& unreadable) {
-    std::string message = "Diese Leuchtendateien konnten nicht gelesen werden:";
-    const std::size_t named = std::min(unreadable.names.size(), kNamesInMessage);
-    for (std::size_t i = 0; i < named; ++i) {
-        message += '\n' + unreadable.names[i];
+    std::string message;
+    if (!unreadable.files.empty()) {
+        message = kUnreadableHeading;
+        const std::size_t named = std::min(unreadable.files.size(), kNamesInMessage);
+        for (std::size_t i = 0; i < named; ++i) {
+            message += '\n' + unreadable.files[i].name + ": " + unreadable.files[i].reason;
+        }
+        if (unreadable.files.size() > named) {
+            message += "\nund " + std::to_string(unreadable.files.size() - named) + " weitere";
+        }
     }
-    const std::size_t further = unreadable.names.size() - named + unreadable.unnamed;
-    if (further > 0) {
-        message += "\nund " + std::to_string(further) + " weitere";
+    if (unreadable.unlisted) {
+        message += (message.empty() ? "" : "\n\n") + std::string(kUnlisted);
     }
     return message;
 }

@@ -1,20 +1,23 @@
 #ifndef LUMETRIX_IO_LUMINAIREFOLDER_H
 #define LUMETRIX_IO_LUMINAIREFOLDER_H
 
+#include "framework/Files.h"
+
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
-class TextList;
+class LampList;
 
-// The makers' photometric files (EULUMDAT .ldt, IES .ies) in the folder "Leuchten" beside the
-// lamp database: each one a record of the database, read afresh at every press of "Datenbank".
+// The makers' photometric files (EULUMDAT .ldt, IES .ies) in a folder "Leuchten" beside a lamp
+// database: each one records of the database, read afresh at every press of "Datenbank".
 constexpr const char* kLuminaireFolderName = "Leuchten";
 
 // Bounds that keep a press quick and small whatever the folder holds: a real photometric file
 // has well under 100 KiB, a maker's whole range some hundred files. Files beyond the first
-// 1 000 (in name order), files over 4 MiB and files that would take the bytes read beyond
-// 64 MiB are not read.
+// 1 000 (in name order) are not listed, files over 4 MiB and files that would take the bytes
+// read beyond 64 MiB are not read.
 constexpr long kMaximumLuminaireFileBytes = 4L * 1024 * 1024;
 constexpr int kMaximumLuminaireFiles = 1000;
 constexpr long kMaximumLuminaireFolderBytes = 64L * 1024 * 1024;
@@ -23,19 +26,39 @@ constexpr long kMaximumLuminaireFolderBytes = 64L * 1024 * 1024;
 // path names no folder.
 std::string LuminaireFolderBeside(const std::string& databasePath);
 
-// The files that gave no record, because they break their format or the bounds above.
-struct UnreadableLuminaireFiles {
-    std::vector<std::string> names; // in name order
-    std::size_t unnamed = 0;        // more files than a folder is listed for
-    bool Any() const { return !names.empty() || unnamed > 0; }
+// What one lamp file gives: its records, one per lamp set, or why it gives none (German,
+// Windows-1252: "Zeile 27: Lampenanzahl erwartet").
+struct LuminaireFileReading {
+    std::vector<std::string> records;
+    std::string reason;
+    std::size_t bytesRead = 0;
 };
 
-// Appends a record for every photometric file of the folder, in name order, and notes the
-// files that gave none. A missing folder gives nothing.
-void ReadLuminaireFolder(const std::string& folder, TextList& records,
+// The records of a photometric file of that name and content, as ReadLuminaireFolder reads them.
+LuminaireFileReading LuminaireFileRecords(const std::string& fileName, std::string_view content);
+
+// The records of the photometric file at `path`, read as one version of it even while another
+// program rewrites it (see FileSnapshot.h).
+LuminaireFileReading ReadLuminaireFile(const FolderFile& file);
+
+// The files that gave no record, and folders with more files than are listed.
+struct UnreadableLuminaireFiles {
+    struct File {
+        std::string name;
+        std::string reason;
+    };
+    std::vector<File> files; // in name order
+    bool unlisted = false;   // a folder held more than 1 000 lamp files
+    bool Any() const { return !files.empty() || unlisted; }
+};
+
+// Appends the records of every photometric file of the folder to the list, each file a source
+// of its own, in name order, and notes the files that gave none. A missing folder gives nothing.
+void ReadLuminaireFolder(const std::string& folder, LampList& lamps,
                          UnreadableLuminaireFiles& unreadable);
 
-// The message that names the unreadable files: at most ten, then how many more there are.
+// The message that names the unreadable files, one reason each: at most ten, then how many
+// more there are; and whether a folder held more files than are listed.
 std::string UnreadableLuminaireFilesMessage(const UnreadableLuminaireFiles& unreadable);
 
 #endif

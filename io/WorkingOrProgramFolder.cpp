@@ -10,8 +10,8 @@ bool Exists(const std::string& path) {
     return ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// The folder of the running program with its final separator; empty when the system does not
-// tell it in full.
+} // namespace
+
 std::string ProgramFolder() {
     std::vector<char> path(32768);
     const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), DWORD(path.size()));
@@ -22,8 +22,6 @@ std::string ProgramFolder() {
     const std::size_t separator = program.find_last_of("\\/");
     return separator == std::string::npos ? std::string() : program.substr(0, separator + 1);
 }
-
-} // namespace
 
 std::string FindInWorkingOrProgramFolder(const char* name) {
     if (Exists(name)) {

@@ -2,13 +2,18 @@
 ;   VERSION    the program's version, four numbers (from its version record)
 ;   RELEASE    the version the user sees, three numbers, as in the packages' file names
 ;   COPYRIGHT  the copyright line of the program's version record
-;   STAGE      the folder that holds lumetrix.exe, LightDatabase.csv and LIESMICH.txt
+;   STAGE      the folder that holds lumetrix.exe, LightDatabase.csv, LIESMICH.txt and
+;              LIESMICH-Leuchten.txt
 ;   ICON       the program's icon
 ;   OUTFILE    the installer to write
 ; Per machine, into the 32-bit program folder; silent with /S, another folder with /D=.
-; The uninstaller removes what the installer put there and nothing else: data files the user
-; saved into the program's folder stay, and with them the folder; so does the file dialogs'
-; folder history, and so does another program's claim on .lumx files.
+; For the user who installs, it makes the planner's own lamp folder Lumetrix\Leuchten in his
+; Documents, which nothing here ever changes. A LightDatabase.csv in the program folder that
+; the planner extended stays as it is.
+; The uninstaller removes what the installer put there and the planner left unchanged, and
+; nothing else: data files the user saved into the program's folder stay, and with them the
+; folder; so do his lamps, the file dialogs' folder history and another program's claim on
+; .lumx files. Its last page says what stays and where.
 
 Unicode true
 SetCompressor /SOLID lzma
@@ -25,6 +30,16 @@ SetCompressor /SOLID lzma
 !define PROGID "Lumetrix.Datei"
 !define PROGID_KEY "Software\Classes\${PROGID}"
 !define SHCNE_ASSOCCHANGED 0x08000000
+; The planner's own lamps: LightDatabase.csv and the folder Leuchten (with SetShellVarContext
+; current: in the Documents of the user who runs the installer).
+!define PLANNER_FOLDER "$DOCUMENTS\Lumetrix"
+
+; The checksums of the files as shipped, for the uninstaller's values "Checksum NAME".
+Var ShippedDatabase
+Var ShippedLampReadme
+; What the uninstaller leaves, for its last page.
+Var KeptChanged
+Var Stays
 
 Name "Lumetrix"
 OutFile "${OUTFILE}"
@@ -63,7 +78,8 @@ ShowInstDetails show
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
-!define MUI_FINISHPAGE_TEXT "Lumetrix ist von Ihrem Computer entfernt worden.$\r$\n$\r$\nIhre Berechnungen (.lumx-Dateien) bleiben erhalten, auch die im Programmordner, und mit ihnen dieser Ordner; ebenso die Liste der zuletzt benutzten Ordner der Dateidialoge.$\r$\n$\r$\nKlicken Sie auf Fertigstellen, um den Assistenten zu schließen."
+!define MUI_FINISHPAGE_TEXT_LARGE
+!define MUI_FINISHPAGE_TEXT "Lumetrix ist von Ihrem Computer entfernt worden.$\r$\n$\r$\n$Stays$\r$\n$\r$\nKlicken Sie auf Fertigstellen, um den Assistenten zu schließen."
 !insertmacro MUI_UNPAGE_FINISH
 !insertmacro MUI_LANGUAGE "German"
 
@@ -134,13 +150,97 @@ Function StartThroughShortcut
     ExecShell "" "${SHORTCUT}"
 FunctionEnd
 
+; The CRC-32 of a file's bytes (ntdll computes it) as eight hexadecimal digits in $R0, empty
+; when the file cannot be read: whether a file is still the one the installer shipped.
+!macro CHECKSUM_FUNCTION PREFIX
+Function ${PREFIX}Checksum
+    Exch $0
+    Push $1
+    Push $2
+    Push $3
+    Push $4
+    StrCpy $R0 ""
+    System::Call 'kernel32::CreateFileW(w r0, i 0x80000000, i 1, p 0, i 3, i 0, p 0) i .r1'
+    ${If} $1 != -1
+        System::Call 'kernel32::GetFileSize(i r1, p 0) i .r2'
+        IntOp $3 $2 + 1
+        System::Alloc $3
+        Pop $3
+        System::Call 'kernel32::ReadFile(i r1, p r3, i r2, *i .r4, p 0)'
+        ${If} $4 == $2
+            System::Call 'ntdll::RtlComputeCrc32(i 0, p r3, i r2) i .r4'
+            IntFmt $R0 "%08X" $4
+        ${EndIf}
+        System::Free $3
+        System::Call 'kernel32::CloseHandle(i r1)'
+    ${EndIf}
+    Pop $4
+    Pop $3
+    Pop $2
+    Pop $1
+    Pop $0
+FunctionEnd
+!macroend
+!insertmacro CHECKSUM_FUNCTION ""
+!insertmacro CHECKSUM_FUNCTION "un."
+
+!macro RECORD_CHECKSUM PATH NAME
+    Push "${PATH}"
+    Call Checksum
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Checksum ${NAME}" $R0
+!macroend
+
+; The sample database goes into the program folder unless the planner changed the one there: a
+; database that is neither the one this installer ships nor the one the last installation left
+; holds his lines, and stays as it is.
+Function InstallDatabase
+    SetOutPath "$PLUGINSDIR"
+    File "${STAGE}/LightDatabase.csv"
+    SetOutPath "$INSTDIR"
+    Push "$PLUGINSDIR\LightDatabase.csv"
+    Call Checksum
+    StrCpy $ShippedDatabase $R0
+    ${If} ${FileExists} "$INSTDIR\LightDatabase.csv"
+        ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "Checksum LightDatabase.csv"
+        Push "$INSTDIR\LightDatabase.csv"
+        Call Checksum
+        ${If} $R0 != $ShippedDatabase
+        ${AndIf} $R0 != $R1
+            DetailPrint "LightDatabase.csv enthält Ihre Änderungen und bleibt, wie sie ist."
+            Return
+        ${EndIf}
+        ${If} $R0 == ""
+            Return
+        ${EndIf}
+    ${EndIf}
+    File "${STAGE}/LightDatabase.csv"
+FunctionEnd
+
+; The planner's own lamp folder, with its one-line read-me unless one is there already.
+Function MakePlannerFolder
+    SetShellVarContext current
+    CreateDirectory "${PLANNER_FOLDER}\Leuchten"
+    SetOutPath "$PLUGINSDIR"
+    File "${STAGE}/LIESMICH-Leuchten.txt"
+    Push "$PLUGINSDIR\LIESMICH-Leuchten.txt"
+    Call Checksum
+    StrCpy $ShippedLampReadme $R0
+    ${IfNot} ${FileExists} "${PLANNER_FOLDER}\Leuchten\LIESMICH.txt"
+        SetOutPath "${PLANNER_FOLDER}\Leuchten"
+        File "/oname=LIESMICH.txt" "${STAGE}/LIESMICH-Leuchten.txt"
+    ${EndIf}
+    SetOutPath "$INSTDIR"
+    SetShellVarContext all
+FunctionEnd
+
 Section
     SetShellVarContext all
     SetOutPath "$INSTDIR"
     File "${STAGE}/lumetrix.exe"
-    File "${STAGE}/LightDatabase.csv"
+    Call InstallDatabase
     File "${STAGE}/LIESMICH.txt"
     WriteUninstaller "$INSTDIR\uninstall.exe"
+    Call MakePlannerFolder
 
     ; The shortcut's working folder is the one the first file dialog opens in: the user's
     ; Documents, which Windows expands for whoever starts it. "Datenbank" then finds
@@ -178,18 +278,61 @@ Section
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+    !insertmacro RECORD_CHECKSUM "$INSTDIR\lumetrix.exe" "lumetrix.exe"
+    !insertmacro RECORD_CHECKSUM "$INSTDIR\LIESMICH.txt" "LIESMICH.txt"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Checksum LightDatabase.csv" $ShippedDatabase
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Checksum Leuchten\LIESMICH.txt" $ShippedLampReadme
 SectionEnd
+
+; A file the installer put there, removed only while it is as shipped; a changed one is noted.
+!macro REMOVE_IF_UNCHANGED PATH NAME
+    ReadRegStr $R1 HKLM "${UNINSTALL_KEY}" "Checksum ${NAME}"
+    Push "${PATH}"
+    Call un.Checksum
+    ${If} $R1 != ""
+    ${AndIf} $R0 == $R1
+        Delete "${PATH}"
+    ${ElseIf} ${FileExists} "${PATH}"
+        StrCpy $KeptChanged "$KeptChanged$\r$\n- ${NAME} (von Ihnen geändert)"
+    ${EndIf}
+!macroend
+
+; The last page's account of what stays and where: whatever of the planner's is left in his
+; lamp folder and in the program folder.
+Function un.DescribeWhatStays
+    StrCpy $Stays "Erhalten bleiben Ihre Berechnungen (.lumx-Dateien), wo immer Sie sie gespeichert haben, und die Liste der zuletzt benutzten Ordner der Dateidialoge."
+    SetShellVarContext current
+    ${If} ${FileExists} "${PLANNER_FOLDER}\*.*"
+        StrCpy $Stays "$Stays$\r$\n$\r$\nIhre eigenen Lampen bleiben in ${PLANNER_FOLDER}: LightDatabase.csv und der Ordner Leuchten mit Ihren Leuchtendateien."
+    ${EndIf}
+    SetShellVarContext all
+    ${If} ${FileExists} "$INSTDIR\*.*"
+        ${If} ${FileExists} "$INSTDIR\Leuchten\*.*"
+            StrCpy $KeptChanged "$KeptChanged$\r$\n- der Ordner Leuchten mit Ihren Leuchtendateien"
+        ${EndIf}
+        StrCpy $Stays "$Stays$\r$\n$\r$\nIm Programmordner $INSTDIR bleiben:$KeptChanged$\r$\n- alle Dateien, die Sie dort gespeichert haben."
+    ${EndIf}
+FunctionEnd
 
 Section "Uninstall"
     SetShellVarContext all
     Delete "${SHORTCUT}"
     Delete "${README_SHORTCUT}"
-    Delete "$INSTDIR\lumetrix.exe"
-    Delete "$INSTDIR\LightDatabase.csv"
-    Delete "$INSTDIR\LIESMICH.txt"
+    SetShellVarContext current
+    !insertmacro REMOVE_IF_UNCHANGED "${PLANNER_FOLDER}\Leuchten\LIESMICH.txt" \
+        "Leuchten\LIESMICH.txt"
+    RMDir "${PLANNER_FOLDER}\Leuchten"
+    RMDir "${PLANNER_FOLDER}"
+    SetShellVarContext all
+    ; The changes noted from here on are those in the program folder.
+    StrCpy $KeptChanged ""
+    !insertmacro REMOVE_IF_UNCHANGED "$INSTDIR\lumetrix.exe" "lumetrix.exe"
+    !insertmacro REMOVE_IF_UNCHANGED "$INSTDIR\LightDatabase.csv" "LightDatabase.csv"
+    !insertmacro REMOVE_IF_UNCHANGED "$INSTDIR\LIESMICH.txt" "LIESMICH.txt"
     Delete "$INSTDIR\uninstall.exe"
     ; Only when empty: a folder that still holds the user's files stays.
     RMDir "$INSTDIR"
+    Call un.DescribeWhatStays
 
     ; Our part of .lumx only: the default while it is still ours, our "Öffnen mit" entry,
     ; and the keys that are then empty.

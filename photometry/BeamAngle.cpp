@@ -7,12 +7,8 @@
 
 namespace {
 
-struct ProfilePoint {
-    double angle; // from the nadir, negative towards the second plane
-    double intensity;
-};
-
-// The lower half-space of the plane pair c and c + 180, ascending in angle.
+// The lower half-space of the plane pair c and c + 180, ascending in angle from the nadir,
+// negative towards the second plane.
 std::vector<ProfilePoint> LowerHalfProfile(const LightDistribution& distribution, double c) {
     const std::vector<double> positive = PlaneProfile(distribution, c);
     const std::vector<double> negative = PlaneProfile(distribution, c + 180.0);
@@ -46,7 +42,21 @@ std::optional<double> HalfPoint(const std::vector<ProfilePoint>& profile, std::p
 }
 
 std::optional<double> PlaneBeamAngle(const LightDistribution& distribution, double c) {
-    const std::vector<ProfilePoint> profile = LowerHalfProfile(distribution, c);
+    return HalfPeakWidth(LowerHalfProfile(distribution, c));
+}
+
+} // namespace
+
+std::optional<double> HalfPeakBeamAngle(const LightDistribution& distribution) {
+    const std::optional<double> first = PlaneBeamAngle(distribution, 0.0);
+    const std::optional<double> second = PlaneBeamAngle(distribution, 90.0);
+    if (!first || !second) {
+        return std::nullopt;
+    }
+    return (*first + *second) / 2.0;
+}
+
+std::optional<double> HalfPeakWidth(const std::vector<ProfilePoint>& profile) {
     if (profile.empty()) {
         return std::nullopt;
     }
@@ -64,15 +74,4 @@ std::optional<double> PlaneBeamAngle(const LightDistribution& distribution, doub
         return std::nullopt;
     }
     return *right - *left;
-}
-
-} // namespace
-
-std::optional<double> HalfPeakBeamAngle(const LightDistribution& distribution) {
-    const std::optional<double> first = PlaneBeamAngle(distribution, 0.0);
-    const std::optional<double> second = PlaneBeamAngle(distribution, 90.0);
-    if (!first || !second) {
-        return std::nullopt;
-    }
-    return (*first + *second) / 2.0;
 }

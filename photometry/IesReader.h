@@ -3,18 +3,17 @@
 
 #include "photometry/LuminaireData.h"
 
-#include <optional>
 #include <string_view>
 
-// Reads an IES LM-63 file (.ies, the 1995, 2002 and 2019 editions): keyword lines up to the
-// TILT line, the tilt data when it is included, then numbers separated by blanks or commas
-// over any number of lines. The name is the [LUMINAIRE] keyword's, else [LUMCAT]'s. The lamp
-// flux is the number of lamps times the lumens per lamp and the efficiency the integrated
-// luminaire flux over it; with absolute photometry (lumens per lamp -1) the lamp flux is the
-// integrated flux and the efficiency 100. Only photometric type C is read (types A and B
-// describe floodlights and vehicle lamps on other axes), with the horizontal angles 0, 0 to
-// 90, 0 to 180, 90 to 270 or 0 to 360. Nothing for any other file, and for one with fewer or
-// more numbers than its counts say.
-std::optional<LuminaireData> ReadIes(std::string_view text);
+// Reads an IES LM-63 file (.ies, the 1986 to 2019 editions): keyword lines up to the TILT line,
+// the tilt data when it is included, then numbers separated by blanks or commas over any number
+// of lines, closed by nothing or by an END line and a DOS end-of-file byte. The name is the
+// [LUMINAIRE] keyword's, else [LUMCAT]'s. The lamp flux is the number of lamps times the lumens
+// per lamp and the efficiency the integrated luminaire flux over it; with absolute photometry
+// (lumens per lamp -1) the lamp flux is the integrated flux and the efficiency 100.
+// Photometric type C (the horizontal angles 0, 0 to 90, 0 to 180, 90 to 270 or 0 to 360) and
+// type B (floodlights, read in their own coordinates) are read; type A (vehicle lamps) is not.
+// A file that breaks the format gives the line and what was expected there, as for EULUMDAT.
+LuminaireReading ReadIes(std::string_view text);
 
 #endif

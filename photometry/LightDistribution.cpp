@@ -84,6 +84,11 @@ double GammaIntegral(const LightDistribution& distribution, std::size_t plane) {
 
 } // namespace
 
+bool AnglesAscendWithin(const std::vector<double>& angles, double lowest, double highest) {
+    return Ascending(angles) && AllFinite(angles) &&
+           (angles.empty() || (angles.front() >= lowest && angles.back() <= highest));
+}
+
 bool IsWellFormed(const LightDistribution& distribution) {
     const std::vector<double>& planes = distribution.planes;
     const std::vector<double>& gammas = distribution.gammas;

@@ -31,6 +31,9 @@ struct LightDistribution {
     }
 };
 
+// Whether the angles ascend strictly and lie within lowest to highest (none is a fit too).
+bool AnglesAscendWithin(const std::vector<double>& angles, double lowest, double highest);
+
 // Whether the angles fit the distribution: gammas ascending within 0 to 180, planes ascending
 // and spanning less than a full turn, as many intensities as both angles give.
 bool IsWellFormed(const LightDistribution& distribution);

@@ -7,11 +7,23 @@
 #include <cmath>
 #include <string>
 
+namespace {
+
+constexpr char kEndOfFileMark = 0x1A;
+
+} // namespace
+
+char LineEndOf(std::string_view text) {
+    return text.find('\n') == std::string_view::npos && text.find('\r') != std::string_view::npos
+               ? '\r'
+               : '\n';
+}
+
 std::optional<std::string_view> LineReader::Next() {
     if (!m_more) {
         return std::nullopt;
     }
-    const std::size_t end = m_rest.find('\n');
+    const std::size_t end = m_rest.find(m_end);
     std::string_view line = m_rest.substr(0, end);
     if (end == std::string_view::npos) {
         m_more = false;
@@ -19,10 +31,15 @@ std::optional<std::string_view> LineReader::Next() {
     } else {
         m_rest.remove_prefix(end + 1);
     }
-    if (!line.empty() && line.back() == '\r') {
+    while (!line.empty() && line.back() == '\r') {
         line.remove_suffix(1);
     }
+    ++m_line;
     return line;
+}
+
+bool IsTrailingFiller(char c) {
+    return IsBlank(c) || c == kEndOfFileMark;
 }
 
 std::optional<double> ParsePhotometricNumber(std::string_view text, bool decimalComma) {
@@ -51,9 +68,9 @@ std::optional<double> ParsePhotometricNumber(std::string_view text, bool decimal
     return value;
 }
 
-std::optional<int> ParseCount(std::string_view text, int maximum, bool decimalComma) {
+std::optional<int> ParseCount(std::string_view text, int minimum, int maximum, bool decimalComma) {
     const std::optional<double> value = ParsePhotometricNumber(text, decimalComma);
-    if (!value || *value < 0.0 || *value > maximum || std::floor(*value) != *value) {
+    if (!value || *value < minimum || *value > maximum || std::floor(*value) != *value) {
         return std::nullopt;
     }
     return static_cast<int>(*value);

@@ -2,6 +2,7 @@
 #include "io/LightDatabase.h"
 #include "io/LuminaireFolder.h"
 #include "resources/resource.h"
+#include "tests/RewrittenLampFile.h"
 #include "tests/TestFolder.h"
 #include "tests/WholeFiles.h"
 #include "ui/ChoiceDialogTemplate.h"
@@ -10,12 +11,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <functional>
 #include <optional>
 #include <ostream>
+#include <sstream>
 #include <string>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -87,6 +91,17 @@ protected:
         fs::current_path(m_previousFolder);
         fs::remove_all(m_folder);
     }
+
+    // The message when no source holds a lamp: it names where the program looked.
+    std::string OpenErrorMessage(const std::string& plannerFolder = std::string()) const {
+        return std::string(kOpenError) +
+               "\n\nGesucht wurden LightDatabase.csv und der Ordner Leuchten in:\n" +
+               m_folder.string() + " (Arbeitsordner)\n" +
+               fs::read_symlink("/proc/self/exe").parent_path().string() + " (Programmordner)" +
+               (plannerFolder.empty() ? "" : "\n" + plannerFolder);
+    }
+
+    const fs::path& Folder() const { return m_folder; }
 
     static void WriteDatabase(const std::string& content) {
         std::FILE* file = std::fopen("LightDatabase.csv", "wb");
@@ -191,21 +206,21 @@ TEST_F(DatabaseCommandTest, ListsTheExampleFileInNaturalOrderAndAppliesTheChosen
 }
 
 TEST_F(DatabaseCommandTest, AMissingOrUnreadableFileOrAnEmptyDatabaseChangesNothing) {
+    const std::string openError = OpenErrorMessage();
     const struct {
         const char* what;
         std::function<void()> prepare;
-        const char* message;
+        std::string message;
     } cases[] = {
-        {"missing file", [] {}, kOpenError},
-        {"folder", [] { fs::create_directory("LightDatabase.csv"); }, kOpenError},
+        {"missing file", [] {}, openError},
+        {"folder", [] { fs::create_directory("LightDatabase.csv"); }, openError},
         {"empty file", [] { WriteDatabase(""); }, kEmptyError},
         {"comments and empty lines only",
          [] { WriteDatabase(";Name;cd;lm\r\n\r\n;LED 10W;*;806\r\n\r\n"); }, kEmptyError},
-        {"pipe", [] { ::mkfifo("LightDatabase.csv", 0600); }, kOpenError},
-        {"endless device", [] { fs::create_symlink("/dev/zero", "LightDatabase.csv"); },
-         kOpenError},
+        {"pipe", [] { ::mkfifo("LightDatabase.csv", 0600); }, openError},
+        {"endless device", [] { fs::create_symlink("/dev/zero", "LightDatabase.csv"); }, openError},
         {"random device", [] { fs::create_symlink("/dev/urandom", "LightDatabase.csv"); },
-         kOpenError},
+         openError},
         {"more records than allowed",
          [] { WriteDatabase(Repeated("LED;;806\n", kMaximumDatabaseRecords + 1)); }, kSizeError},
         {"more bytes than allowed",
@@ -472,6 +487,8 @@ TEST_F(LampFolderTest, ListsTheLampFilesAmongTheRecordsAndAppliesOne) {
 }
 
 TEST_F(LampFolderTest, TheDatabaseMessagesStayForWhenNeitherSourceGivesARecord) {
+    const std::string unreadable = std::string(kUnreadableLampFiles) +
+                                   "\ntype-a.ies: Photometrie vom Typ A wird nicht unterst\xFCtzt";
     const struct {
         const char* what;
         const char* database; // null: no LightDatabase.csv
@@ -480,22 +497,14 @@ TEST_F(LampFolderTest, TheDatabaseMessagesStayForWhenNeitherSourceGivesARecord) 
         std::vector<std::string> entries; // empty: the choice dialog does not open
     } cases[] = {
         {"lamp files alone", nullptr, "symmetry-4.ldt", {}, {"Symmetrie 4"}},
-        {"empty folder", nullptr, nullptr, {kOpenError}, {}},
+        {"empty folder", nullptr, nullptr, {OpenErrorMessage()}, {}},
         {"no database, unreadable file",
          nullptr,
-         "type-b.ies",
-         {std::string(kUnreadableLampFiles) + "\ntype-b.ies", kOpenError},
+         "type-a.ies",
+         {unreadable, OpenErrorMessage()},
          {}},
-        {"empty database, unreadable file",
-         "",
-         "type-b.ies",
-         {std::string(kUnreadableLampFiles) + "\ntype-b.ies", kEmptyError},
-         {}},
-        {"database and unreadable file",
-         "LED;;1",
-         "type-b.ies",
-         {std::string(kUnreadableLampFiles) + "\ntype-b.ies"},
-         {"LED"}},
+        {"empty database, unreadable file", "", "type-a.ies", {unreadable, kEmptyError}, {}},
+        {"database and unreadable file", "LED;;1", "type-a.ies", {unreadable}, {"LED"}},
     };
     Run([&] {
         for (const auto& c : cases) {
@@ -524,8 +533,13 @@ TEST_F(LampFolderTest, TheDatabaseMessagesStayForWhenNeitherSourceGivesARecord) 
     });
 }
 
-TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
+TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithTheirReasonsAtMostTen) {
     const std::string good = OwnFile("symmetry-4.ldt");
+    std::string tenBroken = kUnreadableLampFiles;
+    for (int i = 1; i <= 10; ++i) {
+        tenBroken += "\nkaputt " + std::to_string(i) +
+                     ".ies: Photometrie vom Typ A wird nicht unterst\xFCtzt";
+    }
     const struct {
         const char* what;
         std::function<void()> prepare;
@@ -539,24 +553,22 @@ TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
              }
              PutLampFile("gut.ldt", good);
          },
-         std::string(kUnreadableLampFiles) +
-             "\nkaputt 1.ies\nkaputt 2.ies\nkaputt 3.ies\nkaputt 4.ies\nkaputt 5.ies"
-             "\nkaputt 6.ies\nkaputt 7.ies\nkaputt 8.ies\nkaputt 9.ies\nkaputt 10.ies"
-             "\nund 2 weitere",
-         1},
+         tenBroken + "\nund 2 weitere", 1},
         {"files of 4 MiB and one byte more",
          [&] {
              PutLampFile("a.ldt", LampFileOfSize(kMaximumLuminaireFileBytes));
              PutLampFile("b.ldt", LampFileOfSize(kMaximumLuminaireFileBytes + 1));
          },
-         std::string(kUnreadableLampFiles) + "\nb.ldt", 1},
+         std::string(kUnreadableLampFiles) + "\nb.ldt: gr\xF6\xDF"
+                                             "er als 4 MiB",
+         1},
         {"more than 1000 files",
          [&] {
              for (int i = 1; i <= kMaximumLuminaireFiles + 1; ++i) {
                  PutLampFile("Lampe " + std::to_string(i) + ".ldt", good);
              }
          },
-         std::string(kUnreadableLampFiles) + "\nLampe 1001.ldt", 1000},
+         "mehr als 1 000 Leuchtendateien: nur die ersten werden gelistet", 1000},
         {"more than 64 MiB in all",
          [&] {
              for (char name = 'a'; name <= 'q'; ++name) {
@@ -564,7 +576,9 @@ TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
                              LampFileOfSize(kMaximumLuminaireFileBytes));
              }
          },
-         std::string(kUnreadableLampFiles) + "\nq.ldt", 16},
+         std::string(kUnreadableLampFiles) +
+             "\nq.ldt: nicht gelesen: mehr als 64 MiB Leuchtendateien",
+         16},
     };
     Run([&] {
         for (const auto& c : cases) {
@@ -582,6 +596,129 @@ TEST_F(LampFolderTest, NamesTheFilesThatCannotBeReadOnceWithAtMostTenNames) {
             EXPECT_EQ(shown.value().entries.size(), c.entries);
         }
     });
+}
+
+// The planner's own folder Lumetrix in his Documents, here a folder of the test's own.
+class PlannerFolderTest : public LampFolderTest {
+protected:
+    void SetUp() override {
+        LampFolderTest::SetUp();
+        planner = Folder() / "Dokumente" / "Lumetrix";
+        fs::create_directories(planner / kLuminaireFolderName);
+        ::setenv("LUMETRIX_DOCUMENTS", (Folder() / "Dokumente").c_str(), 1);
+    }
+    void TearDown() override {
+        ::setenv("LUMETRIX_DOCUMENTS", "", 1);
+        LampFolderTest::TearDown();
+    }
+
+    // An IES lamp file of that luminaire name.
+    static std::string IesLamp(const std::string& name) {
+        std::string content = OwnFile("rotational-1995.ies");
+        return content.replace(content.find("Rund 1995"), 9, name);
+    }
+
+    fs::path planner;
+};
+
+TEST_F(PlannerFolderTest, ListsItsLampsWithTheOthersAndTellsRepeatedNamesApart) {
+    WriteDatabase("LED 10W;*;806\r\n");
+    WriteWholeFile(planner / "LightDatabase.csv", "LED 10W;;900\r\nEigene;;100\r\n");
+    WriteWholeFile(planner / kLuminaireFolderName / "Wand A.ies", IesLamp("WANDLEUCHTE"));
+    WriteWholeFile(planner / kLuminaireFolderName / "Wand B.ies", IesLamp("WANDLEUCHTE"));
+    PutLampFile("Wand C.ies", IesLamp("WANDLEUCHTE"));
+    PutLampFile("quadranten.ldt", OwnFile("symmetry-4.ldt"));
+    Run([&] {
+        ForgetTheChosenName();
+        WriteDatabase("LED 10W;*;806\r\n");
+        const std::optional<ChoiceShown> shown = Pick(2);
+        ASSERT_TRUE(shown);
+        EXPECT_EQ(shown->entries,
+                  (std::vector<std::string>{"Eigene", "LED 10W (Arbeitsordner)",
+                                            "LED 10W (Dokumente\\Lumetrix)", "Symmetrie 4",
+                                            "WANDLEUCHTE (Wand A.ies)", "WANDLEUCHTE (Wand B.ies)",
+                                            "WANDLEUCHTE (Wand C.ies)"}));
+        EXPECT_TRUE(desktop.MessageBoxes().empty());
+        EXPECT_EQ(Field(kFlux), (FieldState{"900.0", true}));
+        EXPECT_EQ(Pick().value().selected, 2);
+    });
+}
+
+TEST_F(PlannerFolderTest, IsReadOnceAndNamedWhereTheProgramLooked) {
+    const std::string plannerPath = planner.string();
+    Run([&] {
+        // Nothing anywhere: the message names the planner's folder too.
+        ForgetTheChosenName();
+        fs::remove("LightDatabase.csv");
+        const std::size_t first = desktop.MessageBoxes().size();
+        EXPECT_FALSE(Pick());
+        EXPECT_EQ(MessagesSince(first), std::vector<std::string>{OpenErrorMessage(plannerPath)});
+
+        // Its lamps alone; started in it, the same lamps once.
+        WriteWholeFile(planner / "LightDatabase.csv", "Eigene;;100\r\n");
+        WriteWholeFile(planner / kLuminaireFolderName / "quadranten.ldt",
+                       OwnFile("symmetry-4.ldt"));
+        EXPECT_EQ(Pick().value().entries, (std::vector<std::string>{"Eigene", "Symmetrie 4"}));
+        fs::current_path(planner);
+        EXPECT_EQ(Pick().value().entries, (std::vector<std::string>{"Eigene", "Symmetrie 4"}));
+        fs::current_path(Folder());
+    });
+}
+
+// Another program rewrites a lamp file in place, at the same length, again and again while the
+// program reads it: every reading gives the record of one version, or says that the file
+// changed while it was read, never a record of parts of both. The two versions differ in the
+// name, the flux and the power near the start and in the beam angle at the end, with 20 KiB
+// of blanks in the lines between that the format skips.
+TEST(LampFile, RewrittenWhileReadGivesOneVersionOrNone) {
+    const fs::path folder = FreshTestFolder("lumetrix-lamp-file-");
+    std::vector<std::string> lines;
+    std::istringstream original(ReadWholeFile(fs::path(LUMETRIX_PHOTOMETRY) / "symmetry-4.ldt"));
+    for (std::string line; std::getline(original, line);) {
+        lines.push_back(line);
+    }
+    const auto version = [&](const char* name, const char* flux, const char* watts,
+                             const char* c90) {
+        std::vector<std::string> text = lines;
+        text[8] = name;
+        text[28] = flux;
+        text[31] = watts;
+        for (int ratio = 32; ratio < 42; ++ratio) {
+            text[ratio] = std::string(2048, ' ') + "0";
+        }
+        std::istringstream intensities(c90);
+        for (int gamma = 60; gamma < 67; ++gamma) {
+            intensities >> text[gamma];
+        }
+        std::string joined;
+        for (const std::string& line : text) {
+            joined += line + "\n";
+        }
+        return joined;
+    };
+    const std::string versions[] = {
+        version("Version A", "1000", "10", "1000 900 800 700 500 100 0"),
+        version("Version B", "2000", "20", "1000 700 500 300 100 000 0")};
+    ASSERT_EQ(versions[0].size(), versions[1].size());
+    const FolderFile file{"Lampe.ldt", (folder / "Lampe.ldt").string()};
+    WriteWholeFile(file.path, versions[0]);
+    const std::vector<std::string> records[2] = {
+        LuminaireFileRecords(file.name, versions[0]).records,
+        LuminaireFileRecords(file.name, versions[1]).records};
+    ASSERT_EQ(records[0],
+              std::vector<std::string>{"Version A;*;1000;;90;;;;;10;;;;;;;;;;;;80;\r\n"});
+    ASSERT_EQ(records[1],
+              std::vector<std::string>{"Version B;*;2000;;60;;;;;20;;;;;;;;;;;;80;\r\n"});
+
+    const int descriptor = ::open(file.path.c_str(), O_WRONLY);
+    ASSERT_GE(descriptor, 0);
+    const RewriteOutcome outcome = ReadWhileRewritten(file, records, 2000, [&](std::size_t n) {
+        ::pwrite(descriptor, versions[n % 2].data(), versions[n % 2].size(), 0);
+    });
+    ::close(descriptor);
+    EXPECT_EQ(outcome.mixed, 0);
+    EXPECT_GT(outcome.whole, 0);
+    fs::remove_all(folder);
 }
 
 } // namespace

@@ -119,6 +119,12 @@ TEST(LightDatabase, ReadsNothingBeyondItsLimits) {
         EXPECT_LE(records.Count(), kMaximumDatabaseRecords) << c.what;
         std::fclose(file);
     }
+    // The limits hold for each database: a list with another one's records takes as many again.
+    std::FILE* file = TemporaryFileHolding(Repeated(record, kMaximumDatabaseRecords));
+    TextList both;
+    both.Insert("Andere;;1\n", -1);
+    EXPECT_TRUE(ReadDatabaseRecords(file, both));
+    std::fclose(file);
 }
 
 } // namespace

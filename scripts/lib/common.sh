@@ -43,6 +43,15 @@ prepare_wine() {
         wineboot --init >/dev/null 2>&1 || true
         wineserver -w || true
     fi
+    # Wine links the prefix user's Documents, Desktop and the like to the host's home. Nothing
+    # under test may read or write the home of whoever runs it (the program looks for the
+    # planner's lamps in Documents), so the prefix gets empty folders of its own instead.
+    local folder
+    for folder in "$WINEPREFIX"/drive_c/users/*/*; do
+        if [ -L "$folder" ]; then
+            rm "$folder" && mkdir "$folder"
+        fi
+    done
     # Debian's Wine does not always find its own fonts (MS Sans Serif, Tahoma, Marlett) and
     # then draws our dialogs in a wider substitute; the prefix's font folder always works.
     local fonts="$WINEPREFIX/drive_c/windows/Fonts"
@@ -104,7 +113,7 @@ check_system_imports() {
     for dll in $(i686-w64-mingw32-objdump -p "$1" | sed -n 's/^\tDLL Name: //p'); do
         case "${dll,,}" in
         kernel32.dll | user32.dll | gdi32.dll | comdlg32.dll | comctl32.dll | advapi32.dll | \
-            shell32.dll | version.dll | msvcrt.dll) ;;
+            shell32.dll | ole32.dll | version.dll | msvcrt.dll) ;;
         *)
             echo "$1 imports $dll, which Windows does not provide" >&2
             return 1

@@ -1,15 +1,20 @@
 # Runs lumetrix-cli (CLI) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
 # LightDatabase.csv and the files of the folder NAME.Leuchten in a folder Leuchten (each if
-# present), and checks what it printed against the files next to the
-# script: NAME.expected (standard output, byte for byte), NAME.stderr (standard error, if
-# present), NAME.status (exit status, 0 if absent) and NAME.files (the names of the files left
-# in WORKDIR, one a line in sorted order, LightDatabase.csv included, if present).
+# present), with WORKDIR.Dokumente as the user's Documents folder, holding the files of the
+# folder NAME.Dokumente if present. It checks what the run printed against the files next to
+# the script: NAME.expected (standard output, byte for byte, with the paths of these folders and
+# of the program's folder written {Arbeitsordner}, {Dokumente} and {Programmordner}),
+# NAME.stderr (standard error, if present), NAME.status (exit status, 0 if absent) and
+# NAME.files (the names of the files left in WORKDIR, one a line in sorted order,
+# LightDatabase.csv included, if present).
 cmake_policy(VERSION 3.21)
 
 get_filename_component(dir "${SCRIPT}" DIRECTORY)
 get_filename_component(name "${SCRIPT}" NAME_WE)
+get_filename_component(program_folder "${CLI}" DIRECTORY)
+set(documents "${WORKDIR}.Dokumente")
 
-file(REMOVE_RECURSE "${WORKDIR}")
+file(REMOVE_RECURSE "${WORKDIR}" "${documents}")
 file(MAKE_DIRECTORY "${WORKDIR}")
 if(EXISTS "${dir}/${name}.csv")
   configure_file("${dir}/${name}.csv" "${WORKDIR}/LightDatabase.csv" COPYONLY)
@@ -17,8 +22,15 @@ endif()
 if(IS_DIRECTORY "${dir}/${name}.Leuchten")
   file(COPY "${dir}/${name}.Leuchten/" DESTINATION "${WORKDIR}/Leuchten")
 endif()
+if(IS_DIRECTORY "${dir}/${name}.Dokumente")
+  file(COPY "${dir}/${name}.Dokumente/" DESTINATION "${documents}")
+endif()
+set(ENV{LUMETRIX_DOCUMENTS} "${documents}")
 execute_process(COMMAND "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+string(REPLACE "${documents}" "{Dokumente}" out "${out}")
+string(REPLACE "${WORKDIR}" "{Arbeitsordner}" out "${out}")
+string(REPLACE "${program_folder}" "{Programmordner}" out "${out}")
 
 file(READ "${dir}/${name}.expected" expected)
 set(expected_status 0)

@@ -2,12 +2,17 @@
 #include "DialogUser.h"
 #include "ProgramTest.h"
 
+#include "framework/FileSnapshot.h"
+#include "io/LuminaireFolder.h"
 #include "resources/resource.h"
+#include "tests/RewrittenLampFile.h"
 #include "tests/TestFolder.h"
 #include "tests/WholeFiles.h"
 #include "ui/ChoiceDialogTemplate.h"
 
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -23,6 +28,19 @@ std::string ListEntry(HWND list, int index) {
     std::string text(SendMessageA(list, CB_GETLBTEXTLEN, index, 0) + 1, '\0');
     text.resize(SendMessageA(list, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text.data())));
     return text;
+}
+
+// The entries of the open choice dialog; then it is cancelled with Escape.
+std::vector<std::string> ListedAndCancelled() {
+    std::vector<std::string> listed;
+    HWND choice = FindDialog("Datenbank");
+    EXPECT_NE(choice, nullptr);
+    HWND list = GetDlgItem(choice, IDC_CHOICE_LIST);
+    for (int i = 0; choice != nullptr && i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) {
+        listed.push_back(ListEntry(list, i));
+    }
+    PressKey(VK_ESCAPE);
+    return listed;
 }
 
 // A control's place in its dialog, in pixels.
@@ -201,16 +219,8 @@ TEST_F(DatabaseFolderTest, TheWorkingFolderComesFirstThenTheProgramsFolder) {
         }
         SetCurrentDirectoryA(working.string().c_str());
         std::vector<std::string> listed;
-        RunProgram({[&] { ClickLater(main, IDC_DATABASE); },
-                    [&] {
-                        HWND choice = FindDialog("Datenbank");
-                        ASSERT_NE(choice, nullptr);
-                        HWND list = GetDlgItem(choice, IDC_CHOICE_LIST);
-                        for (int i = 0; i < SendMessageA(list, CB_GETCOUNT, 0, 0); ++i) {
-                            listed.push_back(ListEntry(list, i));
-                        }
-                        PressKey(VK_ESCAPE);
-                    }});
+        RunProgram(
+            {[&] { ClickLater(main, IDC_DATABASE); }, [&] { listed = ListedAndCancelled(); }});
         EXPECT_EQ(listed, c.listed);
         SetCurrentDirectoryA(suiteFolder);
         std::filesystem::remove_all(working);
@@ -218,7 +228,7 @@ TEST_F(DatabaseFolderTest, TheWorkingFolderComesFirstThenTheProgramsFolder) {
 }
 
 // A spotlight in EULUMDAT without a name of its own (1000 lm, 10 W, LORL 80, half the peak at
-// 30 degrees), and an IES file of a headlamp, photometric type B, which the program does not
+// 30 degrees), and an IES file of a headlamp, photometric type A, which the program does not
 // read. The names hold an 'ä' that the file system keeps in UTF-16.
 const char* const kSpotlight =
     "Test\n1\n1\n1\n0\n7\n15\n\n\n\n\n\n100\n100\n50\n80\n80\n0\n0\n0\n"
@@ -226,7 +236,7 @@ const char* const kSpotlight =
     "0\n0\n0\n0\n0\n0\n15\n30\n45\n60\n75\n90\n"
     "1000\n700\n500\n300\n100\n0\n0\n";
 const char* const kHeadlamp = "IESNA:LM-63-2002\n[LUMINAIRE] Scheinwerfer\nTILT=NONE\n"
-                              "1 1000 1 1 1 2 2 0 0 0\n1 1 10\n0\n0\n1000\n";
+                              "1 1000 1 1 1 3 2 0 0 0\n1 1 10\n0\n0\n1000\n";
 const wchar_t* const kSpotlightFile = L"Leuchten\\Strahler \u00E4.ldt";
 const wchar_t* const kHeadlampFile = L"Leuchten\\Kaputt \u00E4.ies";
 
@@ -275,7 +285,7 @@ TEST_F(LampFolderTest, LampFilesJoinTheListAfterTheUnreadableOnesAreNamed) {
                     EXPECT_EQ(FindDialog("Datenbank"), nullptr);
                     EXPECT_EQ(MessageText(box),
                               "Diese Leuchtendateien konnten nicht gelesen werden:\n"
-                              "Kaputt \xE4.ies");
+                              "Kaputt \xE4.ies: Photometrie vom Typ A wird nicht unterst\xFCtzt");
                     Click(box, IDOK);
                 },
                 [&] {
@@ -299,6 +309,118 @@ TEST_F(LampFolderTest, LampFilesJoinTheListAfterTheUnreadableOnesAreNamed) {
                 }});
     EXPECT_EQ(outcome.stepsRun, 6);
     EXPECT_EQ(outcome.dialogsLeftOpen, 1);
+}
+
+// The planner's own folder Lumetrix in his Documents, found through the known folder: the test
+// moves Documents to a folder of its own, as a user does on the folder's "Pfad" page, and puts
+// there a database, a lamp file and a lamp file cut short.
+class PlannerFolderTest : public DatabaseTest {
+protected:
+    void SetUp() override {
+        DatabaseTest::SetUp();
+        documents = FreshTestFolder("lumetrix-documents-");
+        const std::filesystem::path planner = documents / "Lumetrix";
+        std::filesystem::create_directories(planner / "Leuchten");
+        WriteWholeFile(planner / "LightDatabase.csv", "LED 10W;;900\r\nEigene Lampe;;1234\r\n");
+        WriteWholeFile(planner / "Leuchten" / "Strahler.ldt", kSpotlight);
+        WriteWholeFile(planner / "Leuchten" / "Kurz.ldt",
+                       std::string(kSpotlight).substr(0, std::strlen(kSpotlight) - 8));
+        DWORD size = sizeof previous;
+        hadPrevious = RegGetValueA(HKEY_CURRENT_USER, kShellFolders, "Personal",
+                                   RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, nullptr,
+                                   previous, &size) == ERROR_SUCCESS;
+        const std::string path = documents.string();
+        RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Personal", REG_EXPAND_SZ, path.c_str(),
+                        static_cast<DWORD>(path.size() + 1));
+    }
+    void TearDown() override {
+        if (hadPrevious) {
+            RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Personal", REG_EXPAND_SZ, previous,
+                            static_cast<DWORD>(std::strlen(previous) + 1));
+        } else {
+            RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Personal");
+        }
+        std::filesystem::remove_all(documents);
+        DatabaseTest::TearDown();
+    }
+
+    static constexpr const char* kShellFolders =
+        "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    std::filesystem::path documents;
+    char previous[MAX_PATH] = "";
+    bool hadPrevious = false;
+};
+
+TEST_F(PlannerFolderTest, ItsLampsJoinTheListAndItsUnreadableFileIsNamedWithItsReason) {
+    std::vector<std::string> listed;
+    RunProgram({[&] { ClickLater(main, IDC_DATABASE); },
+                [&] {
+                    HWND box = FindDialog("Fehler");
+                    ASSERT_NE(box, nullptr);
+                    EXPECT_EQ(MessageText(box),
+                              "Diese Leuchtendateien konnten nicht gelesen werden:\n"
+                              "Kurz.ldt: Zeile 55: Lichtst\xE4rke erwartet");
+                    Click(box, IDOK);
+                },
+                [&] { listed = ListedAndCancelled(); }});
+    EXPECT_EQ(listed, (std::vector<std::string>{"Eigene Lampe", "Halogen 35W", "LED 5W",
+                                                "LED 10W (Arbeitsordner)",
+                                                "LED 10W (Dokumente\\Lumetrix)", "Strahler"}));
+}
+
+// Another program rewrites a lamp file in place, at the same length, again and again while the
+// program reads it: every reading gives the record of one version, or says that the file
+// changed while it was read, never a record of parts of both. The versions differ in the name
+// and the flux near the start and in the beam angle at the end, 20 KiB further on.
+TEST(LampFile, RewrittenWhileReadGivesOneVersionOrNone) {
+    const std::filesystem::path folder = FreshTestFolder("lumetrix-lamp-file-");
+    const auto version = [](const char* name, const char* flux, const char* tail) {
+        std::string text = kSpotlight;
+        text.replace(text.find("\n\n\n\n\n\n"), 2, std::string("\n") + name + "\n");
+        text.replace(text.find("\n1000\n"), 6, std::string("\n") + flux + "\n");
+        text.replace(text.find("\n0\n0\n0\n0\n0\n0\n0\n0\n0\n0\n"), 1,
+                     "\n" + std::string(20480, ' '));
+        text.replace(text.size() - 22, 22, tail);
+        return text;
+    };
+    const std::string versions[] = {
+        version("Version A", "1000", "1000\n700\n500\n300\n100\n0\n0\n"),
+        version("Version B", "2000", "1000\n900\n800\n700\n500\n0\n0\n")};
+    ASSERT_EQ(versions[0].size(), versions[1].size());
+    const FolderFile file{"Lampe.ldt", (folder / "Lampe.ldt").wstring()};
+    WriteWholeFile(folder / "Lampe.ldt", versions[0]);
+    const std::vector<std::string> records[2] = {
+        LuminaireFileRecords(file.name, versions[0]).records,
+        LuminaireFileRecords(file.name, versions[1]).records};
+    ASSERT_EQ(records[0].size(), 1u);
+    ASSERT_NE(records[0], records[1]);
+    {
+        // The guard of a reading keeps writers out, and writers keep it from holding.
+        std::FILE* reading = OpenSystemFileForReading(file.path);
+        ASSERT_NE(reading, nullptr);
+        const WriteGuard guard(reading);
+        EXPECT_TRUE(guard.Holds());
+        EXPECT_EQ(CreateFileW(file.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
+                  INVALID_HANDLE_VALUE);
+        EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_SHARING_VIOLATION));
+        std::fclose(reading);
+    }
+
+    const RewriteOutcome outcome = ReadWhileRewritten(file, records, 200, [&](std::size_t n) {
+        const HANDLE handle =
+            CreateFileW(file.path.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (handle != INVALID_HANDLE_VALUE) {
+            DWORD written = 0;
+            WriteFile(handle, versions[n % 2].data(), static_cast<DWORD>(versions[n % 2].size()),
+                      &written, nullptr);
+            CloseHandle(handle);
+        }
+    });
+    EXPECT_EQ(outcome.mixed, 0);
+    EXPECT_GT(outcome.whole, 0);
+    std::filesystem::remove_all(folder);
 }
 
 } // namespace

@@ -23,6 +23,9 @@
 //                                posts the message to the window, or sends it and waits at
 //                                most five seconds for the answer: a message from another
 //                                process, as anybody may send one (numbers in C's notation)
+//   lumetrix_remote choices      the same, but prints the entries of the choice dialog, one a
+//                                line (after the message boxes that came first, as database
+//                                prints them), and cancels it
 //   lumetrix_remote save-folder  waits until the main dialog is up and idle, clicks
 //                                "Speichern", prints the folder the save dialog shows (through
 //                                its "Kopiere aktuellen Pfad") and cancels the dialog
@@ -59,6 +62,7 @@ const char kSaveCaption[] = "Daten speichern";
 const char kDialogClass[] = "#32770";
 const UINT kAboutCommand = 0x0010;
 const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
+const int kChoiceListId = 1132;        // IDC_CHOICE_LIST of the choice dialog's built-in template
 const int kPatienceMs = 60000;
 const int kPollMs = 100;
 
@@ -136,7 +140,7 @@ int PrintGeometry(HWND window) {
 // The text of a window of another process: WM_GETTEXT crosses the process boundary, where
 // GetWindowText would only give the text the window was created with.
 void PrintText(HWND window) {
-    char text[512] = "";
+    char text[4096] = "";
     DWORD_PTR length = 0;
     SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                         SMTO_ABORTIFHUNG, kPatienceMs, &length);
@@ -267,6 +271,49 @@ int Database() {
         Sleep(kPollMs);
     }
     return Fail("Datenbank opened nothing");
+}
+
+// The entries of the choice dialog's list. CB_GETLBTEXT crosses the process boundary; Wine
+// hands the text over in UTF-16 whichever way it is asked for, so it is asked for so.
+void PrintEntries(HWND choice) {
+    HWND list = GetDlgItem(choice, kChoiceListId);
+    DWORD_PTR count = 0;
+    SendMessageTimeoutW(list, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &count);
+    for (DWORD_PTR i = 0; i < count; ++i) {
+        wchar_t entry[512] = L"";
+        DWORD_PTR length = 0;
+        SendMessageTimeoutW(list, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry),
+                            SMTO_ABORTIFHUNG, kPatienceMs, &length);
+        char text[1024] = "";
+        WideCharToMultiByte(CP_ACP, 0, entry, -1, text, sizeof text, nullptr, nullptr);
+        std::printf("%s\n", text);
+    }
+}
+
+int Choices() {
+    HWND main = SettledMainDialog();
+    if (main == nullptr)
+        return Fail("the main dialog did not appear");
+    PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_DATABASE, BN_CLICKED), 0);
+    for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
+        if (HWND choice = FindDialog(kChoiceCaption)) {
+            WaitUntilSettled(choice);
+            PrintEntries(choice);
+            PostMessageA(choice, WM_COMMAND, IDCANCEL, 0);
+            return 0;
+        }
+        if (HWND box = FindDialog(kErrorCaption)) {
+            std::printf("%s: ", kErrorCaption);
+            PrintMessageText(box);
+            PostMessageA(box, WM_COMMAND, IDOK, 0);
+            while (IsWindow(box) && waited < kPatienceMs) {
+                Sleep(kPollMs);
+                waited += kPollMs;
+            }
+        }
+        Sleep(kPollMs);
+    }
+    return Fail("the choice dialog did not appear");
 }
 
 // The clipboard's text, once it holds any; the program that put it there may still hold it open.
@@ -513,10 +560,13 @@ int main(int argc, char** argv) {
         return Message();
     if (std::strcmp(command, "database") == 0)
         return Database();
+    if (std::strcmp(command, "choices") == 0)
+        return Choices();
     if (std::strcmp(command, "save-folder") == 0)
         return SaveFolder();
-    return Fail("usage: lumetrix_remote wait-main | open-about | close | fields | message | "
-                "database | save-folder | wait-window CAPTION | click CAPTION ID | "
-                "texts CAPTION | click-text CAPTION TEXT | close-window CAPTION | "
-                "post|send WINDOW MESSAGE WPARAM LPARAM");
+    return Fail(
+        "usage: lumetrix_remote wait-main | open-about | close | fields | message | "
+        "database | choices | save-folder | wait-window CAPTION | "
+        "click CAPTION ID | texts CAPTION | click-text CAPTION TEXT | close-window CAPTION | "
+        "post|send WINDOW MESSAGE WPARAM LPARAM");
 }
