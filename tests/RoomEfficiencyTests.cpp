@@ -45,12 +45,12 @@ Room OfIndex(double k) {
 
 std::optional<LightDistribution> ReadFieldFile(const std::string& name) {
     const std::string text = ReadWholeFile(kFieldFiles / name);
-    const std::optional<LuminaireData> data =
+    const LuminaireReading reading =
         name.substr(name.size() - 4) == ".ldt" ? ReadEulumdat(text) : ReadIes(text);
-    if (!data) {
+    if (!reading.data) {
         return std::nullopt;
     }
-    return data->distribution;
+    return reading.data->distribution;
 }
 
 // The cosine lamp sends to the floor exactly the share that the ceiling, as a diffuse
