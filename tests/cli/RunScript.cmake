@@ -1,4 +1,4 @@
-# Runs lumetrix-cli (CLI) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
+# Runs lumetrix-cli (CLI, through EMULATOR when one is given) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
 # LightDatabase.csv and the files of the folder NAME.Leuchten in a folder Leuchten (each if
 # present), and checks what it printed against the files next to the
 # script: NAME.expected (standard output, byte for byte), NAME.stderr (standard error, if
@@ -17,7 +17,7 @@ endif()
 if(IS_DIRECTORY "${dir}/${name}.Leuchten")
   file(COPY "${dir}/${name}.Leuchten/" DESTINATION "${WORKDIR}/Leuchten")
 endif()
-execute_process(COMMAND "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
+execute_process(COMMAND ${EMULATOR} "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 
 file(READ "${dir}/${name}.expected" expected)
