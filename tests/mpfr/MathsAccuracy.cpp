@@ -75,7 +75,10 @@ public:
         mpfr_set_emax(1024);
         mpfr_inits2(53, m_x, m_y, m_result, static_cast<mpfr_ptr>(nullptr));
     }
-    ~Mpfr() { mpfr_clears(m_x, m_y, m_result, static_cast<mpfr_ptr>(nullptr)); }
+    ~Mpfr() {
+        mpfr_clears(m_x, m_y, m_result, static_cast<mpfr_ptr>(nullptr));
+        mpfr_free_cache(); // this thread's constants (π)
+    }
     Mpfr(const Mpfr&) = delete;
     Mpfr& operator=(const Mpfr&) = delete;
 
