@@ -333,7 +333,7 @@ std::from_chars_result OwnDoubleFromChars(const char* first, const char* last, d
 
 std::to_chars_result OwnDoubleToChars(char* first, char* last, double value,
                                       std::chars_format format, int precision) {
-    std::string text = BitsOf(value) >> 63 != 0 ? "-" : "";
+    std::string text = IsNegative(value) ? "-" : "";
     if (IsNan(value)) {
         text += "nan";
     } else if (IsInfinite(value)) {

@@ -23,6 +23,11 @@ inline int ExponentField(double x) {
     return static_cast<int>((BitsOf(x) >> 52) & 0x7FF);
 }
 
+// The sign bit: true for -0 too.
+inline bool IsNegative(double x) {
+    return BitsOf(x) >> 63 != 0;
+}
+
 inline bool IsNan(double x) {
     return x != x;
 }

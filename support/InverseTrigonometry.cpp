@@ -92,7 +92,7 @@ DoubleDouble RootOfOneMinusSquare(double a) {
 }
 
 double WithSignOf(double sign, double magnitude) {
-    return sign < 0 || (sign == 0 && BitsOf(sign) >> 63 != 0) ? -magnitude : magnitude;
+    return IsNegative(sign) ? -magnitude : magnitude;
 }
 
 } // namespace
@@ -120,7 +120,7 @@ double Atan2(double y, double x) {
     if (IsNan(x)) {
         return x;
     }
-    const bool left = x < 0 || (x == 0 && BitsOf(x) >> 63 != 0);
+    const bool left = IsNegative(x);
     const double ya = Magnitude(y);
     const double xa = Magnitude(x);
     DoubleDouble angle;

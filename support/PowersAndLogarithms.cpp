@@ -168,10 +168,6 @@ bool IsOddWhole(double y) {
     return ((significand >> (1075 - field)) & 1) != 0;
 }
 
-bool IsNegative(double x) {
-    return BitsOf(x) >> 63 != 0;
-}
-
 // pow(x, y) for x of ±0 or ±infinity, y neither 0 nor NaN.
 double PowerOfZeroOrInfinity(double x, double y) {
     const bool odd = IsOddWhole(y);
