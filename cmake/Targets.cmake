@@ -17,3 +17,28 @@ function(lumetrix_library name)
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
   endif()
 endfunction()
+
+# lumetrix_googletest_from_source(): GoogleTest built with this build's toolchain, where no
+# installed one fits (the cross builds); its targets GTest::gtest and GTest::gtest_main are
+# those of an installed one.
+function(lumetrix_googletest_from_source)
+  set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+  set(gtest_disable_pthreads ${EMSCRIPTEN} CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  # GoogleTest is not ours: it keeps its own warning flags, and they never stop our build.
+  set_target_properties(gtest gtest_main PROPERTIES COMPILE_WARNING_AS_ERROR OFF)
+endfunction()
+
+# lumetrix_node_program(target...): in the WebAssembly build, programs that run under node:
+# one JavaScript file each with the WebAssembly inside (so that node needs no flag to load
+# it), the host's files through node, and main's result as the exit status.
+function(lumetrix_node_program)
+  if(EMSCRIPTEN)
+    foreach(target IN LISTS ARGN)
+      target_link_options(${target} PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1
+                          -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
+    endforeach()
+  endif()
+endfunction()

@@ -1,5 +1,7 @@
 #include "io/DataFileValue.h"
 
+#include "support/DecimalConversion.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -189,7 +191,7 @@ double ParseDataFileNumber(const char* text) {
     }
     const char* last = p + std::strlen(p);
     double magnitude = 0.0;
-    const auto [end, error] = std::from_chars(p, last, magnitude, std::chars_format::general);
+    const auto [end, error] = DoubleFromChars(p, last, magnitude);
     if (error == std::errc::invalid_argument) {
         return 0.0;
     }

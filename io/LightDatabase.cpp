@@ -2,6 +2,7 @@
 
 #include "framework/Files.h"
 #include "support/Blanks.h"
+#include "support/DecimalConversion.h"
 #include "support/TextList.h"
 
 #include <algorithm>
@@ -20,10 +21,10 @@ bool IsShowable(unsigned char byte) {
     return !control && !undefined;
 }
 
-// Numbers as to_chars writes them, read back whatever the locale.
+// Numbers as DoubleToChars writes them, read back whatever the locale.
 double ReadBack(std::string_view text) {
     double value = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), value);
+    DoubleFromChars(text.data(), text.data() + text.size(), value);
     return value;
 }
 
@@ -87,7 +88,7 @@ std::string SixSignificantDigits(double value) {
     // The scientific form rounds to six digits and tells the exponent; the fixed form with as
     // many decimals as the six digits reach writes the rounded value without exponent.
     char scientific[32];
-    const auto rounded = std::to_chars(scientific, scientific + sizeof scientific, value,
+    const auto rounded = DoubleToChars(scientific, scientific + sizeof scientific, value,
                                        std::chars_format::scientific, kSignificantDigits - 1);
     const char* e = std::find(scientific, rounded.ptr, 'e');
     int exponent = 0;
@@ -95,7 +96,7 @@ std::string SixSignificantDigits(double value) {
     const int decimals = exponent >= kSignificantDigits - 1 ? 0 : kSignificantDigits - 1 - exponent;
     char fixed[400];
     const auto written =
-        std::to_chars(fixed, fixed + sizeof fixed,
+        DoubleToChars(fixed, fixed + sizeof fixed,
                       ReadBack(std::string_view(scientific, rounded.ptr - scientific)),
                       std::chars_format::fixed, decimals);
     std::string text(fixed, written.ptr);

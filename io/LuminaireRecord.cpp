@@ -2,6 +2,7 @@
 
 #include "io/LightDatabase.h"
 #include "model/Quantity.h"
+#include "support/DecimalConversion.h"
 #include "support/Windows1252.h"
 
 #include <charconv>
@@ -20,7 +21,7 @@ constexpr int kLampEfficiency = 20;
 double Written(double value) {
     const std::string text = SixSignificantDigits(value);
     double written = 0.0;
-    std::from_chars(text.data(), text.data() + text.size(), written);
+    DoubleFromChars(text.data(), text.data() + text.size(), written);
     return written;
 }
 

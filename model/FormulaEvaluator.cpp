@@ -1,6 +1,6 @@
 #include "model/FormulaEvaluator.h"
 
-#include <cmath>
+#include "support/Maths.h"
 
 // Each formula solver computes the products and quotients left to right as written, so that
 // results are reproducible to the last bit. Divisors go through G, so nothing divides by zero;
@@ -55,16 +55,16 @@ double Z(double x) {
 void SolveBeamDiameter(Values& v, int target) {
     switch (target) {
     case D:
-        v[D] = std::tan(v[Alpha] * kDegToRad * 0.5) * (2 * v[H]);
+        v[D] = maths::Tan(v[Alpha] * kDegToRad * 0.5) * (2 * v[H]);
         break;
     case H: {
-        double t = std::tan(v[Alpha] * kDegToRad * 0.5);
+        double t = maths::Tan(v[Alpha] * kDegToRad * 0.5);
         v[H] = v[D] / G(t, 1e-8) * 0.5;
         break;
     }
     case Alpha: {
         double height = v[H] > 0.00001 ? v[H] : 0.00001;
-        v[Alpha] = 2 * std::atan(v[D] / height * 0.5) * kRadToDeg;
+        v[Alpha] = 2 * maths::Atan(v[D] / height * 0.5) * kRadToDeg;
         break;
     }
     default:
@@ -76,7 +76,7 @@ void SolveBeamDiameter(Values& v, int target) {
 void SolveSolidAngle(Values& v, int target) {
     switch (target) {
     case Omega:
-        v[Omega] = (1 - std::cos(v[Alpha] * kDegToRad * 0.5)) * kPi * 2;
+        v[Omega] = (1 - maths::Cos(v[Alpha] * kDegToRad * 0.5)) * kPi * 2;
         break;
     case Alpha: {
         double c = 1 - v[Omega] * kOneOverTwoPi;
@@ -85,7 +85,7 @@ void SolveSolidAngle(Values& v, int target) {
         } else if (!(c >= -1)) {
             c = -1;
         }
-        v[Alpha] = 2 * std::acos(c) * kRadToDeg;
+        v[Alpha] = 2 * maths::Acos(c) * kRadToDeg;
         break;
     }
     default:
@@ -117,7 +117,7 @@ void SolveLitArea(Values& v, int target) {
         v[A] = v[D] * v[D] * kPi * 0.25;
         break;
     case D:
-        v[D] = std::sqrt(Z(v[A] * 4 * kOneOverPi));
+        v[D] = maths::Sqrt(Z(v[A] * 4 * kOneOverPi));
         break;
     default:
         break;

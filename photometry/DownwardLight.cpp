@@ -1,5 +1,7 @@
 #include "photometry/DownwardLight.h"
 
+#include "support/Maths.h"
+
 #include <algorithm>
 #include <cmath>
 #include <iterator>
@@ -13,26 +15,6 @@
 // prepared once; only the piece that the last landing angle cuts is integrated afresh.
 
 namespace {
-
-// The library's maths, all in one place.
-double Sine(double x) {
-    return std::sin(x);
-}
-double Cosine(double x) {
-    return std::cos(x);
-}
-double Tangent(double x) {
-    return std::tan(x);
-}
-double ArcTangent(double x) {
-    return std::atan(x);
-}
-double Remainder(double x, double y) {
-    return std::fmod(x, y);
-}
-double RoundUp(double x) {
-    return std::ceil(x);
-}
 
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kRadiansPerDegree = kPi / 180.0;
@@ -74,7 +56,7 @@ double PieceEnd(double from, double to) {
 
 // The angle from 0 to 45 degrees that the square room cannot tell from c.
 double Folded(double c) {
-    double r = Remainder(c, 90.0);
+    double r = std::fmod(c, 90.0);
     if (r < 0) {
         r += 90.0;
     }
@@ -136,9 +118,9 @@ DownwardLight::GammaPieces(const std::vector<double>& gammas) {
             GammaPiece piece{start, PieceEnd(start, to), j, from, width, {}, {}};
             const bool belowHorizontal = piece.to < kHorizontal;
             Integrate(piece.from, piece.to, [&](double gamma, double weight) {
-                const double t = belowHorizontal ? Tangent(gamma) : 0.0;
+                const double t = belowHorizontal ? maths::Tan(gamma) : 0.0;
                 const double u = (gamma - from) / width;
-                const double w = weight * Sine(gamma);
+                const double w = weight * maths::Sin(gamma);
                 piece.lower[0] += w * (1 - u);
                 piece.lower[1] += w * (1 - u) * t;
                 piece.lower[2] += w * (1 - u) * t * t;
@@ -158,13 +140,13 @@ DownwardLight::GammaPieces(const std::vector<double>& gammas) {
 void DownwardLight::FoldAzimuths(const LightDistribution& distribution) {
     const std::vector<double> breaks = AzimuthBreaks(distribution);
     for (std::size_t b = 0; b + 1 < breaks.size(); ++b) {
-        const double pieces = RoundUp((breaks[b + 1] - breaks[b]) / kAzimuthPiece);
+        const double pieces = std::ceil((breaks[b + 1] - breaks[b]) / kAzimuthPiece);
         const double length = (breaks[b + 1] - breaks[b]) / pieces;
         for (double piece = 0; piece < pieces; ++piece) {
             const double from = breaks[b] + piece * length;
             Integrate(from, from + length, [&](double c, double weight) {
-                m_nodes.push_back({weight * kRadiansPerDegree, Cosine(c * kRadiansPerDegree),
-                                   Sine(c * kRadiansPerDegree)});
+                m_nodes.push_back({weight * kRadiansPerDegree, maths::Cos(c * kRadiansPerDegree),
+                                   maths::Sin(c * kRadiansPerDegree)});
                 const std::size_t at = m_foldedProfiles.size();
                 m_foldedProfiles.resize(at + m_profileLength, 0.0);
                 const double images[] = {c,         90.0 - c,  90.0 + c,  180.0 - c,
@@ -191,7 +173,8 @@ double DownwardLight::DirectRatio(double roomIndex) const {
         const double* profile = &m_foldedProfiles[n * m_profileLength];
         // Beyond the last angle a ray from anywhere on the ceiling leaves the room: cos C is
         // the larger of |cos C| and |sin C| here.
-        const Landing landing{node.cosine / side, node.sine / side, ArcTangent(side / node.cosine)};
+        const Landing landing{node.cosine / side, node.sine / side,
+                              maths::Atan(side / node.cosine)};
         double sum = 0.0;
         for (std::size_t p = 0; p < m_pieces.size() && m_pieces[p].from < landing.lastAngle; ++p) {
             sum += PieceShare(m_pieces[p], profile + m_pieces[p].lowerGamma, landing);
@@ -216,11 +199,11 @@ double DownwardLight::PieceShare(const GammaPiece& piece, const double* profile,
     }
     double share = 0.0;
     Integrate(piece.from, std::min(piece.to, landing.lastAngle), [&](double gamma, double weight) {
-        const double t = Tangent(gamma);
+        const double t = maths::Tan(gamma);
         const double u = (gamma - piece.intervalFrom) / piece.intervalWidth;
         const double intensity = profile[0] + (profile[1] - profile[0]) * u;
-        share +=
-            weight * Sine(gamma) * intensity * (1 - t * landing.along) * (1 - t * landing.across);
+        share += weight * maths::Sin(gamma) * intensity * (1 - t * landing.along) *
+                 (1 - t * landing.across);
     });
     return share;
 }

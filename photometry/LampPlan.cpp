@@ -1,26 +1,11 @@
 #include "photometry/LampPlan.h"
 
+#include "support/Maths.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// The library's maths, all in one place.
-double SquareRoot(double x) {
-    return std::sqrt(x);
-}
-double RoundUp(double x) {
-    return std::ceil(x);
-}
-double RoundDown(double x) {
-    return std::floor(x);
-}
-double Logarithm(double x) {
-    return std::log(x);
-}
-double Magnitude(double x) {
-    return std::fabs(x);
-}
 
 constexpr int kLampFlux = 1;
 constexpr int kRoomIlluminance = 14;
@@ -46,7 +31,7 @@ struct Grid {
 
 // How far the spacing along the length is from that across the width, either way.
 double Mismatch(const Grid& grid, const Room& room) {
-    return Magnitude(Logarithm(room.length / grid.columns * grid.rows / room.width));
+    return std::fabs(maths::Log(room.length / grid.columns * grid.rows / room.width));
 }
 
 // Whether the grid holds the lamps with no row and no column to spare.
@@ -76,12 +61,12 @@ Grid LampGrid(long lamps, const Room& room) {
     };
     const auto near = [lamps](double ideal, long step) {
         return static_cast<long>(
-            std::clamp(RoundDown(ideal) + step, 1.0, static_cast<double>(lamps)));
+            std::clamp(std::floor(ideal) + step, 1.0, static_cast<double>(lamps)));
     };
     const auto holding = [lamps](long across) { return (lamps + across - 1) / across; };
     consider({lamps, 1});
-    const double idealColumns = SquareRoot(lamps * room.length / room.width);
-    const double idealRows = SquareRoot(lamps * room.width / room.length);
+    const double idealColumns = maths::Sqrt(lamps * room.length / room.width);
+    const double idealRows = maths::Sqrt(lamps * room.width / room.length);
     for (long step = -kSearchWidth; step <= kSearchWidth + 1; ++step) {
         const long columns = near(idealColumns, step);
         consider({holding(columns), columns});
@@ -108,7 +93,7 @@ LampPlan PlanLamps(const ValueStore& main, const Room& room, double roomEfficien
 
     LampPlan plan{};
     plan.lampsNeeded = lamps;
-    plan.wholeLamps = static_cast<long>(RoundUp(lamps * (1 - kRoundingSlack)));
+    plan.wholeLamps = static_cast<long>(std::ceil(lamps * (1 - kRoundingSlack)));
     const Grid grid = LampGrid(plan.wholeLamps, room);
     plan.rows = grid.rows;
     plan.columns = grid.columns;

@@ -1,4 +1,5 @@
 #include "photometry/LightDistribution.h"
+#include "support/Maths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,8 +77,8 @@ double GammaIntegral(const LightDistribution& distribution, std::size_t plane) {
         const double b = distribution.gammas[j + 1] * kPi / 180.0;
         const double ia = distribution.At(plane, j);
         const double ib = distribution.At(plane, j + 1);
-        sum += ia * (std::cos(a) - std::cos(b)) +
-               (ib - ia) / (b - a) * (std::sin(b) - std::sin(a) - (b - a) * std::cos(b));
+        sum += ia * (maths::Cos(a) - maths::Cos(b)) +
+               (ib - ia) / (b - a) * (maths::Sin(b) - maths::Sin(a) - (b - a) * maths::Cos(b));
     }
     return sum;
 }

@@ -1,9 +1,9 @@
 #include "photometry/PhotometricText.h"
 
 #include "support/Blanks.h"
+#include "support/DecimalConversion.h"
 
 #include <cctype>
-#include <charconv>
 #include <cmath>
 #include <string>
 
@@ -61,7 +61,7 @@ std::optional<double> ParsePhotometricNumber(std::string_view text, bool decimal
     }
     double value = 0.0;
     const char* last = number.data() + number.size();
-    const auto [end, error] = std::from_chars(number.data(), last, value);
+    const auto [end, error] = DoubleFromChars(number.data(), last, value);
     if (error != std::errc() || end != last || !std::isfinite(value)) {
         return std::nullopt;
     }

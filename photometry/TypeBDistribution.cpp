@@ -2,6 +2,7 @@
 
 #include "photometry/BeamAngle.h"
 #include "photometry/LightDistribution.h"
+#include "support/Maths.h"
 
 #include <algorithm>
 #include <cmath>
@@ -30,8 +31,8 @@ double HorizontalIntegral(const TypeBDistribution& distribution, std::size_t v) 
         const double b = Radians(angles[h + 1]);
         const double ia = distribution.At(h, v);
         const double slope = (distribution.At(h + 1, v) - ia) / (b - a);
-        sum += ia * (std::sin(b) - std::sin(a)) +
-               slope * ((b - a) * std::sin(b) + std::cos(b) - std::cos(a));
+        sum += ia * (maths::Sin(b) - maths::Sin(a)) +
+               slope * ((b - a) * maths::Sin(b) + maths::Cos(b) - maths::Cos(a));
     }
     return sum;
 }

@@ -1,20 +1,11 @@
 #include "photometry/ZonalMethod.h"
 
+#include "support/Maths.h"
+
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// The library's maths, all in one place.
-double SquareRoot(double x) {
-    return std::sqrt(x);
-}
-double ArcTangent(double x) {
-    return std::atan(x);
-}
-double Logarithm(double x) {
-    return std::log(x);
-}
 
 constexpr double kPi = 3.14159265358979323846;
 
@@ -37,10 +28,10 @@ double Determinant(const Matrix& m) {
 double ParallelRectanglesFormFactor(double x, double y) {
     const double xx = 1 + x * x;
     const double yy = 1 + y * y;
-    const double sum = (Logarithm(xx * yy / (xx + y * y)) / 2 +
-                        x * SquareRoot(yy) * ArcTangent(x / SquareRoot(yy)) +
-                        y * SquareRoot(xx) * ArcTangent(y / SquareRoot(xx)) - x * ArcTangent(x) -
-                        y * ArcTangent(y));
+    const double sum = (maths::Log(xx * yy / (xx + y * y)) / 2 +
+                        x * maths::Sqrt(yy) * maths::Atan(x / maths::Sqrt(yy)) +
+                        y * maths::Sqrt(xx) * maths::Atan(y / maths::Sqrt(xx)) -
+                        x * maths::Atan(x) - y * maths::Atan(y));
     return 2 / (kPi * x * y) * sum;
 }
 

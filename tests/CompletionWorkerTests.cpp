@@ -473,7 +473,7 @@ TEST_F(CompletionWorkerTest, BusyWorkerGivesWayEvery256PassesAndAnIdleOneRests) 
 
 // Every change from the dialog wakes a resting worker.
 TEST(CompletionSession, EveryChangeFromTheDialogWakesTheWorker) {
-    struct CountingWakeUp : CompletionWakeUp {
+    struct CountingWakeUp final : CompletionWakeUp {
         int wakes = 0;
         void Wake() override { ++wakes; }
     };
@@ -493,7 +493,7 @@ TEST(CompletionSession, EveryChangeFromTheDialogWakesTheWorker) {
 // wakes it, the list takes the matches while the worker queues more, the worker ends when the
 // dialog closes, and nothing reaches the dialog's windows after that.
 TEST(CompletionWorkerThreads, ListTakesMatchesWhileTheWorkerQueuesAndClosingEndsIt) {
-    class WakeUp : public CompletionWakeUp {
+    class WakeUp final : public CompletionWakeUp {
     public:
         void Wake() override {
             std::lock_guard<std::mutex> guard(m_mutex);

@@ -306,7 +306,9 @@ TEST_F(DataFileCommandTest, ReportsUnreadableAndUnrecognisedFiles) {
     const fs::path empty = folder / "empty.lumx";
     WriteWholeFile(empty, "");
     const fs::path pipe = folder / "pipe.lumx";
+#ifndef __EMSCRIPTEN__ // the browser's files have no named pipes: there it stays missing
     ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+#endif
     Run([&] {
         for (const fs::path& path : {folder, folder / "missing.lumx", pipe, fs::path("/dev/zero"),
                                      fs::path("/dev/urandom")}) {

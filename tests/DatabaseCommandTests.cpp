@@ -217,7 +217,13 @@ TEST_F(DatabaseCommandTest, AMissingOrUnreadableFileOrAnEmptyDatabaseChangesNoth
         {"empty file", [] { WriteDatabase(""); }, kEmptyError},
         {"comments and empty lines only",
          [] { WriteDatabase(";Name;cd;lm\r\n\r\n;LED 10W;*;806\r\n\r\n"); }, kEmptyError},
-        {"pipe", [] { ::mkfifo("LightDatabase.csv", 0600); }, openError},
+        {"pipe",
+         [] {
+#ifndef __EMSCRIPTEN__ // the browser's files have no named pipes: there it stays missing
+             ::mkfifo("LightDatabase.csv", 0600);
+#endif
+         },
+         openError},
         {"endless device", [] { fs::create_symlink("/dev/zero", "LightDatabase.csv"); }, openError},
         {"random device", [] { fs::create_symlink("/dev/urandom", "LightDatabase.csv"); },
          openError},

@@ -1,4 +1,4 @@
-# Runs lumetrix-cli (CLI) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
+# Runs lumetrix-cli (CLI, through EMULATOR when one is given) on SCRIPT in the directory WORKDIR, empty but for NAME.csv as
 # LightDatabase.csv and the files of the folder NAME.Leuchten in a folder Leuchten (each if
 # present), with WORKDIR.Dokumente as the user's Documents folder, holding the files of the
 # folder NAME.Dokumente if present. It checks what the run printed against the files next to
@@ -26,7 +26,7 @@ if(IS_DIRECTORY "${dir}/${name}.Dokumente")
   file(COPY "${dir}/${name}.Dokumente/" DESTINATION "${documents}")
 endif()
 set(ENV{LUMETRIX_DOCUMENTS} "${documents}")
-execute_process(COMMAND "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
+execute_process(COMMAND ${EMULATOR} "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
                 OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
 string(REPLACE "${documents}" "{Dokumente}" out "${out}")
 string(REPLACE "${WORKDIR}" "{Arbeitsordner}" out "${out}")

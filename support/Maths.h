@@ -1,0 +1,34 @@
+#ifndef LUMETRIX_SUPPORT_MATHS_H
+#define LUMETRIX_SUPPORT_MATHS_H
+
+// The program's own elementary functions. The C libraries of the native build, the Windows
+// program and the browser build each round some results differently in the last bit; these
+// give the same bits everywhere, because they are built from IEEE additions, subtractions,
+// multiplications, divisions and square roots alone (and the build never fuses a
+// multiplication into an addition). Worked out to about 100 bits and then rounded, nearly
+// every result is the correctly rounded one, and none is more than one unit in the last place
+// from it.
+//
+// Special values follow C's functions of the same names: a NaN argument gives itself back, an
+// argument outside the domain (sin of an infinity, the logarithm of a negative number, acos of
+// 2) gives a quiet NaN, and overflow gives an infinity.
+namespace maths {
+
+double Sin(double x);
+double Cos(double x);
+double Tan(double x);
+
+double Atan(double x);
+double Atan2(double y, double x);
+double Asin(double x);
+double Acos(double x);
+
+double Exp(double x);
+double Log(double x);
+double Pow(double x, double y);
+
+double Sqrt(double x);
+
+} // namespace maths
+
+#endif

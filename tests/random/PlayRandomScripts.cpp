@@ -1,0 +1,39 @@
+// lumetrix_random_scripts FIRST COUNT: plays the random scripts FIRST to FIRST + COUNT - 1
+// through the script driver, each on a fresh dialog as lumetrix-cli would, and prints each
+// one's number and then what the driver printed:
+//
+//   == script N
+//   ...
+//
+// lumetrix_random_scripts --script N prints script N itself, to run it with lumetrix-cli.
+#include "cli/ScriptPlayer.h"
+#include "tests/random/RandomScript.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--script") {
+        std::cout << RandomScript(std::strtoull(argv[2], nullptr, 10));
+        return 0;
+    }
+    if (argc != 3) {
+        std::cerr << "usage: lumetrix_random_scripts FIRST COUNT | --script N\n";
+        return 1;
+    }
+    const unsigned long long first = std::strtoull(argv[1], nullptr, 10);
+    const unsigned long long count = std::strtoull(argv[2], nullptr, 10);
+    for (unsigned long long number = first; number < first + count; ++number) {
+        std::istringstream script(RandomScript(number));
+        std::ostringstream out;
+        std::ostringstream errors;
+        const int status = PlayScript(script, out, errors);
+        std::cout << "== script " << number << '\n' << out.str() << errors.str();
+        if (status != kScriptCompleted) {
+            std::cout << "status " << status << '\n';
+        }
+    }
+    return 0;
+}
