@@ -92,13 +92,15 @@ protected:
         fs::remove_all(m_folder);
     }
 
-    // The message when no source holds a lamp: it names where the program looked.
+    // The message when no source holds a lamp: it names where the program looked, the folder of
+    // the program (this test) among them.
     std::string OpenErrorMessage(const std::string& plannerFolder = std::string()) const {
+        char program[4096];
+        ::GetModuleFileNameA(nullptr, program, sizeof program);
         return std::string(kOpenError) +
                "\n\nGesucht wurden LightDatabase.csv und der Ordner Leuchten in:\n" +
-               m_folder.string() + " (Arbeitsordner)\n" +
-               fs::read_symlink("/proc/self/exe").parent_path().string() + " (Programmordner)" +
-               (plannerFolder.empty() ? "" : "\n" + plannerFolder);
+               m_folder.string() + " (Arbeitsordner)\n" + fs::path(program).parent_path().string() +
+               " (Programmordner)" + (plannerFolder.empty() ? "" : "\n" + plannerFolder);
     }
 
     const fs::path& Folder() const { return m_folder; }
