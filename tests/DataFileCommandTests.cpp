@@ -1,10 +1,10 @@
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
-#include "io/DialogOffer.h"
 #include "resources/resource.h"
 #include "tests/TestFolder.h"
 #include "tests/TornSave.h"
 #include "tests/WholeFiles.h"
+#include "ui/DialogOffer.h"
 #include "ui/MainDialog.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 #include "ui/MainDialog.h"
 
-#include "app/AboutBox.h"
 #include "resources/resource.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
+#include "ui/AboutBox.h"
 #include "ui/NumericFieldExchange.h"
 
 namespace {

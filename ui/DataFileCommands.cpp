@@ -2,9 +2,9 @@
 #include "framework/Files.h"
 #include "io/DataFileLoading.h"
 #include "io/DataFileText.h"
-#include "io/DialogOffer.h"
 #include "io/FileReplacement.h"
 #include "resources/resource.h"
+#include "ui/DialogOffer.h"
 #include "ui/MainDialog.h"
 #include "ui/filedialog/FieldTextLimits.h"
 
