@@ -1,8 +1,8 @@
 #include "tests/random/RandomScript.h"
 
-namespace {
+#include "model/Quantity.h"
 
-constexpr int kQuantities = 22;
+namespace {
 
 // splitmix64: whole-number arithmetic only, so that every build draws the same.
 class Draw {
@@ -66,10 +66,10 @@ std::string RandomScript(std::uint64_t number) {
         const int kind = draw.Below(20);
         if (kind < 9) {
             const std::string value = TypedValue(draw);
-            script += "type " + std::to_string(draw.Below(kQuantities)) +
+            script += "type " + std::to_string(draw.Below(kQuantityCount)) +
                       (value.empty() ? "" : " " + value) + "\n";
         } else if (kind < 14) {
-            script += "click " + std::to_string(draw.Below(kQuantities)) + "\n";
+            script += "click " + std::to_string(draw.Below(kQuantityCount)) + "\n";
         } else if (kind < 18) {
             script += "tab\n";
         } else {
