@@ -63,25 +63,27 @@ TEST(Calculation, ARoomIsGivenAsALampRecordFixingItsAreaAndEfficiencyAtTheTextsS
     const struct {
         const char* name;
         std::function<void(Calculation&)> before;
-        double efficiency, area;
+        Room room;
+        double efficiency;
         const char* efficiencyText;
         const char* areaText;
     } cases[] = {
-        {"after start-up", [](Calculation&) {}, 78.4, 60, "78", "60.00"},
-        {"rounded as the fields show it", [](Calculation&) {}, 80.5, 12.346, "80", "12.35"},
+        {"after start-up", [](Calculation&) {}, Room{10, 6, 3}, 78.4, "78", "60.00"},
+        {"rounded as the fields show it", [](Calculation&) {}, Room{12.346, 1, 3}, 80.5, "80",
+         "12.35"},
         {"room area and Raumwirkungsgrad unticked",
          [](Calculation& c) {
              c.GivenClicked(kRoomEfficiency);
              c.GivenClicked(kLampsNeeded);
              c.GivenClicked(kRoomArea);
          },
-         64.9, 1250, "65", "1 250.00"},
+         Room{50, 25, 4}, 64.9, "65", "1 250.00"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         Shown room;
         c.before(room.calculation);
-        room.calculation.ApplyRoom(c.efficiency, c.area);
+        room.calculation.ApplyRoom(c.room, c.efficiency);
         Shown record;
         c.before(record.calculation);
         record.calculation.ApplyLampRecord(

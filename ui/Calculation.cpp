@@ -74,9 +74,9 @@ void Calculation::ApplyLampRecord(const LampRecord& record) {
     ShowTitle();
 }
 
-void Calculation::ApplyRoom(double roomEfficiency, double roomArea) {
+void Calculation::ApplyRoom(const Room& room, double roomEfficiency) {
     LampRecord record;
-    record[kRoomArea] = FixedAsShown(kRoomArea, roomArea);
+    record[kRoomArea] = FixedAsShown(kRoomArea, room.length * room.width);
     record[kRoomEfficiency] = FixedAsShown(kRoomEfficiency, roomEfficiency);
     ApplyLampRecord(record);
 }

@@ -4,6 +4,7 @@
 #include "io/DataFileText.h"
 #include "io/LightDatabase.h"
 #include "model/LightingModel.h"
+#include "photometry/Room.h"
 #include "solver/SolverView.h"
 #include "ui/UnsavedChanges.h"
 
@@ -55,9 +56,9 @@ public:
     // change, its roles are resolved; a fixing field's text goes into the quantity's field and is
     // recalculated twice, as the text typed and then once more.
     void ApplyLampRecord(const LampRecord& record);
-    // A room's Raumwirkungsgrad (percent) and area (m²), both made given, as a lamp record that
-    // fixes them at the texts their fields would show.
-    void ApplyRoom(double roomEfficiency, double roomArea);
+    // A room: its area a b as the Raumgröße and its Raumwirkungsgrad (percent), both made given,
+    // as a lamp record that fixes them at the texts their fields would show.
+    void ApplyRoom(const Room& room, double roomEfficiency);
 
     // Brings the roles and values to what a data file holds: four passes toggle the given flags
     // towards the file's marks, the fields show the file's values, two passes recalculate from
