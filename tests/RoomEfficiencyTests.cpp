@@ -304,9 +304,9 @@ TEST(RoomMethod, RoomIndexFollowsFromTheRoomAndIsFlaggedBeyondThePrintedTables) 
 ValueStore MainValues(double flux, double lampEfficiency, double illuminance) {
     ValueStore main;
     LoadDefaults(main);
-    main.value[1] = flux;
-    main.value[20] = lampEfficiency;
-    main.value[14] = illuminance;
+    main.value[kLuminousFlux] = flux;
+    main.value[kLampEfficiency] = lampEfficiency;
+    main.value[kRoomIlluminance] = illuminance;
     return main;
 }
 
