@@ -362,7 +362,8 @@ TEST(LampPlan, TheLayoutIsTheTightGridClosestToTheRoomsProportions) {
                 PlanLamps(MainValues(1000, 100, 1000.0 * lamps / (length * width)),
                           Floor(length, width, 1), 100);
             ASSERT_EQ(plan.wholeLamps, lamps);
-            const auto mismatch = [&](long rows, long columns) {
+            // A structured binding is no variable a lambda may capture (before C++20).
+            const auto mismatch = [&, length = length, width = width](long rows, long columns) {
                 return std::fabs(std::log(length / columns * rows / width));
             };
             long bestRows = 0;
