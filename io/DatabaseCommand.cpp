@@ -40,7 +40,7 @@ int ChooseRecord(const TextList& records) {
         const std::string name = DatabaseRecordName(records.Text(i));
         dialog.AddItem(i, 0, name.c_str(), FALSE);
         if (name == RememberedName()) {
-            dialog.m_nSelected = i;
+            dialog.SetCurSel(i);
         }
     }
     dialog.SetTitle("Datenbank");
@@ -49,7 +49,7 @@ int ChooseRecord(const TextList& records) {
         return -1;
     }
     RememberedName() = dialog.GetText();
-    return dialog.m_nSelected;
+    return dialog.GetCurSel();
 }
 
 // Applies one value field to quantity q as the user would: a click on its "Vorgabe" box where
