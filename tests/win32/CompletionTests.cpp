@@ -362,18 +362,13 @@ TEST_F(CompletionTest, AListOfOneEntryIsOneRowHighAndLeavesTheFieldBelowFree) {
 }
 
 // A folder of 5000 files: the worker reads it while the user types, and the dialog closes
-// while it still matches.
+// while it still matches. It goes with the test's folder.
 class LargeFolderTest : public LoadDialogTest {
 protected:
-    static void SetUpTestSuite() {
+    void SetUp() override {
         CreateDirectoryA(kFolder, nullptr);
         for (int i = 0; i < kFiles; ++i)
             MakeFile(FileName(i));
-    }
-    static void TearDownTestSuite() {
-        for (int i = 0; i < kFiles; ++i)
-            DeleteFileA(FileName(i).c_str());
-        RemoveDirectoryA(kFolder);
     }
     static std::string FileName(int i) {
         char name[64];
@@ -485,13 +480,13 @@ TEST_F(LargeFolderTest, TypingEchoesWhileTheWorkerReads) {
 
 // Folders of 2, 5000 and 50000 files named datei00000.txt on: how long the list takes to follow
 // a typed key once the folder is read, with the names anywhere in the folder's order. The
-// largest folder is made by the build: under Wine each new file's name is compared with every
-// name already in its folder, so making 50000 here would take minutes.
+// largest folder is made by the build, in its own folder: under Wine each new file's name is
+// compared with every name already in its folder, so making 50000 here would take minutes.
 class CompletionSpeedTest : public LoadDialogTest {
 protected:
     using Followed = std::function<bool(HWND dialog, const std::string& typed)>;
     struct Folder {
-        const char* name;
+        const char* name; // in the test's folder, or a full path
         int files;
         const char* start; // typed first; each key then adds a digit or takes it back
         char lastDigit;
@@ -499,7 +494,7 @@ protected:
     };
     static constexpr Folder kFolders[] = {{"fc-2", 2, "datei0000", '1', false},
                                           {"fc-5000", 5000, "datei0123", '9', false},
-                                          {"fc-50000", 50000, "datei4567", '9', true}};
+                                          {LUMETRIX_LARGE_FOLDER, 50000, "datei4567", '9', true}};
     static constexpr int kKeys = 50;
     static constexpr int kNewTexts = 5;
 
@@ -511,22 +506,13 @@ protected:
     static std::string PathOf(const Folder& folder, int i) {
         return std::string(folder.name) + "\\" + FileName(i);
     }
-    static void SetUpTestSuite() {
-        for (const Folder& folder : kFolders) {
-            CreateDirectoryA(folder.name, nullptr);
-            for (int i = 0; i < folder.files; ++i) {
-                if (GetFileAttributesA(PathOf(folder, i).c_str()) == INVALID_FILE_ATTRIBUTES)
-                    MakeFile(PathOf(folder, i));
-            }
-        }
-    }
-    static void TearDownTestSuite() {
+    void SetUp() override {
         for (const Folder& folder : kFolders) {
             if (folder.madeByTheBuild)
                 continue;
+            CreateDirectoryA(folder.name, nullptr);
             for (int i = 0; i < folder.files; ++i)
-                DeleteFileA(PathOf(folder, i).c_str());
-            RemoveDirectoryA(folder.name);
+                MakeFile(PathOf(folder, i));
         }
     }
 

@@ -220,12 +220,16 @@ TEST_F(FileDialogTest, FirstDialogOfARunIsEnlargedAndTheNextKeepsItsSize) {
         ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    nullptr, &startUp, &process));
         SetEnvironmentVariableA(kOwnRun, nullptr);
-        WaitForSingleObject(process.hProcess, 60000);
         DWORD exitCode = 1;
-        GetExitCodeProcess(process.hProcess, &exitCode);
+        if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+            GetExitCodeProcess(process.hProcess, &exitCode);
+            EXPECT_EQ(exitCode, 0u) << "the test failed in its own run";
+        } else {
+            ADD_FAILURE() << "the test's own run did not end within a minute";
+            TerminateProcess(process.hProcess, 1);
+        }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        EXPECT_EQ(exitCode, 0u);
         return;
     }
     const int scale = std::max(GetSystemMetrics(SM_CXICON), 32);
@@ -691,12 +695,16 @@ void DeliverFromOutside(const char* how, HWND window, UINT message, WPARAM wPara
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startUp, &process));
-    for (int waited = 0; waited < 300; ++waited) {
+    bool ended = false;
+    for (int waited = 0; waited < 300 && !ended; ++waited) {
         MSG sent;
         PeekMessageA(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        if (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_SENDMESSAGE) ==
-            WAIT_OBJECT_0)
-            break;
+        ended = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_SENDMESSAGE) ==
+                WAIT_OBJECT_0;
+    }
+    if (!ended) {
+        ADD_FAILURE() << "the remote control did not end within 30 seconds";
+        TerminateProcess(process.hProcess, 1);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
