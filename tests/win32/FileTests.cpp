@@ -93,8 +93,9 @@ constexpr const char* kSizeLimitRun = "LUMETRIX_FILE_SIZE_LIMIT";
 // Whether this process is a run under a file size limit; if so, its starter learns its id.
 bool IsRunUnderFileSizeLimit() {
     const char* idFile = std::getenv(kSizeLimitRun);
-    if (idFile == nullptr)
+    if (idFile == nullptr) {
         return false;
+    }
     ReplaceFileContent(idFile, std::to_string(GetCurrentProcessId()));
     return true;
 }
@@ -160,6 +161,14 @@ std::string RunUnderFileSizeLimit(const char* test, int kibibytes, bool signalIg
         }
         CloseHandle(running);
     }
+    // bash ends last: nothing may write into the test's folder once the test has ended.
+    for (int waited = 0; waited < 100; ++waited) {
+        if (GetFileAttributesA(statusFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            return ReadWholeFile(report);
+        }
+        Sleep(100);
+    }
+    ADD_FAILURE() << "bash did not end within ten seconds of the run";
     return ReadWholeFile(report);
 }
 
