@@ -85,8 +85,9 @@ TEST(CliRoundTrip, UnderAFileSizeLimitASaveFailsAndSaysSo) {
     ASSERT_NE(run, nullptr);
     std::string shown;
     char piece[256];
-    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, run)) > 0;)
+    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, run)) > 0;) {
         shown.append(piece, got);
+    }
     const int status = ::pclose(run);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(shown, "message\tFehler\t16\tDie Datei konnte nicht gespeichert werden !\n");

@@ -241,7 +241,7 @@ TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
 TEST_F(DataFileCommandTest, AStartFileTooLongForTheDialogIsNotSavedElsewhere) {
     fs::path deep = folder;
     for (int level = 0; level < 4; ++level) {
-        deep /= std::string(240, char('a' + level));
+        deep /= std::string(240, static_cast<char>('a' + level));
     }
     fs::create_directories(deep);
     const fs::path startFile = deep / "plan.lumx"; // about 1 000 characters

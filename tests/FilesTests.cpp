@@ -419,8 +419,9 @@ TEST_F(FilesTest, AReaderWaitsForAnInPlaceSave) {
     std::thread reader([&] {
         std::FILE* opened = OpenRegularFileForReading(file.c_str());
         ASSERT_NE(opened, nullptr);
-        for (int c; (c = std::fgetc(opened)) != EOF;)
+        for (int c; (c = std::fgetc(opened)) != EOF;) {
             read += static_cast<char>(c);
+        }
         std::fclose(opened);
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the reader is waiting by now

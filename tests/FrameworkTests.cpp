@@ -25,8 +25,9 @@ protected:
 
     static std::vector<UINT> Ids(const std::vector<ProbeDialog::Command>& commands) {
         std::vector<UINT> ids;
-        for (const ProbeDialog::Command& command : commands)
+        for (const ProbeDialog::Command& command : commands) {
             ids.push_back(command.id);
+        }
         return ids;
     }
 
@@ -65,8 +66,9 @@ TEST_F(FrameworkTest, TheDialogEndsWithWhatEndsIt) {
 TEST_F(FrameworkTest, AnAllocationThatFailsEndsTheActionAndTheDialogGoesOn) {
     int applied = 0;
     dialog.onApply = [&] {
-        if (++applied == 1)
+        if (++applied == 1) {
             throw std::bad_alloc();
+        }
     };
     Run([&] {
         desktop.Click(kApply);
@@ -347,8 +349,9 @@ TEST(AppNameTest, IsTheFileNameWithoutFolderAndExtension) {
                               {"/usr/bin/lumetrix_tests", "lumetrix_tests"},
                               {"C:lumetrix.1.exe", "lumetrix.1"},
                               {"", ""}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(AppNameFromPath(c[0]), c[1]);
+    }
 }
 
 // ---- File dialogs ----

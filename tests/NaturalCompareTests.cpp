@@ -230,7 +230,7 @@ std::string RandomText(std::mt19937& random) {
 }
 
 std::string Edited(std::string text, std::mt19937& random) {
-    for (int edits = 1 + int(random() % 3); edits > 0; --edits) {
+    for (int edits = 1 + static_cast<int>(random() % 3); edits > 0; --edits) {
         const std::size_t at = text.empty() ? 0 : random() % (text.size() + 1);
         switch (random() % 4) {
         case 0:
@@ -241,9 +241,10 @@ std::string Edited(std::string text, std::mt19937& random) {
             break;
         case 2:
             if (at < text.size()) {
-                text[at] = char(std::isupper(static_cast<unsigned char>(text[at]))
-                                    ? std::tolower(static_cast<unsigned char>(text[at]))
-                                    : std::toupper(static_cast<unsigned char>(text[at])));
+                text[at] =
+                    static_cast<char>(std::isupper(static_cast<unsigned char>(text[at]))
+                                          ? std::tolower(static_cast<unsigned char>(text[at]))
+                                          : std::toupper(static_cast<unsigned char>(text[at])));
             }
             break;
         default:

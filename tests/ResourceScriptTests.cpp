@@ -115,9 +115,11 @@ TEST(ResourceScript, NamesTheLineOfWhatItCannotRead) {
 std::vector<int> IdsOf(const DialogTemplate& dialog, WindowClass windowClass, DWORD type,
                        DWORD typeMask) {
     std::vector<int> ids;
-    for (const ControlTemplate& control : dialog.controls)
-        if (control.windowClass == windowClass && (control.style & typeMask) == type)
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.windowClass == windowClass && (control.style & typeMask) == type) {
             ids.push_back(control.id);
+        }
+    }
     return ids;
 }
 
@@ -140,9 +142,11 @@ TEST(ResourceScript, ReadsTheProgramsMainDialog) {
 
     // The tab order: the controls that take the focus, in template order.
     std::vector<int> tabOrder;
-    for (const ControlTemplate& control : main.controls)
-        if (control.style & WS_TABSTOP)
+    for (const ControlTemplate& control : main.controls) {
+        if (control.style & WS_TABSTOP) {
             tabOrder.push_back(control.id);
+        }
+    }
     const std::vector<int> expected = {
         1010, 1011, 1012, 1013, 1014, 1016, 1015, 1017, 1018,     1019, 1042, 1000,
         1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,     1045, 1046, 1020,

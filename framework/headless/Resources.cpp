@@ -36,10 +36,12 @@ ResourceSet& Resources() {
 }
 
 int ResourceId(LPCSTR name) {
-    if (IS_INTRESOURCE(name))
+    if (IS_INTRESOURCE(name)) {
         return static_cast<int>(reinterpret_cast<ULONG_PTR>(name));
-    if (name[0] == '#')
+    }
+    if (name[0] == '#') {
         return std::atoi(name + 1);
+    }
     return 0;
 }
 
@@ -51,16 +53,18 @@ HMODULE GetModuleHandleA(LPCSTR) {
 }
 
 DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
-    if (buffer == nullptr || size == 0)
+    if (buffer == nullptr || size == 0) {
         return 0;
+    }
     const ssize_t length = ::readlink("/proc/self/exe", buffer, size - 1);
     buffer[length > 0 ? length : 0] = '\0';
-    return length > 0 ? DWORD(length) : 0;
+    return length > 0 ? static_cast<DWORD>(length) : 0;
 }
 
 int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
-    if (buffer == nullptr || bufferMax <= 0)
+    if (buffer == nullptr || bufferMax <= 0) {
         return 0;
+    }
     const auto& strings = headless::Resources().strings;
     auto found = strings.find(static_cast<int>(id));
     std::string text = found == strings.end() ? "" : found->second;
@@ -72,14 +76,16 @@ int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
 
 HICON LoadIconA(HINSTANCE, LPCSTR iconName) {
     int id = headless::ResourceId(iconName);
-    if (headless::Resources().icons.count(id) == 0)
+    if (headless::Resources().icons.count(id) == 0) {
         return nullptr;
+    }
     return headless::IconHandle(id);
 }
 
 HBITMAP LoadBitmapA(HINSTANCE, LPCSTR bitmapName) {
     int id = headless::ResourceId(bitmapName);
-    if (headless::Resources().bitmaps.count(id) == 0)
+    if (headless::Resources().bitmaps.count(id) == 0) {
         return nullptr;
+    }
     return headless::BitmapHandle(id);
 }
