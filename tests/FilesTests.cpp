@@ -126,8 +126,8 @@ TEST_F(FilesTest, AnsiPathsNameTheHostsUtf8Files) {
     fs::create_directory(folder / "Größe €");
     WriteWholeFile(folder / "Größe €" / "Däten.lumx", "old");
     const std::string ansiFile = ansiFolder + "/D\xE4ten.lumx";
-    EXPECT_EQ(GetFileAttributesA(ansiFolder.c_str()), DWORD(FILE_ATTRIBUTE_DIRECTORY));
-    EXPECT_EQ(GetFileAttributesA(ansiFile.c_str()), DWORD(FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(GetFileAttributesA(ansiFolder.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(GetFileAttributesA(ansiFile.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
     EXPECT_TRUE(ReplaceFileContent(ansiFile, "new"));
     std::FILE* file = OpenRegularFileForReading(ansiFile.c_str());
     ASSERT_NE(file, nullptr);

@@ -85,7 +85,8 @@ TEST(NaturalCompareLetters, AccentsSortAsTheirBaseLetter) {
         for (const char* c = group.bytes; *c != '\0'; ++c) {
             const std::string accented = std::string("x") + *c + "z";
             EXPECT_TRUE(Level(accented, std::string("x") + group.letter + "z"));
-            EXPECT_TRUE(Level(accented, std::string("X") + char(group.letter - 32) + "Z"));
+            EXPECT_TRUE(
+                Level(accented, std::string("X") + static_cast<char>(group.letter - 32) + "Z"));
         }
     }
 }

@@ -161,7 +161,7 @@ TEST(WindowApiTest, ChecksAndSelectionsSetByTheProgramAreSilent) {
         HWND choices = dialog.Item(kChoices);
         dialog.Clear();
         ::CheckDlgButton(dialogWindow, kGiven, BST_CHECKED);
-        EXPECT_EQ(::IsDlgButtonChecked(dialogWindow, kGiven), UINT(BST_CHECKED));
+        EXPECT_EQ(::IsDlgButtonChecked(dialogWindow, kGiven), static_cast<UINT>(BST_CHECKED));
         ::SendMessageA(dialog.Item(kGiven), BM_SETCHECK, BST_UNCHECKED, 0);
         EXPECT_EQ(::SendMessageA(dialog.Item(kGiven), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
@@ -283,7 +283,7 @@ TEST(WindowApiTest, ASubclassedEditSeesItsMessagesFirstAndHandsThemOn) {
 TEST(WindowApiTest, TimersAreSetAndKilledByTheirId) {
     RunInDialog([](ApiDialog& dialog) {
         HWND window = dialog.GetSafeHwnd();
-        EXPECT_EQ(::SetTimer(window, 42, 250, nullptr), UINT_PTR(42));
+        EXPECT_EQ(::SetTimer(window, 42, 250, nullptr), static_cast<UINT_PTR>(42));
         EXPECT_TRUE(::KillTimer(window, 42));
         EXPECT_FALSE(::KillTimer(window, 42));
     });

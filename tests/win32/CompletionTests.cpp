@@ -444,7 +444,7 @@ TEST_F(LargeFolderTest, ListSelectsUnderTheMouseScrollsByWholeNotchesAndKeepsIts
             hovered = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
             fieldAfterHover = TextOf(dialog, kFileNameField);
 
-            const WPARAM halfNotchDown = MAKEWPARAM(0, WORD(-WHEEL_DELTA / 2));
+            const WPARAM halfNotchDown = MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA / 2));
             SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
             topAfterHalfNotch = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
             SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
@@ -466,7 +466,7 @@ TEST_F(LargeFolderTest, ListSelectsUnderTheMouseScrollsByWholeNotchesAndKeepsIts
     EXPECT_EQ(hovered, 2);
     EXPECT_EQ(fieldAfterHover, "d"); // hovering takes nothing
     EXPECT_EQ(topAfterHalfNotch, 0);
-    EXPECT_EQ(topAfterNotch, int(linesPerNotch));
+    EXPECT_EQ(topAfterNotch, static_cast<int>(linesPerNotch));
     EXPECT_EQ(least.cx, 2 * GetSystemMetrics(SM_CXVSCROLL));
     EXPECT_EQ(least.cy, 2 * GetSystemMetrics(SM_CXVSCROLL));
 }
@@ -641,8 +641,8 @@ TEST_F(CompletionSpeedTest, ListFollowsTypedKeysInFoldersOfEverySize) {
                 return TextOf(dialog, kFileNameField) == typed;
             });
         }
-        ASSERT_EQ(toList.keys.size(), std::size_t(kKeys)) << folder.name;
-        ASSERT_EQ(echo.keys.size(), std::size_t(kKeys)) << folder.name;
+        ASSERT_EQ(toList.keys.size(), static_cast<std::size_t>(kKeys)) << folder.name;
+        ASSERT_EQ(echo.keys.size(), static_cast<std::size_t>(kKeys)) << folder.name;
         ASSERT_GE(toList.newTexts.front(), 0) << folder.name;
         std::printf("typed key to list, %d files: median %.2f ms, slowest %.2f ms; text typed "
                     "anew: slowest %.2f ms (echo in the system dialog alone: median %.2f ms, "

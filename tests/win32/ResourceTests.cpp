@@ -38,9 +38,9 @@ TEST(ResourceTest, VersionRecordIsGermanUnicodeVersion1300) {
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", &data, &length));
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(data);
-    EXPECT_EQ(fixed->dwFileVersionMS, DWORD(0x00010003));
-    EXPECT_EQ(fixed->dwFileVersionLS, DWORD(0));
-    EXPECT_EQ(fixed->dwProductVersionMS, DWORD(0x00010003));
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(0x00010003));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(0));
+    EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(0x00010003));
 
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", &data, &length));
     ASSERT_EQ(length, 4u);
