@@ -35,7 +35,9 @@ const std::vector<std::u16string>& LargeFolder() {
 }
 
 bool SameLetter(char16_t a, char16_t b) {
-    const auto small = [](char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; };
+    const auto small = [](char16_t c) {
+        return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c;
+    };
     return small(a) == small(b);
 }
 
@@ -87,7 +89,7 @@ public:
         }
         m_told = false;
         const CompletionListChanges changes = m_session.TakeListChanges();
-        matches = (changes.reset ? 0 : matches) + long(changes.matches.size());
+        matches = (changes.reset ? 0 : matches) + static_cast<long>(changes.matches.size());
         if (m_untilFirstMatch && matches > 0) {
             m_session.Close();
         }
@@ -117,8 +119,8 @@ void RunWorker(benchmark::State& state, const char* typed, bool untilFirstMatch)
         matches = folder.matches;
         yields = folder.yields;
     }
-    state.counters["matches"] = double(matches);
-    state.counters["yields"] = double(yields);
+    state.counters["matches"] = static_cast<double>(matches);
+    state.counters["yields"] = static_cast<double>(yields);
 }
 
 // From the typed text to the first match for the list: the folder is too large to hold, so the

@@ -33,7 +33,8 @@ template <int (*compare)(const char*, const char*)> void CompareLampNames(benchm
             benchmark::DoNotOptimize(compare(pair.first, pair.second));
         }
     }
-    state.SetItemsProcessed(state.iterations() * std::int64_t(std::size(LampNamePairs)));
+    state.SetItemsProcessed(state.iterations() *
+                            static_cast<std::int64_t>(std::size(LampNamePairs)));
 }
 BENCHMARK_TEMPLATE(CompareLampNames, NaturalCompare);
 int FastNaturalCompareTexts(const char* a, const char* b) {
@@ -52,8 +53,9 @@ std::vector<std::string> RecordLines(int count) {
         const unsigned watts = 1 + random() % 150;
         std::snprintf(line, sizeof line, "%s %uW;;%u;;%u;;;;;%u;*;;;;;;;%u;%u,%02u\r\n",
                       families[random() % std::size(families)], watts, watts * 80,
-                      unsigned(10 + random() % 170), watts, 1000 * unsigned(1 + random() % 25),
-                      unsigned(random() % 20), unsigned(random() % 100));
+                      static_cast<unsigned>(10 + random() % 170), watts,
+                      1000 * static_cast<unsigned>(1 + random() % 25),
+                      static_cast<unsigned>(random() % 20), static_cast<unsigned>(random() % 100));
         lines.emplace_back(line);
     }
     return lines;
@@ -72,7 +74,7 @@ void SortLines(benchmark::State& state, const std::vector<std::string>& lines) {
         list->SortNaturally(0, -1);
         benchmark::DoNotOptimize(list->Text(0));
     }
-    state.SetItemsProcessed(state.iterations() * std::int64_t(lines.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
 }
 
 // The anchors: the C library's qsort over pointers to the same lines, with its plain byte
@@ -95,7 +97,7 @@ void QsortLines(benchmark::State& state, const std::vector<std::string>& lines) 
         std::qsort(pointers.data(), pointers.size(), sizeof pointers[0], ComparePointed<compare>);
         benchmark::DoNotOptimize(pointers[0]);
     }
-    state.SetItemsProcessed(state.iterations() * std::int64_t(lines.size()));
+    state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
 }
 
 // Record lines in an order crafted to make every pivot of the quicksort the smallest line.
@@ -110,22 +112,22 @@ std::vector<std::string> CraftedRecordLines(int count) {
 }
 
 void SortRecordLines(benchmark::State& state) {
-    SortLines(state, RecordLines(int(state.range(0))));
+    SortLines(state, RecordLines(static_cast<int>(state.range(0))));
 }
 void QsortStrcmpRecordLines(benchmark::State& state) {
-    QsortLines<std::strcmp>(state, RecordLines(int(state.range(0))));
+    QsortLines<std::strcmp>(state, RecordLines(static_cast<int>(state.range(0))));
 }
 void QsortStrverscmpRecordLines(benchmark::State& state) {
-    QsortLines<strverscmp>(state, RecordLines(int(state.range(0))));
+    QsortLines<strverscmp>(state, RecordLines(static_cast<int>(state.range(0))));
 }
 void SortCraftedRecordLines(benchmark::State& state) {
-    SortLines(state, CraftedRecordLines(int(state.range(0))));
+    SortLines(state, CraftedRecordLines(static_cast<int>(state.range(0))));
 }
 void QsortStrcmpCraftedRecordLines(benchmark::State& state) {
-    QsortLines<std::strcmp>(state, CraftedRecordLines(int(state.range(0))));
+    QsortLines<std::strcmp>(state, CraftedRecordLines(static_cast<int>(state.range(0))));
 }
 void QsortStrverscmpCraftedRecordLines(benchmark::State& state) {
-    QsortLines<strverscmp>(state, CraftedRecordLines(int(state.range(0))));
+    QsortLines<strverscmp>(state, CraftedRecordLines(static_cast<int>(state.range(0))));
 }
 BENCHMARK(SortRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);
 BENCHMARK(QsortStrcmpRecordLines)->Arg(100000)->Unit(benchmark::kMillisecond);

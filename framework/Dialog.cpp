@@ -13,9 +13,10 @@ BOOL CDialog::InitModalIndirect(const DLGTEMPLATE* dialogTemplate, CWnd* parent)
 INT_PTR CDialog::DoModal() {
     HWND owner = OwnerWindow();
     LPARAM self = reinterpret_cast<LPARAM>(this);
-    if (m_lpDialogTemplate != nullptr)
+    if (m_lpDialogTemplate != nullptr) {
         return ::DialogBoxIndirectParamA(AfxGetInstanceHandle(), m_lpDialogTemplate, owner,
                                          &DialogProc, self);
+    }
     return ::DialogBoxParamA(AfxGetInstanceHandle(), MAKEINTRESOURCEA(m_nIDTemplate), owner,
                              &DialogProc, self);
 }
@@ -23,11 +24,13 @@ INT_PTR CDialog::DoModal() {
 // As MFC does it: without a parent, the application's main window owns the dialog (none while
 // the main window is this very dialog, not yet created).
 HWND CDialog::OwnerWindow() const {
-    if (m_pParentWnd != nullptr)
+    if (m_pParentWnd != nullptr) {
         return m_pParentWnd->GetSafeHwnd();
+    }
     CWinApp* app = AfxGetApp();
-    if (app != nullptr && app->m_pMainWnd != nullptr)
+    if (app != nullptr && app->m_pMainWnd != nullptr) {
         return app->m_pMainWnd->GetSafeHwnd();
+    }
     return nullptr;
 }
 
@@ -41,8 +44,9 @@ BOOL CDialog::OnInitDialog() {
 }
 
 void CDialog::OnOK() {
-    if (!UpdateData(TRUE))
+    if (!UpdateData(TRUE)) {
         return;
+    }
     EndDialog(IDOK);
 }
 
@@ -51,8 +55,9 @@ void CDialog::OnCancel() {
 }
 
 LRESULT CDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_INITDIALOG)
+    if (message == WM_INITDIALOG) {
         return HandleInitDialog();
+    }
     return CWnd::WindowProc(message, wParam, lParam);
 }
 
@@ -62,15 +67,17 @@ BOOL CDialog::HandleInitDialog() {
     RECT placed;
     ::GetWindowRect(m_hWnd, &placed);
     BOOL result = OnInitDialog();
-    if (!::IsWindow(m_hWnd))
+    if (!::IsWindow(m_hWnd)) {
         return result;
+    }
     RECT initialised;
     ::GetWindowRect(m_hWnd, &initialised);
     const bool moved = initialised.left != placed.left || initialised.top != placed.top;
     const LONG style = ::GetWindowLongA(m_hWnd, GWL_STYLE);
     const LONG placementStyles = DS_CENTER | DS_CENTERMOUSE | DS_ABSALIGN | WS_CHILD;
-    if (!moved && (style & placementStyles) == 0)
+    if (!moved && (style & placementStyles) == 0) {
         CenterWindow();
+    }
     return result;
 }
 
@@ -78,19 +85,22 @@ BOOL CDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handl
     for (const CommandMapEntry* entry = GetCommandMap(); entry != nullptr && entry->handler;
          ++entry) {
         if (entry->id == id && static_cast<int>(entry->code) == code) {
-            if (handlerInfo == nullptr)
+            if (handlerInfo == nullptr) {
                 (this->*entry->handler)();
+            }
             return TRUE;
         }
     }
     if (code == CN_COMMAND && id == IDOK) {
-        if (handlerInfo == nullptr)
+        if (handlerInfo == nullptr) {
             OnOK();
+        }
         return TRUE;
     }
     if (code == CN_COMMAND && id == IDCANCEL) {
-        if (handlerInfo == nullptr)
+        if (handlerInfo == nullptr) {
             OnCancel();
+        }
         return TRUE;
     }
     return CWnd::OnCmdMsg(id, code, extra, handlerInfo);
@@ -104,8 +114,9 @@ const CommandMapEntry* CDialog::GetCommandMap() const {
 // subclassed and its messages reach WindowProc; the dialog manager's own handling is the
 // default for what the dialog leaves alone.
 INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_INITDIALOG)
+    if (message != WM_INITDIALOG) {
         return FALSE;
+    }
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
     dialog->SubclassWindow(hWnd);
     return StandardWindowProc(hWnd, message, wParam, lParam);

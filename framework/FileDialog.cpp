@@ -17,8 +17,9 @@ CFileDialog::CFileDialog(BOOL openFileDialog, LPCSTR defExt, LPCSTR fileName, DW
     m_ofn.Flags = flags | OFN_EXPLORER | OFN_ENABLEHOOK;
     m_ofn.lpfnHook = &HookProc;
     m_ofn.lCustData = reinterpret_cast<LPARAM>(this);
-    if (fileName != nullptr)
+    if (fileName != nullptr) {
         std::strncpy(m_fileName.data(), fileName, kFileNameCapacity - 1);
+    }
     if (filter != nullptr) {
         // "text|pattern|...|" becomes "text\0pattern\0...\0", and the string's own
         // terminator closes the list.

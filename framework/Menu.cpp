@@ -5,11 +5,13 @@
 
 CMenu* CMenu::FromHandle(HMENU hMenu) {
     static std::map<HMENU, std::unique_ptr<CMenu>> wrappers;
-    if (hMenu == nullptr)
+    if (hMenu == nullptr) {
         return nullptr;
+    }
     std::unique_ptr<CMenu>& wrapper = wrappers[hMenu];
-    if (!wrapper)
+    if (!wrapper) {
         wrapper = std::make_unique<CMenu>(hMenu);
+    }
     return wrapper.get();
 }
 

@@ -31,7 +31,7 @@ void AppendNumber(std::string& out, std::uint64_t number, std::size_t size) {
 std::uint64_t NumberAt(std::string_view bytes, std::size_t at, std::size_t size) {
     std::uint64_t number = 0;
     for (std::size_t i = 0; i < size; ++i) {
-        number |= std::uint64_t(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+        number |= static_cast<std::uint64_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
     }
     return number;
 }
@@ -81,8 +81,8 @@ bool CopyOldBytes(SystemFile& target, std::uint64_t oldSize, SystemFile& journal
                   std::uint64_t& checksum) {
     std::vector<char> buffer;
     for (std::uint64_t done = 0; done < oldSize;) {
-        const std::optional<std::string_view> piece =
-            ReadPiece(target, done, buffer, std::size_t(Within(done, kPieceSize, oldSize)));
+        const std::optional<std::string_view> piece = ReadPiece(
+            target, done, buffer, static_cast<std::size_t>(Within(done, kPieceSize, oldSize)));
         if (!piece || piece->empty()) {
             return false; // the file shrank or cannot be read: it cannot be saved safely
         }
@@ -146,7 +146,8 @@ std::optional<JournalRecord> ReadJournal(SystemFile& journal) {
     if (units > kLongestPath) {
         return std::nullopt;
     }
-    const std::size_t headerSize = pathAt + std::size_t(units) * kUnitSize + 2 * kNumberSize;
+    const std::size_t headerSize =
+        pathAt + static_cast<std::size_t>(units) * kUnitSize + 2 * kNumberSize;
     const std::optional<std::string_view> header = ReadPiece(journal, 0, buffer, headerSize);
     if (!header || header->size() != headerSize) {
         return std::nullopt;
@@ -166,8 +167,8 @@ std::optional<JournalRecord> ReadJournal(SystemFile& journal) {
     }
     std::uint64_t checksum = kChecksumStart;
     for (std::uint64_t done = 0; done < checked;) {
-        const std::optional<std::string_view> piece =
-            ReadPiece(journal, done, buffer, std::size_t(Within(done, kPieceSize, checked)));
+        const std::optional<std::string_view> piece = ReadPiece(
+            journal, done, buffer, static_cast<std::size_t>(Within(done, kPieceSize, checked)));
         if (!piece || piece->empty()) {
             return std::nullopt;
         }
@@ -192,14 +193,14 @@ JournaledState JudgeJournaledFile(SystemFile& journal, const JournalRecord& reco
     TornFileCheck check(record.oldSize, record.newSize, *size);
     std::vector<char> fileBuffer, oldBuffer, newBuffer;
     for (std::uint64_t done = 0; done < *size;) {
-        const std::optional<std::string_view> file =
-            ReadPiece(target, done, fileBuffer, std::size_t(Within(done, kPieceSize, *size)));
+        const std::optional<std::string_view> file = ReadPiece(
+            target, done, fileBuffer, static_cast<std::size_t>(Within(done, kPieceSize, *size)));
         const std::optional<std::string_view> oldBytes =
             ReadPiece(journal, record.oldBytesAt + done, oldBuffer,
-                      std::size_t(Within(done, kPieceSize, record.oldSize)));
+                      static_cast<std::size_t>(Within(done, kPieceSize, record.oldSize)));
         const std::optional<std::string_view> newBytes =
             ReadPiece(journal, record.newBytesAt + done, newBuffer,
-                      std::size_t(Within(done, kPieceSize, record.newSize)));
+                      static_cast<std::size_t>(Within(done, kPieceSize, record.newSize)));
         if (!file || file->empty() || !oldBytes || !newBytes) {
             return JournaledState::ChangedSince;
         }
@@ -214,7 +215,7 @@ bool PutOldBytesBack(SystemFile& journal, const JournalRecord& record, SystemFil
     for (std::uint64_t done = 0; done < record.oldSize;) {
         const std::optional<std::string_view> piece =
             ReadPiece(journal, record.oldBytesAt + done, buffer,
-                      std::size_t(Within(done, kPieceSize, record.oldSize)));
+                      static_cast<std::size_t>(Within(done, kPieceSize, record.oldSize)));
         if (!piece || piece->empty() || !target.WriteAt(done, piece->data(), piece->size())) {
             return false;
         }

@@ -13,8 +13,9 @@ CWinApp::CWinApp() {
 }
 
 CWinApp::~CWinApp() {
-    if (g_app == this)
+    if (g_app == this) {
         g_app = nullptr;
+    }
 }
 
 BOOL CWinApp::InitInstance() {

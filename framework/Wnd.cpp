@@ -30,11 +30,13 @@ std::map<HWND, CWnd*>& SubclassedWindows() {
 
 CWnd* CWnd::FromHandle(HWND hWnd) {
     static std::map<HWND, std::unique_ptr<CWnd>> wrappers;
-    if (hWnd == nullptr)
+    if (hWnd == nullptr) {
         return nullptr;
+    }
     std::unique_ptr<CWnd>& wrapper = wrappers[hWnd];
-    if (!wrapper)
+    if (!wrapper) {
         wrapper = std::make_unique<CWnd>(hWnd);
+    }
     return wrapper.get();
 }
 
@@ -123,10 +125,12 @@ namespace {
 // the span areaFirst..areaLast where it would stick out (at areaFirst if it does not fit).
 LONG CentredEdge(LONG extent, LONG first, LONG last, LONG areaFirst, LONG areaLast) {
     LONG edge = (first + last) / 2 - extent / 2;
-    if (edge + extent > areaLast)
+    if (edge + extent > areaLast) {
         edge = areaLast - extent;
-    if (edge < areaFirst)
+    }
+    if (edge < areaFirst) {
         edge = areaFirst;
+    }
     return edge;
 }
 
@@ -137,8 +141,9 @@ void CWnd::CenterWindow() {
     ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     RECT centre = workArea;
     HWND owner = ::GetWindow(m_hWnd, GW_OWNER);
-    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner))
+    if (owner != nullptr && ::IsWindowVisible(owner) && !::IsIconic(owner)) {
         ::GetWindowRect(owner, &centre);
+    }
     RECT window;
     ::GetWindowRect(m_hWnd, &window);
     const LONG width = window.right - window.left;
@@ -178,8 +183,9 @@ void CWnd::DoDataExchange(CDataExchange*) {}
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     LRESULT result = 0;
-    if (!Dispatch(message, wParam, lParam, result))
+    if (!Dispatch(message, wParam, lParam, result)) {
         result = DefWindowProc(message, wParam, lParam);
+    }
     return result;
 }
 
@@ -224,12 +230,14 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM lParam) {
     UINT id = LOWORD(wParam);
     int code = HIWORD(wParam);
     HWND control = reinterpret_cast<HWND>(lParam);
-    if (control == nullptr)
+    if (control == nullptr) {
         code = CN_COMMAND;
-    else if (g_lockoutNotifyWindow == m_hWnd)
+    } else if (g_lockoutNotifyWindow == m_hWnd) {
         return TRUE;
-    if (id == 0)
+    }
+    if (id == 0) {
         return FALSE;
+    }
     return OnCmdMsg(id, code, nullptr, nullptr);
 }
 
@@ -267,8 +275,9 @@ LRESULT CWnd::Default() {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (m_pfnSuper != nullptr)
+    if (m_pfnSuper != nullptr) {
         return ::CallWindowProcA(m_pfnSuper, m_hWnd, message, wParam, lParam);
+    }
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
@@ -281,8 +290,9 @@ void CWnd::SubclassWindow(HWND hWnd) {
 
 LRESULT CALLBACK CWnd::StandardWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     auto found = SubclassedWindows().find(hWnd);
-    if (found == SubclassedWindows().end())
+    if (found == SubclassedWindows().end()) {
         return ::DefWindowProcA(hWnd, message, wParam, lParam);
+    }
     CWnd* window = found->second;
 
     CurrentMessage outer = g_currentMessage;

@@ -27,7 +27,9 @@ std::unique_ptr<char[]> ExactCopy(const std::uint8_t* bytes, std::size_t length)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const void* lineFeed = std::memchr(data, '\n', size);
     const std::size_t aLength =
-        lineFeed != nullptr ? std::size_t(static_cast<const std::uint8_t*>(lineFeed) - data) : size;
+        lineFeed != nullptr
+            ? static_cast<std::size_t>(static_cast<const std::uint8_t*>(lineFeed) - data)
+            : size;
     const std::size_t bLength = lineFeed != nullptr ? size - aLength - 1 : 0;
     const auto a = ExactCopy(data, aLength);
     const auto b = ExactCopy(data + size - bLength, bLength);

@@ -14,7 +14,8 @@ bool Exists(const std::string& path) {
 
 std::string ProgramFolder() {
     std::vector<char> path(32768);
-    const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), DWORD(path.size()));
+    const DWORD length =
+        ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (length == 0 || length >= path.size()) {
         return std::string();
     }

@@ -34,7 +34,7 @@ struct AccentGroup {
     Byte letter;
 };
 
-constexpr AccentGroup AccentGroups[] = {
+constexpr AccentGroup kAccentGroups[] = {
     {"\x83\x84\x85\x86\xA0\xE0\xE1\xE2\xE3\xE4\xE5\xE6", 'a'},
     {"\x8E\x8F", 'A'},
     {"\xE7", 'c'},
@@ -56,11 +56,11 @@ constexpr AccentGroup AccentGroups[] = {
 constexpr std::array<Byte, 128> MakeAccentTable() {
     std::array<Byte, 128> table{};
     for (std::size_t k = 0; k < table.size(); ++k) {
-        table[k] = Byte(0x80 + k);
+        table[k] = static_cast<Byte>(0x80 + k);
     }
-    for (const AccentGroup& group : AccentGroups) {
+    for (const AccentGroup& group : kAccentGroups) {
         for (const char* c = group.bytes; *c != '\0'; ++c) {
-            table[Byte(*c) - 0x80] = group.letter;
+            table[static_cast<Byte>(*c) - 0x80] = group.letter;
         }
     }
     return table;
@@ -91,7 +91,7 @@ unsigned SortKey(unsigned c) {
 // 0-9 and letters of either case as digits 0 to 35; anything else is no digit.
 unsigned DigitValue(Byte c) {
     if (IsDigit(c)) {
-        return c - unsigned('0');
+        return c - static_cast<unsigned>('0');
     }
     const unsigned letter = FoldAsciiCase(c);
     if (letter >= 'a' && letter <= 'z') {
@@ -143,7 +143,8 @@ Number ReadNumber(const Byte* text) {
 // Compares two texts with A-Z folded, over at most limit bytes or to the end of the texts.
 int CompareIgnoringAsciiCase(const Byte* a, const Byte* b, std::size_t limit) {
     for (std::size_t k = 0; k < limit; ++k) {
-        const int difference = int(FoldAsciiCase(a[k])) - int(FoldAsciiCase(b[k]));
+        const int difference =
+            static_cast<int>(FoldAsciiCase(a[k])) - static_cast<int>(FoldAsciiCase(b[k]));
         if (difference != 0 || a[k] == '\0') {
             return difference;
         }
@@ -168,8 +169,8 @@ constexpr std::array<Byte, 256> MakeByteClasses() {
         const bool capital = c >= 'A' && c <= 'Z';
         const bool small = c >= 'a' && c <= 'z';
         const bool mapped = c >= 0x80 || capital || c == '_' || c == '\\' || c == '/' || c == '.';
-        classes[c] =
-            Byte((digit || capital || small ? AlphanumericByte : 0) | (mapped ? 0 : PlainByte));
+        classes[c] = static_cast<Byte>((digit || capital || small ? AlphanumericByte : 0) |
+                                       (mapped ? 0 : PlainByte));
     }
     return classes;
 }
@@ -208,7 +209,7 @@ bool Step(const Byte* a, const Byte* b, std::size_t& k, int& result) {
     const unsigned ca = FoldCase(a[k]);
     const unsigned cb = FoldCase(b[k]);
     if (ca == 0 || cb == 0) {
-        result = int(ca) - int(cb);
+        result = static_cast<int>(ca) - static_cast<int>(cb);
         return true;
     }
     if (IsDigit(ca) && IsDigit(cb)) {
@@ -231,7 +232,7 @@ bool Step(const Byte* a, const Byte* b, std::size_t& k, int& result) {
         const unsigned ka = SortKey(ca);
         const unsigned kb = SortKey(cb);
         if (ka != kb) {
-            result = int(ka) - int(kb);
+            result = static_cast<int>(ka) - static_cast<int>(kb);
             return true;
         }
     }
@@ -241,12 +242,12 @@ bool Step(const Byte* a, const Byte* b, std::size_t& k, int& result) {
 
 #if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
 // Words of bytes, first byte lowest, compared or classified several bytes at a time.
-constexpr bool WordsFirstByteLowest = true;
+constexpr bool kWordsFirstByteLowest = true;
 #else
-constexpr bool WordsFirstByteLowest = false;
+constexpr bool kWordsFirstByteLowest = false;
 #endif
 using Word = std::uint64_t;
-constexpr Word Ones = Word(-1) / 0xFF; // 0x0101...
+constexpr Word kOnes = static_cast<Word>(-1) / 0xFF; // 0x0101...
 
 Word LoadWord(const Byte* bytes) {
     Word word;
@@ -256,18 +257,18 @@ Word LoadWord(const Byte* bytes) {
 
 // Per byte of the word: zero for a digit, not zero for any other byte.
 Word NonDigits(Word word) {
-    const Word highNibbleNot3 = (word & (Ones * 0xF0)) ^ (Ones * 0x30);
-    const Word lowNibbleAbove9 = ((word & (Ones * 0x0F)) + Ones * 0x06) & (Ones * 0x10);
+    const Word highNibbleNot3 = (word & (kOnes * 0xF0)) ^ (kOnes * 0x30);
+    const Word lowNibbleAbove9 = ((word & (kOnes * 0x0F)) + kOnes * 0x06) & (kOnes * 0x10);
     return highNibbleNot3 | lowNibbleAbove9;
 }
 
 // The byte offsets of the lowest and the highest byte of a word that is not zero.
 std::size_t LowestByte(Word word) {
-    return std::size_t(__builtin_ctzll(word)) / 8;
+    return static_cast<std::size_t>(__builtin_ctzll(word)) / 8;
 }
 
 std::size_t HighestByte(Word word) {
-    return std::size_t(63 - __builtin_clzll(word)) / 8;
+    return static_cast<std::size_t>(63 - __builtin_clzll(word)) / 8;
 }
 
 // The first offset from k on where the texts differ or both end; both texts can be read up to
@@ -275,12 +276,12 @@ std::size_t HighestByte(Word word) {
 // byte from the bits.
 [[gnu::always_inline]] inline std::size_t FirstDifference(const Byte* a, const Byte* b,
                                                           std::size_t k, std::size_t readable) {
-    constexpr Word Highs = Ones * 0x80; // 0x8080...
-    while (WordsFirstByteLowest && k <= readable && readable - k >= sizeof(Word)) {
+    constexpr Word kHighs = kOnes * 0x80; // 0x8080...
+    while (kWordsFirstByteLowest && k <= readable && readable - k >= sizeof(Word)) {
         const Word wordA = LoadWord(a + k);
         // The lowest set bit of `nul` lies in a's first NUL byte, if any (the bits above it
         // may be wrong).
-        const Word nul = (wordA - Ones) & ~wordA & Highs;
+        const Word nul = (wordA - kOnes) & ~wordA & kHighs;
         const Word stop = (wordA ^ LoadWord(b + k)) | nul;
         if (stop != 0) {
             return k + LowestByte(stop);
@@ -296,7 +297,7 @@ std::size_t HighestByte(Word word) {
 // Whether a word that starts at a number's first byte, a '0', the number `length` digits long,
 // holds a lone 0: one that no digit and no base prefix follows.
 bool IsLoneZero(Word word, std::size_t length) {
-    return length == 1 && PrefixBase(Byte(word >> 8)) == 0;
+    return length == 1 && PrefixBase(static_cast<Byte>(word >> 8)) == 0;
 }
 
 // The order of two texts that first differ, at `difference`, in a digit on at least one side,
@@ -310,7 +311,7 @@ bool IsLoneZero(Word word, std::size_t length) {
 // of them. Returns 0 where this does not settle it.
 int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
                          std::size_t readable) {
-    if (!WordsFirstByteLowest || readable < sizeof(Word) || readable - sizeof(Word) < difference) {
+    if (!kWordsFirstByteLowest || readable < sizeof(Word) || readable - sizeof(Word) < difference) {
         return 0;
     }
     const Word wordA = LoadWord(a + difference);
@@ -335,20 +336,20 @@ int CompareShortDecimals(const Byte* a, const Byte* b, std::size_t difference,
     const std::size_t lengthB = LowestByte(digitsEndB);
     // A lone 0 is the smallest such number; any other leading '0' may begin a base prefix or
     // write a value the long way.
-    const bool leadingZero = digitsBefore > 0
-                                 ? Byte(before >> (8 * (last + 1))) == '0'
-                                 : (Byte(wordA) == '0' && !IsLoneZero(wordA, lengthA)) ||
-                                       (Byte(wordB) == '0' && !IsLoneZero(wordB, lengthB));
+    const bool leadingZero =
+        digitsBefore > 0 ? static_cast<Byte>(before >> (8 * (last + 1))) == '0'
+                         : (static_cast<Byte>(wordA) == '0' && !IsLoneZero(wordA, lengthA)) ||
+                               (static_cast<Byte>(wordB) == '0' && !IsLoneZero(wordB, lengthB));
     const bool bothDigits = lengthA != 0 && lengthB != 0;
     if ((!bothDigits && digitsBefore == 0) || leadingZero ||
-        IsAsciiLetter(Byte(before >> (8 * last))) ||
+        IsAsciiLetter(static_cast<Byte>(before >> (8 * last))) ||
         digitsBefore + std::max(lengthA, lengthB) > 9) {
         return 0;
     }
     if (lengthA != lengthB) {
         return lengthA < lengthB ? -1 : 1;
     }
-    return Byte(wordA) < Byte(wordB) ? -1 : 1;
+    return static_cast<Byte>(wordA) < static_cast<Byte>(wordB) ? -1 : 1;
 }
 
 // The first offset of the run of letters and digits that ends at `end`, but not before `from`.
@@ -378,7 +379,7 @@ std::size_t StartOfRun(const Byte* text, std::size_t from, std::size_t end) {
         }
         const bool inRun = difference > runStart && IsAlphanumeric(pa[difference - 1]);
         if (!inRun && OrdersAsItself(ca) && OrdersAsItself(cb) && !(IsDigit(ca) && IsDigit(cb))) {
-            return int(ca) - int(cb);
+            return static_cast<int>(ca) - static_cast<int>(cb);
         }
         std::size_t k = inRun ? StartOfRun(pa, runStart, difference) : difference;
         int result = 0;
@@ -434,7 +435,7 @@ int FastNaturalCompare(const char* a, std::size_t aLength, const char* b, std::s
                (difference == 0 || !IsAlphanumeric(pa[difference - 1]))) {
         // Two different letters at the start of a run of letters and digits: a step of one byte
         // each, which orders them with their case folded.
-        return int(ca | 0x20) - int(cb | 0x20);
+        return (ca | 0x20) - (cb | 0x20);
     }
     return WalkFromDifferences(pa, pb, difference, readable);
 }

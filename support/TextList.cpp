@@ -10,11 +10,11 @@
 namespace {
 
 // Bytes in front of the header: the element's text length.
-constexpr std::size_t LengthBytes = sizeof(std::int32_t);
+constexpr std::size_t kLengthBytes = sizeof(std::int32_t);
 
 // Enough for any list: the larger part is always the one kept pending, so each pending
 // range is less than half the one before it, and 30 halvings exhaust 2^31 elements.
-constexpr int PendingRanges = 30;
+constexpr int kPendingRanges = 30;
 
 // How many elements the quicksort may partition in all, summed over its ranges, before it
 // heap-sorts whatever is left: three times n log2 n, about twice what a random order needs
@@ -26,7 +26,7 @@ std::int64_t PartitioningBudget(int size) {
     while ((size >> log2Size) > 1) {
         ++log2Size;
     }
-    return 3 * std::int64_t(size) * (log2Size + 1);
+    return 3 * static_cast<std::int64_t>(size) * (log2Size + 1);
 }
 
 // A split is uneven when its smaller part holds less than a 1024th of the range; a random pivot
@@ -35,31 +35,31 @@ std::int64_t PartitioningBudget(int size) {
 // lines watches a few hundred), the order is taken for one crafted against it, or one of only
 // a few distinct lines, and the range goes on with a median of three as pivot; where even that
 // fails as often, it is heap-sorted. Ranges too small to tell are not watched.
-constexpr int UnevenSplitsInARow = 3;
-constexpr int LeastWatchedSize = 1024;
+constexpr int kUnevenSplitsInARow = 3;
+constexpr int kLeastWatchedSize = 1024;
 
 bool IsUneven(int size, int smallerPartSize) {
-    return size >= LeastWatchedSize && smallerPartSize < size / 1024;
+    return size >= kLeastWatchedSize && smallerPartSize < size / 1024;
 }
 
 // Ranges up to this size that no longer take their middle element as pivot are sorted by
 // insertion: choosing a median there costs more comparisons than it saves.
-constexpr int MostInsertionSortedSize = 16;
+constexpr int kMostInsertionSortedSize = 16;
 
 // From this size on, a range that is no longer partitioned around its middle element takes
 // the median of nine elements as pivot, else of three.
-constexpr int LeastNintherSize = 1024;
+constexpr int kLeastNintherSize = 1024;
 
 // The text length stored in front of an element.
 std::size_t StoredLength(const unsigned char* element) {
     std::int32_t length;
-    std::memcpy(&length, element - LengthBytes, LengthBytes);
-    return std::size_t(length);
+    std::memcpy(&length, element - kLengthBytes, kLengthBytes);
+    return static_cast<std::size_t>(length);
 }
 
 // How many elements ahead of a partitioning scan their blocks are asked into the cache: the
 // blocks lie scattered over the heap, and a comparison takes less time than fetching one.
-constexpr int PrefetchDistance = 8;
+constexpr int kPrefetchDistance = 8;
 
 // Negates by sign, so that a comparator returning INT_MIN cannot overflow.
 int Oriented(int result, bool descending) {
@@ -119,11 +119,12 @@ int TextList::InsertCounted(const char* text, int length, int position, const vo
         length = 0;
     }
     // The block size must stay a valid 32-bit length, whatever the header size.
-    if (length < 0 || std::uint64_t(length) + m_headerSize + LengthBytes + 1 > INT32_MAX) {
+    if (length < 0 ||
+        static_cast<std::uint64_t>(length) + m_headerSize + kLengthBytes + 1 > INT32_MAX) {
         return -1;
     }
     auto* block = static_cast<unsigned char*>(
-        std::malloc(std::size_t(length) + m_headerSize + LengthBytes + 1));
+        std::malloc(static_cast<std::size_t>(length) + m_headerSize + kLengthBytes + 1));
     if (block == nullptr) {
         return -1;
     }
@@ -133,8 +134,8 @@ int TextList::InsertCounted(const char* text, int length, int position, const vo
     }
 
     const std::int32_t storedLength = length;
-    std::memcpy(block, &storedLength, LengthBytes);
-    unsigned char* element = block + LengthBytes;
+    std::memcpy(block, &storedLength, kLengthBytes);
+    unsigned char* element = block + kLengthBytes;
     if (header != nullptr) {
         std::memcpy(element, header, m_headerSize);
     } else {
@@ -142,13 +143,13 @@ int TextList::InsertCounted(const char* text, int length, int position, const vo
     }
     unsigned char* elementText = element + m_headerSize;
     if (length > 0) {
-        std::memcpy(elementText, text, std::size_t(length));
+        std::memcpy(elementText, text, static_cast<std::size_t>(length));
     }
     elementText[length] = '\0';
 
     position = ClampPosition(position);
     std::memmove(m_elements + position + 1, m_elements + position,
-                 std::size_t(m_count - position) * sizeof *m_elements);
+                 static_cast<std::size_t>(m_count - position) * sizeof *m_elements);
     m_elements[position] = element;
     ++m_count;
     return position;
@@ -195,7 +196,7 @@ void TextList::SortNaturally(int first, int end, bool descending) {
 void TextList::Clear() {
     while (m_count > 0) {
         --m_count;
-        std::free(m_elements[m_count] - LengthBytes);
+        std::free(m_elements[m_count] - kLengthBytes);
     }
     std::free(m_elements);
     m_elements = nullptr;
@@ -211,17 +212,19 @@ int TextList::ClampPosition(int position) const {
 }
 
 bool TextList::Grow() {
-    const std::int64_t newCapacity = (3 * std::int64_t(m_capacity) + 35) / 2;
-    if (newCapacity > INT32_MAX || std::uint64_t(newCapacity) > SIZE_MAX / sizeof *m_elements) {
+    const std::int64_t newCapacity = (3 * static_cast<std::int64_t>(m_capacity) + 35) / 2;
+    if (newCapacity > INT32_MAX ||
+        static_cast<std::uint64_t>(newCapacity) > SIZE_MAX / sizeof *m_elements) {
         return false;
     }
-    auto* newElements =
-        static_cast<unsigned char**>(std::malloc(std::size_t(newCapacity) * sizeof *m_elements));
+    auto* newElements = static_cast<unsigned char**>(
+        std::malloc(static_cast<std::size_t>(newCapacity) * sizeof *m_elements));
     if (newElements == nullptr) {
         return false;
     }
     if (m_count > 0) {
-        std::memcpy(newElements, m_elements, std::size_t(m_count) * sizeof *m_elements);
+        std::memcpy(newElements, m_elements,
+                    static_cast<std::size_t>(m_count) * sizeof *m_elements);
     }
     std::free(m_elements);
     m_elements = newElements;
@@ -230,10 +233,10 @@ bool TextList::Grow() {
 }
 
 void TextList::Remove(int position) {
-    std::free(m_elements[position] - LengthBytes);
+    std::free(m_elements[position] - kLengthBytes);
     --m_count;
     std::memmove(m_elements + position, m_elements + position + 1,
-                 std::size_t(m_count - position) * sizeof *m_elements);
+                 static_cast<std::size_t>(m_count - position) * sizeof *m_elements);
 }
 
 void TextList::Swap(int i, int j) {
@@ -260,16 +263,16 @@ template <typename Order> void TextList::SortRange(Range range, const Order& ord
         return;
     }
     std::int64_t workLeft = PartitioningBudget(range.Size());
-    Range pending[PendingRanges];
+    Range pending[kPendingRanges];
     int pendingCount = 0;
     for (;;) {
-        if (range.unevenSplits == UnevenSplitsInARow && range.pivot == Pivot::Middle) {
+        if (range.unevenSplits == kUnevenSplitsInARow && range.pivot == Pivot::Middle) {
             range.pivot = Pivot::MedianOfThree;
             range.unevenSplits = 0;
         }
-        if (workLeft < 0 || range.unevenSplits == UnevenSplitsInARow) {
+        if (workLeft < 0 || range.unevenSplits == kUnevenSplitsInARow) {
             HeapSort(range, order);
-        } else if (range.pivot != Pivot::Middle && range.Size() <= MostInsertionSortedSize) {
+        } else if (range.pivot != Pivot::Middle && range.Size() <= kMostInsertionSortedSize) {
             InsertionSort(range, order);
         } else {
             workLeft -= range.Size();
@@ -302,16 +305,18 @@ template <typename Order> int TextList::PivotOf(Range range, const Order& order)
     // Places that follow from the range's bounds but from no regular pattern, so that an order
     // crafted against fixed places does not meet them. A large range takes the median of three
     // such medians: its parts come out more even, which saves more comparisons than it costs.
-    std::uint32_t scatter = std::uint32_t(range.lo) * 2654435761u ^ std::uint32_t(range.hi);
+    std::uint32_t scatter =
+        static_cast<std::uint32_t>(range.lo) * 2654435761u ^ static_cast<std::uint32_t>(range.hi);
     auto scatteredMedian = [&] {
         int places[3];
         for (int& place : places) {
             scatter = scatter * 1664525u + 1013904223u;
-            place = range.lo + int((scatter >> 8) % std::uint32_t(range.Size()));
+            place = range.lo +
+                    static_cast<int>((scatter >> 8) % static_cast<std::uint32_t>(range.Size()));
         }
         return Median(places[0], places[1], places[2], order);
     };
-    if (range.Size() < LeastNintherSize) {
+    if (range.Size() < kLeastNintherSize) {
         return scatteredMedian();
     }
     const int a = scatteredMedian();
@@ -340,14 +345,14 @@ void TextList::Partition(Range range, const Order& order, Range& left, Range& ri
     for (;;) {
         while (i <= hi && order(*this, i, lo) <= 0) {
             ++i;
-            if (i + PrefetchDistance <= hi) {
-                Prefetch(i + PrefetchDistance);
+            if (i + kPrefetchDistance <= hi) {
+                Prefetch(i + kPrefetchDistance);
             }
         }
         do {
             --j;
-            if (j - PrefetchDistance > lo) {
-                Prefetch(j - PrefetchDistance);
+            if (j - kPrefetchDistance > lo) {
+                Prefetch(j - kPrefetchDistance);
             }
         } while (j > lo && order(*this, j, lo) >= 0);
         if (j < i) {

@@ -38,7 +38,7 @@ TEST(ChoiceDialog, StartsWithTheSelectedIndexOrElseTheFirstEntry) {
         for (const std::string& lamp : kLamps) {
             dialog.AddItem(-1, 0, lamp.c_str(), FALSE);
         }
-        dialog.m_nSelected = c.selected;
+        dialog.SetCurSel(c.selected);
         int shown = -2;
         EXPECT_EQ(desktop.Run(dialog,
                               [&] {
@@ -47,7 +47,7 @@ TEST(ChoiceDialog, StartsWithTheSelectedIndexOrElseTheFirstEntry) {
                               }),
                   IDOK);
         EXPECT_EQ(shown, c.shown);
-        EXPECT_EQ(dialog.m_nSelected, c.shown);
+        EXPECT_EQ(dialog.GetCurSel(), c.shown);
         EXPECT_EQ(dialog.GetText(), kLamps[c.shown]);
     }
 }
@@ -80,7 +80,7 @@ TEST_F(ChoiceDialogTest, OkConfirmsThePreselectedOrThePickedEntry) {
     dialog.AddItem(-1, 35, "Halogen 35W", FALSE);
     dialog.AddItem(-1, 5, "LED 5W", TRUE);
     dialog.AddItem(-1, 10, "LED 10W", FALSE);
-    EXPECT_EQ(dialog.m_nSelected, 1);
+    EXPECT_EQ(dialog.GetCurSel(), 1);
     EXPECT_EQ(Run([&] { desktop.Click(IDOK); }), IDOK);
     EXPECT_EQ(dialog.GetText(), "LED 5W");
     EXPECT_EQ(dialog.GetChosenItemData(), 5u);
@@ -90,7 +90,7 @@ TEST_F(ChoiceDialogTest, OkConfirmsThePreselectedOrThePickedEntry) {
                   desktop.Click(IDOK);
               }),
               IDOK);
-    EXPECT_EQ(dialog.m_nSelected, 2);
+    EXPECT_EQ(dialog.GetCurSel(), 2);
     EXPECT_EQ(dialog.GetText(), "LED 10W");
     EXPECT_EQ(dialog.GetChosenItemData(), 10u);
 }
@@ -113,10 +113,10 @@ TEST(ChoiceDialog, CancelEscapeAndTheCloseBoxAllCancel) {
         for (const std::string& lamp : kLamps) {
             dialog.AddItem(-1, 7, lamp.c_str(), FALSE);
         }
-        dialog.m_nSelected = 1;
+        dialog.SetCurSel(1);
         EXPECT_EQ(desktop.Run(dialog, [&] { cancel(desktop); }), IDCANCEL);
         EXPECT_EQ(dialog.GetText(), "");
-        EXPECT_EQ(dialog.m_nSelected, -1);
+        EXPECT_EQ(dialog.GetCurSel(), -1);
         EXPECT_EQ(dialog.GetChosenItemData(), 0u);
     }
 }
@@ -127,7 +127,7 @@ TEST_F(ChoiceDialogTest, AnEmptyListConfirmsNothing) {
                   desktop.PressEnter();
               }),
               IDOK);
-    EXPECT_EQ(dialog.m_nSelected, -1);
+    EXPECT_EQ(dialog.GetCurSel(), -1);
     EXPECT_EQ(dialog.GetText(), "");
     EXPECT_EQ(dialog.GetChosenItemData(), 0u);
 }
@@ -173,7 +173,7 @@ TEST_F(ChoiceDialogTest, The17thEntryGrowsTheListFrom16To24SlotsKeepingTheOrder)
     EXPECT_EQ(dialog.Capacity(), 54);
     EXPECT_EQ(dialog.Count(), 37);
 
-    dialog.m_nSelected = 36;
+    dialog.SetCurSel(36);
     Run([&] {
         EXPECT_EQ(desktop.ComboItems(IDC_CHOICE_LIST), texts);
         desktop.PressEnter();

@@ -1,4 +1,5 @@
 #include "cli/ScriptPlayer.h"
+#include "tests/TestFolder.h"
 #include "tests/TornSave.h"
 #include "tests/WholeFiles.h"
 
@@ -28,9 +29,7 @@ std::string Play(const fs::path& folder, const std::string& script) {
 }
 
 TEST(CliRoundTrip, ACalculationSavedInOneRunLoadsIntoTheNext) {
-    const fs::path folder = fs::temp_directory_path() / "lumetrix-cli-round-trip";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = FreshTestFolder("lumetrix-cli-");
 
     const std::string shownBeforeSaving = Play(folder, "click 2\n"
                                                        "type 2 300\n"
@@ -49,8 +48,7 @@ TEST(CliRoundTrip, ACalculationSavedInOneRunLoadsIntoTheNext) {
 
 // A relative path longer than the Windows dialogs take names exactly that file.
 TEST(CliRoundTrip, ALongRelativePathSavesExactlyThatFile) {
-    const fs::path folder = fs::temp_directory_path() / "lumetrix-cli-long-path";
-    fs::remove_all(folder);
+    const fs::path folder = FreshTestFolder("lumetrix-cli-");
     const std::string relative = std::string(200, 'd') + "/" + std::string(100, 'n') + ".lumx";
     fs::create_directories(folder / std::string(200, 'd'));
     EXPECT_EQ(Play(folder, "save " + relative + "\n"), "");
@@ -61,9 +59,7 @@ TEST(CliRoundTrip, ALongRelativePathSavesExactlyThatFile) {
 // A file that a save in place left torn has its old bytes again when the driver starts, and the
 // driver says so before anything else.
 TEST(CliRoundTrip, AtTheStartATornFileGetsItsOldBytesBackAndItIsSaid) {
-    const fs::path folder = fs::temp_directory_path() / "lumetrix-cli-torn";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = FreshTestFolder("lumetrix-cli-");
     const TemporaryFolderOfTheTest temporary(folder / "tmp");
     Play(folder, "save plan.lumx\n");
     const std::string old = ReadWholeFile(folder / "plan.lumx");
@@ -81,9 +77,7 @@ TEST(CliRoundTrip, AtTheStartATornFileGetsItsOldBytesBackAndItIsSaid) {
 // Under a file size limit (ulimit -f) a save fails as on a full disk and says so; the driver
 // is not ended by the signal.
 TEST(CliRoundTrip, UnderAFileSizeLimitASaveFailsAndSaysSo) {
-    const fs::path folder = fs::temp_directory_path() / "lumetrix-cli-size-limit";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const fs::path folder = FreshTestFolder("lumetrix-cli-");
     WriteWholeFile(folder / "save.script", "save plan.lumx\n");
     const std::string command =
         "cd '" + folder.string() + "' && ulimit -f 1 && exec '" LUMETRIX_CLI "' save.script";
@@ -91,8 +85,9 @@ TEST(CliRoundTrip, UnderAFileSizeLimitASaveFailsAndSaysSo) {
     ASSERT_NE(run, nullptr);
     std::string shown;
     char piece[256];
-    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, run)) > 0;)
+    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, run)) > 0;) {
         shown.append(piece, got);
+    }
     const int status = ::pclose(run);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(shown, "message\tFehler\t16\tDie Datei konnte nicht gespeichert werden !\n");

@@ -163,12 +163,13 @@ TEST_F(DataFileCommandTest, SetsUpTheFileDialogsAsTheProgramWants) {
                                              "*.*"};
     EXPECT_FALSE(dialogs[0].save);
     EXPECT_EQ(dialogs[0].title, "Daten laden");
-    EXPECT_EQ(dialogs[0].flags,
-              DWORD(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLESIZING | OFN_ENABLEHOOK));
+    EXPECT_EQ(dialogs[0].flags, static_cast<DWORD>(OFN_HIDEREADONLY | OFN_EXPLORER |
+                                                   OFN_ENABLESIZING | OFN_ENABLEHOOK));
     EXPECT_TRUE(dialogs[1].save);
     EXPECT_EQ(dialogs[1].title, "Daten speichern");
-    EXPECT_EQ(dialogs[1].flags, DWORD(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER |
-                                      OFN_ENABLESIZING | OFN_ENABLEHOOK));
+    EXPECT_EQ(dialogs[1].flags,
+              static_cast<DWORD>(OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_EXPLORER |
+                                 OFN_ENABLESIZING | OFN_ENABLEHOOK));
     for (const headless::FileDialogRecord& record : dialogs) {
         EXPECT_EQ(record.filter, filter);
         EXPECT_EQ(record.defExt, "*.lumx");
@@ -188,7 +189,7 @@ TEST_F(DataFileCommandTest, OverwritesOnlyWhenTheUserSaysYes) {
     EXPECT_EQ(ReadWholeFile(file).size(), 1073u);
     ASSERT_EQ(desktop.MessageBoxes().size(), 2u);
     EXPECT_EQ(desktop.MessageBoxes()[0].caption, "Fehler");
-    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_YESNO | MB_ICONQUESTION));
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
 }
 
 TEST_F(DataFileCommandTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
@@ -211,13 +212,14 @@ TEST_F(DataFileCommandTest, AFailedSaveKeepsTheOldFileAndSaysSo) {
     ASSERT_EQ(desktop.MessageBoxes().size(), 2u);
     EXPECT_EQ(desktop.MessageBoxes()[1].text, "Die Datei konnte nicht gespeichert werden !");
     EXPECT_EQ(desktop.MessageBoxes()[1].caption, "Fehler");
-    EXPECT_EQ(desktop.MessageBoxes()[1].style, UINT(MB_ICONHAND));
+    EXPECT_EQ(desktop.MessageBoxes()[1].style, static_cast<UINT>(MB_ICONHAND));
 }
 
 // A path of any length the file functions take is saved as it is; one that not even the
 // dialog's buffer holds is reported, writes nothing and is not remembered.
 TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
-    const fs::path deep = folder / std::string(200, 'd');
+    // A folder of 241 characters, wherever the test's own folder lies.
+    const fs::path deep = folder / std::string(240 - folder.string().size(), 'd');
     fs::create_directories(deep);
     const fs::path longPath = deep / (std::string(100, 'n') + ".lumx");
     const fs::path tooLong = deep / std::string(40000, 'x');
@@ -230,7 +232,7 @@ TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
     EXPECT_EQ(ReadWholeFile(longPath).size(), 1073u);
     EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator()), 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Der Dateipfad ist zu lang !"});
-    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONHAND));
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONHAND));
     // The dialog takes fewer than 260 characters: the long path is offered as name and folder.
     EXPECT_EQ(desktop.FileDialogs().back().fileName, longPath.filename().string());
     EXPECT_EQ(desktop.FileDialogs().back().initialDir, deep.string() + "/");
@@ -241,7 +243,7 @@ TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
 TEST_F(DataFileCommandTest, AStartFileTooLongForTheDialogIsNotSavedElsewhere) {
     fs::path deep = folder;
     for (int level = 0; level < 4; ++level) {
-        deep /= std::string(240, char('a' + level));
+        deep /= std::string(240, static_cast<char>('a' + level));
     }
     fs::create_directories(deep);
     const fs::path startFile = deep / "plan.lumx"; // about 1 000 characters
@@ -322,7 +324,7 @@ TEST_F(DataFileCommandTest, ReportsUnreadableAndUnrecognisedFiles) {
               (std::vector<std::string>{notFound, notFound, notFound, notFound, notFound,
                                         "Die Datei hat das falsche Format !"}));
     for (const headless::MessageBoxRecord& box : desktop.MessageBoxes()) {
-        EXPECT_EQ(box.style, UINT(MB_ICONHAND));
+        EXPECT_EQ(box.style, static_cast<UINT>(MB_ICONHAND));
     }
 }
 
@@ -449,7 +451,7 @@ TEST_F(DataFileCommandTest, ATornStartFileIsRestoredBeforeItLoads) {
               std::vector<std::string>{"Das Speichern der Datei '" + fs::canonical(file).string() +
                                        "' wurde unterbrochen !\nIhr vorheriger Inhalt "
                                        "wurde wiederhergestellt."});
-    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONEXCLAMATION));
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(started.Store().value[kBeamAngle], 50.0);
 }
 

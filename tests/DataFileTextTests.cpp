@@ -48,12 +48,12 @@ TEST(DataFileValue, RoundsByItsOwnBiasNotTheLibraryRule) {
 void MultiplyDecimal(std::string& digits, std::uint64_t factor) {
     std::uint64_t carry = 0;
     for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
-        const std::uint64_t product = std::uint64_t(*digit - '0') * factor + carry;
-        *digit = char('0' + product % 10);
+        const std::uint64_t product = static_cast<std::uint64_t>(*digit - '0') * factor + carry;
+        *digit = static_cast<char>('0' + product % 10);
         carry = product / 10;
     }
     for (; carry != 0; carry /= 10) {
-        digits.insert(digits.begin(), char('0' + carry % 10));
+        digits.insert(digits.begin(), static_cast<char>('0' + carry % 10));
     }
 }
 
@@ -63,7 +63,7 @@ void MultiplyDecimal(std::string& digits, std::uint64_t factor) {
 std::string ExactlyBiasedDigits(double magnitude) {
     int exponent = 0;
     const double mantissa = std::frexp(magnitude, &exponent);
-    std::string digits = std::to_string(std::uint64_t(std::ldexp(mantissa, 53)));
+    std::string digits = std::to_string(static_cast<std::uint64_t>(std::ldexp(mantissa, 53)));
     exponent -= 53;
     for (; exponent > 0; exponent -= std::min(exponent, 30)) {
         MultiplyDecimal(digits, std::uint64_t{1} << std::min(exponent, 30));
@@ -120,14 +120,17 @@ std::vector<double> AwkwardDoubles() {
                                   1.500000000001e-6};
     std::mt19937_64 random(20261207);
     for (int exponentField = 0; exponentField < 2047; ++exponentField) {
-        values.push_back(FromBits((std::uint64_t(exponentField) << 52) | (random() >> 12)));
+        values.push_back(
+            FromBits((static_cast<std::uint64_t>(exponentField) << 52) | (random() >> 12)));
     }
     for (int i = 0; i < 2000; ++i) {
-        const int exponent = int(random() % 120) - 30; // where the sixth decimal is in reach
-        values.push_back(std::ldexp(double(random() >> 11), exponent - 53));
+        const int exponent =
+            static_cast<int>(random() % 120) - 30; // where the sixth decimal is in reach
+        values.push_back(std::ldexp(static_cast<double>(random() >> 11), exponent - 53));
         // Rests of exactly 0.5e-6: odd multiples of 1/128.
-        values.push_back(double((random() >> int(random() % 60)) | 1) / 128);
-        values.push_back(double(random() % 100000) * 1e-6 + 0.500000000001e-6);
+        values.push_back(static_cast<double>((random() >> static_cast<int>(random() % 60)) | 1) /
+                         128);
+        values.push_back(static_cast<double>(random() % 100000) * 1e-6 + 0.500000000001e-6);
     }
     for (std::size_t i = 0, n = values.size(); i < n; ++i) {
         values.push_back(std::nextafter(values[i], 0.0));

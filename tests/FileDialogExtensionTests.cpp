@@ -174,9 +174,10 @@ TEST(FolderHistoryTest, ValueNameFollowsTheDefaultExtension) {
         {"*.\xE4Rger", "OfnList\xE4rger"}, // only a to z change to upper case
         {"*.abcdefghijklmnopqrstuvwxyzABC", "OfnListAbcdefghijklmnopqrstuvwx"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(HistoryValueName(c.defaultExtension), c.name)
             << (c.defaultExtension ? c.defaultExtension : "(none)");
+    }
 }
 
 // A file system of a few paths; everything else is missing.
@@ -361,15 +362,17 @@ TEST(FolderHistoryTest, RecordingPutsTheFolderOnTopOnce) {
 
 std::string Data(const Strings& strings, bool closed = true) {
     std::string data;
-    for (const std::string& s : strings)
+    for (const std::string& s : strings) {
         data += s + '\0';
+    }
     return closed ? data + '\0' : data;
 }
 
 Strings Folders(std::size_t count, std::size_t length = 10) {
     Strings folders;
-    for (std::size_t i = 0; i < count; ++i)
-        folders.push_back("C:\\" + std::string(length - 4, char('a' + i % 26)) + "\\");
+    for (std::size_t i = 0; i < count; ++i) {
+        folders.push_back("C:\\" + std::string(length - 4, static_cast<char>('a' + i % 26)) + "\\");
+    }
     return folders;
 }
 

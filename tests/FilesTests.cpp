@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <functional>
 #include <grp.h>
+#include <optional>
 #include <set>
 #include <string>
 #include <sys/resource.h>
@@ -28,7 +29,7 @@ namespace {
 
 constexpr uid_t kNobody = 65534;
 
-// Runs `work` in a child process, which exits with its result; -1 when none could start.
+// Runs `work` in a child process, which exits with its result.
 pid_t StartChildProcess(const std::function<int()>& work) {
     const pid_t child = ::fork();
     if (child == 0) {
@@ -41,19 +42,41 @@ int ExitStatus(int status) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-// Saves as an unprivileged user, as the program runs for one; 1 when the save failed.
+// The child's saves take a fraction of a second: one that has not ended after this hangs.
+constexpr auto kChildPatience = std::chrono::minutes(1);
+
+// Waits for a child started by StartChildProcess and answers its wait status; nothing, and a
+// failure of the test that says why, when it could not start or did not end in time (it is
+// then ended).
+std::optional<int> WaitForChildProcess(pid_t child) {
+    if (child < 0) {
+        ADD_FAILURE() << "the child process could not start";
+        return std::nullopt;
+    }
+    const auto deadline = std::chrono::steady_clock::now() + kChildPatience;
+    int status = 0;
+    while (::waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            ADD_FAILURE() << "the child process did not end within a minute";
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return status;
+}
+
+// Saves as an unprivileged user, as the program runs for one; 1 when the save failed, -1 when
+// the saving process failed.
 int SaveAsNobody(const fs::path& path, const std::string& content) {
-    const pid_t child = StartChildProcess([&] {
+    const std::optional<int> status = WaitForChildProcess(StartChildProcess([&] {
         if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
             return 2;
         }
         return ReplaceFileContent(path.string(), content) ? 0 : 1;
-    });
-    int status = 0;
-    if (child < 0 || ::waitpid(child, &status, 0) != child) {
-        return -1;
-    }
-    return ExitStatus(status);
+    }));
+    return status ? ExitStatus(*status) : -1;
 }
 
 // A fresh folder of the test's own.
@@ -103,8 +126,8 @@ TEST_F(FilesTest, AnsiPathsNameTheHostsUtf8Files) {
     fs::create_directory(folder / "Größe €");
     WriteWholeFile(folder / "Größe €" / "Däten.lumx", "old");
     const std::string ansiFile = ansiFolder + "/D\xE4ten.lumx";
-    EXPECT_EQ(GetFileAttributesA(ansiFolder.c_str()), DWORD(FILE_ATTRIBUTE_DIRECTORY));
-    EXPECT_EQ(GetFileAttributesA(ansiFile.c_str()), DWORD(FILE_ATTRIBUTE_NORMAL));
+    EXPECT_EQ(GetFileAttributesA(ansiFolder.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_DIRECTORY));
+    EXPECT_EQ(GetFileAttributesA(ansiFile.c_str()), static_cast<DWORD>(FILE_ATTRIBUTE_NORMAL));
     EXPECT_TRUE(ReplaceFileContent(ansiFile, "new"));
     std::FILE* file = OpenRegularFileForReading(ansiFile.c_str());
     ASSERT_NE(file, nullptr);
@@ -201,8 +224,7 @@ TEST_F(FilesTest, TwoProgramsSavingOneFileLeaveAWholeFile) {
         }
         running.insert(child);
     }
-    // The saves take a fraction of a second; a minute means that a program hangs.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
+    const auto deadline = std::chrono::steady_clock::now() + kChildPatience;
     std::set<std::string> seen;
     while (!running.empty()) {
         if (std::chrono::steady_clock::now() > deadline) {
@@ -273,16 +295,18 @@ TEST_F(FilesTest, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes
     };
     for (const auto& c : cases) {
         WriteWholeFile(file, c.old);
-        const pid_t child = StartChildProcess([&] {
+        const std::optional<int> ended = WaitForChildProcess(StartChildProcess([&] {
             std::signal(SIGXFSZ, SIG_DFL);
             rlimit limited{};
             getrlimit(RLIMIT_FSIZE, &limited);
             limited.rlim_cur = c.limit;
             setrlimit(RLIMIT_FSIZE, &limited);
             return OverwriteFile(file.string(), c.content) ? 0 : 1;
-        });
-        int status = 0;
-        ::waitpid(child, &status, 0);
+        }));
+        if (!ended) {
+            continue;
+        }
+        const int status = *ended;
         const bool killed = WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ;
         EXPECT_TRUE(killed || ExitStatus(status) == 0) << c.old.size() << " " << status;
         EXPECT_TRUE(RestoreInterruptedSaves().empty());
@@ -397,8 +421,9 @@ TEST_F(FilesTest, AReaderWaitsForAnInPlaceSave) {
     std::thread reader([&] {
         std::FILE* opened = OpenRegularFileForReading(file.c_str());
         ASSERT_NE(opened, nullptr);
-        for (int c; (c = std::fgetc(opened)) != EOF;)
+        for (int c; (c = std::fgetc(opened)) != EOF;) {
             read += static_cast<char>(c);
+        }
         std::fclose(opened);
     });
     std::this_thread::sleep_for(std::chrono::milliseconds(200)); // the reader is waiting by now

@@ -25,8 +25,9 @@ protected:
 
     static std::vector<UINT> Ids(const std::vector<ProbeDialog::Command>& commands) {
         std::vector<UINT> ids;
-        for (const ProbeDialog::Command& command : commands)
+        for (const ProbeDialog::Command& command : commands) {
             ids.push_back(command.id);
+        }
         return ids;
     }
 
@@ -65,8 +66,9 @@ TEST_F(FrameworkTest, TheDialogEndsWithWhatEndsIt) {
 TEST_F(FrameworkTest, AnAllocationThatFailsEndsTheActionAndTheDialogGoesOn) {
     int applied = 0;
     dialog.onApply = [&] {
-        if (++applied == 1)
+        if (++applied == 1) {
             throw std::bad_alloc();
+        }
     };
     Run([&] {
         desktop.Click(kApply);
@@ -76,7 +78,7 @@ TEST_F(FrameworkTest, AnAllocationThatFailsEndsTheActionAndTheDialogGoesOn) {
     EXPECT_EQ(applied, 2);
     ASSERT_EQ(desktop.MessageBoxes().size(), 1u);
     EXPECT_EQ(desktop.MessageBoxes()[0].text, "Nicht gen\xFCgend Arbeitsspeicher !");
-    EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONHAND));
+    EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONHAND));
 }
 
 TEST_F(FrameworkTest, NothingDrivesADialogAfterItEndedOrWithoutADriver) {
@@ -162,7 +164,7 @@ TEST_F(FrameworkTest, TheFocusMovesBeforeTheEditHearsThatItLostIt) {
         desktop.Focus(kValue);
         std::vector<ProbeDialog::Command> lost = dialog.Routed(EN_KILLFOCUS);
         ASSERT_EQ(lost.size(), 1u);
-        EXPECT_EQ(lost[0].id, UINT(kName));
+        EXPECT_EQ(lost[0].id, static_cast<UINT>(kName));
         EXPECT_EQ(lost[0].focusId, kValue);
     });
 }
@@ -186,7 +188,7 @@ TEST_F(FrameworkTest, SettingACheckIsSilentAndAClickFocusesTogglesAndReports) {
         ASSERT_EQ(dialog.routed.size(), 3u);
         EXPECT_EQ(dialog.routed[0].code, EN_KILLFOCUS);
         EXPECT_EQ(dialog.routed[1].code, BN_CLICKED);
-        EXPECT_EQ(dialog.routed[1].id, UINT(kGiven));
+        EXPECT_EQ(dialog.routed[1].id, static_cast<UINT>(kGiven));
         EXPECT_EQ(dialog.routed[1].focusId, kGiven);
     });
 }
@@ -324,9 +326,9 @@ TEST_F(FrameworkTest, AMessageBoxHoldsTheFocusWhileOpenAndTakesTheQueuedAnswer) 
     ASSERT_EQ(boxes.size(), 3u);
     EXPECT_EQ(boxes[1].text, "Ersetzen?");
     EXPECT_EQ(boxes[1].caption, "Fehler");
-    EXPECT_EQ(boxes[1].style, UINT(36));
+    EXPECT_EQ(boxes[1].style, static_cast<UINT>(36));
     EXPECT_EQ(boxes[1].answer, IDYES);
-    EXPECT_EQ(boxes[0].style, UINT(16));
+    EXPECT_EQ(boxes[0].style, static_cast<UINT>(16));
     EXPECT_NE(boxes[0].owner, nullptr);
 }
 
@@ -347,8 +349,9 @@ TEST(AppNameTest, IsTheFileNameWithoutFolderAndExtension) {
                               {"/usr/bin/lumetrix_tests", "lumetrix_tests"},
                               {"C:lumetrix.1.exe", "lumetrix.1"},
                               {"", ""}};
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(AppNameFromPath(c[0]), c[1]);
+    }
 }
 
 // ---- File dialogs ----
@@ -379,7 +382,8 @@ TEST_F(FrameworkTest, CFileDialogPassesItsSetUpAndReturnsThePathChosen) {
     EXPECT_EQ(records[1].title, "Speichern");
     EXPECT_EQ(records[0].filter,
               (std::vector<std::string>{"Daten ( *.lumx )", "*.lumx", "Alle Dateien", "*.*"}));
-    EXPECT_EQ(records[0].flags, DWORD(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLEHOOK));
+    EXPECT_EQ(records[0].flags,
+              static_cast<DWORD>(OFN_HIDEREADONLY | OFN_EXPLORER | OFN_ENABLEHOOK));
     EXPECT_EQ(records[0].fileName, "alt.lumx");
     EXPECT_EQ(records[0].defExt, "*.lumx");
     EXPECT_EQ(records[0].answer, std::optional<std::string>("daten/neu.lumx"));
@@ -468,8 +472,8 @@ TEST_F(FrameworkTest, SystemMenuItemsAreAppendedAndTheirCommandsArrive) {
         menu->AppendMenu(MF_STRING, 0x10, "Inf&o");
         std::vector<headless::MenuItem> items = desktop.SystemMenu();
         ASSERT_EQ(items.size(), 2u);
-        EXPECT_EQ(items[0].flags, UINT(MF_SEPARATOR));
-        EXPECT_EQ(items[1].id, UINT_PTR(0x10));
+        EXPECT_EQ(items[0].flags, static_cast<UINT>(MF_SEPARATOR));
+        EXPECT_EQ(items[1].id, static_cast<UINT_PTR>(0x10));
         EXPECT_EQ(items[1].text, "Inf&o");
 
         desktop.SystemCommand(0x10);

@@ -36,8 +36,9 @@ public:
 
     BOOL OnInitDialog() override {
         CComboBox list(GetDlgItem(kList)->GetSafeHwnd());
-        for (int i = 0; i < static_cast<int>(entries.size()); ++i)
+        for (int i = 0; i < static_cast<int>(entries.size()); ++i) {
             list.InsertString(i, entries[i].c_str());
+        }
         list.SetCurSel(1);
         list.ShowWindow(SW_SHOW);
         CDialog::OnInitDialog();

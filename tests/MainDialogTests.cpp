@@ -86,8 +86,8 @@ TEST_F(MainDialogTest, AddsTheAboutItemToTheSystemMenu) {
     Run([&] {
         const std::vector<headless::MenuItem> menu = desktop.SystemMenu();
         ASSERT_GE(menu.size(), 2u);
-        EXPECT_EQ(menu[menu.size() - 2].flags & MF_SEPARATOR, UINT(MF_SEPARATOR));
-        EXPECT_EQ(menu.back().id, UINT_PTR(IDM_ABOUTBOX));
+        EXPECT_EQ(menu[menu.size() - 2].flags & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+        EXPECT_EQ(menu.back().id, static_cast<UINT_PTR>(IDM_ABOUTBOX));
         EXPECT_EQ(menu.back().text, "Inf&o \xFC"
                                     "ber Lumetrix...");
     });

@@ -85,7 +85,8 @@ TEST(NaturalCompareLetters, AccentsSortAsTheirBaseLetter) {
         for (const char* c = group.bytes; *c != '\0'; ++c) {
             const std::string accented = std::string("x") + *c + "z";
             EXPECT_TRUE(Level(accented, std::string("x") + group.letter + "z"));
-            EXPECT_TRUE(Level(accented, std::string("X") + char(group.letter - 32) + "Z"));
+            EXPECT_TRUE(
+                Level(accented, std::string("X") + static_cast<char>(group.letter - 32) + "Z"));
         }
     }
 }
@@ -230,7 +231,7 @@ std::string RandomText(std::mt19937& random) {
 }
 
 std::string Edited(std::string text, std::mt19937& random) {
-    for (int edits = 1 + int(random() % 3); edits > 0; --edits) {
+    for (int edits = 1 + static_cast<int>(random() % 3); edits > 0; --edits) {
         const std::size_t at = text.empty() ? 0 : random() % (text.size() + 1);
         switch (random() % 4) {
         case 0:
@@ -241,9 +242,10 @@ std::string Edited(std::string text, std::mt19937& random) {
             break;
         case 2:
             if (at < text.size()) {
-                text[at] = char(std::isupper(static_cast<unsigned char>(text[at]))
-                                    ? std::tolower(static_cast<unsigned char>(text[at]))
-                                    : std::toupper(static_cast<unsigned char>(text[at])));
+                text[at] =
+                    static_cast<char>(std::isupper(static_cast<unsigned char>(text[at]))
+                                          ? std::tolower(static_cast<unsigned char>(text[at]))
+                                          : std::toupper(static_cast<unsigned char>(text[at])));
             }
             break;
         default:

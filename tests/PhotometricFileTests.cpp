@@ -4,6 +4,7 @@
 #include "io/LuminaireRecord.h"
 #include "photometry/EulumdatReader.h"
 #include "photometry/IesReader.h"
+#include "tests/FieldFiles.h"
 #include "tests/WholeFiles.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kOwnFiles = LUMETRIX_PHOTOMETRY;
-// Files from the field, kept beside the repository, not in it.
-const fs::path kFieldFiles = LUMETRIX_FIELD_PHOTOMETRY;
 
 constexpr double kReleased = NAN;
 
@@ -70,8 +69,8 @@ void ExpectField(const std::string& field, double expected, double tolerance, co
 // either side); luminaire fluxes from the file's LORL or, for absolute photometry, the flux
 // its maker states or an integration of its own.
 TEST(PhotometricFiles, FilesFromTheFieldGiveTheHandWorkedRecords) {
-    if (!fs::is_directory(kFieldFiles)) {
-        GTEST_SKIP() << "no " << kFieldFiles;
+    if (!HaveFieldFiles()) {
+        GTEST_SKIP() << WithoutFieldFiles();
     }
     const struct {
         const char* file;

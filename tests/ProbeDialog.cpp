@@ -46,18 +46,20 @@ BOOL ProbeDialog::OnInitDialog() {
     hadFocusDuringInit = ::GetFocus() != nullptr;
     CDialog::OnInitDialog();
     SetTimer(42, 250);
-    if (onInitDialog)
+    if (onInitDialog) {
         onInitDialog();
+    }
     return focusFirstTabStop;
 }
 
 void ProbeDialog::DoDataExchange(CDataExchange* pDX) {
     ++exchanges;
     DDX_Control(pDX, kPicture, picture);
-    if (pDX->m_bSaveAndValidate)
+    if (pDX->m_bSaveAndValidate) {
         GetDlgItem(kName)->GetWindowText(name);
-    else
+    } else {
         SetDlgItemText(kName, name.c_str());
+    }
 }
 
 BOOL ProbeDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -82,8 +84,9 @@ void ProbeDialog::OnSysCommand(UINT id, LPARAM lParam) {
 
 BOOL ProbeDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
     notifications.push_back(wParam);
-    if (wParam == 0)
+    if (wParam == 0) {
         return CDialog::OnNotify(wParam, lParam, result);
+    }
     *result = lParam + 1;
     return TRUE;
 }
@@ -91,8 +94,9 @@ BOOL ProbeDialog::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) {
 HBRUSH ProbeDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
     HBRUSH brush = CDialog::OnCtlColor(pDC, pWnd, ctlColor);
     colourKinds.push_back(ctlColor);
-    if (pWnd->GetDlgCtrlID() != kValue)
+    if (pWnd->GetDlgCtrlID() != kValue) {
         return brush;
+    }
     pDC->SetBkColor(kValueColour);
     return m_valueBrush;
 }
@@ -110,17 +114,21 @@ void ProbeDialog::OnPaint() {
 
 std::vector<ProbeDialog::Command> ProbeDialog::Routed(int code) const {
     std::vector<Command> found;
-    for (const Command& command : routed)
-        if (command.code == code)
+    for (const Command& command : routed) {
+        if (command.code == code) {
             found.push_back(command);
+        }
+    }
     return found;
 }
 
 LPARAM ProbeDialog::LastSource(UINT id) const {
     LPARAM source = -1;
-    for (const auto& [commandId, lParam] : commandSources)
-        if (commandId == id)
+    for (const auto& [commandId, lParam] : commandSources) {
+        if (commandId == id) {
             source = lParam;
+        }
+    }
     return source;
 }
 
@@ -131,6 +139,7 @@ const CommandMapEntry* ProbeDialog::GetCommandMap() const {
 }
 
 void ProbeDialog::OnApply() {
-    if (onApply)
+    if (onApply) {
         onApply();
+    }
 }

@@ -61,8 +61,8 @@ TEST(ResourceScript, ReadsNamesNumbersStylesAndTexts) {
 
     ASSERT_EQ(resources.dialogs.count(300), 1u);
     const DialogTemplate& dialog = resources.dialogs[300];
-    EXPECT_EQ(dialog.style, DWORD(WS_POPUP | WS_CAPTION | DS_SETFONT));
-    EXPECT_EQ(dialog.exStyle, DWORD(WS_EX_APPWINDOW));
+    EXPECT_EQ(dialog.style, static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_SETFONT));
+    EXPECT_EQ(dialog.exStyle, static_cast<DWORD>(WS_EX_APPWINDOW));
     EXPECT_EQ(dialog.caption, "Gr\xF6\xDF"
                               "e \"x\"");
     EXPECT_EQ(dialog.x, 1);
@@ -73,14 +73,14 @@ TEST(ResourceScript, ReadsNamesNumbersStylesAndTexts) {
     EXPECT_EQ(edit.text, "A\nB");
     EXPECT_EQ(edit.id, 310);
     EXPECT_EQ(edit.windowClass, WindowClass::Edit);
-    EXPECT_EQ(edit.style, DWORD(WS_CHILD | WS_VISIBLE | ES_READONLY | WS_TABSTOP));
+    EXPECT_EQ(edit.style, static_cast<DWORD>(WS_CHILD | WS_VISIBLE | ES_READONLY | WS_TABSTOP));
     EXPECT_EQ(edit.cy, 4);
 
     const ControlTemplate& hidden = dialog.controls[1];
     EXPECT_EQ(hidden.text, "x, y");
     EXPECT_EQ(hidden.id, -1);
-    EXPECT_EQ(hidden.style, DWORD(WS_CHILD | BS_AUTOCHECKBOX));
-    EXPECT_EQ(hidden.exStyle, DWORD(WS_EX_CLIENTEDGE));
+    EXPECT_EQ(hidden.style, static_cast<DWORD>(WS_CHILD | BS_AUTOCHECKBOX));
+    EXPECT_EQ(hidden.exStyle, static_cast<DWORD>(WS_EX_CLIENTEDGE));
 
     EXPECT_EQ(dialog.controls[2].imageId, 7);
     EXPECT_EQ(dialog.controls[3].imageId, 7);
@@ -115,9 +115,11 @@ TEST(ResourceScript, NamesTheLineOfWhatItCannotRead) {
 std::vector<int> IdsOf(const DialogTemplate& dialog, WindowClass windowClass, DWORD type,
                        DWORD typeMask) {
     std::vector<int> ids;
-    for (const ControlTemplate& control : dialog.controls)
-        if (control.windowClass == windowClass && (control.style & typeMask) == type)
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.windowClass == windowClass && (control.style & typeMask) == type) {
             ids.push_back(control.id);
+        }
+    }
     return ids;
 }
 
@@ -128,7 +130,7 @@ TEST(ResourceScript, ReadsTheProgramsMainDialog) {
     EXPECT_EQ(main.caption, "Lumetrix");
     EXPECT_EQ(main.cx, 527);
     EXPECT_EQ(main.cy, 351);
-    EXPECT_EQ(main.style & WS_SYSMENU, DWORD(WS_SYSMENU));
+    EXPECT_EQ(main.style & WS_SYSMENU, static_cast<DWORD>(WS_SYSMENU));
 
     EXPECT_EQ(IdsOf(main, WindowClass::Edit, 0, 0).size(), 22u);
     EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_AUTOCHECKBOX, BS_TYPEMASK).size(), 22u);
@@ -140,9 +142,11 @@ TEST(ResourceScript, ReadsTheProgramsMainDialog) {
 
     // The tab order: the controls that take the focus, in template order.
     std::vector<int> tabOrder;
-    for (const ControlTemplate& control : main.controls)
-        if (control.style & WS_TABSTOP)
+    for (const ControlTemplate& control : main.controls) {
+        if (control.style & WS_TABSTOP) {
             tabOrder.push_back(control.id);
+        }
+    }
     const std::vector<int> expected = {
         1010, 1011, 1012, 1013, 1014, 1016, 1015, 1017, 1018,     1019, 1042, 1000,
         1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,     1045, 1046, 1020,

@@ -10,6 +10,7 @@
 #include "photometry/LampPlan.h"
 #include "photometry/RoomEfficiency.h"
 #include "photometry/ZonalMethod.h"
+#include "tests/FieldFiles.h"
 #include "tests/WholeFiles.h"
 
 #include <gtest/gtest.h>
@@ -23,8 +24,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-const fs::path kFieldFiles = LUMETRIX_FIELD_PHOTOMETRY;
 
 // The office of the measurements: 10 x 6 x 3 m, work plane 0.75 m, 70/50/20, k = 5/3.
 Room Office() {
@@ -72,8 +71,8 @@ TEST(RoomMethod, TheCosineLampsDirectRatioIsTheFormFactorFromCeilingToFloor) {
 // bounce in 30-digit arithmetic. The office's values agree with the measurements from outside
 // the project: 78 % for the fluorescent luminaire, 81 % for the high-bay lamp.
 TEST(RoomMethod, FieldFilesGiveTheIndependentlyIntegratedValues) {
-    if (!fs::is_directory(kFieldFiles)) {
-        GTEST_SKIP() << "no " << kFieldFiles;
+    if (!HaveFieldFiles()) {
+        GTEST_SKIP() << WithoutFieldFiles();
     }
     const struct {
         const char* file;
@@ -365,7 +364,8 @@ TEST(LampPlan, TheLayoutIsTheTightGridClosestToTheRoomsProportions) {
                 PlanLamps(MainValues(1000, 100, 1000.0 * lamps / (length * width)),
                           Floor(length, width, 1), 100);
             ASSERT_EQ(plan.wholeLamps, lamps);
-            const auto mismatch = [&](long rows, long columns) {
+            // A structured binding is no variable a lambda may capture (before C++20).
+            const auto mismatch = [&, length = length, width = width](long rows, long columns) {
                 return std::fabs(std::log(length / columns * rows / width));
             };
             long bestRows = 0;

@@ -13,8 +13,9 @@ public:
         Dword(style);
         Dword(0);
         m_words.push_back(items);
-        for (short value : {short(0), short(0), cx, cy})
+        for (short value : {static_cast<short>(0), static_cast<short>(0), cx, cy}) {
             m_words.push_back(static_cast<WORD>(value));
+        }
         m_words.push_back(0); // no menu
         m_words.push_back(0); // default class
         Text(title);
@@ -24,12 +25,14 @@ public:
 
     void Item(DWORD style, short x, short y, short cx, short cy, WORD id, WORD classAtom,
               const char* text) {
-        if (m_words.size() % 2 != 0)
+        if (m_words.size() % 2 != 0) {
             m_words.push_back(0);
+        }
         Dword(style);
         Dword(0);
-        for (short value : {x, y, cx, cy})
+        for (short value : {x, y, cx, cy}) {
             m_words.push_back(static_cast<WORD>(value));
+        }
         m_words.push_back(id);
         m_words.push_back(0xFFFF);
         m_words.push_back(classAtom);
@@ -45,8 +48,9 @@ private:
         m_words.push_back(static_cast<WORD>(value >> 16));
     }
     void Text(const char* text) {
-        for (const char* c = text; *c != '\0'; ++c)
+        for (const char* c = text; *c != '\0'; ++c) {
             m_words.push_back(static_cast<unsigned char>(*c));
+        }
         m_words.push_back(0);
     }
 

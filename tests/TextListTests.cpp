@@ -21,7 +21,7 @@ using Strings = std::vector<std::string>;
 Strings Texts(const TextList& list) {
     Strings texts;
     for (int i = 0; i < list.Count(); ++i) {
-        texts.emplace_back(list.Text(i), std::size_t(list.Length(i)));
+        texts.emplace_back(list.Text(i), static_cast<std::size_t>(list.Length(i)));
     }
     return texts;
 }
@@ -69,12 +69,14 @@ void SortStepByStep(Strings& texts, int (*compare)(const std::string&, const std
                     std::int64_t& comparisons) {
     auto order = [&](int i, int j) {
         ++comparisons;
-        return compare(texts[std::size_t(i)], texts[std::size_t(j)]);
+        return compare(texts[static_cast<std::size_t>(i)], texts[static_cast<std::size_t>(j)]);
     };
-    auto swap = [&](int i, int j) { std::swap(texts[std::size_t(i)], texts[std::size_t(j)]); };
+    auto swap = [&](int i, int j) {
+        std::swap(texts[static_cast<std::size_t>(i)], texts[static_cast<std::size_t>(j)]);
+    };
     std::vector<std::pair<int, int>> pending;
     int lo = 0;
-    int hi = int(texts.size()) - 1;
+    int hi = static_cast<int>(texts.size()) - 1;
     if (lo >= hi) {
         return;
     }
@@ -343,7 +345,7 @@ TEST(TextListSort, OrdersRandomDataAndOnlyMovesTheElements) {
             for (int n = 0; n < size; ++n) {
                 std::string text(1 + random() % 4, 'a');
                 for (char& c : text) {
-                    c = char('a' + random() % alphabet);
+                    c = static_cast<char>('a' + random() % alphabet);
                 }
                 list.Insert(text.c_str(), -1);
                 before.push_back(list.Text(n));
@@ -394,7 +396,8 @@ TEST(TextListSort, OrdinaryOrdersKeepTheQuicksortsPlaceForLevelElements) {
                 Strings texts;
                 for (int n = 0; n < size; ++n) {
                     const int rank = n * keys / size;
-                    const int key = shape == 0   ? int(random() % unsigned(keys))
+                    const int key = shape == 0
+                                        ? static_cast<int>(random() % static_cast<unsigned>(keys))
                                     : shape == 1 ? rank
                                                  : keys - 1 - rank;
                     char text[24];
@@ -445,7 +448,7 @@ TEST(TextListSort, FewDistinctLinesAreSortedWithoutQuadraticWork) {
     for (int distinct : {2, 3, 16}) {
         TextList list;
         for (int n = 0; n < count; ++n) {
-            const char text[2] = {char('a' + (n * 7 + n / 3) % distinct), '\0'};
+            const char text[2] = {static_cast<char>('a' + (n * 7 + n / 3) % distinct), '\0'};
             list.Insert(text, -1);
         }
         int comparisons = 0;

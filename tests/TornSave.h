@@ -16,15 +16,17 @@ class TemporaryFolderOfTheTest {
 public:
     explicit TemporaryFolderOfTheTest(const std::filesystem::path& folder) {
         std::filesystem::create_directories(folder);
-        if (const char* before = std::getenv("TMPDIR"))
+        if (const char* before = std::getenv("TMPDIR")) {
             m_before = before;
+        }
         ::setenv("TMPDIR", folder.c_str(), 1);
     }
     ~TemporaryFolderOfTheTest() {
-        if (m_before)
+        if (m_before) {
             ::setenv("TMPDIR", m_before->c_str(), 1);
-        else
+        } else {
             ::unsetenv("TMPDIR");
+        }
     }
     TemporaryFolderOfTheTest(const TemporaryFolderOfTheTest&) = delete;
     TemporaryFolderOfTheTest& operator=(const TemporaryFolderOfTheTest&) = delete;

@@ -76,7 +76,7 @@ protected:
         for (const headless::MessageBoxRecord& box : desktop.MessageBoxes()) {
             if (box.text == kSaveQuestion) {
                 EXPECT_EQ(box.caption, "Lumetrix");
-                EXPECT_EQ(box.style, UINT(MB_YESNOCANCEL | MB_ICONQUESTION));
+                EXPECT_EQ(box.style, static_cast<UINT>(MB_YESNOCANCEL | MB_ICONQUESTION));
                 ++asked;
             }
         }

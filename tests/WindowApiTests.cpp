@@ -58,9 +58,11 @@ public:
     // The notifications with `code` since the last Clear.
     std::vector<Notification> Heard(int code) const {
         std::vector<Notification> heard;
-        for (const Notification& notification : m_heard)
-            if (notification.code == code)
+        for (const Notification& notification : m_heard) {
+            if (notification.code == code) {
                 heard.push_back(notification);
+            }
+        }
         return heard;
     }
     std::size_t HeardCount() const { return m_heard.size(); }
@@ -73,14 +75,16 @@ public:
     }
 
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override {
-        if (lParam != 0)
+        if (lParam != 0) {
             m_heard.push_back({LOWORD(wParam), HIWORD(wParam), ::GetDlgCtrlID(::GetFocus())});
+        }
         return CDialog::OnCommand(wParam, lParam);
     }
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-        if (message != kRunChecks)
+        if (message != kRunChecks) {
             return CDialog::WindowProc(message, wParam, lParam);
+        }
         m_checks(*this);
         EndDialog(IDOK);
         return 0;
@@ -157,12 +161,13 @@ TEST(WindowApiTest, ChecksAndSelectionsSetByTheProgramAreSilent) {
         HWND choices = dialog.Item(kChoices);
         dialog.Clear();
         ::CheckDlgButton(dialogWindow, kGiven, BST_CHECKED);
-        EXPECT_EQ(::IsDlgButtonChecked(dialogWindow, kGiven), UINT(BST_CHECKED));
+        EXPECT_EQ(::IsDlgButtonChecked(dialogWindow, kGiven), static_cast<UINT>(BST_CHECKED));
         ::SendMessageA(dialog.Item(kGiven), BM_SETCHECK, BST_UNCHECKED, 0);
         EXPECT_EQ(::SendMessageA(dialog.Item(kGiven), BM_GETCHECK, 0, 0), BST_UNCHECKED);
 
-        for (const char* text : {"Erste", "Zweite"})
+        for (const char* text : {"Erste", "Zweite"}) {
             ::SendMessageA(choices, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text));
+        }
         EXPECT_EQ(::SendMessageA(choices, CB_SETCURSEL, 1, 0), 1);
         EXPECT_EQ(TextOf(choices), "Zweite"); // a drop-down list shows its selection
         // Windows documents that an index past the end also clears the selection, as the
@@ -194,8 +199,9 @@ TEST(WindowApiTest, TypedCharactersGoToTheEditAndReportEachChange) {
         HWND fixed = dialog.Item(kFixed);
         ::SetFocus(first);
         dialog.Clear();
-        for (char c : {'4', '2'})
+        for (char c : {'4', '2'}) {
             ::SendMessageA(first, WM_CHAR, static_cast<WPARAM>(c), 0);
+        }
         EXPECT_EQ(TextOf(first), "42");
         EXPECT_EQ(dialog.Heard(EN_CHANGE).size(), 2u);
 
@@ -252,8 +258,9 @@ WNDPROC g_previousProcedure = nullptr;
 std::vector<UINT> g_seenTexts;
 
 LRESULT CALLBACK WatchingProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_SETTEXT)
+    if (message == WM_SETTEXT) {
         g_seenTexts.push_back(message);
+    }
     return ::CallWindowProcA(g_previousProcedure, window, message, wParam, lParam);
 }
 
@@ -276,7 +283,7 @@ TEST(WindowApiTest, ASubclassedEditSeesItsMessagesFirstAndHandsThemOn) {
 TEST(WindowApiTest, TimersAreSetAndKilledByTheirId) {
     RunInDialog([](ApiDialog& dialog) {
         HWND window = dialog.GetSafeHwnd();
-        EXPECT_EQ(::SetTimer(window, 42, 250, nullptr), UINT_PTR(42));
+        EXPECT_EQ(::SetTimer(window, 42, 250, nullptr), static_cast<UINT_PTR>(42));
         EXPECT_TRUE(::KillTimer(window, 42));
         EXPECT_FALSE(::KillTimer(window, 42));
     });

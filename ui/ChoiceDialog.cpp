@@ -51,7 +51,7 @@ int ChoiceDialog::AddItem(int position, std::uint32_t itemData, const char* text
     m_items[position] = std::move(item);
     ++m_count;
     if (select) {
-        m_nSelected = position;
+        m_selected = position;
     }
     return position;
 }
@@ -99,13 +99,13 @@ BOOL ChoiceDialog::OnInitDialog() {
     }
     list.SetRedraw(TRUE);
     list.Invalidate();
-    if (m_nSelected >= m_count) {
-        m_nSelected = -1;
+    if (m_selected >= m_count) {
+        m_selected = -1;
     }
-    if (m_nSelected < 0) {
-        m_nSelected = 0;
+    if (m_selected < 0) {
+        m_selected = 0;
     }
-    list.SetCurSel(m_nSelected);
+    list.SetCurSel(m_selected);
     list.ShowWindow(SW_SHOW);
 
     CDialog::OnInitDialog();
@@ -124,10 +124,10 @@ BOOL ChoiceDialog::OnInitDialog() {
 
 void ChoiceDialog::OnOK() {
     CComboBox list = List();
-    m_nSelected = list.GetCurSel();
-    if (m_nSelected >= 0 && m_nSelected < m_count) {
-        list.GetLBText(m_nSelected, m_text);
-        m_chosenItemData = ItemData(m_nSelected);
+    m_selected = list.GetCurSel();
+    if (m_selected >= 0 && m_selected < m_count) {
+        list.GetLBText(m_selected, m_text);
+        m_chosenItemData = ItemData(m_selected);
     } else {
         list.GetWindowText(m_text);
         m_chosenItemData = 0;
@@ -137,6 +137,6 @@ void ChoiceDialog::OnOK() {
 
 void ChoiceDialog::OnCancel() {
     m_text.clear();
-    m_nSelected = -1;
+    m_selected = -1;
     CDialog::OnCancel();
 }

@@ -9,7 +9,8 @@
 
 // A small modal dialog that lets the user pick one entry from a drop-down list: a prompt line
 // over the list, OK and "Abbrechen". Fill it with AddItem, optionally set the title, the prompt
-// and m_nSelected, run it with DoModal, then read GetText and m_nSelected.
+// and the entry selected at the start (SetCurSel), run it with DoModal, then read GetText and
+// GetCurSel.
 class ChoiceDialog : public CDialog {
 public:
     // Without a parent, the application's main window owns the dialog.
@@ -22,6 +23,11 @@ public:
     // `select` makes it the entry selected at the start. Returns the position used, or -1 when
     // the entry cannot be stored (out of memory, list full).
     int AddItem(int position, std::uint32_t itemData, const char* text, BOOL select);
+
+    // Before DoModal: the entry selected at the start (outside the list: the first entry).
+    void SetCurSel(int index) { m_selected = index; }
+    // After OK: the index of the chosen entry, or -1 when the list was empty. After Cancel: -1.
+    int GetCurSel() const { return m_selected; }
 
     // After OK: the chosen entry's text and item data. After Cancel: empty and 0.
     const std::string& GetText() const { return m_text; }
@@ -44,18 +50,11 @@ private:
     std::uint32_t ItemData(int i) const;
     CComboBox List() const;
 
-    // The fields in their fixed order; the selected index is the one the caller sets and reads.
     std::string m_text;
     std::string m_title;
     std::string m_prompt;
     std::uint32_t m_chosenItemData = 0;
-
-public:
-    // Before DoModal: the entry selected at the start (outside the list: the first entry).
-    // After OK: the index of the chosen entry, or -1 when the list was empty. After Cancel: -1.
-    int m_nSelected = 0;
-
-private:
+    int m_selected = 0;
     std::unique_ptr<Item[]> m_items; // m_capacity slots, the first m_count in use
     int m_count = 0;
     int m_capacity = 0;

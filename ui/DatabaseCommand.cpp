@@ -38,7 +38,7 @@ int ChooseRecord(const TextList& records) {
         const std::string name = DatabaseRecordName(records.Text(i));
         dialog.AddItem(i, 0, name.c_str(), FALSE);
         if (name == RememberedName()) {
-            dialog.m_nSelected = i;
+            dialog.SetCurSel(i);
         }
     }
     dialog.SetTitle("Datenbank");
@@ -47,7 +47,7 @@ int ChooseRecord(const TextList& records) {
         return -1;
     }
     RememberedName() = dialog.GetText();
-    return dialog.m_nSelected;
+    return dialog.GetCurSel();
 }
 
 // Where the program looked for lamps, for the message when it found none.

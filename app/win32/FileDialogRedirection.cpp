@@ -13,11 +13,13 @@ namespace {
 // cannot be made writable is left as it is. A slot that already holds the replacement keeps
 // the system function saved before, so preparing the process twice changes nothing.
 void Redirect(FARPROC* slot, FARPROC replacement, FileDialogFunction& system) {
-    if (*slot == replacement)
+    if (*slot == replacement) {
         return;
+    }
     DWORD protection = 0;
-    if (!VirtualProtect(slot, sizeof *slot, PAGE_WRITECOPY, &protection))
+    if (!VirtualProtect(slot, sizeof *slot, PAGE_WRITECOPY, &protection)) {
         return;
+    }
     system = reinterpret_cast<FileDialogFunction>(reinterpret_cast<void (*)()>(*slot));
     *slot = replacement;
     VirtualProtect(slot, sizeof *slot, protection, &protection);
@@ -38,9 +40,10 @@ void RedirectFileDialogs(HMODULE module) {
         cleanUpRegistered = true;
     }
     ForEachCommonDialogImport(module, [](const char* name, FARPROC* slot) {
-        if (std::strcmp(name, "GetOpenFileNameA") == 0)
+        if (std::strcmp(name, "GetOpenFileNameA") == 0) {
             Redirect(slot, AsImport(&GetOpenFileNameReplacement), g_fileDialogExtension.systemOpen);
-        else if (std::strcmp(name, "GetSaveFileNameA") == 0)
+        } else if (std::strcmp(name, "GetSaveFileNameA") == 0) {
             Redirect(slot, AsImport(&GetSaveFileNameReplacement), g_fileDialogExtension.systemSave);
+        }
     });
 }

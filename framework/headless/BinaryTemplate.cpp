@@ -25,17 +25,20 @@ public:
     // A 0xFFFF-prefixed ordinal (returned) or a UTF-16 string (into text; ordinal 0).
     WORD ReadOrdinalOrText(std::string& text) {
         WORD first = Read<WORD>();
-        if (first == 0xFFFF)
+        if (first == 0xFFFF) {
             return Read<WORD>();
-        for (WORD unit = first; unit != 0; unit = Read<WORD>())
+        }
+        for (WORD unit = first; unit != 0; unit = Read<WORD>()) {
             text += unit < 0x100 ? static_cast<char>(unit) : '?';
+        }
         return 0;
     }
 
     void Skip(std::size_t bytes) { m_position += bytes; }
     void AlignToDword() {
-        while ((m_position - m_start) % 4 != 0)
+        while ((m_position - m_start) % 4 != 0) {
             ++m_position;
+        }
     }
 
 private:
@@ -74,8 +77,9 @@ std::optional<ControlTemplate> ReadControl(TemplateReader& reader) {
     WORD atom = reader.ReadOrdinalOrText(className);
     std::optional<WindowClass> windowClass =
         atom != 0 ? ClassOfAtom(atom) : ControlClass(className);
-    if (!windowClass)
+    if (!windowClass) {
         return std::nullopt;
+    }
     control.windowClass = *windowClass;
     control.imageId = reader.ReadOrdinalOrText(control.text);
     reader.Skip(reader.Read<WORD>()); // creation data
@@ -87,8 +91,9 @@ std::optional<ControlTemplate> ReadControl(TemplateReader& reader) {
 std::optional<DialogTemplate> ReadBinaryTemplate(const DLGTEMPLATE* binary) {
     TemplateReader reader(binary);
     auto header = reader.Read<DLGTEMPLATE>();
-    if (header.style == kExtendedTemplateSignature)
+    if (header.style == kExtendedTemplateSignature) {
         return std::nullopt;
+    }
     DialogTemplate dialog;
     dialog.style = header.style;
     dialog.exStyle = header.dwExtendedStyle;
@@ -107,8 +112,9 @@ std::optional<DialogTemplate> ReadBinaryTemplate(const DLGTEMPLATE* binary) {
     }
     for (WORD i = 0; i < header.cdit; ++i) {
         std::optional<ControlTemplate> control = ReadControl(reader);
-        if (!control)
+        if (!control) {
             return std::nullopt;
+        }
         dialog.controls.push_back(*control);
     }
     return dialog;

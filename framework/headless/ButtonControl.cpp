@@ -10,14 +10,17 @@ DWORD ButtonType(const headless::Window& button) {
 // A click as the mouse makes it: the button takes the focus when pressed; when released, an
 // automatic checkbox toggles and the button reports BN_CLICKED.
 void Click(HWND hWnd, headless::Window& button) {
-    if (ButtonType(button) == BS_GROUPBOX || (button.style & WS_DISABLED) != 0)
+    if (ButtonType(button) == BS_GROUPBOX || (button.style & WS_DISABLED) != 0) {
         return;
+    }
     SetFocus(hWnd);
     headless::Window* clicked = headless::FindWindowRecord(hWnd);
-    if (clicked == nullptr)
+    if (clicked == nullptr) {
         return;
-    if (ButtonType(*clicked) == BS_AUTOCHECKBOX)
+    }
+    if (ButtonType(*clicked) == BS_AUTOCHECKBOX) {
         clicked->check = clicked->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+    }
     headless::NotifyParent(hWnd, BN_CLICKED);
 }
 
@@ -27,8 +30,9 @@ namespace headless {
 
 LRESULT CALLBACK ButtonWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* button = FindWindowRecord(hWnd);
-    if (button == nullptr)
+    if (button == nullptr) {
         return 0;
+    }
     switch (message) {
     case BM_GETCHECK:
         return button->check;

@@ -16,13 +16,16 @@ bool IsEntry(const headless::Window& combo, WPARAM index) {
 
 LRESULT InsertString(headless::Window& combo, WPARAM index, LPARAM text) {
     int position = static_cast<int>(index);
-    if (position == -1)
+    if (position == -1) {
         position = static_cast<int>(combo.items.size());
-    if (position < 0 || static_cast<std::size_t>(position) > combo.items.size())
+    }
+    if (position < 0 || static_cast<std::size_t>(position) > combo.items.size()) {
         return CB_ERR;
+    }
     combo.items.insert(combo.items.begin() + position, reinterpret_cast<const char*>(text));
-    if (combo.currentItem >= position)
+    if (combo.currentItem >= position) {
         ++combo.currentItem;
+    }
     return position;
 }
 
@@ -36,8 +39,9 @@ LRESULT SetCurrentItem(headless::Window& combo, WPARAM index) {
 }
 
 std::string WindowText(const headless::Window& combo) {
-    if (!IsDropDownList(combo))
+    if (!IsDropDownList(combo)) {
         return combo.text;
+    }
     return combo.currentItem < 0 ? std::string() : combo.items[combo.currentItem];
 }
 
@@ -47,8 +51,9 @@ namespace headless {
 
 LRESULT CALLBACK ComboBoxWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* combo = FindWindowRecord(hWnd);
-    if (combo == nullptr)
+    if (combo == nullptr) {
         return 0;
+    }
     switch (message) {
     case CB_ADDSTRING:
         return InsertString(*combo, static_cast<WPARAM>(-1), lParam);
@@ -63,8 +68,9 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
     case CB_GETLBTEXTLEN:
         return IsEntry(*combo, wParam) ? static_cast<LRESULT>(combo->items[wParam].size()) : CB_ERR;
     case CB_GETLBTEXT:
-        if (!IsEntry(*combo, wParam))
+        if (!IsEntry(*combo, wParam)) {
             return CB_ERR;
+        }
         std::strcpy(reinterpret_cast<char*>(lParam), combo->items[wParam].c_str());
         return static_cast<LRESULT>(combo->items[wParam].size());
     case CB_RESETCONTENT:

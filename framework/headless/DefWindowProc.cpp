@@ -8,8 +8,9 @@
 namespace {
 
 LRESULT CopyText(const std::string& text, WPARAM size, LPARAM buffer) {
-    if (size == 0 || buffer == 0)
+    if (size == 0 || buffer == 0) {
         return 0;
+    }
     std::size_t length = std::min<std::size_t>(text.size(), size - 1);
     char* target = reinterpret_cast<char*>(buffer);
     std::memcpy(target, text.data(), length);
@@ -46,8 +47,9 @@ LRESULT TextMessage(const std::string& text, UINT msg, WPARAM wParam, LPARAM lPa
 
 LRESULT DefWindowProcA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     headless::Window* window = headless::FindWindowRecord(hWnd);
-    if (window == nullptr)
+    if (window == nullptr) {
         return 0;
+    }
     switch (msg) {
     case WM_SETTEXT:
         window->text = lParam == 0 ? "" : reinterpret_cast<const char*>(lParam);
@@ -60,10 +62,11 @@ LRESULT DefWindowProcA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETREDRAW:
         // Redrawing off takes the visible style away without hiding the window; on gives it
         // back, even to a window that was hidden before.
-        if (wParam != 0)
+        if (wParam != 0) {
             window->style |= WS_VISIBLE;
-        else
+        } else {
             window->style &= ~WS_VISIBLE;
+        }
         return 0;
     case WM_SETICON: {
         HICON& icon = window->icons[wParam == ICON_BIG ? ICON_BIG : ICON_SMALL];

@@ -52,8 +52,9 @@ Desktop::Desktop() {
 }
 
 Desktop::~Desktop() {
-    if (g_current == this)
+    if (g_current == this) {
         g_current = nullptr;
+    }
 }
 
 Desktop* Desktop::Current() {
@@ -90,14 +91,17 @@ void Desktop::RunDialog(HWND, bool outermost) {
     if (outermost) {
         Action driver = std::move(m_driver);
         m_driver = nullptr;
-        if (driver)
+        if (driver) {
             driver();
+        }
         return;
     }
-    if (m_dialogObserver)
+    if (m_dialogObserver) {
         m_dialogObserver();
-    if (m_dialogAnswers.empty())
+    }
+    if (m_dialogAnswers.empty()) {
         return;
+    }
     Action answer = std::move(m_dialogAnswers.front());
     m_dialogAnswers.pop_front();
     answer();
@@ -107,20 +111,23 @@ void Desktop::RunDialog(HWND, bool outermost) {
 
 void Desktop::Click(int id) {
     Window* control = ControlRecord(id);
-    if (control == nullptr)
+    if (control == nullptr) {
         return;
+    }
     HWND handle = control->handle;
-    if (control->windowClass == WindowClass::Button)
+    if (control->windowClass == WindowClass::Button) {
         SendMessageA(handle, BM_CLICK, 0, 0);
-    else if (control->windowClass != WindowClass::Static && IsWindowEnabled(handle))
+    } else if (control->windowClass != WindowClass::Static && IsWindowEnabled(handle)) {
         SetFocus(handle);
+    }
     PumpPostedMessages();
 }
 
 void Desktop::Type(int id, const std::string& text) {
     Window* control = ControlRecord(id);
-    if (control == nullptr || control->windowClass != WindowClass::Edit)
+    if (control == nullptr || control->windowClass != WindowClass::Edit) {
         return;
+    }
     HWND edit = control->handle;
     FocusDialogControl(edit);
     PumpPostedMessages();
@@ -132,18 +139,21 @@ void Desktop::Type(int id, const std::string& text) {
 
 void Desktop::Tab() {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return;
+    }
     HWND next = NextTabStop(dialog, GetFocus());
-    if (next != nullptr)
+    if (next != nullptr) {
         FocusDialogControl(next);
+    }
     PumpPostedMessages();
 }
 
 void Desktop::Focus(int id) {
     HWND control = Control(id);
-    if (control == nullptr)
+    if (control == nullptr) {
         return;
+    }
     FocusDialogControl(control);
     PumpPostedMessages();
 }
@@ -152,8 +162,9 @@ void Desktop::Focus(int id) {
 // default button's id goes out, with the handle of that button if the dialog has one.
 void Desktop::PressEnter() {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return;
+    }
     HWND focus = GetFocus();
     if (GetParent(focus) == dialog && IsPushButton(focus)) {
         SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
@@ -168,8 +179,9 @@ void Desktop::PressEnter() {
 
 void Desktop::PressEscape() {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return;
+    }
     SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
     PumpPostedMessages();
@@ -177,8 +189,9 @@ void Desktop::PressEscape() {
 
 void Desktop::SelectComboItem(int id, int index) {
     HWND combo = Control(id);
-    if (combo == nullptr)
+    if (combo == nullptr) {
         return;
+    }
     SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
     NotifyParent(combo, CBN_SELCHANGE);
     PumpPostedMessages();
@@ -186,8 +199,9 @@ void Desktop::SelectComboItem(int id, int index) {
 
 void Desktop::SystemCommand(UINT command) {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return;
+    }
     SendMessageA(dialog, WM_SYSCOMMAND, command, 0);
     PumpPostedMessages();
 }
@@ -200,8 +214,9 @@ void Desktop::Tick() {
 std::vector<DrawnIcon> Desktop::Paint() {
     HWND dialog = ActiveModalDialog();
     DrawnIcons().clear();
-    if (dialog != nullptr)
+    if (dialog != nullptr) {
         SendMessageA(dialog, WM_PAINT, 0, 0);
+    }
     PumpPostedMessages();
     return DrawnIcons();
 }
@@ -265,8 +280,9 @@ int Desktop::IconId(bool big) const {
 
 ControlColours Desktop::ColoursOf(int id) const {
     Window* control = ControlRecord(id);
-    if (control == nullptr)
+    if (control == nullptr) {
         return {};
+    }
     HWND handle = control->handle;
     HDC dc = CreateRecordingDC();
     LRESULT brush = SendMessageA(control->parent, CtlColorMessage(*control),
@@ -331,8 +347,9 @@ void Desktop::OnDialog(Action observer) {
 
 int Desktop::AnswerMessageBox(MessageBoxRecord record, const std::vector<int>& buttons,
                               int unanswered) {
-    if (m_messageBoxObserver)
+    if (m_messageBoxObserver) {
         m_messageBoxObserver(record);
+    }
     bool fits =
         !m_messageBoxAnswers.empty() &&
         std::find(buttons.begin(), buttons.end(), m_messageBoxAnswers.front()) != buttons.end();

@@ -34,13 +34,16 @@ WNDPROC ProcedureOf(WindowClass windowClass) {
 
 // An SS_ICON or SS_BITMAP static shows the image its template names.
 HANDLE TemplateImage(const ControlTemplate& control) {
-    if (control.windowClass != WindowClass::Static || control.imageId == 0)
+    if (control.windowClass != WindowClass::Static || control.imageId == 0) {
         return nullptr;
+    }
     DWORD type = control.style & SS_TYPEMASK;
-    if (type == SS_ICON)
+    if (type == SS_ICON) {
         return LoadIconA(nullptr, MAKEINTRESOURCEA(control.imageId));
-    if (type == SS_BITMAP)
+    }
+    if (type == SS_BITMAP) {
         return LoadBitmapA(nullptr, MAKEINTRESOURCEA(control.imageId));
+    }
     return nullptr;
 }
 
@@ -99,8 +102,9 @@ std::vector<HWND>& ModalDialogs() {
 void NextDialogControl(HWND dialog, WPARAM wParam, LPARAM lParam) {
     HWND target = LOWORD(lParam) != 0 ? reinterpret_cast<HWND>(wParam)
                                       : NextTabStop(dialog, GetFocus(), wParam != 0);
-    if (target != nullptr)
+    if (target != nullptr) {
         FocusDialogControl(target);
+    }
 }
 
 bool ReturnsResultDirectly(UINT message) {
@@ -114,13 +118,15 @@ bool ReturnsResultDirectly(UINT message) {
 // leaves alone gets the dialog manager's handling.
 LRESULT CALLBACK DialogWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* dialog = FindWindowRecord(hWnd);
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return 0;
+    }
     if (dialog->dialogProc != nullptr) {
         INT_PTR handled = dialog->dialogProc(hWnd, message, wParam, lParam);
-        if (handled)
+        if (handled) {
             return ReturnsResultDirectly(message) ? handled
                                                   : GetWindowLongPtrA(hWnd, DWLP_MSGRESULT);
+        }
     }
     switch (message) {
     case WM_CLOSE:
@@ -148,8 +154,9 @@ HWND CreateDialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPRO
     window.height = VerticalPixels(dialogTemplate.cy);
     PlaceDialog(window, dialogTemplate, owner);
     HWND dialog = AddWindow(window);
-    for (const ControlTemplate& control : dialogTemplate.controls)
+    for (const ControlTemplate& control : dialogTemplate.controls) {
         AddWindow(ControlWindow(control, dialog));
+    }
     return dialog;
 }
 
@@ -165,15 +172,18 @@ INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC
     WPARAM firstTabStop = reinterpret_cast<WPARAM>(NextTabStop(dialog, nullptr));
     if (SendMessageA(dialog, WM_INITDIALOG, firstTabStop, initParam) && !HasEnded(dialog)) {
         HWND first = NextTabStop(dialog, nullptr);
-        if (first != nullptr)
+        if (first != nullptr) {
             FocusDialogControl(first);
+        }
     }
-    if (!HasEnded(dialog))
+    if (!HasEnded(dialog)) {
         ShowWindow(dialog, SW_SHOW);
+    }
     PumpPostedMessages();
 
-    if (!HasEnded(dialog) && Desktop::Current() != nullptr)
+    if (!HasEnded(dialog) && Desktop::Current() != nullptr) {
         Desktop::Current()->RunDialog(dialog, outermost);
+    }
     PumpPostedMessages();
     // A nested dialog left open is cancelled as its user would; the outermost one ends with
     // the run, as when the program's process ends, asking nothing.
@@ -197,41 +207,48 @@ INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC
 }
 
 HWND ActiveModalDialog() {
-    if (ModalDialogs().empty() || HasEnded(ModalDialogs().back()))
+    if (ModalDialogs().empty() || HasEnded(ModalDialogs().back())) {
         return nullptr;
+    }
     return ModalDialogs().back();
 }
 
 HWND NextTabStop(HWND dialog, HWND from, bool backward) {
     Window* window = FindWindowRecord(dialog);
-    if (window == nullptr)
+    if (window == nullptr) {
         return nullptr;
+    }
     std::vector<HWND> order = window->children;
-    if (backward)
+    if (backward) {
         std::reverse(order.begin(), order.end());
+    }
     auto start = std::find(order.begin(), order.end(), from);
     std::size_t first = start == order.end() ? 0 : (start - order.begin()) + 1;
     for (std::size_t i = 0; i < order.size(); ++i) {
         HWND candidate = order[(first + i) % order.size()];
-        if (TakesTabFocus(candidate))
+        if (TakesTabFocus(candidate)) {
             return candidate;
+        }
     }
     return nullptr;
 }
 
 void FocusDialogControl(HWND control) {
     Window* window = FindWindowRecord(control);
-    if (window == nullptr)
+    if (window == nullptr) {
         return;
-    if (window->windowClass == WindowClass::Edit)
+    }
+    if (window->windowClass == WindowClass::Edit) {
         SendMessageA(control, EM_SETSEL, 0, -1);
+    }
     SetFocus(control);
 }
 
 bool IsPushButton(HWND control) {
     Window* window = FindWindowRecord(control);
-    if (window == nullptr || window->windowClass != WindowClass::Button)
+    if (window == nullptr || window->windowClass != WindowClass::Button) {
         return false;
+    }
     DWORD type = window->style & BS_TYPEMASK;
     return type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON;
 }
@@ -241,8 +258,9 @@ int DefaultButtonId(HWND dialog) {
     for (HWND child : window->children) {
         Window* control = FindWindowRecord(child);
         if (control->windowClass == WindowClass::Button &&
-            (control->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            (control->style & BS_TYPEMASK) == BS_DEFPUSHBUTTON) {
             return control->id;
+        }
     }
     return IDOK;
 }
@@ -253,25 +271,29 @@ INT_PTR DialogBoxParamA(HINSTANCE, LPCSTR templateName, HWND owner, DLGPROC dial
                         LPARAM initParam) {
     const auto& dialogs = headless::Resources().dialogs;
     auto found = dialogs.find(headless::ResourceId(templateName));
-    if (found == dialogs.end())
+    if (found == dialogs.end()) {
         return -1;
+    }
     return headless::RunModalDialog(found->second, owner, dialogProc, initParam);
 }
 
 INT_PTR DialogBoxIndirectParamA(HINSTANCE, LPCDLGTEMPLATEA dialogTemplate, HWND owner,
                                 DLGPROC dialogProc, LPARAM initParam) {
-    if (dialogTemplate == nullptr)
+    if (dialogTemplate == nullptr) {
         return -1;
+    }
     std::optional<headless::DialogTemplate> parsed = headless::ReadBinaryTemplate(dialogTemplate);
-    if (!parsed)
+    if (!parsed) {
         return -1;
+    }
     return headless::RunModalDialog(*parsed, owner, dialogProc, initParam);
 }
 
 BOOL EndDialog(HWND hDlg, INT_PTR result) {
     headless::Window* dialog = headless::FindWindowRecord(hDlg);
-    if (dialog == nullptr || dialog->windowClass != headless::WindowClass::Dialog)
+    if (dialog == nullptr || dialog->windowClass != headless::WindowClass::Dialog) {
         return FALSE;
+    }
     dialog->ended = true;
     dialog->result = result;
     return TRUE;

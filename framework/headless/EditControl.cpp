@@ -33,8 +33,9 @@ namespace headless {
 
 LRESULT CALLBACK EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* edit = FindWindowRecord(hWnd);
-    if (edit == nullptr)
+    if (edit == nullptr) {
         return 0;
+    }
     switch (message) {
     case WM_SETTEXT:
         // Windows reports a change even when the new text equals the old one.
@@ -43,8 +44,9 @@ LRESULT CALLBACK EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
         NotifyParent(hWnd, EN_CHANGE);
         return TRUE;
     case WM_CHAR:
-        if (IsReadOnly(*edit))
+        if (IsReadOnly(*edit)) {
             return 0;
+        }
         TypeCharacter(*edit, static_cast<char>(wParam));
         NotifyParent(hWnd, EN_CHANGE);
         return 0;
@@ -54,10 +56,11 @@ LRESULT CALLBACK EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
     case EM_GETSEL:
         return MAKELONG(edit->selectionStart, edit->selectionEnd);
     case EM_SETREADONLY:
-        if (wParam)
+        if (wParam) {
             edit->style |= ES_READONLY;
-        else
+        } else {
             edit->style &= ~ES_READONLY;
+        }
         return TRUE;
     case WM_SETFOCUS:
         NotifyParent(hWnd, EN_SETFOCUS);

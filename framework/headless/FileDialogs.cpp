@@ -9,8 +9,10 @@ namespace {
 // "text\0pattern\0...\0\0" as a list.
 std::vector<std::string> FilterEntries(LPCSTR filter) {
     std::vector<std::string> entries;
-    for (LPCSTR entry = filter; entry != nullptr && *entry != '\0'; entry += std::strlen(entry) + 1)
+    for (LPCSTR entry = filter; entry != nullptr && *entry != '\0';
+         entry += std::strlen(entry) + 1) {
         entries.emplace_back(entry);
+    }
     return entries;
 }
 
@@ -35,8 +37,9 @@ BOOL RunFileDialog(LPOPENFILENAMEA ofn, bool save) {
     std::optional<std::string> path =
         desktop != nullptr ? desktop->AnswerFileDialog(record) : std::nullopt;
     // A path that does not fit the caller's buffer fails, as FNERR_BUFFERTOOSMALL does.
-    if (!path)
+    if (!path) {
         return FALSE;
+    }
     if (ofn->lpstrFile == nullptr || path->size() + 1 > ofn->nMaxFile) {
         g_lastError = FNERR_BUFFERTOOSMALL;
         return FALSE;

@@ -63,12 +63,15 @@ bool WriteThroughAndClose(int descriptor, const std::string& content) {
 // patience is spent. Where the file system has no locks, there is nothing to wait for.
 bool LockWhole(int descriptor, bool exclusive, int patienceMs) {
     for (int waited = 0;; waited += kLockPollMs) {
-        if (::flock(descriptor, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0)
+        if (::flock(descriptor, (exclusive ? LOCK_EX : LOCK_SH) | LOCK_NB) == 0) {
             return true;
-        if (errno == ENOLCK || errno == EOPNOTSUPP)
+        }
+        if (errno == ENOLCK || errno == EOPNOTSUPP) {
             return true;
-        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= patienceMs)
+        }
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= patienceMs) {
             return false;
+        }
         ::usleep(kLockPollMs * 1000);
     }
 }
@@ -243,13 +246,15 @@ SystemFile::SystemFile(const SystemPath& path, Access access) {
     case Access::Read:
         // Without O_NONBLOCK, opening a pipe would wait for a writer.
         descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (descriptor >= 0)
+        if (descriptor >= 0) {
             ::fcntl(descriptor, F_SETFL, 0);
+        }
         break;
     case Access::ReadWrite:
         descriptor = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-        if (descriptor >= 0)
+        if (descriptor >= 0) {
             ::fcntl(descriptor, F_SETFL, 0);
+        }
         break;
     case Access::CreateWrite:
         // Only the user may read it: it holds his data.
@@ -266,63 +271,70 @@ SystemFile::~SystemFile() {
 
 bool SystemFile::IsRegular() const {
     struct stat status;
-    return IsOpen() && ::fstat(int(m_handle), &status) == 0 && S_ISREG(status.st_mode);
+    return IsOpen() && ::fstat(static_cast<int>(m_handle), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 std::optional<std::uint64_t> SystemFile::Size() const {
     struct stat status;
-    if (!IsOpen() || ::fstat(int(m_handle), &status) != 0)
+    if (!IsOpen() || ::fstat(static_cast<int>(m_handle), &status) != 0) {
         return std::nullopt;
-    return std::uint64_t(status.st_size);
+    }
+    return static_cast<std::uint64_t>(status.st_size);
 }
 
 std::optional<std::size_t> SystemFile::ReadAt(std::uint64_t offset, char* buffer,
                                               std::size_t size) {
     for (;;) {
-        const ssize_t count = ::pread(int(m_handle), buffer, size, off_t(offset));
-        if (count >= 0)
-            return std::size_t(count);
-        if (errno != EINTR)
+        const ssize_t count =
+            ::pread(static_cast<int>(m_handle), buffer, size, static_cast<off_t>(offset));
+        if (count >= 0) {
+            return static_cast<std::size_t>(count);
+        }
+        if (errno != EINTR) {
             return std::nullopt;
+        }
     }
 }
 
 bool SystemFile::WriteAt(std::uint64_t offset, const char* data, std::size_t size) {
     for (std::size_t done = 0; done < size;) {
-        const ssize_t written =
-            ::pwrite(int(m_handle), data + done, size - done, off_t(offset + done));
-        if (written > 0)
-            done += std::size_t(written);
-        else if (written == 0 || errno != EINTR)
+        const ssize_t written = ::pwrite(static_cast<int>(m_handle), data + done, size - done,
+                                         static_cast<off_t>(offset + done));
+        if (written > 0) {
+            done += static_cast<std::size_t>(written);
+        } else if (written == 0 || errno != EINTR) {
             return false;
+        }
     }
     return true;
 }
 
 bool SystemFile::SetSize(std::uint64_t size) {
-    return ::ftruncate(int(m_handle), off_t(size)) == 0;
+    return ::ftruncate(static_cast<int>(m_handle), static_cast<off_t>(size)) == 0;
 }
 
 bool SystemFile::Flush() {
-    return ::fsync(int(m_handle)) == 0;
+    return ::fsync(static_cast<int>(m_handle)) == 0;
 }
 
 bool SystemFile::Lock(bool exclusive, int patienceMs) {
-    return IsOpen() && LockWhole(int(m_handle), exclusive, patienceMs);
+    return IsOpen() && LockWhole(static_cast<int>(m_handle), exclusive, patienceMs);
 }
 
 bool SystemFile::Close() {
-    if (!IsOpen())
+    if (!IsOpen()) {
         return true;
-    return ::close(int(std::exchange(m_handle, -1))) == 0;
+    }
+    return ::close(static_cast<int>(std::exchange(m_handle, -1))) == 0;
 }
 
 // TMPDIR, as the host's programs take it, else /tmp.
 SystemPath TemporaryFolder() {
     const char* folder = std::getenv("TMPDIR");
     std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";
-    if (path.back() != '/')
+    if (path.back() != '/') {
         path += '/';
+    }
     return path;
 }
 
@@ -330,16 +342,18 @@ std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::strin
                                       const std::string& suffix) {
     std::vector<SystemPath> files;
     DIR* listing = ::opendir(folder.c_str());
-    if (listing == nullptr)
+    if (listing == nullptr) {
         return files;
+    }
     while (const dirent* entry = ::readdir(listing)) {
         const std::string name = entry->d_name;
         struct stat status;
         if (name.size() >= prefix.size() + suffix.size() &&
             name.compare(0, prefix.size(), prefix) == 0 &&
             name.compare(name.size() - suffix.size(), suffix.size(), suffix) == 0 &&
-            ::stat((folder + name).c_str(), &status) == 0 && S_ISREG(status.st_mode))
+            ::stat((folder + name).c_str(), &status) == 0 && S_ISREG(status.st_mode)) {
             files.push_back(folder + name);
+        }
     }
     ::closedir(listing);
     return files;

@@ -11,15 +11,19 @@ HWND GetFocus() {
 }
 
 HWND SetFocus(HWND hWnd) {
-    if (hWnd != nullptr && !IsWindow(hWnd))
+    if (hWnd != nullptr && !IsWindow(hWnd)) {
         return nullptr;
+    }
     HWND previous = g_focus;
-    if (previous == hWnd)
+    if (previous == hWnd) {
         return previous;
+    }
     g_focus = hWnd;
-    if (IsWindow(previous))
+    if (IsWindow(previous)) {
         SendMessageA(previous, WM_KILLFOCUS, reinterpret_cast<WPARAM>(hWnd), 0);
-    if (hWnd != nullptr && g_focus == hWnd)
+    }
+    if (hWnd != nullptr && g_focus == hWnd) {
         SendMessageA(hWnd, WM_SETFOCUS, reinterpret_cast<WPARAM>(previous), 0);
+    }
     return IsWindow(previous) ? previous : nullptr;
 }

@@ -42,8 +42,9 @@ HICON IconHandle(int resourceId) {
     // Like LoadIcon, every load of one icon gives the same handle.
     static std::map<int, HANDLE> icons;
     HANDLE& icon = icons[resourceId];
-    if (icon == nullptr)
+    if (icon == nullptr) {
         icon = AddObject({GdiKind::Icon, 0, resourceId});
+    }
     return static_cast<HICON>(icon);
 }
 
@@ -53,15 +54,17 @@ HBITMAP BitmapHandle(int resourceId) {
 
 int ResourceIdOf(HANDLE image) {
     auto found = GdiTable().find(image);
-    if (found == GdiTable().end())
+    if (found == GdiTable().end()) {
         return 0;
+    }
     return found->second.resourceId;
 }
 
 std::optional<COLORREF> BrushColour(HBRUSH brush) {
     GdiObject* object = FindObject(brush, GdiKind::Brush);
-    if (object == nullptr)
+    if (object == nullptr) {
         return std::nullopt;
+    }
     return object->colour;
 }
 
@@ -104,16 +107,18 @@ HBRUSH CreateSolidBrush(COLORREF colour) {
 
 BOOL DeleteObject(HGDIOBJ object) {
     // Icons and bitmaps are shared resources here; only brushes go away.
-    if (headless::FindObject(object, GdiKind::Brush) == nullptr)
+    if (headless::FindObject(object, GdiKind::Brush) == nullptr) {
         return FALSE;
+    }
     headless::GdiTable().erase(object);
     return TRUE;
 }
 
 COLORREF SetBkColor(HDC hdc, COLORREF colour) {
     headless::GdiObject* dc = headless::FindObject(hdc, GdiKind::DeviceContext);
-    if (dc == nullptr)
+    if (dc == nullptr) {
         return 0xFFFFFFFF; // CLR_INVALID
+    }
     COLORREF previous = dc->background.value_or(RGB(255, 255, 255));
     dc->background = colour;
     return previous;
@@ -121,8 +126,9 @@ COLORREF SetBkColor(HDC hdc, COLORREF colour) {
 
 BOOL DrawIcon(HDC hdc, int x, int y, HICON hIcon) {
     if (headless::FindObject(hdc, GdiKind::DeviceContext) == nullptr ||
-        headless::FindObject(hIcon, GdiKind::Icon) == nullptr)
+        headless::FindObject(hIcon, GdiKind::Icon) == nullptr) {
         return FALSE;
+    }
     headless::DrawnIcons().push_back({x, y, headless::ResourceIdOf(hIcon)});
     return TRUE;
 }

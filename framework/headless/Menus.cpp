@@ -32,21 +32,24 @@ std::vector<MenuItem> MenuItems(HMENU menu) {
 
 HMENU GetSystemMenu(HWND hWnd, BOOL revert) {
     headless::Window* window = headless::FindWindowRecord(hWnd);
-    if (window == nullptr || (window->style & WS_SYSMENU) == 0)
+    if (window == nullptr || (window->style & WS_SYSMENU) == 0) {
         return nullptr;
+    }
     if (revert) {
         window->systemMenu = nullptr;
         return nullptr;
     }
-    if (window->systemMenu == nullptr)
+    if (window->systemMenu == nullptr) {
         window->systemMenu = headless::NewMenu();
+    }
     return window->systemMenu;
 }
 
 BOOL AppendMenuA(HMENU hMenu, UINT flags, UINT_PTR idNewItem, LPCSTR newItem) {
     auto found = headless::MenuTable().find(hMenu);
-    if (found == headless::MenuTable().end())
+    if (found == headless::MenuTable().end()) {
         return FALSE;
+    }
     bool hasText = (flags & MF_SEPARATOR) == 0 && newItem != nullptr;
     found->second.push_back({flags, idNewItem, hasText ? newItem : ""});
     return TRUE;

@@ -58,10 +58,13 @@ headless::DialogTemplate BoxTemplate(LPCSTR text, LPCSTR caption, const std::vec
 
 // Without an answer, a box closes as with Escape or the close box: Cancel, else No, else OK.
 int UnansweredResult(const std::vector<int>& buttons) {
-    for (int answer : {IDCANCEL, IDNO})
-        for (int button : buttons)
-            if (button == answer)
+    for (int answer : {IDCANCEL, IDNO}) {
+        for (int button : buttons) {
+            if (button == answer) {
                 return answer;
+            }
+        }
+    }
     return IDOK;
 }
 
@@ -69,10 +72,12 @@ int UnansweredResult(const std::vector<int>& buttons) {
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
     // A box without a caption is titled "Fehler" ("Error" on a German system).
-    if (caption == nullptr)
+    if (caption == nullptr) {
         caption = "Fehler";
-    if (text == nullptr)
+    }
+    if (text == nullptr) {
         text = "";
+    }
     std::vector<int> buttons = ButtonsOf(type);
     std::size_t defaultIndex = (type & MB_DEFMASK) >> 8;
     int defaultButton = buttons[defaultIndex < buttons.size() ? defaultIndex : 0];

@@ -34,14 +34,16 @@ void PumpPostedMessages() {
 
 LRESULT SendMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     headless::Window* window = headless::FindWindowRecord(hWnd);
-    if (window == nullptr || window->windowProc == nullptr)
+    if (window == nullptr || window->windowProc == nullptr) {
         return 0;
+    }
     return window->windowProc(hWnd, msg, wParam, lParam);
 }
 
 BOOL PostMessageA(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (!IsWindow(hWnd))
+    if (!IsWindow(hWnd)) {
         return FALSE;
+    }
     headless::PostedMessages().push_back({hWnd, msg, wParam, lParam});
     return TRUE;
 }

@@ -91,8 +91,9 @@ const std::map<std::string, long> kBuiltinNames = {
 
 std::string Trim(const std::string& text) {
     std::size_t first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos)
+    if (first == std::string::npos) {
         return "";
+    }
     std::size_t last = text.find_last_not_of(" \t\r");
     return text.substr(first, last - first + 1);
 }
@@ -101,10 +102,11 @@ std::string Trim(const std::string& text) {
 std::string StripComment(const std::string& line) {
     bool quoted = false;
     for (std::size_t i = 0; i < line.size(); ++i) {
-        if (line[i] == '"')
+        if (line[i] == '"') {
             quoted = !quoted;
-        else if (!quoted && line.compare(i, 2, "//") == 0)
+        } else if (!quoted && line.compare(i, 2, "//") == 0) {
             return line.substr(0, i);
+        }
     }
     return line;
 }
@@ -114,15 +116,18 @@ std::vector<std::string> SplitArguments(const std::string& text) {
     std::vector<std::string> arguments(1);
     bool quoted = false;
     for (char c : text) {
-        if (c == '"')
+        if (c == '"') {
             quoted = !quoted;
-        if (c == ',' && !quoted)
+        }
+        if (c == ',' && !quoted) {
             arguments.emplace_back();
-        else
+        } else {
             arguments.back() += c;
+        }
     }
-    for (std::string& argument : arguments)
+    for (std::string& argument : arguments) {
         argument = Trim(argument);
+    }
     return arguments;
 }
 
@@ -136,12 +141,14 @@ std::string AfterFirstWord(const std::string& text) {
 }
 
 bool ParseNumber(const std::string& text, long& value) {
-    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-'))
+    if (text.empty() || !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-')) {
         return false;
+    }
     char* end = nullptr;
     value = std::strtol(text.c_str(), &end, 0);
-    while (*end == 'L' || *end == 'l' || *end == 'U' || *end == 'u')
+    while (*end == 'L' || *end == 'l' || *end == 'U' || *end == 'u') {
         ++end;
+    }
     return *end == '\0';
 }
 
@@ -151,14 +158,17 @@ public:
 
     bool Read(const std::string& header, const std::string& script, std::string& error) {
         m_lines = LogicalLines(header);
-        for (m_next = 0; m_next < m_lines.size(); ++m_next)
+        for (m_next = 0; m_next < m_lines.size(); ++m_next) {
             ReadDefine(m_lines[m_next].text);
+        }
         m_lines = LogicalLines(script);
         m_next = 0;
-        while (m_error.empty() && m_next < m_lines.size())
+        while (m_error.empty() && m_next < m_lines.size()) {
             ReadStatement(NextLine());
-        if (m_error.empty())
+        }
+        if (m_error.empty()) {
             return true;
+        }
         error = "line " + std::to_string(m_errorLine) + ": " + m_error;
         return false;
     }
@@ -176,10 +186,11 @@ private:
         bool continued = false;
         for (int number = 1; std::getline(stream, raw); ++number) {
             std::string line = Trim(StripComment(raw));
-            if (continued)
+            if (continued) {
                 lines.back().text += " " + line;
-            else if (!line.empty())
+            } else if (!line.empty()) {
                 lines.push_back({number, line});
+            }
             continued = !line.empty() && (line.back() == '|' || line.back() == ',');
         }
         return lines;
@@ -200,12 +211,14 @@ private:
     }
 
     void ReadDefine(const std::string& line) {
-        if (FirstWord(line) != "#define")
+        if (FirstWord(line) != "#define") {
             return;
+        }
         std::string definition = AfterFirstWord(line);
         std::string name = FirstWord(definition);
-        if (name.find('(') == std::string::npos)
+        if (name.find('(') == std::string::npos) {
             m_defines[name] = AfterFirstWord(definition);
+        }
     }
 
     void ReadStatement(const std::string& line) {
@@ -215,38 +228,42 @@ private:
         }
         std::string first = FirstWord(line);
         std::string second = FirstWord(AfterFirstWord(line));
-        if (second == "DIALOGEX" || second == "DIALOG")
+        if (second == "DIALOGEX" || second == "DIALOG") {
             ReadDialog(first, AfterFirstWord(AfterFirstWord(line)));
-        else if (first == "STRINGTABLE")
+        } else if (first == "STRINGTABLE") {
             ReadStringTable();
-        else if (second == "VERSIONINFO")
+        } else if (second == "VERSIONINFO") {
             ReadVersionStrings();
-        else if (second == "ICON")
+        } else if (second == "ICON") {
             m_resources.icons.insert(static_cast<int>(Evaluate(first)));
-        else if (second == "BITMAP")
+        } else if (second == "BITMAP") {
             m_resources.bitmaps.insert(static_cast<int>(Evaluate(first)));
-        else if (first == "BEGIN" || first == "{")
+        } else if (first == "BEGIN" || first == "{") {
             SkipBlock();
+        }
     }
 
     void SkipBlock() {
         for (int depth = 1; depth > 0 && !AtEnd();) {
             std::string word = FirstWord(NextLine());
-            if (word == "BEGIN" || word == "{")
+            if (word == "BEGIN" || word == "{") {
                 ++depth;
-            else if (word == "END" || word == "}")
+            } else if (word == "END" || word == "}") {
                 --depth;
+            }
         }
     }
 
     // Reads up to BEGIN, calling `header` for each line before it.
     template <typename F> void ReadUpToBegin(F header) {
         while (m_error.empty()) {
-            if (AtEnd())
+            if (AtEnd()) {
                 return Fail("BEGIN missing");
+            }
             const std::string& line = NextLine();
-            if (line == "BEGIN" || line == "{")
+            if (line == "BEGIN" || line == "{") {
                 return;
+            }
             header(line);
         }
     }
@@ -254,11 +271,13 @@ private:
     // Calls `body` for each line up to the matching END.
     template <typename F> void ReadUpToEnd(F body) {
         while (m_error.empty()) {
-            if (AtEnd())
+            if (AtEnd()) {
                 return Fail("END missing");
+            }
             const std::string& line = NextLine();
-            if (line == "END" || line == "}")
+            if (line == "END" || line == "}") {
                 return;
+            }
             body(line);
         }
     }
@@ -266,24 +285,27 @@ private:
     void ReadDialog(const std::string& name, const std::string& geometry) {
         DialogTemplate dialog;
         std::vector<std::string> numbers = SplitArguments(geometry);
-        if (numbers.size() < 4)
+        if (numbers.size() < 4) {
             return Fail("dialog position and size expected");
+        }
         dialog.x = static_cast<short>(Evaluate(numbers[0]));
         dialog.y = static_cast<short>(Evaluate(numbers[1]));
         dialog.cx = static_cast<short>(Evaluate(numbers[2]));
         dialog.cy = static_cast<short>(Evaluate(numbers[3]));
         ReadUpToBegin([&](const std::string& line) {
             std::string keyword = FirstWord(line);
-            if (keyword == "STYLE")
+            if (keyword == "STYLE") {
                 dialog.style = static_cast<DWORD>(Evaluate(AfterFirstWord(line)));
-            else if (keyword == "EXSTYLE")
+            } else if (keyword == "EXSTYLE") {
                 dialog.exStyle = static_cast<DWORD>(Evaluate(AfterFirstWord(line)));
-            else if (keyword == "CAPTION")
+            } else if (keyword == "CAPTION") {
                 dialog.caption = Unquote(AfterFirstWord(line));
+            }
         });
         ReadUpToEnd([&](const std::string& line) {
-            if (FirstWord(line) != "CONTROL")
+            if (FirstWord(line) != "CONTROL") {
                 return Fail("only CONTROL lines are supported in a dialog");
+            }
             dialog.controls.push_back(ReadControl(AfterFirstWord(line)));
         });
         m_resources.dialogs[static_cast<int>(Evaluate(name))] = dialog;
@@ -300,23 +322,26 @@ private:
         }
         if (fields[0].front() == '"') {
             control.text = Unquote(fields[0]);
-            if (control.text.size() > 1 && control.text[0] == '#')
+            if (control.text.size() > 1 && control.text[0] == '#') {
                 control.imageId = static_cast<int>(Evaluate(control.text.substr(1)));
+            }
         } else {
             control.imageId = static_cast<int>(Evaluate(fields[0]));
         }
         control.id = static_cast<int>(Evaluate(fields[1]));
         std::optional<WindowClass> windowClass = ControlClass(Unquote(fields[2]));
-        if (!windowClass)
+        if (!windowClass) {
             Fail("unknown control class " + fields[2]);
+        }
         control.windowClass = windowClass.value_or(WindowClass::Static);
         control.style = static_cast<DWORD>(Evaluate(fields[3], WS_CHILD | WS_VISIBLE));
         control.x = static_cast<short>(Evaluate(fields[4]));
         control.y = static_cast<short>(Evaluate(fields[5]));
         control.cx = static_cast<short>(Evaluate(fields[6]));
         control.cy = static_cast<short>(Evaluate(fields[7]));
-        if (fields.size() > 8)
+        if (fields.size() > 8) {
             control.exStyle = static_cast<DWORD>(Evaluate(fields[8]));
+        }
         return control;
     }
 
@@ -324,11 +349,13 @@ private:
         ReadUpToBegin([](const std::string&) {});
         ReadUpToEnd([&](const std::string& line) {
             std::size_t quote = line.find('"');
-            if (quote == std::string::npos)
+            if (quote == std::string::npos) {
                 return Fail("string expected");
+            }
             std::string id = Trim(line.substr(0, quote));
-            if (!id.empty() && id.back() == ',')
+            if (!id.empty() && id.back() == ',') {
                 id.pop_back();
+            }
             m_resources.strings[static_cast<int>(Evaluate(id))] = Unquote(line.substr(quote));
         });
     }
@@ -338,22 +365,25 @@ private:
     void ReadVersionStrings() {
         ReadUpToBegin([](const std::string&) {});
         for (int depth = 1; depth > 0 && m_error.empty();) {
-            if (AtEnd())
+            if (AtEnd()) {
                 return Fail("END missing");
+            }
             const std::string& line = NextLine();
             const std::string word = FirstWord(line);
-            if (word == "BEGIN" || word == "{")
+            if (word == "BEGIN" || word == "{") {
                 ++depth;
-            else if (word == "END" || word == "}")
+            } else if (word == "END" || word == "}") {
                 --depth;
-            else if (word == "VALUE")
+            } else if (word == "VALUE") {
                 ReadVersionString(SplitArguments(AfterFirstWord(line)));
+            }
         }
     }
 
     void ReadVersionString(const std::vector<std::string>& arguments) {
-        if (arguments.size() == 2 && arguments[1].front() == '"')
+        if (arguments.size() == 2 && arguments[1].front() == '"') {
             m_resources.versionStrings[Unquote(arguments[0])] = Unquote(arguments[1]);
+        }
     }
 
     // A quoted string: "" stands for one quote; \n, \t, \r, \\ and \" for their characters.
@@ -391,17 +421,21 @@ private:
     }
 
     long EvaluateTerm(std::string term, int depth) {
-        while (term.size() > 2 && term.front() == '(' && term.back() == ')')
+        while (term.size() > 2 && term.front() == '(' && term.back() == ')') {
             term = Trim(term.substr(1, term.size() - 2));
+        }
         long value = 0;
-        if (ParseNumber(term, value))
+        if (ParseNumber(term, value)) {
             return value;
+        }
         auto defined = m_defines.find(term);
-        if (defined != m_defines.end() && depth < 16)
+        if (defined != m_defines.end() && depth < 16) {
             return Evaluate(defined->second, 0, depth + 1);
+        }
         auto builtin = kBuiltinNames.find(term);
-        if (builtin != kBuiltinNames.end())
+        if (builtin != kBuiltinNames.end()) {
             return builtin->second;
+        }
         Fail("unknown name or number: " + term);
         return 0;
     }
@@ -419,16 +453,21 @@ private:
 
 std::optional<WindowClass> ControlClass(const std::string& className) {
     std::string lower;
-    for (char c : className)
+    for (char c : className) {
         lower += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (lower == "button")
+    }
+    if (lower == "button") {
         return WindowClass::Button;
-    if (lower == "edit")
+    }
+    if (lower == "edit") {
         return WindowClass::Edit;
-    if (lower == "static")
+    }
+    if (lower == "static") {
         return WindowClass::Static;
-    if (lower == "combobox")
+    }
+    if (lower == "combobox") {
         return WindowClass::ComboBox;
+    }
     return std::nullopt;
 }
 

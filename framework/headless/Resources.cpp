@@ -40,10 +40,12 @@ ResourceSet& Resources() {
 }
 
 int ResourceId(LPCSTR name) {
-    if (IS_INTRESOURCE(name))
+    if (IS_INTRESOURCE(name)) {
         return static_cast<int>(reinterpret_cast<ULONG_PTR>(name));
-    if (name[0] == '#')
+    }
+    if (name[0] == '#') {
         return std::atoi(name + 1);
+    }
     return 0;
 }
 
@@ -77,16 +79,18 @@ ssize_t ProgramPath(LPSTR buffer, DWORD size) {
 } // namespace
 
 DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
-    if (buffer == nullptr || size == 0)
+    if (buffer == nullptr || size == 0) {
         return 0;
+    }
     const ssize_t length = ProgramPath(buffer, size);
     buffer[length > 0 ? length : 0] = '\0';
-    return length > 0 ? DWORD(length) : 0;
+    return length > 0 ? static_cast<DWORD>(length) : 0;
 }
 
 int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
-    if (buffer == nullptr || bufferMax <= 0)
+    if (buffer == nullptr || bufferMax <= 0) {
         return 0;
+    }
     const auto& strings = headless::Resources().strings;
     auto found = strings.find(static_cast<int>(id));
     std::string text = found == strings.end() ? "" : found->second;
@@ -98,14 +102,16 @@ int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
 
 HICON LoadIconA(HINSTANCE, LPCSTR iconName) {
     int id = headless::ResourceId(iconName);
-    if (headless::Resources().icons.count(id) == 0)
+    if (headless::Resources().icons.count(id) == 0) {
         return nullptr;
+    }
     return headless::IconHandle(id);
 }
 
 HBITMAP LoadBitmapA(HINSTANCE, LPCSTR bitmapName) {
     int id = headless::ResourceId(bitmapName);
-    if (headless::Resources().bitmaps.count(id) == 0)
+    if (headless::Resources().bitmaps.count(id) == 0) {
         return nullptr;
+    }
     return headless::BitmapHandle(id);
 }

@@ -5,8 +5,9 @@ namespace headless {
 
 LRESULT CALLBACK StaticWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* label = FindWindowRecord(hWnd);
-    if (label == nullptr)
+    if (label == nullptr) {
         return 0;
+    }
     switch (message) {
     case STM_SETIMAGE:
     case STM_SETICON: {

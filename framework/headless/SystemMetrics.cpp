@@ -25,8 +25,9 @@ int GetSystemMetrics(int index) {
 
 // Only SPI_GETWORKAREA: the screen above a taskbar along its bottom edge.
 BOOL SystemParametersInfoA(UINT action, UINT, LPVOID pvParam, UINT) {
-    if (action != SPI_GETWORKAREA || pvParam == nullptr)
+    if (action != SPI_GETWORKAREA || pvParam == nullptr) {
         return FALSE;
+    }
     *static_cast<RECT*>(pvParam) = RECT{0, 0, kScreenWidth, kScreenHeight - kTaskbarHeight};
     return TRUE;
 }

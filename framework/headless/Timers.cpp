@@ -27,12 +27,14 @@ std::vector<Timer>::iterator FindTimer(HWND hWnd, UINT_PTR id) {
 
 void DeliverTimers() {
     for (const Timer& timer : std::vector<Timer>(TimerList())) {
-        if (FindTimer(timer.hWnd, timer.id) == TimerList().end())
+        if (FindTimer(timer.hWnd, timer.id) == TimerList().end()) {
             continue; // killed by an earlier tick
-        if (timer.proc != nullptr)
+        }
+        if (timer.proc != nullptr) {
             timer.proc(timer.hWnd, WM_TIMER, timer.id, 0);
-        else
+        } else {
             SendMessageA(timer.hWnd, WM_TIMER, timer.id, 0);
+        }
     }
 }
 
@@ -45,28 +47,32 @@ void RemoveTimers(HWND hWnd) {
 
 std::optional<UINT> TimerPeriod(HWND hWnd, UINT_PTR id) {
     auto found = FindTimer(hWnd, id);
-    if (found == TimerList().end())
+    if (found == TimerList().end()) {
         return std::nullopt;
+    }
     return found->elapse;
 }
 
 } // namespace headless
 
 UINT_PTR SetTimer(HWND hWnd, UINT_PTR id, UINT elapse, TIMERPROC timerProc) {
-    if (!IsWindow(hWnd))
+    if (!IsWindow(hWnd)) {
         return 0;
+    }
     auto found = headless::FindTimer(hWnd, id);
-    if (found != headless::TimerList().end())
+    if (found != headless::TimerList().end()) {
         *found = {hWnd, id, elapse, timerProc};
-    else
+    } else {
         headless::TimerList().push_back({hWnd, id, elapse, timerProc});
+    }
     return id;
 }
 
 BOOL KillTimer(HWND hWnd, UINT_PTR id) {
     auto found = headless::FindTimer(hWnd, id);
-    if (found == headless::TimerList().end())
+    if (found == headless::TimerList().end()) {
         return FALSE;
+    }
     headless::TimerList().erase(found);
     return TRUE;
 }

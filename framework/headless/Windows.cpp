@@ -35,19 +35,23 @@ HWND AddWindow(Window window) {
     bool isControl = (window.style & WS_CHILD) != 0;
     HWND parent = window.parent;
     WindowTable()[handle] = std::make_unique<Window>(std::move(window));
-    if (isControl)
+    if (isControl) {
         FindWindowRecord(parent)->children.push_back(handle);
+    }
     return handle;
 }
 
 void DestroyWindowTree(HWND hWnd) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr)
+    if (window == nullptr) {
         return;
-    for (HWND child : std::vector<HWND>(window->children))
+    }
+    for (HWND child : std::vector<HWND>(window->children)) {
         DestroyWindowTree(child);
-    if (::GetFocus() == hWnd)
+    }
+    if (::GetFocus() == hWnd) {
         ::SetFocus(nullptr);
+    }
     ::SendMessageA(hWnd, WM_DESTROY, 0, 0);
     ::SendMessageA(hWnd, WM_NCDESTROY, 0, 0);
     RemoveTimers(hWnd);
@@ -56,8 +60,9 @@ void DestroyWindowTree(HWND hWnd) {
 
 void NotifyParent(HWND control, int code) {
     Window* window = FindWindowRecord(control);
-    if (window == nullptr)
+    if (window == nullptr) {
         return;
+    }
     ::SendMessageA(window->parent, WM_COMMAND, MAKEWPARAM(window->id, code),
                    reinterpret_cast<LPARAM>(control));
 }
@@ -78,11 +83,14 @@ HWND GetParent(HWND hWnd) {
 
 HWND GetDlgItem(HWND hDlg, int id) {
     Window* dialog = FindWindowRecord(hDlg);
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return nullptr;
-    for (HWND child : dialog->children)
-        if (FindWindowRecord(child)->id == id)
+    }
+    for (HWND child : dialog->children) {
+        if (FindWindowRecord(child)->id == id) {
             return child;
+        }
+    }
     return nullptr;
 }
 
@@ -93,8 +101,9 @@ int GetDlgCtrlID(HWND hWnd) {
 
 LONG_PTR GetWindowLongPtrA(HWND hWnd, int index) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr)
+    if (window == nullptr) {
         return 0;
+    }
     bool dialog = window->windowClass == headless::WindowClass::Dialog;
     switch (index) {
     case GWL_STYLE:
@@ -122,8 +131,9 @@ LONG_PTR GetWindowLongPtrA(HWND hWnd, int index) {
 
 LONG_PTR SetWindowLongPtrA(HWND hWnd, int index, LONG_PTR value) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr)
+    if (window == nullptr) {
         return 0;
+    }
     LONG_PTR previous = GetWindowLongPtrA(hWnd, index);
     bool dialog = window->windowClass == headless::WindowClass::Dialog;
     switch (index) {
@@ -143,12 +153,14 @@ LONG_PTR SetWindowLongPtrA(HWND hWnd, int index, LONG_PTR value) {
         window->userData = value;
         break;
     case DWLP_MSGRESULT:
-        if (dialog)
+        if (dialog) {
             window->messageResult = value;
+        }
         break;
     case DWLP_USER:
-        if (dialog)
+        if (dialog) {
             window->dialogUser = value;
+        }
         break;
     default:
         return 0;
@@ -170,8 +182,9 @@ BOOL SetWindowTextA(HWND hWnd, LPCSTR text) {
 }
 
 int GetWindowTextA(HWND hWnd, LPSTR buffer, int size) {
-    if (buffer == nullptr || size <= 0)
+    if (buffer == nullptr || size <= 0) {
         return 0;
+    }
     buffer[0] = '\0';
     return static_cast<int>(SendMessageA(hWnd, WM_GETTEXT, size, reinterpret_cast<LPARAM>(buffer)));
 }
@@ -188,8 +201,9 @@ BOOL SetDlgItemTextA(HWND hDlg, int id, LPCSTR text) {
 UINT GetDlgItemTextA(HWND hDlg, int id, LPSTR buffer, int size) {
     HWND control = GetDlgItem(hDlg, id);
     if (control == nullptr) {
-        if (buffer != nullptr && size > 0)
+        if (buffer != nullptr && size > 0) {
             buffer[0] = '\0';
+        }
         return 0;
     }
     return static_cast<UINT>(GetWindowTextA(control, buffer, size));
@@ -202,8 +216,9 @@ LRESULT SendDlgItemMessageA(HWND hDlg, int id, UINT msg, WPARAM wParam, LPARAM l
 
 BOOL CheckDlgButton(HWND hDlg, int id, UINT check) {
     HWND control = GetDlgItem(hDlg, id);
-    if (control == nullptr)
+    if (control == nullptr) {
         return FALSE;
+    }
     SendMessageA(control, BM_SETCHECK, check, 0);
     return TRUE;
 }
@@ -214,17 +229,21 @@ UINT IsDlgButtonChecked(HWND hDlg, int id) {
 
 BOOL ShowWindow(HWND hWnd, int cmdShow) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr)
+    if (window == nullptr) {
         return FALSE;
+    }
     BOOL wasVisible = (window->style & WS_VISIBLE) != 0;
-    if (cmdShow == SW_HIDE)
+    if (cmdShow == SW_HIDE) {
         window->style &= ~WS_VISIBLE;
-    else
+    } else {
         window->style |= WS_VISIBLE;
-    if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED)
+    }
+    if (cmdShow == SW_MINIMIZE || cmdShow == SW_SHOWMINIMIZED) {
         window->style |= WS_MINIMIZE;
-    if (cmdShow == SW_RESTORE || cmdShow == SW_SHOWNORMAL)
+    }
+    if (cmdShow == SW_RESTORE || cmdShow == SW_SHOWNORMAL) {
         window->style &= ~WS_MINIMIZE;
+    }
     return wasVisible;
 }
 
@@ -240,13 +259,15 @@ BOOL InvalidateRect(HWND hWnd, const RECT* /*rect*/, BOOL /*erase*/) {
 
 BOOL EnableWindow(HWND hWnd, BOOL enable) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr)
+    if (window == nullptr) {
         return FALSE;
+    }
     BOOL wasDisabled = (window->style & WS_DISABLED) != 0;
-    if (enable)
+    if (enable) {
         window->style &= ~WS_DISABLED;
-    else
+    } else {
         window->style |= WS_DISABLED;
+    }
     return wasDisabled;
 }
 
@@ -262,16 +283,18 @@ BOOL IsIconic(HWND hWnd) {
 
 BOOL GetClientRect(HWND hWnd, LPRECT rect) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr || rect == nullptr)
+    if (window == nullptr || rect == nullptr) {
         return FALSE;
+    }
     *rect = RECT{0, 0, window->width, window->height};
     return TRUE;
 }
 
 BOOL GetWindowRect(HWND hWnd, LPRECT rect) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr || rect == nullptr)
+    if (window == nullptr || rect == nullptr) {
         return FALSE;
+    }
     LONG left = window->left;
     LONG top = window->top;
     Window* parent = FindWindowRecord(window->parent);
@@ -286,8 +309,9 @@ BOOL GetWindowRect(HWND hWnd, LPRECT rect) {
 // Moves and sizes; there is no z-order and no activation, so the rest of the flags mean nothing.
 BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int cx, int cy, UINT flags) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr)
+    if (window == nullptr) {
         return FALSE;
+    }
     if ((flags & SWP_NOMOVE) == 0) {
         window->left = x;
         window->top = y;
@@ -302,7 +326,8 @@ BOOL SetWindowPos(HWND hWnd, HWND, int x, int y, int cx, int cy, UINT flags) {
 // Only GW_OWNER: the owner of a dialog; controls have none.
 HWND GetWindow(HWND hWnd, UINT command) {
     Window* window = FindWindowRecord(hWnd);
-    if (window == nullptr || command != GW_OWNER || (window->style & WS_CHILD) != 0)
+    if (window == nullptr || command != GW_OWNER || (window->style & WS_CHILD) != 0) {
         return nullptr;
+    }
     return window->parent;
 }

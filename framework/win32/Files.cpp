@@ -102,23 +102,26 @@ bool WriteThroughAndClose(HANDLE file, const std::string& content) {
 // file system has no locks, there is nothing to wait for.
 bool LockWhole(HANDLE file, bool exclusive, int patienceMs) {
     const DWORD flags = (exclusive ? LOCKFILE_EXCLUSIVE_LOCK : 0) | LOCKFILE_FAIL_IMMEDIATELY;
-    for (int waited = 0;; waited += int(kLockPollMs)) {
+    for (int waited = 0;; waited += static_cast<int>(kLockPollMs)) {
         OVERLAPPED whole{};
-        if (LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &whole))
+        if (LockFileEx(file, flags, 0, MAXDWORD, MAXDWORD, &whole)) {
             return true;
-        if (GetLastError() != ERROR_LOCK_VIOLATION)
+        }
+        if (GetLastError() != ERROR_LOCK_VIOLATION) {
             return GetLastError() == ERROR_NOT_SUPPORTED ||
                    GetLastError() == ERROR_INVALID_FUNCTION;
-        if (waited >= patienceMs)
+        }
+        if (waited >= patienceMs) {
             return false;
+        }
         Sleep(kLockPollMs);
     }
 }
 
 OVERLAPPED At(std::uint64_t offset) {
     OVERLAPPED place{};
-    place.Offset = DWORD(offset);
-    place.OffsetHigh = DWORD(offset >> 32);
+    place.Offset = static_cast<DWORD>(offset);
+    place.OffsetHigh = static_cast<DWORD>(offset >> 32);
     return place;
 }
 
@@ -281,30 +284,33 @@ bool SystemFile::IsRegular() const {
 
 std::optional<std::uint64_t> SystemFile::Size() const {
     LARGE_INTEGER size{};
-    if (!IsOpen() || !GetFileSizeEx(reinterpret_cast<HANDLE>(m_handle), &size))
+    if (!IsOpen() || !GetFileSizeEx(reinterpret_cast<HANDLE>(m_handle), &size)) {
         return std::nullopt;
-    return std::uint64_t(size.QuadPart);
+    }
+    return static_cast<std::uint64_t>(size.QuadPart);
 }
 
 std::optional<std::size_t> SystemFile::ReadAt(std::uint64_t offset, char* buffer,
                                               std::size_t size) {
     OVERLAPPED place = At(offset);
     DWORD count = 0;
-    const DWORD wanted = DWORD(std::min<std::size_t>(size, 1 << 20));
+    const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(size, 1 << 20));
     if (!ReadFile(reinterpret_cast<HANDLE>(m_handle), buffer, wanted, &count, &place) &&
-        GetLastError() != ERROR_HANDLE_EOF)
+        GetLastError() != ERROR_HANDLE_EOF) {
         return std::nullopt;
-    return std::size_t(count);
+    }
+    return static_cast<std::size_t>(count);
 }
 
 bool SystemFile::WriteAt(std::uint64_t offset, const char* data, std::size_t size) {
     for (std::size_t done = 0; done < size;) {
         OVERLAPPED place = At(offset + done);
-        const DWORD chunk = DWORD(std::min<std::size_t>(size - done, 1 << 20));
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(size - done, 1 << 20));
         DWORD count = 0;
         if (!WriteFile(reinterpret_cast<HANDLE>(m_handle), data + done, chunk, &count, &place) ||
-            count == 0)
+            count == 0) {
             return false;
+        }
         done += count;
     }
     return true;
@@ -312,7 +318,7 @@ bool SystemFile::WriteAt(std::uint64_t offset, const char* data, std::size_t siz
 
 bool SystemFile::SetSize(std::uint64_t size) {
     LARGE_INTEGER end{};
-    end.QuadPart = LONGLONG(size);
+    end.QuadPart = static_cast<LONGLONG>(size);
     const HANDLE handle = reinterpret_cast<HANDLE>(m_handle);
     return SetFilePointerEx(handle, end, nullptr, FILE_BEGIN) && SetEndOfFile(handle);
 }
@@ -326,8 +332,9 @@ bool SystemFile::Lock(bool exclusive, int patienceMs) {
 }
 
 bool SystemFile::Close() {
-    if (!IsOpen())
+    if (!IsOpen()) {
         return true;
+    }
     const HANDLE handle = reinterpret_cast<HANDLE>(std::exchange(m_handle, -1));
     return CloseHandle(handle);
 }
@@ -344,11 +351,13 @@ std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::strin
     const std::wstring pattern = WideFromAnsi(prefix) + L"*" + WideFromAnsi(suffix);
     WIN32_FIND_DATAW found;
     const HANDLE search = FindFirstFileW(WithoutLengthLimit(folder + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE)
+    if (search == INVALID_HANDLE_VALUE) {
         return files;
+    }
     do {
-        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0)
+        if ((found.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0) {
             files.push_back(folder + found.cFileName);
+        }
     } while (FindNextFileW(search, &found));
     FindClose(search);
     return files;
@@ -358,9 +367,11 @@ std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::strin
 std::string NameToShow(const SystemPath& path) {
     const std::wstring longPrefix = L"\\\\?\\";
     const std::wstring uncPrefix = L"\\\\?\\UNC\\";
-    if (path.compare(0, uncPrefix.size(), uncPrefix) == 0)
+    if (path.compare(0, uncPrefix.size(), uncPrefix) == 0) {
         return "\\" + AnsiFromWide(path.c_str() + uncPrefix.size() - 1);
-    if (path.compare(0, longPrefix.size(), longPrefix) == 0)
+    }
+    if (path.compare(0, longPrefix.size(), longPrefix) == 0) {
         return AnsiFromWide(path.c_str() + longPrefix.size());
+    }
     return AnsiFromWide(path.c_str());
 }

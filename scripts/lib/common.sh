@@ -123,11 +123,3 @@ check_system_imports() {
     done
     echo "$1 imports only system DLLs"
 }
-
-run_windows_tests() { # [GTEST OPTIONS...]
-    scripts/lib/wine-session stop # one that ctest left behind would keep its display
-    prepare_wine
-    local suite=build/mingw-i686/tests/win32/lumetrix_win32_tests.exe
-    frame_windows_in_wine "$(basename "$suite")" on
-    (cd "$(dirname "$suite")" && run_in_xvfb wine "$(basename "$suite")" "$@")
-}

@@ -32,8 +32,9 @@ BOOL CALLBACK MatchList(HWND window, LPARAM parameter) {
     auto& search = *reinterpret_cast<ListSearch*>(parameter);
     char name[64] = "";
     GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, kListClass) != 0 || GetWindow(window, GW_OWNER) != search.owner)
+    if (lstrcmpA(name, kListClass) != 0 || GetWindow(window, GW_OWNER) != search.owner) {
         return TRUE;
+    }
     search.found = window;
     return FALSE;
 }
@@ -63,10 +64,12 @@ bool HandleMessagesUntil(const std::function<bool()>& done, DWORD patience = 500
             TranslateMessage(&message);
             DispatchMessageA(&message);
         }
-        if (done())
+        if (done()) {
             return true;
-        if (GetTickCount() - start > patience)
+        }
+        if (GetTickCount() - start > patience) {
             return false;
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     }
 }
@@ -95,14 +98,17 @@ int WorkerThreads() {
     entry.dwSize = sizeof entry;
     int count = 0;
     for (BOOL more = Thread32First(snapshot, &entry); more; more = Thread32Next(snapshot, &entry)) {
-        if (entry.th32OwnerProcessID != GetCurrentProcessId())
+        if (entry.th32OwnerProcessID != GetCurrentProcessId()) {
             continue;
+        }
         HANDLE thread = OpenThread(THREAD_QUERY_INFORMATION, FALSE, entry.th32ThreadID);
         const void* start = nullptr;
-        if (thread != nullptr && query(thread, kStartAddress, &start, sizeof start, nullptr) == 0)
+        if (thread != nullptr && query(thread, kStartAddress, &start, sizeof start, nullptr) == 0) {
             count += start == worker;
-        if (thread != nullptr)
+        }
+        if (thread != nullptr) {
             CloseHandle(thread);
+        }
     }
     CloseHandle(snapshot);
     return count;
@@ -142,12 +148,14 @@ protected:
     void SetUp() override {
         CreateDirectoryA(kRooms, nullptr);
         CreateDirectoryA(kSubfolder, nullptr);
-        for (const char* file : kFiles)
+        for (const char* file : kFiles) {
             MakeFile(std::string(kRooms) + "\\" + file);
+        }
     }
     void TearDown() override {
-        for (const char* file : kFiles)
+        for (const char* file : kFiles) {
             DeleteFileA((std::string(kRooms) + "\\" + file).c_str());
+        }
         RemoveDirectoryA(kSubfolder);
         RemoveDirectoryA(kRooms);
     }
@@ -176,30 +184,30 @@ TEST_F(CompletionTest, TypedStartShowsTheMatchingNamesSortedByTheField) {
         return rows * rowHeight + 2 * GetSystemMetrics(SM_CYBORDER);
     };
     bool hiddenAfterUp = false;
-    RunInLoadDialog(kRooms, {[&] {
-                                 HWND dialog = FindDialog("Daten laden");
-                                 HWND list = TypeAndWaitForList("ra");
-                                 HandleMessagesUntil([&] { return Entries(list).size() == 2; },
-                                                     1000);
-                                 shown = Entries(list);
-                                 GetWindowRect(GetDlgItem(dialog, kFileNameField), &field);
-                                 GetWindowRect(list, &place);
-                                 rowHeight = int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-                                 PressKey(VK_DOWN);
-                             },
-                             [&] {
-                                 taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
-                                 PressKey(VK_DOWN);
-                             },
-                             [&] {
-                                 taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
-                                 PressKey(VK_UP);
-                             },
-                             [&] {
-                                 HWND dialog = FindDialog("Daten laden");
-                                 taken.push_back(TextOf(dialog, kFileNameField));
-                                 hiddenAfterUp = !IsWindowVisible(CompletionListOf(dialog));
-                             }});
+    RunInLoadDialog(kRooms,
+                    {[&] {
+                         HWND dialog = FindDialog("Daten laden");
+                         HWND list = TypeAndWaitForList("ra");
+                         HandleMessagesUntil([&] { return Entries(list).size() == 2; }, 1000);
+                         shown = Entries(list);
+                         GetWindowRect(GetDlgItem(dialog, kFileNameField), &field);
+                         GetWindowRect(list, &place);
+                         rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+                         PressKey(VK_DOWN);
+                     },
+                     [&] {
+                         taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
+                         PressKey(VK_DOWN);
+                     },
+                     [&] {
+                         taken.push_back(TextOf(FindDialog("Daten laden"), kFileNameField));
+                         PressKey(VK_UP);
+                     },
+                     [&] {
+                         HWND dialog = FindDialog("Daten laden");
+                         taken.push_back(TextOf(dialog, kFileNameField));
+                         hiddenAfterUp = !IsWindowVisible(CompletionListOf(dialog));
+                     }});
     EXPECT_EQ(shown, (Strings{"Raum1.lumx", "raum2.lumx"}));
     // Over the field: under it, it would cover "Dateityp".
     EXPECT_EQ(place.left, field.left);
@@ -259,8 +267,9 @@ TEST_F(CompletionTest, ChangingTheFolderEmptiesTheList) {
 // its entries only from the dialog's worker.
 TEST_F(CompletionTest, MessagesPostedByOthersChangeNothing) {
     const auto forge = [](HWND list) {
-        for (WPARAM marker : {WPARAM(0), WPARAM(0x12340000)})
+        for (WPARAM marker : {static_cast<WPARAM>(0), static_cast<WPARAM>(0x12340000)}) {
             PostMessageA(list, kListChangedMessage, marker, 0x0BADF00D);
+        }
         HandleMessagesUntil([] { return false; }, 200);
     };
     bool visibleBeforeTyping = true;
@@ -348,7 +357,7 @@ TEST_F(CompletionTest, AListOfOneEntryIsOneRowHighAndLeavesTheFieldBelowFree) {
                         HWND dialog = FindDialog("Daten laden");
                         HWND shown = TypeAndWaitForList("no");
                         HandleMessagesUntil([] { return false; }, 300); // no second entry comes
-                        rowHeight = int(SendMessageA(shown, LB_GETITEMHEIGHT, 0, 0));
+                        rowHeight = static_cast<int>(SendMessageA(shown, LB_GETITEMHEIGHT, 0, 0));
                         RECT box{};
                         GetClientRect(ListBoxOf(shown), &box);
                         rowsShown = rowHeight > 0 ? box.bottom / rowHeight : 0;
@@ -362,18 +371,14 @@ TEST_F(CompletionTest, AListOfOneEntryIsOneRowHighAndLeavesTheFieldBelowFree) {
 }
 
 // A folder of 5000 files: the worker reads it while the user types, and the dialog closes
-// while it still matches.
+// while it still matches. It goes with the test's folder.
 class LargeFolderTest : public LoadDialogTest {
 protected:
-    static void SetUpTestSuite() {
+    void SetUp() override {
         CreateDirectoryA(kFolder, nullptr);
-        for (int i = 0; i < kFiles; ++i)
+        for (int i = 0; i < kFiles; ++i) {
             MakeFile(FileName(i));
-    }
-    static void TearDownTestSuite() {
-        for (int i = 0; i < kFiles; ++i)
-            DeleteFileA(FileName(i).c_str());
-        RemoveDirectoryA(kFolder);
+        }
     }
     static std::string FileName(int i) {
         char name[64];
@@ -396,8 +401,9 @@ protected:
                                 PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
                                 HandleMessagesUntil([&] { return TextOf(field) == typed; }, 2000);
                                 QueryPerformanceCounter(&end);
-                                echoes.push_back(1000.0 * double(end.QuadPart - start.QuadPart) /
-                                                 double(frequency.QuadPart));
+                                echoes.push_back(
+                                    1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+                                    static_cast<double>(frequency.QuadPart));
                             }
                         }});
         return echoes;
@@ -425,42 +431,42 @@ TEST_F(LargeFolderTest, ListSelectsUnderTheMouseScrollsByWholeNotchesAndKeepsIts
     int hovered = -1, topAfterHalfNotch = -1, topAfterNotch = -1;
     std::string fieldAfterHover;
     SIZE least{};
-    RunInLoadDialog(kFolder, {[&] {
-                        HWND dialog = FindDialog("Daten laden");
-                        TypeKeys("d");
-                        HWND list = CompletionListOf(dialog);
-                        HandleMessagesUntil([&] { return Entries(list).size() == 100; });
-                        HWND listBox = ListBoxOf(list);
-                        RECT entry{};
-                        SendMessageA(listBox, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&entry));
-                        SendMessageA(listBox, WM_MOUSEMOVE, 0,
-                                     MAKELPARAM(entry.left + 5, entry.top + 1));
-                        hovered = int(SendMessageA(list, LB_GETCURSEL, 0, 0));
-                        fieldAfterHover = TextOf(dialog, kFileNameField);
+    RunInLoadDialog(
+        kFolder, {[&] {
+            HWND dialog = FindDialog("Daten laden");
+            TypeKeys("d");
+            HWND list = CompletionListOf(dialog);
+            HandleMessagesUntil([&] { return Entries(list).size() == 100; });
+            HWND listBox = ListBoxOf(list);
+            RECT entry{};
+            SendMessageA(listBox, LB_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&entry));
+            SendMessageA(listBox, WM_MOUSEMOVE, 0, MAKELPARAM(entry.left + 5, entry.top + 1));
+            hovered = static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0));
+            fieldAfterHover = TextOf(dialog, kFileNameField);
 
-                        const WPARAM halfNotchDown = MAKEWPARAM(0, WORD(-WHEEL_DELTA / 2));
-                        SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
-                        topAfterHalfNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
-                        SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
-                        topAfterNotch = int(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+            const WPARAM halfNotchDown = MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA / 2));
+            SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
+            topAfterHalfNotch = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
+            SendMessageA(listBox, WM_MOUSEWHEEL, halfNotchDown, 0);
+            topAfterNotch = static_cast<int>(SendMessageA(list, LB_GETTOPINDEX, 0, 0));
 
-                        // Dragging the size grip far up and left.
-                        RECT client;
-                        GetClientRect(list, &client);
-                        const LPARAM grip = MAKELPARAM(client.right - 2, client.bottom - 2);
-                        SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, grip);
-                        SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-500, -500));
-                        SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(-500, -500));
-                        RECT place;
-                        GetWindowRect(list, &place);
-                        least = {place.right - place.left, place.bottom - place.top};
-                    }});
+            // Dragging the size grip far up and left.
+            RECT client;
+            GetClientRect(list, &client);
+            const LPARAM grip = MAKELPARAM(client.right - 2, client.bottom - 2);
+            SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, grip);
+            SendMessageA(list, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(-500, -500));
+            SendMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(-500, -500));
+            RECT place;
+            GetWindowRect(list, &place);
+            least = {place.right - place.left, place.bottom - place.top};
+        }});
     UINT linesPerNotch = 3;
     SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &linesPerNotch, 0);
     EXPECT_EQ(hovered, 2);
     EXPECT_EQ(fieldAfterHover, "d"); // hovering takes nothing
     EXPECT_EQ(topAfterHalfNotch, 0);
-    EXPECT_EQ(topAfterNotch, int(linesPerNotch));
+    EXPECT_EQ(topAfterNotch, static_cast<int>(linesPerNotch));
     EXPECT_EQ(least.cx, 2 * GetSystemMetrics(SM_CXVSCROLL));
     EXPECT_EQ(least.cy, 2 * GetSystemMetrics(SM_CXVSCROLL));
 }
@@ -485,13 +491,13 @@ TEST_F(LargeFolderTest, TypingEchoesWhileTheWorkerReads) {
 
 // Folders of 2, 5000 and 50000 files named datei00000.txt on: how long the list takes to follow
 // a typed key once the folder is read, with the names anywhere in the folder's order. The
-// largest folder is made by the build: under Wine each new file's name is compared with every
-// name already in its folder, so making 50000 here would take minutes.
+// largest folder is made by the build, in its own folder: under Wine each new file's name is
+// compared with every name already in its folder, so making 50000 here would take minutes.
 class CompletionSpeedTest : public LoadDialogTest {
 protected:
     using Followed = std::function<bool(HWND dialog, const std::string& typed)>;
     struct Folder {
-        const char* name;
+        const char* name; // in the test's folder, or a full path
         int files;
         const char* start; // typed first; each key then adds a digit or takes it back
         char lastDigit;
@@ -499,7 +505,7 @@ protected:
     };
     static constexpr Folder kFolders[] = {{"fc-2", 2, "datei0000", '1', false},
                                           {"fc-5000", 5000, "datei0123", '9', false},
-                                          {"fc-50000", 50000, "datei4567", '9', true}};
+                                          {LUMETRIX_LARGE_FOLDER, 50000, "datei4567", '9', true}};
     static constexpr int kKeys = 50;
     static constexpr int kNewTexts = 5;
 
@@ -511,22 +517,15 @@ protected:
     static std::string PathOf(const Folder& folder, int i) {
         return std::string(folder.name) + "\\" + FileName(i);
     }
-    static void SetUpTestSuite() {
+    void SetUp() override {
         for (const Folder& folder : kFolders) {
+            if (folder.madeByTheBuild) {
+                continue;
+            }
             CreateDirectoryA(folder.name, nullptr);
             for (int i = 0; i < folder.files; ++i) {
-                if (GetFileAttributesA(PathOf(folder, i).c_str()) == INVALID_FILE_ATTRIBUTES)
-                    MakeFile(PathOf(folder, i));
+                MakeFile(PathOf(folder, i));
             }
-        }
-    }
-    static void TearDownTestSuite() {
-        for (const Folder& folder : kFolders) {
-            if (folder.madeByTheBuild)
-                continue;
-            for (int i = 0; i < folder.files; ++i)
-                DeleteFileA(PathOf(folder, i).c_str());
-            RemoveDirectoryA(folder.name);
         }
     }
 
@@ -535,11 +534,13 @@ protected:
     static std::size_t Matches(const Folder& folder, const std::string& typed) {
         static std::map<std::pair<int, std::string>, std::size_t> counted;
         const auto known = counted.find({folder.files, typed});
-        if (known != counted.end())
+        if (known != counted.end()) {
             return known->second;
+        }
         std::size_t count = 0;
-        for (int i = 0; i < folder.files && count < 100; ++i)
+        for (int i = 0; i < folder.files && count < 100; ++i) {
             count += FileName(i).compare(0, typed.size(), typed) == 0;
+        }
         return counted[{folder.files, typed}] = count;
     }
 
@@ -547,7 +548,8 @@ protected:
         LARGE_INTEGER end, frequency;
         QueryPerformanceCounter(&end);
         QueryPerformanceFrequency(&frequency);
-        return 1000.0 * double(end.QuadPart - start.QuadPart) / double(frequency.QuadPart);
+        return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
+               static_cast<double>(frequency.QuadPart);
     }
 
     // Types `text` into the empty field at once and answers the milliseconds from its last
@@ -556,8 +558,9 @@ protected:
         HWND field = GetFocus();
         SendMessageA(field, EM_SETSEL, 0, -1);
         SendMessageA(field, WM_CHAR, '\b', 1);
-        for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        for (std::size_t i = 0; i + 1 < text.size(); ++i) {
             SendMessageA(field, WM_CHAR, static_cast<unsigned char>(text[i]), 1);
+        }
         followed(dialog, text); // counts the matches before the clock runs
         LARGE_INTEGER start;
         QueryPerformanceCounter(&start);
@@ -586,14 +589,17 @@ protected:
                                 times.newTexts.push_back(TypeNewText(dialog, text, followed));
                             }
                             std::string typed = folder.start;
-                            if (TypeNewText(dialog, typed, followed) < 0)
+                            if (TypeNewText(dialog, typed, followed) < 0) {
                                 return;
+                            }
                             char digit = '0';
                             for (int key = 0; key < kKeys; ++key) {
                                 char c = '\b';
                                 if (key % 2 == 0) {
                                     c = digit;
-                                    digit = digit == folder.lastDigit ? '0' : char(digit + 1);
+                                    digit = digit == folder.lastDigit
+                                                ? '0'
+                                                : static_cast<char>(digit + 1);
                                     typed += c;
                                 } else {
                                     typed.pop_back();
@@ -602,13 +608,15 @@ protected:
                                 LARGE_INTEGER start;
                                 QueryPerformanceCounter(&start);
                                 PostMessageA(field, WM_CHAR, static_cast<unsigned char>(c), 1);
-                                if (!HandleMessagesUntil([&] { return followed(dialog, typed); }))
+                                if (!HandleMessagesUntil([&] { return followed(dialog, typed); })) {
                                     return;
+                                }
                                 times.keys.push_back(Milliseconds(start));
                             }
                         }});
-        for (auto* series : {&times.keys, &times.newTexts})
+        for (auto* series : {&times.keys, &times.newTexts}) {
             std::sort(series->begin(), series->end());
+        }
         return times;
     }
 };
@@ -633,8 +641,8 @@ TEST_F(CompletionSpeedTest, ListFollowsTypedKeysInFoldersOfEverySize) {
                 return TextOf(dialog, kFileNameField) == typed;
             });
         }
-        ASSERT_EQ(toList.keys.size(), std::size_t(kKeys)) << folder.name;
-        ASSERT_EQ(echo.keys.size(), std::size_t(kKeys)) << folder.name;
+        ASSERT_EQ(toList.keys.size(), static_cast<std::size_t>(kKeys)) << folder.name;
+        ASSERT_EQ(echo.keys.size(), static_cast<std::size_t>(kKeys)) << folder.name;
         ASSERT_GE(toList.newTexts.front(), 0) << folder.name;
         std::printf("typed key to list, %d files: median %.2f ms, slowest %.2f ms; text typed "
                     "anew: slowest %.2f ms (echo in the system dialog alone: median %.2f ms, "

@@ -18,8 +18,9 @@ void TypeInto(HWND dialog, int id, const std::string& text) {
 }
 
 void TypeKeys(const std::string& text) {
-    for (char c : text)
+    for (char c : text) {
         SendMessageA(GetFocus(), WM_CHAR, static_cast<unsigned char>(c), 1);
+    }
 }
 
 void Click(HWND dialog, int id) {
@@ -38,10 +39,10 @@ std::string FullPath(const std::string& name) {
 
 void ChooseFile(const std::string& caption, const std::string& name) {
     // The file-name field: the history combobox, or without the extension the system's edit.
-    const int fileNameField = 1152;
+    const int kFileNameField = 1152;
     HWND fileDialog = FindDialog(caption);
     ASSERT_NE(fileDialog, nullptr) << caption;
-    SetDlgItemTextA(fileDialog, fileNameField, name.c_str());
+    SetDlgItemTextA(fileDialog, kFileNameField, name.c_str());
     PostMessageA(fileDialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
 }
 
@@ -86,7 +87,7 @@ std::string TextOf(HWND dialog, int id) {
 
 std::vector<std::string> EntriesOf(HWND list, UINT countMessage, UINT textMessage) {
     std::vector<std::string> entries;
-    const int count = int(SendMessageA(list, countMessage, 0, 0));
+    const int count = static_cast<int>(SendMessageA(list, countMessage, 0, 0));
     for (int i = 0; i < count; ++i) {
         char entry[MAX_PATH] = "";
         SendMessageA(list, textMessage, i, reinterpret_cast<LPARAM>(entry));
@@ -160,16 +161,18 @@ std::vector<DWORD> PixelsOf(HBITMAP bitmap) {
 int ShownPicture(HWND dialog) {
     auto shown = reinterpret_cast<HBITMAP>(
         SendDlgItemMessageA(dialog, IDC_PICTURE, STM_GETIMAGE, IMAGE_BITMAP, 0));
-    if (shown == nullptr)
+    if (shown == nullptr) {
         return 0;
+    }
     const std::vector<DWORD> pixels = PixelsOf(shown);
     for (int id : {IDB_PICTURE_NONE, IDB_BEAM_ANGLE, IDB_SOLID_ANGLE, IDB_LIT_AREA, IDB_HEIGHT,
                    IDB_DIAMETER, IDB_ROOM_AREA, IDB_ROOM_EFFICIENCY, IDB_LAMP_EFFICIENCY}) {
         HBITMAP candidate = LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id));
         bool same = PixelsOf(candidate) == pixels;
         DeleteObject(candidate);
-        if (same)
+        if (same) {
             return id;
+        }
     }
     return -1;
 }
@@ -202,17 +205,19 @@ HWND FindDialog(const std::string& caption) {
     RECT workArea;
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
     RECT centre = workArea;
-    if (over != nullptr)
+    if (over != nullptr) {
         GetWindowRect(over, &centre);
+    }
     RECT place;
     GetWindowRect(window, &place);
     auto result = ::testing::AssertionSuccess();
     if (std::abs((place.left + place.right) - (centre.left + centre.right)) > 1 ||
-        std::abs((place.top + place.bottom) - (centre.top + centre.bottom)) > 1)
+        std::abs((place.top + place.bottom) - (centre.top + centre.bottom)) > 1) {
         result = ::testing::AssertionFailure() << "not centred";
-    else if (place.left < workArea.left || place.top < workArea.top ||
-             place.right > workArea.right || place.bottom > workArea.bottom)
+    } else if (place.left < workArea.left || place.top < workArea.top ||
+               place.right > workArea.right || place.bottom > workArea.bottom) {
         result = ::testing::AssertionFailure() << "not wholly on screen";
+    }
     return result << ": window " << place.left << "," << place.top << " to " << place.right << ","
                   << place.bottom << ", centre of " << centre.left << "," << centre.top << " to "
                   << centre.right << "," << centre.bottom;

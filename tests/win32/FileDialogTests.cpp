@@ -34,23 +34,26 @@ Strings StoredHistory() {
     char data[8192] = "";
     DWORD size = sizeof data;
     if (RegGetValueA(HKEY_CURRENT_USER, kHistoryKey, kHistoryValue, RRF_RT_REG_MULTI_SZ, nullptr,
-                     data, &size) != ERROR_SUCCESS)
+                     data, &size) != ERROR_SUCCESS) {
         return {};
+    }
     Strings folders;
-    for (const char* entry = data; *entry != '\0'; entry += std::strlen(entry) + 1)
+    for (const char* entry = data; *entry != '\0'; entry += std::strlen(entry) + 1) {
         folders.emplace_back(entry);
+    }
     return folders;
 }
 
 void StoreValue(DWORD type, const std::string& data) {
     RegSetKeyValueA(HKEY_CURRENT_USER, kHistoryKey, kHistoryValue, type, data.data(),
-                    DWORD(data.size()));
+                    static_cast<DWORD>(data.size()));
 }
 
 void StoreHistory(const Strings& folders) {
     std::string data;
-    for (const std::string& folder : folders)
+    for (const std::string& folder : folders) {
         data += folder + '\0';
+    }
     StoreValue(REG_MULTI_SZ, data + '\0');
 }
 
@@ -86,8 +89,9 @@ std::string CurrentFolder(HWND fileDialog) {
 
 std::string ClipboardText() {
     std::string text;
-    if (!OpenClipboard(nullptr))
+    if (!OpenClipboard(nullptr)) {
         return "(clipboard not open)";
+    }
     if (HANDLE data = GetClipboardData(CF_TEXT)) {
         text = static_cast<const char*>(GlobalLock(data));
         GlobalUnlock(data);
@@ -117,8 +121,9 @@ void RightClick(HWND window) {
 BOOL CALLBACK FindPopupMenu(HWND window, LPARAM found) {
     char name[16] = "";
     GetClassNameA(window, name, sizeof name);
-    if (lstrcmpA(name, "#32768") != 0 || !IsWindowVisible(window))
+    if (lstrcmpA(name, "#32768") != 0 || !IsWindowVisible(window)) {
         return TRUE;
+    }
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
@@ -133,8 +138,9 @@ HWND ShownMenuWindow() {
 std::string ShownMenuItem() {
     auto menu = reinterpret_cast<HMENU>(SendMessageA(ShownMenuWindow(), MN_GETHMENU, 0, 0));
     if (menu == nullptr || GetMenuItemCount(menu) != 1 ||
-        GetMenuItemID(menu, 0) != kCopyFolderCommand)
+        GetMenuItemID(menu, 0) != kCopyFolderCommand) {
         return "(no menu with the copy command)";
+    }
     char text[64] = "";
     GetMenuStringA(menu, 0, text, sizeof text, MF_BYPOSITION);
     return text;
@@ -163,18 +169,21 @@ void SelectListedFile(HWND fileDialog, const char* name) {
     LVFINDINFOA find{};
     find.flags = LVFI_STRING;
     find.psz = name;
-    const LRESULT item = SendMessageA(list, LVM_FINDITEMA, WPARAM(-1), LPARAM(&find));
+    const LRESULT item =
+        SendMessageA(list, LVM_FINDITEMA, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&find));
     LVITEMA state{};
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
-    SendMessageA(list, LVM_SETITEMSTATE, WPARAM(item), LPARAM(&state));
+    SendMessageA(list, LVM_SETITEMSTATE, static_cast<WPARAM>(item),
+                 reinterpret_cast<LPARAM>(&state));
 }
 
 // The text of a message box shown by this thread with the caption, or "(none)"; the box is
 // then closed.
 std::string CloseMessageBox(const std::string& caption) {
     HWND box = FindDialog(caption);
-    if (box == nullptr)
+    if (box == nullptr) {
         return "(none)";
+    }
     const std::string text = TextOf(box, 0xFFFF);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     return text;
@@ -220,12 +229,16 @@ TEST_F(FileDialogTest, FirstDialogOfARunIsEnlargedAndTheNextKeepsItsSize) {
         ASSERT_TRUE(CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                    nullptr, &startUp, &process));
         SetEnvironmentVariableA(kOwnRun, nullptr);
-        WaitForSingleObject(process.hProcess, 60000);
         DWORD exitCode = 1;
-        GetExitCodeProcess(process.hProcess, &exitCode);
+        if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) {
+            GetExitCodeProcess(process.hProcess, &exitCode);
+            EXPECT_EQ(exitCode, 0u) << "the test failed in its own run";
+        } else {
+            ADD_FAILURE() << "the test's own run did not end within a minute";
+            TerminateProcess(process.hProcess, 1);
+        }
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
-        EXPECT_EQ(exitCode, 0u);
         return;
     }
     const int scale = std::max(GetSystemMetrics(SM_CXICON), 32);
@@ -303,8 +316,9 @@ TEST_F(FileDialogTest, LoadingRecordsTheFolderOnTopForTheNextDialog) {
 TEST_F(FileDialogTest, WhateverTheRegistryHoldsTheDialogOffersOnlyWholeFolders) {
     const std::string tooLong = "C:\\" + std::string(300, 'x') + "\\";
     std::string many;
-    for (int i = 0; i < 40; ++i)
-        many += "C:\\" + std::string(200, char('a' + i % 26)) + "\\" + '\0';
+    for (int i = 0; i < 40; ++i) {
+        many += "C:\\" + std::string(200, static_cast<char>('a' + i % 26)) + "\\" + '\0';
+    }
     const struct {
         const char* what;
         DWORD type;
@@ -340,8 +354,9 @@ TEST_F(FileDialogTest, SavingUnderANewNameRecordsNothing) {
 
 TEST_F(FileDialogTest, AfterTheSeventeenthFolderOnlyTheSixteenNewestAreKept) {
     Strings older;
-    for (int i = 1; i <= 16; ++i)
+    for (int i = 1; i <= 16; ++i) {
         older.push_back("C:\\Ordner" + std::to_string(i) + "\\");
+    }
     StoreHistory(older);
     Strings offered;
     RunProgram({[&] { ClickLater(main, IDC_LOAD); }, [&] { ChooseFile("Daten laden", fileA); },
@@ -449,7 +464,7 @@ TEST_F(FileDialogTest, AFileSelectedAfterAHistoryChoiceLoads) {
         {"F4, Down, Enter; the file clicked", {folderA, folderB}, byKeys, false},
         {"an entry clicked in the drop-down",
          {folderB, folderA},
-         [this] {
+         [] {
              HWND combo = GetDlgItem(FindDialog("Daten laden"), kHistoryCombo);
              SendMessageA(combo, CB_SHOWDROPDOWN, TRUE, 0);
              SendMessageA(combo, CB_SETCURSEL, 1, 0);
@@ -486,10 +501,11 @@ TEST_F(FileDialogTest, AFileSelectedAfterAHistoryChoiceLoads) {
                     [&] {
                         HWND dialog = FindDialog("Daten laden");
                         shown = TextOf(dialog, kHistoryCombo);
-                        if (c.fileByKeys)
+                        if (c.fileByKeys) {
                             PressKey(VK_RETURN);
-                        else
+                        } else {
                             PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+                        }
                     },
                     [&] { loaded = TextOf(main, beamAngle); }});
         EXPECT_EQ(lstrcmpiA(opened.c_str(), folderA.c_str()), 0) << opened;
@@ -504,8 +520,9 @@ Strings FilesIn(const std::string& folder) {
     WIN32_FIND_DATAA found;
     HANDLE search = FindFirstFileA((folder + "*").c_str(), &found);
     for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
             names.emplace_back(found.cFileName);
+        }
     }
     FindClose(search);
     return names;
@@ -541,10 +558,11 @@ TEST_F(FileDialogTest, PathsTooLongForTheDialogAreRefusedWholeAndSaidSo) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         std::string startFile = c.startFile;
-        if (!startFile.empty())
+        if (!startFile.empty()) {
             CopyFileW((L"\\\\?\\" + std::wstring(fileA.begin(), fileA.end())).c_str(),
                       (L"\\\\?\\" + std::wstring(startFile.begin(), startFile.end())).c_str(),
                       FALSE);
+        }
         theApp.m_lpCmdLine = startFile.data();
         std::string field, message;
         bool dialogStayed = false;
@@ -576,8 +594,9 @@ TEST_F(FileDialogTest, PathsTooLongForTheDialogAreRefusedWholeAndSaidSo) {
         EXPECT_TRUE(dialogStayed);
         std::ifstream in(kFile, std::ios::binary);
         EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), kept);
-        if (!startFile.empty())
+        if (!startFile.empty()) {
             DeleteFileW((L"\\\\?\\" + std::wstring(startFile.begin(), startFile.end())).c_str());
+        }
         EXPECT_EQ(FilesIn(folderA), Strings{"Raum1.lumx"});
     }
 }
@@ -612,8 +631,9 @@ TEST_F(FileDialogTest, AStartFileOfAThousandCharactersIsRefusedOnSaving) {
                 [&] { Cancel(FindDialog("Daten speichern")); }});
     theApp.m_lpCmdLine = nullptr;
     DeleteFileW(longForm(startFile).c_str());
-    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder)
+    for (auto folder = folders.rbegin(); folder != folders.rend(); ++folder) {
         RemoveDirectoryW(longForm(*folder).c_str());
+    }
     EXPECT_EQ(loaded, "36.0");
     EXPECT_EQ(message, "Der Dateipfad ist zu lang !");
     EXPECT_EQ(offered, "");
@@ -691,12 +711,16 @@ void DeliverFromOutside(const char* how, HWND window, UINT message, WPARAM wPara
     PROCESS_INFORMATION process{};
     ASSERT_TRUE(CreateProcessA(nullptr, command, nullptr, nullptr, FALSE, 0, nullptr, nullptr,
                                &startUp, &process));
-    for (int waited = 0; waited < 300; ++waited) {
+    bool ended = false;
+    for (int waited = 0; waited < 300 && !ended; ++waited) {
         MSG sent;
         PeekMessageA(&sent, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        if (MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_SENDMESSAGE) ==
-            WAIT_OBJECT_0)
-            break;
+        ended = MsgWaitForMultipleObjects(1, &process.hProcess, FALSE, 100, QS_SENDMESSAGE) ==
+                WAIT_OBJECT_0;
+    }
+    if (!ended) {
+        ADD_FAILURE() << "the remote control did not end within 30 seconds";
+        TerminateProcess(process.hProcess, 1);
     }
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
@@ -715,15 +739,17 @@ TEST_F(FileDialogTest, TheHiddenEditsPrivateMessagesFromOutsideChangeNothing) {
                     HWND edit = GetDlgItem(dialog, kHiddenEdit);
                     before = OwnText(edit);
                     for (const char* how : {"post", "send"}) {
-                        for (UINT message : {0x39AAu, 0x39ABu})
+                        for (UINT message : {0x39AAu, 0x39ABu}) {
                             DeliverFromOutside(how, edit, message, MAX_PATH, kWildPointer);
+                        }
                     }
                 },
                 [&] {
                     HWND dialog = FindDialog("Daten laden");
                     open = dialog != nullptr;
-                    if (open)
+                    if (open) {
                         after = OwnText(GetDlgItem(dialog, kHiddenEdit));
+                    }
                     Cancel(dialog);
                 }});
     EXPECT_EQ(before, "Raum1.lumx");
@@ -738,7 +764,8 @@ TEST_F(FileDialogTest, FoldersTheProgramCannotNameAreKeptAsTheyWere) {
     const std::wstring wideB(folderB.begin(), folderB.end());
     const std::wstring stored = unnamed + L'\0' + wideB + L'\0' + L'\0';
     RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Rovad\\Common\\OfnList", L"OfnListLumx",
-                    REG_MULTI_SZ, stored.data(), DWORD(stored.size() * sizeof(wchar_t)));
+                    REG_MULTI_SZ, stored.data(),
+                    static_cast<DWORD>(stored.size() * sizeof(wchar_t)));
     Strings offered;
     RunProgram({[&] { ClickLater(main, IDC_LOAD); },
                 [&] {
@@ -750,8 +777,9 @@ TEST_F(FileDialogTest, FoldersTheProgramCannotNameAreKeptAsTheyWere) {
     RegGetValueW(HKEY_CURRENT_USER, L"Software\\Rovad\\Common\\OfnList", L"OfnListLumx",
                  RRF_RT_REG_MULTI_SZ, nullptr, data, &size);
     std::vector<std::wstring> saved;
-    for (const wchar_t* entry = data; *entry != L'\0'; entry += wcslen(entry) + 1)
+    for (const wchar_t* entry = data; *entry != L'\0'; entry += wcslen(entry) + 1) {
         saved.emplace_back(entry);
+    }
     EXPECT_EQ(offered, Strings{folderB});
     EXPECT_EQ(saved, (std::vector<std::wstring>{std::wstring(folderA.begin(), folderA.end()), wideB,
                                                 unnamed}));

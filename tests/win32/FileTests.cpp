@@ -1,5 +1,6 @@
 // The program's file functions on the system's own file system.
 #include "SparseFile.h"
+#include "TestFolders.h"
 
 #include "framework/Files.h"
 #include "framework/RollbackJournal.h"
@@ -92,19 +93,21 @@ constexpr const char* kSizeLimitRun = "LUMETRIX_FILE_SIZE_LIMIT";
 // Whether this process is a run under a file size limit; if so, its starter learns its id.
 bool IsRunUnderFileSizeLimit() {
     const char* idFile = std::getenv(kSizeLimitRun);
-    if (idFile == nullptr)
+    if (idFile == nullptr) {
         return false;
+    }
     ReplaceFileContent(idFile, std::to_string(GetCurrentProcessId()));
     return true;
 }
 
-// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB).
-// With `signalIgnored` SIGXFSZ is ignored, so that a write beyond the limit fails; otherwise the
-// signal ends the process, as it does by default. Wine starts Unix programs as well, but can
-// neither wait for them nor tell their exit code: the run tells its process id (see
-// IsRunUnderFileSizeLimit), which is waited for, and reports through gtest's XML report. Its
-// output goes nowhere: written to a log file longer than the limit, it would meet the limit.
-// Returns the report, empty when the process wrote none.
+// Runs a test in a Wine process of its own under a file size limit (bash's ulimit -f, in KiB),
+// in this test's folder. With `signalIgnored` SIGXFSZ is ignored, so that a write beyond the
+// limit fails; otherwise the signal ends the process, as it does by default. Wine starts Unix
+// programs as well, but can neither wait for them nor tell their exit code: the run tells its
+// process id (see IsRunUnderFileSizeLimit), which is waited for, and reports through gtest's
+// XML report; bash leaves the exit status in a file, which tells at once of a run that ended
+// before it could tell its id. Its output goes nowhere: written to a log file longer than the
+// limit, it would meet the limit. Returns the report, empty when the process wrote none.
 std::string RunUnderFileSizeLimit(const char* test, int kibibytes, bool signalIgnored) {
     using UnixFileName = char*(CDECL*)(LPCWSTR);
     const auto unixFileName = reinterpret_cast<UnixFileName>(reinterpret_cast<void (*)()>(
@@ -112,36 +115,61 @@ std::string RunUnderFileSizeLimit(const char* test, int kibibytes, bool signalIg
     wchar_t exe[MAX_PATH] = L"";
     GetModuleFileNameW(nullptr, exe, MAX_PATH);
     char* unixExe = unixFileName != nullptr ? unixFileName(exe) : nullptr;
-    if (unixExe == nullptr)
+    if (unixExe == nullptr) {
+        ADD_FAILURE() << "no Unix name for the suite: a run under a file size limit needs Wine";
         return "";
+    }
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(MAX_PATH, folder);
     const std::string report = "lumetrix-size-limit-report.xml";
     const std::string idFile = "lumetrix-size-limit-run.id";
-    DeleteFileA(report.c_str());
-    DeleteFileA(idFile.c_str());
-    std::string command = std::string("Z:\\bin\\bash -c \"") +
-                          (signalIgnored ? "trap '' XFSZ; " : "") + "ulimit -f " +
-                          std::to_string(kibibytes) + "; " + kSizeLimitRun + "=" + idFile +
-                          " exec wine '" + unixExe + "' --gtest_filter=" + test +
-                          " --gtest_output=xml:" + report + " >/dev/null 2>&1\"";
+    const std::string statusFile = "lumetrix-size-limit-run.status";
+    std::string command =
+        std::string("Z:\\bin\\bash -c \"") + (signalIgnored ? "trap '' XFSZ; " : "") +
+        "ulimit -f " + std::to_string(kibibytes) + "; " + kSizeLimitRun + "=" + idFile + " " +
+        kTestFolderVariable + "='" + folder + "' wine '" + unixExe + "' --gtest_filter=" + test +
+        " --gtest_output=xml:" + report + " >/dev/null 2>&1; echo $? >" + statusFile + "\"";
     HeapFree(GetProcessHeap(), 0, unixExe);
     STARTUPINFOA startUp{};
     startUp.cb = sizeof startUp;
     PROCESS_INFORMATION process{};
-    CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startUp,
-                   &process);
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startUp, &process)) {
+        ADD_FAILURE() << "bash could not start: error " << GetLastError();
+        return "";
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
     DWORD run = 0;
     for (int waited = 0; waited < 600 && run == 0; ++waited) {
+        if (GetFileAttributesA(statusFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            ADD_FAILURE() << "the run ended before it started the test, exit status "
+                          << ReadWholeFile(statusFile);
+            return "";
+        }
         Sleep(100);
         run = std::strtoul(ReadWholeFile(idFile).c_str(), nullptr, 10);
     }
-    if (HANDLE running = OpenProcess(SYNCHRONIZE, FALSE, run)) {
-        WaitForSingleObject(running, 60000);
+    if (run == 0) {
+        ADD_FAILURE() << "the run did not start the test within a minute";
+        return "";
+    }
+    if (HANDLE running = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, run)) {
+        if (WaitForSingleObject(running, 60000) != WAIT_OBJECT_0) {
+            ADD_FAILURE() << "the run did not end within a minute";
+            TerminateProcess(running, 1);
+        }
         CloseHandle(running);
     }
-    const std::string result = ReadWholeFile(report);
-    DeleteFileA(report.c_str());
-    DeleteFileA(idFile.c_str());
-    return result;
+    // bash ends last: nothing may write into the test's folder once the test has ended.
+    for (int waited = 0; waited < 100; ++waited) {
+        if (GetFileAttributesA(statusFile.c_str()) != INVALID_FILE_ATTRIBUTES) {
+            return ReadWholeFile(report);
+        }
+        Sleep(100);
+    }
+    ADD_FAILURE() << "bash did not end within ten seconds of the run";
+    return ReadWholeFile(report);
 }
 
 bool Passed(const std::string& report) {

@@ -30,8 +30,9 @@ TEST(ImportRedirectionTest, StartUpRedirectsTheSuitesOwnFileDialogsAgainAndAgain
         EXPECT_EQ(InitLibrary(nullptr), 1);
         const std::vector<FARPROC> entries = SystemFileDialogs::CurrentEntries();
         ASSERT_EQ(entries.size(), 2u);
-        for (FARPROC entry : entries)
+        for (FARPROC entry : entries) {
             EXPECT_EQ(system.count(entry), 0u);
+        }
     }
 }
 

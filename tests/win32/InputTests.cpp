@@ -36,8 +36,9 @@ const int kAllEdits[22] = {IDC_EDIT_INTENSITY,
 
 std::vector<std::string> AllFieldTexts(HWND dialog) {
     std::vector<std::string> texts;
-    for (int id : kAllEdits)
+    for (int id : kAllEdits) {
         texts.push_back(TextOf(dialog, id));
+    }
     return texts;
 }
 

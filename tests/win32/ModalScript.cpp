@@ -16,7 +16,7 @@ struct Playback {
     int hiddenPasses = 0;
 };
 
-Playback* current = nullptr;
+Playback* g_playback = nullptr; // the script playing now
 
 bool IsDialog(HWND window) {
     char className[16] = "";
@@ -25,8 +25,9 @@ bool IsDialog(HWND window) {
 }
 
 BOOL CALLBACK FindEnabledDialog(HWND window, LPARAM found) {
-    if (!IsDialog(window) || !IsWindowEnabled(window))
+    if (!IsDialog(window) || !IsWindowEnabled(window)) {
         return TRUE;
+    }
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
@@ -41,7 +42,7 @@ HWND InnermostDialog() {
 }
 
 void CALLBACK RunNextPass(HWND, UINT, UINT_PTR, DWORD) {
-    Playback& playback = *current;
+    Playback& playback = *g_playback;
     KillTimer(nullptr, playback.timer);
     playback.timer = 0;
 
@@ -52,8 +53,9 @@ void CALLBACK RunNextPass(HWND, UINT, UINT_PTR, DWORD) {
         playback.timer = SetTimer(nullptr, 0, 0, RunNextPass);
         return;
     }
-    if (hidden)
+    if (hidden) {
         ADD_FAILURE() << "a dialog was never shown";
+    }
     playback.hiddenPasses = 0;
 
     if (playback.outcome.stepsRun < static_cast<int>(playback.steps.size())) {
@@ -61,8 +63,9 @@ void CALLBACK RunNextPass(HWND, UINT, UINT_PTR, DWORD) {
     } else if (dialog != nullptr) {
         ++playback.outcome.dialogsLeftOpen;
         EndDialog(dialog, IDCANCEL);
-        if (hidden) // a dialog that never showed may have no loop that would end it
+        if (hidden) { // a dialog that never showed may have no loop that would end it
             DestroyWindow(dialog);
+        }
     } else {
         return;
     }
@@ -74,11 +77,12 @@ void CALLBACK RunNextPass(HWND, UINT, UINT_PTR, DWORD) {
 ScriptOutcome PlayInModalLoop(const std::function<void()>& enterLoop, std::vector<Step> steps) {
     Playback playback;
     playback.steps = std::move(steps);
-    current = &playback;
+    g_playback = &playback;
     playback.timer = SetTimer(nullptr, 0, 0, RunNextPass);
     enterLoop();
-    if (playback.timer != 0)
+    if (playback.timer != 0) {
         KillTimer(nullptr, playback.timer);
-    current = nullptr;
+    }
+    g_playback = nullptr;
     return playback.outcome;
 }

@@ -14,8 +14,9 @@ std::vector<char> OwnVersionRecord() {
     char path[MAX_PATH];
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::vector<char> record(GetFileVersionInfoSizeA(path, nullptr));
-    if (!record.empty())
+    if (!record.empty()) {
         GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size()), record.data());
+    }
     return record;
 }
 
@@ -23,8 +24,9 @@ std::wstring VersionString(std::vector<char>& record, const wchar_t* name) {
     std::wstring path = std::wstring(L"\\StringFileInfo\\040704B0\\") + name;
     void* text = nullptr;
     UINT length = 0;
-    if (!VerQueryValueW(record.data(), path.c_str(), &text, &length))
+    if (!VerQueryValueW(record.data(), path.c_str(), &text, &length)) {
         return L"(missing)";
+    }
     return static_cast<const wchar_t*>(text);
 }
 
@@ -36,9 +38,9 @@ TEST(ResourceTest, VersionRecordIsGermanUnicodeVersion1300) {
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\", &data, &length));
     const auto* fixed = static_cast<const VS_FIXEDFILEINFO*>(data);
-    EXPECT_EQ(fixed->dwFileVersionMS, DWORD(0x00010003));
-    EXPECT_EQ(fixed->dwFileVersionLS, DWORD(0));
-    EXPECT_EQ(fixed->dwProductVersionMS, DWORD(0x00010003));
+    EXPECT_EQ(fixed->dwFileVersionMS, static_cast<DWORD>(0x00010003));
+    EXPECT_EQ(fixed->dwFileVersionLS, static_cast<DWORD>(0));
+    EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(0x00010003));
 
     ASSERT_TRUE(VerQueryValueW(record.data(), L"\\VarFileInfo\\Translation", &data, &length));
     ASSERT_EQ(length, 4u);

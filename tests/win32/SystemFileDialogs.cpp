@@ -13,8 +13,9 @@ bool IsFileDialogFunction(const char* name) {
 
 void ForEachFileDialogSlot(const std::function<void(const char*, FARPROC*)>& visit) {
     ForEachCommonDialogImport(GetModuleHandleA(nullptr), [&](const char* name, FARPROC* slot) {
-        if (IsFileDialogFunction(name))
+        if (IsFileDialogFunction(name)) {
             visit(name, slot);
+        }
     });
 }
 
@@ -36,8 +37,9 @@ SystemFileDialogs::SystemFileDialogs() {
 }
 
 SystemFileDialogs::~SystemFileDialogs() {
-    for (const Slot& slot : m_slots)
+    for (const Slot& slot : m_slots) {
         WriteImportSlot(slot.slot, slot.before);
+    }
 }
 
 std::vector<FARPROC> SystemFileDialogs::CurrentEntries() {

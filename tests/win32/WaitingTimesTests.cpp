@@ -24,7 +24,8 @@ LARGE_INTEGER Now() {
 double MillisecondsSince(LARGE_INTEGER start) {
     LARGE_INTEGER frequency;
     QueryPerformanceFrequency(&frequency);
-    return 1000.0 * double(Now().QuadPart - start.QuadPart) / double(frequency.QuadPart);
+    return 1000.0 * static_cast<double>(Now().QuadPart - start.QuadPart) /
+           static_cast<double>(frequency.QuadPart);
 }
 
 double Median(std::vector<double> times) {
@@ -50,8 +51,9 @@ protected:
     static void WriteDatabase(int records) {
         std::FILE* file = std::fopen("LightDatabase.csv", "wb");
         ASSERT_NE(file, nullptr);
-        for (int i = 0; i < records; ++i)
+        for (int i = 0; i < records; ++i) {
             std::fputs(LampLine(i).c_str(), file);
+        }
         std::fclose(file);
     }
 };
@@ -91,10 +93,12 @@ INT_PTR CALLBACK QuietDialogProc(HWND, UINT message, WPARAM, LPARAM) {
 double FillList(HWND list, const std::vector<std::string>& names, bool redrawOff) {
     SendMessageA(list, CB_RESETCONTENT, 0, 0);
     const LARGE_INTEGER start = Now();
-    if (redrawOff)
+    if (redrawOff) {
         SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    for (std::size_t i = 0; i < names.size(); ++i)
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
         SendMessageA(list, CB_INSERTSTRING, i, reinterpret_cast<LPARAM>(names[i].c_str()));
+    }
     if (redrawOff) {
         SendMessageA(list, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(list, nullptr, TRUE);
@@ -133,8 +137,9 @@ BOOL CALLBACK FindVisibleWindow(HWND window, LPARAM search) {
     auto& wanted = *reinterpret_cast<VisibleWindowSearch*>(search);
     DWORD processId = 0;
     GetWindowThreadProcessId(window, &processId);
-    if (processId != wanted.processId || !IsWindowVisible(window))
+    if (processId != wanted.processId || !IsWindowVisible(window)) {
         return TRUE;
+    }
     wanted.found = window;
     return FALSE;
 }
@@ -191,18 +196,22 @@ void FrameWindowsInWine(const char* program, bool on) {
 TEST(WaitingTimes, StartUpNextToAMinimalDialogProgram) {
     const char* const names[] = {"lumetrix.exe", "minimal_dialog.exe", "minimal_styled_dialog.exe"};
     const char* const programs[] = {LUMETRIX_EXE, MINIMAL_DIALOG_EXE, MINIMAL_STYLED_DIALOG_EXE};
-    for (const char* name : names)
+    for (const char* name : names) {
         FrameWindowsInWine(name, true);
+    }
     std::vector<double> times[3];
     for (int run = 0; run < 7; ++run) {
-        for (int p = 0; p < 3; ++p)
+        for (int p = 0; p < 3; ++p) {
             times[p].push_back(StartUpTime(programs[p]));
+        }
     }
-    for (const char* name : names)
+    for (const char* name : names) {
         FrameWindowsInWine(name, false);
+    }
     // On a busy machine the fastest of the runs says more than their median.
-    for (std::vector<double>& programTimes : times)
+    for (std::vector<double>& programTimes : times) {
         std::sort(programTimes.begin(), programTimes.end());
+    }
     std::printf("start-up to main dialog on screen: median %.1f ms, fastest %.1f ms (minimal "
                 "dialog program: %.1f ms, %.1f ms; with the program's manifest: %.1f ms, "
                 "%.1f ms)\n",

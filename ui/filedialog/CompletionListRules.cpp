@@ -1,10 +1,12 @@
 #include "ui/filedialog/CompletionListRules.h"
 
 ListShowing ShowingAfterChange(const CompletionListView& view) {
-    if (view.entries == 0)
+    if (view.entries == 0) {
         return ListShowing::Hide;
-    if (!view.typedText || view.historyDroppedDown)
+    }
+    if (!view.typedText || view.historyDroppedDown) {
         return ListShowing::Keep;
+    }
     return ListShowing::Show;
 }
 

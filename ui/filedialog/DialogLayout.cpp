@@ -45,13 +45,16 @@ ScreenRect CompletionListPlace(const ScreenRect& field, int height,
 }
 
 bool OffersFolderMenu(bool isFrame, const std::string& className, bool fromKeyboard) {
-    if (isFrame || SameClass(className, "Static"))
+    if (isFrame || SameClass(className, "Static")) {
         return true;
-    if (!fromKeyboard)
+    }
+    if (!fromKeyboard) {
         return false;
+    }
     for (const char* own : {"Edit", "ComboBox", "SysListView32", "SHELLDLL_DefView"}) {
-        if (SameClass(className, own))
+        if (SameClass(className, own)) {
             return false;
+        }
     }
     return true;
 }

@@ -11,10 +11,12 @@ bool IsSeparator(char c) {
 
 // The length of the path the dialog builds from the typed text.
 std::size_t JoinedLength(const std::string& typed, const std::string& currentFolder) {
-    if (typed.size() >= 2 && typed[1] == ':')
+    if (typed.size() >= 2 && typed[1] == ':') {
         return typed.size();
-    if (!typed.empty() && IsSeparator(typed[0]))
+    }
+    if (!typed.empty() && IsSeparator(typed[0])) {
         return 2 + typed.size();
+    }
     const bool separated = !currentFolder.empty() && IsSeparator(currentFolder.back());
     return currentFolder.size() + (separated ? 0 : 1) + typed.size();
 }
@@ -26,9 +28,11 @@ bool FitsFileDialog(const std::string& typed, const std::string& currentFolder) 
 }
 
 std::string EntryForBuffer(std::string entry, std::size_t capacity) {
-    if (capacity == 0)
+    if (capacity == 0) {
         return "";
-    if (entry.size() >= capacity)
+    }
+    if (entry.size() >= capacity) {
         entry.resize(entry.size() >= kLongEntry ? 0 : capacity - 1);
+    }
     return entry;
 }

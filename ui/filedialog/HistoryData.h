@@ -26,14 +26,16 @@ constexpr std::size_t kPathCapacity = 260;
 template <class String>
 std::vector<String> ReadHistoryData(unsigned long type, const String& data) {
     std::vector<String> folders;
-    if (type != kMultiStringType)
+    if (type != kMultiStringType) {
         return folders;
+    }
     std::size_t start = 0;
     for (std::size_t read = 0;
          start < data.size() && data[start] != '\0' && read < kHistoryReadLimit; ++read) {
         const std::size_t end = std::min(data.find('\0', start), data.size());
-        if (end - start < kPathCapacity)
+        if (end - start < kPathCapacity) {
             folders.push_back(data.substr(start, end - start));
+        }
         start = end + 1;
     }
     return folders;
@@ -47,8 +49,9 @@ template <class String> String MakeHistoryData(const std::vector<String>& entrie
     const std::size_t count = std::min(entries.size(), kHistorySaveLimit);
     for (std::size_t i = 0; i < count; ++i) {
         const String& entry = entries[i];
-        if (entry.empty() || data.size() + entry.size() + 2 > kHistoryDataLimit)
+        if (entry.empty() || data.size() + entry.size() + 2 > kHistoryDataLimit) {
             continue;
+        }
         data += entry;
         data += typename String::value_type();
     }

@@ -46,5 +46,6 @@ INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
 } // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
-    return int(DialogBoxIndirectParamA(instance, &kTemplate.dialog, nullptr, DialogProc, 0));
+    return static_cast<int>(
+        DialogBoxIndirectParamA(instance, &kTemplate.dialog, nullptr, DialogProc, 0));
 }

@@ -74,8 +74,9 @@ HWND FindDialog(const char* caption) {
 // What `find` finds once it finds it, or null when the patience runs out first.
 template <class Find> HWND WaitUntilFound(Find find) {
     for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
-        if (HWND window = find())
+        if (HWND window = find()) {
             return window;
+        }
         Sleep(kPollMs);
     }
     return nullptr;
@@ -91,8 +92,9 @@ BOOL CALLBACK CheckMainDialog(HWND window, LPARAM found) {
     char windowClass[16] = "";
     GetClassNameA(window, windowClass, sizeof windowClass);
     if (lstrcmpA(windowClass, kDialogClass) != 0 || !IsWindowVisible(window) ||
-        GetDlgItem(window, IDC_LOAD) == nullptr || GetDlgItem(window, IDC_DATABASE) == nullptr)
+        GetDlgItem(window, IDC_LOAD) == nullptr || GetDlgItem(window, IDC_DATABASE) == nullptr) {
         return TRUE;
+    }
     *reinterpret_cast<HWND*>(found) = window;
     return FALSE;
 }
@@ -114,12 +116,14 @@ void WaitUntilSettled(HWND window) {
     GetWindowThreadProcessId(window, &processId);
     HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION, FALSE, processId);
     for (int round = 0; round < 2; ++round) {
-        if (process != nullptr)
+        if (process != nullptr) {
             WaitForInputIdle(process, kPatienceMs);
+        }
         Sleep(500);
     }
-    if (process != nullptr)
+    if (process != nullptr) {
         CloseHandle(process);
+    }
 }
 
 // Brings the window to the front, as a click on it would. Without a window manager Wine
@@ -158,8 +162,9 @@ BOOL CALLBACK CollectChild(HWND child, LPARAM search) {
     auto* children = reinterpret_cast<ChildSearch*>(search);
     char windowClass[32] = "";
     GetClassNameA(child, windowClass, sizeof windowClass);
-    if (lstrcmpiA(windowClass, children->windowClass) == 0 && children->count < 64)
+    if (lstrcmpiA(windowClass, children->windowClass) == 0 && children->count < 64) {
         children->found[children->count++] = child;
+    }
     return TRUE;
 }
 
@@ -177,15 +182,17 @@ int Fail(const char* what) {
 // The main dialog once it has appeared and its program has settled; null when it did not appear.
 HWND SettledMainDialog() {
     HWND main = WaitForMainDialog();
-    if (main != nullptr)
+    if (main != nullptr) {
         WaitUntilSettled(main);
+    }
     return main;
 }
 
 int WaitMain() {
     HWND main = WaitForMainDialog();
-    if (main == nullptr)
+    if (main == nullptr) {
         return Fail("the main dialog did not appear");
+    }
     Activate(main);
     WaitUntilSettled(main);
     return PrintGeometry(main);
@@ -193,12 +200,14 @@ int WaitMain() {
 
 int OpenAbout() {
     HWND main = FindMainDialog();
-    if (main == nullptr)
+    if (main == nullptr) {
         return Fail("the main dialog is not open");
+    }
     PostMessageA(main, WM_SYSCOMMAND, kAboutCommand, 0);
     HWND about = WaitForDialog(kAboutCaption);
-    if (about == nullptr)
+    if (about == nullptr) {
         return Fail("the about box did not appear");
+    }
     Activate(about);
     WaitUntilSettled(about);
     return PrintGeometry(about);
@@ -206,25 +215,30 @@ int OpenAbout() {
 
 // WM_CLOSE reaches a dialog as its Cancel command, as the close box does.
 int Close() {
-    if (HWND about = FindDialog(kAboutCaption))
+    if (HWND about = FindDialog(kAboutCaption)) {
         PostMessageA(about, WM_CLOSE, 0, 0);
+    }
     for (int waited = 0; FindDialog(kAboutCaption) != nullptr; waited += kPollMs) {
-        if (waited >= kPatienceMs)
+        if (waited >= kPatienceMs) {
             return Fail("the about box does not close");
+        }
         Sleep(kPollMs);
     }
-    if (HWND main = FindMainDialog())
+    if (HWND main = FindMainDialog()) {
         PostMessageA(main, WM_CLOSE, 0, 0);
+    }
     return 0;
 }
 
 int Fields() {
     HWND main = SettledMainDialog();
-    if (main == nullptr)
+    if (main == nullptr) {
         return Fail("the main dialog did not appear");
+    }
     const ChildSearch edits = ChildrenOf(main, "Edit");
-    for (int i = 0; i < edits.count; ++i)
+    for (int i = 0; i < edits.count; ++i) {
         PrintText(edits.found[i]);
+    }
     return 0;
 }
 
@@ -242,8 +256,9 @@ int PrintMessageText(HWND box) {
 
 int Message() {
     HWND box = WaitForDialog(kErrorCaption);
-    if (box == nullptr)
+    if (box == nullptr) {
         return Fail("no message box appeared");
+    }
     WaitUntilSettled(box);
     const int status = PrintMessageText(box);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
@@ -253,8 +268,9 @@ int Message() {
 // Posted, not sent: the click runs a modal dialog, and a sent message would wait for its end.
 int Database() {
     HWND main = SettledMainDialog();
-    if (main == nullptr)
+    if (main == nullptr) {
         return Fail("the main dialog did not appear");
+    }
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_DATABASE, BN_CLICKED), 0);
     for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
         if (HWND choice = FindDialog(kChoiceCaption)) {
@@ -292,8 +308,9 @@ void PrintEntries(HWND choice) {
 
 int Choices() {
     HWND main = SettledMainDialog();
-    if (main == nullptr)
+    if (main == nullptr) {
         return Fail("the main dialog did not appear");
+    }
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_DATABASE, BN_CLICKED), 0);
     for (int waited = 0; waited < kPatienceMs; waited += kPollMs) {
         if (HWND choice = FindDialog(kChoiceCaption)) {
@@ -337,12 +354,14 @@ bool PrintClipboardText() {
 
 int SaveFolder() {
     HWND main = SettledMainDialog();
-    if (main == nullptr)
+    if (main == nullptr) {
         return Fail("the main dialog did not appear");
+    }
     PostMessageA(main, WM_COMMAND, MAKEWPARAM(IDC_SAVE, BN_CLICKED), 0);
     HWND save = WaitForDialog(kSaveCaption);
-    if (save == nullptr)
+    if (save == nullptr) {
         return Fail("the save dialog did not appear");
+    }
     WaitUntilSettled(save);
     if (OpenClipboard(nullptr)) {
         EmptyClipboard();
@@ -385,8 +404,9 @@ HWND WaitForWindow(const char* captionStart) {
 
 int WaitWindow(const char* caption) {
     HWND window = WaitForWindow(caption);
-    if (window == nullptr)
+    if (window == nullptr) {
         return Fail("no window of that caption appeared");
+    }
     Activate(window);
     WaitUntilSettled(window);
     return PrintGeometry(window);
@@ -394,8 +414,9 @@ int WaitWindow(const char* caption) {
 
 int ClickButton(const char* caption, int id) {
     HWND window = WaitForWindow(caption);
-    if (window == nullptr)
+    if (window == nullptr) {
         return Fail("no window of that caption is open");
+    }
     PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                  reinterpret_cast<LPARAM>(GetDlgItem(window, id)));
     WaitUntilSettled(window);
@@ -405,8 +426,9 @@ int ClickButton(const char* caption, int id) {
 // The window's visible controls, in the order EnumChildWindows gives them.
 BOOL CALLBACK CollectVisibleChild(HWND child, LPARAM search) {
     auto* children = reinterpret_cast<ChildSearch*>(search);
-    if (IsWindowVisible(child) && children->count < 64)
+    if (IsWindowVisible(child) && children->count < 64) {
         children->found[children->count++] = child;
+    }
     return TRUE;
 }
 
@@ -417,8 +439,9 @@ bool ShowsSomeText(HWND control) {
     char windowClass[32] = "";
     GetClassNameA(control, windowClass, sizeof windowClass);
     if (lstrcmpiA(windowClass, "Static") == 0 &&
-        (type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE))
+        (type == SS_ICON || type == SS_BITMAP || type == SS_ENHMETAFILE)) {
         return false;
+    }
     DWORD_PTR length = 0;
     SendMessageTimeoutA(control, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &length);
     return length > 0;
@@ -430,8 +453,9 @@ void PrintListItems(HWND list) {
     GetWindowThreadProcessId(list, &processId);
     HANDLE process =
         OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-    if (process == nullptr)
+    if (process == nullptr) {
         return;
+    }
     struct Request {
         LVITEMA item;
         char text[512];
@@ -446,18 +470,21 @@ void PrintListItems(HWND list) {
         char text[sizeof Request::text] = "";
         if (WriteProcessMemory(process, remote, &item, sizeof item, nullptr) &&
             SendMessageA(list, LVM_GETITEMTEXTA, i, reinterpret_cast<LPARAM>(remote)) > 0 &&
-            ReadProcessMemory(process, item.pszText, text, sizeof text - 1, nullptr))
+            ReadProcessMemory(process, item.pszText, text, sizeof text - 1, nullptr)) {
             std::printf("%s\n", text);
+        }
     }
-    if (remote != nullptr)
+    if (remote != nullptr) {
         VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
     CloseHandle(process);
 }
 
 int Texts(const char* caption) {
     HWND window = WaitForWindow(caption);
-    if (window == nullptr)
+    if (window == nullptr) {
         return Fail("no window of that caption appeared");
+    }
     WaitUntilSettled(window);
     PrintText(window);
     ChildSearch children{"", {}, 0};
@@ -465,10 +492,11 @@ int Texts(const char* caption) {
     for (int i = 0; i < children.count; ++i) {
         char windowClass[32] = "";
         GetClassNameA(children.found[i], windowClass, sizeof windowClass);
-        if (lstrcmpiA(windowClass, WC_LISTVIEWA) == 0)
+        if (lstrcmpiA(windowClass, WC_LISTVIEWA) == 0) {
             PrintListItems(children.found[i]);
-        else if (ShowsSomeText(children.found[i]))
+        } else if (ShowsSomeText(children.found[i])) {
             PrintText(children.found[i]);
+        }
     }
     return 0;
 }
@@ -480,9 +508,11 @@ bool ShowsText(HWND control, const char* wanted) {
     SendMessageTimeoutA(control, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text),
                         SMTO_ABORTIFHUNG, kPatienceMs, &length);
     char* kept = text;
-    for (const char* c = text; *c != '\0'; ++c)
-        if (*c != '&')
+    for (const char* c = text; *c != '\0'; ++c) {
+        if (*c != '&') {
             *kept++ = *c;
+        }
+    }
     *kept = '\0';
     return std::strcmp(text, wanted) == 0;
 }
@@ -490,8 +520,9 @@ bool ShowsText(HWND control, const char* wanted) {
 // Posted: a click may run a modal dialog, and a sent message would wait for its end.
 int ClickText(const char* caption, const char* text) {
     HWND window = WaitForWindow(caption);
-    if (window == nullptr)
+    if (window == nullptr) {
         return Fail("no window of that caption is open");
+    }
     const ChildSearch buttons = ChildrenOf(window, "Button");
     for (int i = 0; i < buttons.count; ++i) {
         if (IsWindowVisible(buttons.found[i]) && ShowsText(buttons.found[i], text)) {
@@ -505,12 +536,14 @@ int ClickText(const char* caption, const char* text) {
 
 int CloseWindow(const char* caption) {
     HWND window = WaitForWindow(caption);
-    if (window == nullptr)
+    if (window == nullptr) {
         return Fail("no window of that caption is open");
+    }
     PostMessageA(window, WM_CLOSE, 0, 0);
     for (int waited = 0; IsWindow(window); waited += kPollMs) {
-        if (waited >= kPatienceMs)
+        if (waited >= kPatienceMs) {
             return Fail("the window does not close");
+        }
         Sleep(kPollMs);
     }
     return 0;
@@ -525,8 +558,9 @@ int Deliver(bool post, char** arguments) {
     const UINT message = static_cast<UINT>(Number(arguments[1]));
     const WPARAM wParam = Number(arguments[2]);
     const LPARAM lParam = static_cast<LPARAM>(Number(arguments[3]));
-    if (post)
+    if (post) {
         return PostMessageA(window, message, wParam, lParam) ? 0 : Fail("the post failed");
+    }
     DWORD_PTR answer = 0;
     SendMessageTimeoutA(window, message, wParam, lParam, SMTO_ABORTIFHUNG, 5000, &answer);
     return 0;
@@ -535,35 +569,49 @@ int Deliver(bool post, char** arguments) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc == 6 && (std::strcmp(argv[1], "post") == 0 || std::strcmp(argv[1], "send") == 0))
+    if (argc == 6 && (std::strcmp(argv[1], "post") == 0 || std::strcmp(argv[1], "send") == 0)) {
         return Deliver(argv[1][0] == 'p', argv + 2);
-    if (argc == 3 && std::strcmp(argv[1], "wait-window") == 0)
+    }
+    if (argc == 3 && std::strcmp(argv[1], "wait-window") == 0) {
         return WaitWindow(argv[2]);
-    if (argc == 4 && std::strcmp(argv[1], "click") == 0)
+    }
+    if (argc == 4 && std::strcmp(argv[1], "click") == 0) {
         return ClickButton(argv[2], std::atoi(argv[3]));
-    if (argc == 3 && std::strcmp(argv[1], "texts") == 0)
+    }
+    if (argc == 3 && std::strcmp(argv[1], "texts") == 0) {
         return Texts(argv[2]);
-    if (argc == 4 && std::strcmp(argv[1], "click-text") == 0)
+    }
+    if (argc == 4 && std::strcmp(argv[1], "click-text") == 0) {
         return ClickText(argv[2], argv[3]);
-    if (argc == 3 && std::strcmp(argv[1], "close-window") == 0)
+    }
+    if (argc == 3 && std::strcmp(argv[1], "close-window") == 0) {
         return CloseWindow(argv[2]);
+    }
     const char* command = argc == 2 ? argv[1] : "";
-    if (std::strcmp(command, "wait-main") == 0)
+    if (std::strcmp(command, "wait-main") == 0) {
         return WaitMain();
-    if (std::strcmp(command, "open-about") == 0)
+    }
+    if (std::strcmp(command, "open-about") == 0) {
         return OpenAbout();
-    if (std::strcmp(command, "close") == 0)
+    }
+    if (std::strcmp(command, "close") == 0) {
         return Close();
-    if (std::strcmp(command, "fields") == 0)
+    }
+    if (std::strcmp(command, "fields") == 0) {
         return Fields();
-    if (std::strcmp(command, "message") == 0)
+    }
+    if (std::strcmp(command, "message") == 0) {
         return Message();
-    if (std::strcmp(command, "database") == 0)
+    }
+    if (std::strcmp(command, "database") == 0) {
         return Database();
-    if (std::strcmp(command, "choices") == 0)
+    }
+    if (std::strcmp(command, "choices") == 0) {
         return Choices();
-    if (std::strcmp(command, "save-folder") == 0)
+    }
+    if (std::strcmp(command, "save-folder") == 0) {
         return SaveFolder();
+    }
     return Fail(
         "usage: lumetrix_remote wait-main | open-about | close | fields | message | "
         "database | choices | save-folder | wait-window CAPTION | "

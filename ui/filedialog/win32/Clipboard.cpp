@@ -3,11 +3,13 @@
 #include <cstring>
 
 void CopyToClipboard(HWND owner, const std::string& text) {
-    if (text.empty())
+    if (text.empty()) {
         return;
+    }
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    if (memory == nullptr)
+    if (memory == nullptr) {
         return;
+    }
     std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
     GlobalUnlock(memory);
     if (!OpenClipboard(owner)) {
@@ -15,7 +17,8 @@ void CopyToClipboard(HWND owner, const std::string& text) {
         return;
     }
     EmptyClipboard();
-    if (SetClipboardData(CF_TEXT, memory) == nullptr)
+    if (SetClipboardData(CF_TEXT, memory) == nullptr) {
         GlobalFree(memory);
+    }
     CloseClipboard();
 }

@@ -25,12 +25,13 @@ void TakeSelectedEntry(ExtendedDialog& dialog) {
     HWND combo = dialog.combo;
     const LRESULT selected = SendMessageA(list, LB_GETCURSEL, 0, 0);
     const LRESULT length = SendMessageA(list, LB_GETTEXTLEN, selected, 0);
-    if (selected < 0 || length < 0 || length >= LRESULT(kPathCapacity))
+    if (selected < 0 || length < 0 || length >= static_cast<LRESULT>(kPathCapacity)) {
         return;
+    }
     char entry[kPathCapacity] = "";
     SendMessageA(list, LB_GETTEXT, selected, reinterpret_cast<LPARAM>(entry));
     dialog.takingEntry = true;
-    SendMessageA(combo, CB_SETCURSEL, WPARAM(-1), 0);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SetWindowTextA(combo, entry);
     SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     dialog.takingEntry = false;
@@ -42,11 +43,13 @@ int NextFieldTop(const ExtendedDialog& dialog, const ScreenRect& field) {
     int top = INT_MAX;
     for (HWND control = GetWindow(dialog.frame, GW_CHILD); control != nullptr;
          control = GetWindow(control, GW_HWNDNEXT)) {
-        if (control == dialog.combo || control == dialog.hookWindow || !IsWindowVisible(control))
+        if (control == dialog.combo || control == dialog.hookWindow || !IsWindowVisible(control)) {
             continue;
+        }
         const ScreenRect place = ScreenPlaceOf(control);
-        if (place.top >= field.bottom && place.left < field.right && place.right > field.left)
+        if (place.top >= field.bottom && place.left < field.right && place.right > field.left) {
             top = std::min(top, place.top);
+        }
     }
     return top;
 }
@@ -62,18 +65,20 @@ void PlaceList(const ExtendedDialog& dialog) {
         around.workAreaTop = monitor.rcWork.top;
         around.workAreaBottom = monitor.rcWork.bottom;
     }
-    const int height = CompletionListHeight(int(SendMessageA(list, LB_GETCOUNT, 0, 0)),
-                                            int(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0)),
-                                            GetSystemMetrics(SM_CYBORDER));
+    const int height =
+        CompletionListHeight(static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)),
+                             static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0)),
+                             GetSystemMetrics(SM_CYBORDER));
     const ScreenRect place = CompletionListPlace(field, height, around);
     SetWindowPos(list, HWND_TOP, place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOACTIVATE);
 }
 
 void OnListChanged(ExtendedDialog& dialog) {
-    const CompletionListView view{int(SendMessageA(dialog.completionList, LB_GETCOUNT, 0, 0)),
-                                  dialog.completionSession->HasTypedText(),
-                                  SendMessageA(dialog.combo, CB_GETDROPPEDSTATE, 0, 0) != 0};
+    const CompletionListView view{
+        static_cast<int>(SendMessageA(dialog.completionList, LB_GETCOUNT, 0, 0)),
+        dialog.completionSession->HasTypedText(),
+        SendMessageA(dialog.combo, CB_GETDROPPEDSTATE, 0, 0) != 0};
     switch (ShowingAfterChange(view)) {
     case ListShowing::Hide:
         HideCompletionList(dialog);
@@ -94,8 +99,9 @@ LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, L
     const WNDPROC next = dialog.editPartBeforeCompletion;
     const bool escape = wParam == VK_ESCAPE && ListVisible(dialog);
     if (message == WM_GETDLGCODE && escape && lParam != 0 &&
-        reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN)
+        reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN) {
         return CallWindowProcA(next, editPart, message, wParam, lParam) | DLGC_WANTMESSAGE;
+    }
     if (message == WM_KEYDOWN && escape) {
         HideCompletionList(dialog);
         return 0;
@@ -106,8 +112,9 @@ LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, L
 void ClaimEscapeInField(ExtendedDialog& dialog) {
     COMBOBOXINFO combo{};
     combo.cbSize = sizeof combo;
-    if (!GetComboBoxInfo(dialog.combo, &combo) || combo.hwndItem == nullptr)
+    if (!GetComboBoxInfo(dialog.combo, &combo) || combo.hwndItem == nullptr) {
         return;
+    }
     dialog.editPartBeforeCompletion = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
         combo.hwndItem, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&EditPartProcedure)));
 }
@@ -115,16 +122,19 @@ void ClaimEscapeInField(ExtendedDialog& dialog) {
 } // namespace
 
 void StartCompletion(ExtendedDialog& dialog, const std::string& folder) {
-    if (dialog.completionList != nullptr)
+    if (dialog.completionList != nullptr) {
         return;
+    }
     auto wakeUp = std::make_shared<WorkerWakeUp>();
-    if (!wakeUp->Exists())
+    if (!wakeUp->Exists()) {
         return;
+    }
     auto session = std::make_shared<CompletionSession>(ProgramCompletionLock(), wakeUp);
     session->ChangeFolder(folder);
     HWND list = CreateCompletionList(dialog.frame, session);
-    if (list == nullptr)
+    if (list == nullptr) {
         return;
+    }
     dialog.completionSession = session;
     dialog.completionList = list;
     if (!StartCompletionThread(list, session, wakeUp)) {
@@ -135,45 +145,54 @@ void StartCompletion(ExtendedDialog& dialog, const std::string& folder) {
 }
 
 void EndCompletion(ExtendedDialog& dialog) {
-    if (dialog.completionSession != nullptr)
+    if (dialog.completionSession != nullptr) {
         dialog.completionSession->Close();
-    if (dialog.completionList != nullptr)
+    }
+    if (dialog.completionList != nullptr) {
         DestroyWindow(dialog.completionList);
+    }
     dialog.completionSession = nullptr;
     dialog.completionList = nullptr;
     dialog.takingEntry = false;
 }
 
 void HideCompletionList(const ExtendedDialog& dialog) {
-    if (ListVisible(dialog))
+    if (ListVisible(dialog)) {
         ShowWindow(dialog.completionList, SW_HIDE);
+    }
 }
 
 void OnCompletionFolderChange(const ExtendedDialog& dialog, const std::string& folder) {
     HideCompletionList(dialog);
-    if (dialog.completionSession != nullptr)
+    if (dialog.completionSession != nullptr) {
         dialog.completionSession->ChangeFolder(folder);
+    }
 }
 
 void OnFileNameTyped(const ExtendedDialog& dialog) {
-    if (dialog.takingEntry)
+    if (dialog.takingEntry) {
         return;
+    }
     const std::string typed = ComboText(dialog.combo);
-    if (dialog.completionSession != nullptr)
+    if (dialog.completionSession != nullptr) {
         dialog.completionSession->ChangeTypedText(typed);
-    if (typed.empty())
+    }
+    if (typed.empty()) {
         HideCompletionList(dialog);
+    }
 }
 
 void OnFileNameFocusLost(const ExtendedDialog& dialog) {
     HWND focus = GetFocus();
-    if (focus != dialog.completionList && !IsChild(dialog.completionList, focus))
+    if (focus != dialog.completionList && !IsChild(dialog.completionList, focus)) {
         HideCompletionList(dialog);
+    }
 }
 
 void OnCompletionListCommand(ExtendedDialog& dialog, int code) {
-    if (dialog.completionList == nullptr)
+    if (dialog.completionList == nullptr) {
         return;
+    }
     if (code == LBN_SELCHANGE) {
         TakeSelectedEntry(dialog);
         HideCompletionList(dialog);
@@ -183,12 +202,13 @@ void OnCompletionListCommand(ExtendedDialog& dialog, int code) {
 }
 
 bool MoveThroughCompletions(ExtendedDialog& dialog, UINT key) {
-    if ((key != VK_DOWN && key != VK_UP) || !ListVisible(dialog))
+    if ((key != VK_DOWN && key != VK_UP) || !ListVisible(dialog)) {
         return false;
+    }
     HWND list = dialog.completionList;
-    const int next =
-        NextCompletionEntry(int(SendMessageA(list, LB_GETCURSEL, 0, 0)),
-                            int(SendMessageA(list, LB_GETCOUNT, 0, 0)), key == VK_DOWN);
+    const int next = NextCompletionEntry(static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)),
+                                         static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)),
+                                         key == VK_DOWN);
     if (next >= 0) {
         SendMessageA(list, LB_SETCURSEL, next, 0);
         TakeSelectedEntry(dialog);

@@ -1,6 +1,7 @@
 #include "ui/filedialog/win32/CompletionList.h"
 
 #include <algorithm>
+#include <memory>
 #include <windowsx.h>
 
 namespace {
@@ -36,14 +37,15 @@ RECT GripOf(HWND list) {
 void SyncScrollBar(const ListWindow& state) {
     RECT box;
     GetClientRect(state.listBox, &box);
-    const int itemHeight = std::max(1, int(SendMessageA(state.listBox, LB_GETITEMHEIGHT, 0, 0)));
-    const int count = int(SendMessageA(state.listBox, LB_GETCOUNT, 0, 0));
+    const int itemHeight =
+        std::max(1, static_cast<int>(SendMessageA(state.listBox, LB_GETITEMHEIGHT, 0, 0)));
+    const int count = static_cast<int>(SendMessageA(state.listBox, LB_GETCOUNT, 0, 0));
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL;
     info.nMax = std::max(0, count - 1);
-    info.nPage = UINT(std::max(1, int(box.bottom / itemHeight)));
-    info.nPos = int(SendMessageA(state.listBox, LB_GETTOPINDEX, 0, 0));
+    info.nPage = static_cast<UINT>(std::max(1, static_cast<int>(box.bottom / itemHeight)));
+    info.nPos = static_cast<int>(SendMessageA(state.listBox, LB_GETTOPINDEX, 0, 0));
     SetScrollInfo(state.scrollBar, SB_CTL, &info, TRUE);
 }
 
@@ -56,9 +58,10 @@ void Layout(HWND list, const ListWindow& state) {
     RECT client;
     GetClientRect(list, &client);
     const int side = ScrollBarWidth();
-    MoveWindow(state.listBox, 0, 0, std::max(0, int(client.right) - side), client.bottom, TRUE);
+    MoveWindow(state.listBox, 0, 0, std::max(0, static_cast<int>(client.right) - side),
+               client.bottom, TRUE);
     MoveWindow(state.scrollBar, client.right - side, 0, side,
-               std::max(0, int(client.bottom) - side), TRUE);
+               std::max(0, static_cast<int>(client.bottom) - side), TRUE);
     InvalidateRect(list, nullptr, TRUE);
     SyncScrollBar(state);
 }
@@ -68,7 +71,7 @@ void OnScroll(const ListWindow& state, int request) {
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
     GetScrollInfo(state.scrollBar, SB_CTL, &info);
-    const int page = int(info.nPage);
+    const int page = static_cast<int>(info.nPage);
     int top = info.nPos;
     switch (request) {
     case SB_LINEUP:
@@ -106,8 +109,8 @@ void OnWheel(ListWindow& state, int delta) {
     state.wheelDelta %= kWheelNotch;
     UINT linesPerNotch = 3;
     SystemParametersInfoA(SPI_GETWHEELSCROLLLINES, 0, &linesPerNotch, 0);
-    const int top = int(SendMessageA(state.listBox, LB_GETTOPINDEX, 0, 0));
-    ScrollTo(state, top - notches * int(linesPerNotch));
+    const int top = static_cast<int>(SendMessageA(state.listBox, LB_GETTOPINDEX, 0, 0));
+    ScrollTo(state, top - notches * static_cast<int>(linesPerNotch));
 }
 
 void StartSizing(HWND list, ListWindow& state, POINT at) {
@@ -124,8 +127,10 @@ void StartSizing(HWND list, ListWindow& state, POINT at) {
 void ContinueSizing(HWND list, const ListWindow& state, POINT at) {
     ClientToScreen(list, &at);
     const int least = 2 * ScrollBarWidth();
-    const int width = std::max(least, int(state.sizeFrom.cx + at.x - state.sizingFrom.x));
-    const int height = std::max(least, int(state.sizeFrom.cy + at.y - state.sizingFrom.y));
+    const int width =
+        std::max(least, static_cast<int>(state.sizeFrom.cx + at.x - state.sizingFrom.x));
+    const int height =
+        std::max(least, static_cast<int>(state.sizeFrom.cy + at.y - state.sizingFrom.y));
     SetWindowPos(list, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -145,14 +150,17 @@ void NotifyDialog(HWND list, int code) {
 // What the worker queued: the list empties or takes new matches, and the dialog hears of it.
 void TakeChanges(HWND list, const ListWindow& state) {
     const CompletionListChanges changes = state.session->TakeListChanges();
-    if (!changes.reset && changes.matches.empty())
+    if (!changes.reset && changes.matches.empty()) {
         return;
+    }
     // Drawn once, with all of them.
     SendMessageA(state.listBox, WM_SETREDRAW, FALSE, 0);
-    if (changes.reset)
+    if (changes.reset) {
         SendMessageA(state.listBox, LB_RESETCONTENT, 0, 0);
-    for (const std::string& match : changes.matches)
+    }
+    for (const std::string& match : changes.matches) {
         SendMessageA(state.listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(match.c_str()));
+    }
     SendMessageA(state.listBox, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(state.listBox, nullptr, TRUE);
     SyncScrollBar(state);
@@ -169,7 +177,7 @@ LRESULT ForwardToListBox(const ListWindow& state, UINT message, WPARAM wParam, L
 // The entry under the mouse, or -1.
 int EntryAt(HWND listBox, LPARAM position) {
     const LRESULT found = SendMessageA(listBox, LB_ITEMFROMPOINT, 0, position);
-    return HIWORD(found) == 0 ? int(LOWORD(found)) : -1;
+    return HIWORD(found) == 0 ? static_cast<int>(LOWORD(found)) : -1;
 }
 
 // The list box never takes the focus: hovering selects, a click takes the entry under the
@@ -180,15 +188,17 @@ LRESULT CALLBACK ListBoxProcedure(HWND listBox, UINT message, WPARAM wParam, LPA
     switch (message) {
     case WM_MOUSEMOVE: {
         const int entry = EntryAt(listBox, lParam);
-        if (entry >= 0 && entry != SendMessageA(listBox, LB_GETCURSEL, 0, 0))
+        if (entry >= 0 && entry != SendMessageA(listBox, LB_GETCURSEL, 0, 0)) {
             SendMessageA(listBox, LB_SETCURSEL, entry, 0);
+        }
         return 0;
     }
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         const int entry = EntryAt(listBox, lParam);
-        if (entry < 0)
+        if (entry < 0) {
             return 0;
+        }
         SendMessageA(listBox, LB_SETCURSEL, entry, 0);
         SendMessageA(GetParent(listBox), WM_COMMAND, MAKEWPARAM(kListBoxId, LBN_SELCHANGE),
                      reinterpret_cast<LPARAM>(listBox));
@@ -205,7 +215,7 @@ void CreateChildren(HWND list, ListWindow& state) {
     state.listBox = CreateWindowExA(
         0, "LISTBOX", "",
         WS_CHILD | WS_VISIBLE | LBS_SORT | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT, 0, 0,
-        0, 0, list, reinterpret_cast<HMENU>(INT_PTR(kListBoxId)), instance, nullptr);
+        0, 0, list, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListBoxId)), instance, nullptr);
     state.scrollBar = CreateWindowExA(0, "SCROLLBAR", "", WS_CHILD | WS_VISIBLE | SBS_VERT, 0, 0, 0,
                                       0, list, nullptr, instance, nullptr);
     HWND dialog = GetWindow(list, GW_OWNER);
@@ -217,10 +227,12 @@ void CreateChildren(HWND list, ListWindow& state) {
 
 LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<ListWindow*>(GetWindowLongPtrA(list, GWLP_USERDATA));
-    if (state == nullptr)
+    if (state == nullptr) {
         return DefWindowProcA(list, message, wParam, lParam);
-    if (message >= LB_ADDSTRING && message <= LB_MSGMAX)
+    }
+    if (message >= LB_ADDSTRING && message <= LB_MSGMAX) {
         return ForwardToListBox(*state, message, wParam, lParam);
+    }
     switch (message) {
     case kListChangedMessage:
         TakeChanges(list, *state);
@@ -234,8 +246,9 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE; // the file-name field keeps the focus
     case WM_COMMAND:
-        if (reinterpret_cast<HWND>(lParam) == state->listBox)
+        if (reinterpret_cast<HWND>(lParam) == state->listBox) {
             NotifyDialog(list, HIWORD(wParam));
+        }
         return 0;
     case WM_VSCROLL:
         OnScroll(*state, LOWORD(wParam));
@@ -248,25 +261,29 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
         GetCursorPos(&at);
         ScreenToClient(list, &at);
         RECT grip = GripOf(list);
-        if (!PtInRect(&grip, at))
+        if (!PtInRect(&grip, at)) {
             break;
+        }
         SetCursor(LoadCursorA(nullptr, IDC_SIZENWSE));
         return TRUE;
     }
     case WM_LBUTTONDOWN: {
         const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
         RECT grip = GripOf(list);
-        if (PtInRect(&grip, at))
+        if (PtInRect(&grip, at)) {
             StartSizing(list, *state, at);
+        }
         return 0;
     }
     case WM_MOUSEMOVE:
-        if (state->sizing)
+        if (state->sizing) {
             ContinueSizing(list, *state, {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        }
         return 0;
     case WM_LBUTTONUP:
-        if (state->sizing)
+        if (state->sizing) {
             ReleaseCapture();
+        }
         return 0;
     case WM_CAPTURECHANGED:
         state->sizing = false;
@@ -274,18 +291,21 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
     case WM_DESTROY:
         state->session->Close();
         return 0;
-    case WM_NCDESTROY:
+    case WM_NCDESTROY: {
+        // The window gives its state back, which goes with it.
+        const std::unique_ptr<ListWindow> owned(state);
         SetWindowLongPtrA(list, GWLP_USERDATA, 0);
-        delete state;
         break;
+    }
     }
     return DefWindowProcA(list, message, wParam, lParam);
 }
 
 void RegisterListClass() {
     WNDCLASSA windowClass{};
-    if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &windowClass))
+    if (GetClassInfoA(GetModuleHandleA(nullptr), kClassName, &windowClass)) {
         return;
+    }
     windowClass.lpfnWndProc = ListProcedure;
     windowClass.hInstance = GetModuleHandleA(nullptr);
     windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
@@ -301,12 +321,14 @@ HWND CreateCompletionList(HWND dialog, std::shared_ptr<CompletionSession> sessio
     HWND list = CreateWindowExA(WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kClassName, "",
                                 WS_POPUP | WS_BORDER | WS_CLIPCHILDREN, 0, 0, 200, 120, dialog,
                                 nullptr, GetModuleHandleA(nullptr), nullptr);
-    if (list == nullptr)
+    if (list == nullptr) {
         return nullptr;
-    // The window owns its state from here; it deletes it when it is destroyed.
-    auto* state = new ListWindow;
-    state->session = std::move(session);
-    SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
-    CreateChildren(list, *state);
+    }
+    // The window owns its state from here, until WM_NCDESTROY.
+    auto owned = std::make_unique<ListWindow>();
+    owned->session = std::move(session);
+    ListWindow& state = *owned;
+    SetWindowLongPtrA(list, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owned.release()));
+    CreateChildren(list, state);
     return list;
 }

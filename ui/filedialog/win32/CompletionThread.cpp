@@ -3,6 +3,8 @@
 #include "ui/filedialog/CompletionWorker.h"
 #include "ui/filedialog/win32/CompletionList.h"
 
+#include <memory>
+
 namespace {
 
 constexpr SIZE_T kWorkerStack = 4096;
@@ -19,10 +21,11 @@ private:
 
 // The pattern in the program's code page as the system's wide functions take it.
 std::wstring WidePattern(const std::string& pattern) {
-    const int length =
-        MultiByteToWideChar(CP_ACP, 0, pattern.data(), int(pattern.size()), nullptr, 0);
-    std::wstring wide(std::size_t(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, pattern.data(), int(pattern.size()), wide.data(), length);
+    const int length = MultiByteToWideChar(CP_ACP, 0, pattern.data(),
+                                           static_cast<int>(pattern.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, pattern.data(), static_cast<int>(pattern.size()), wide.data(),
+                        length);
     return wide;
 }
 
@@ -38,15 +41,17 @@ public:
     bool FindFirst(const std::string& pattern, std::u16string& name) override {
         WIN32_FIND_DATAW found;
         m_search = FindFirstFileW(WidePattern(pattern).c_str(), &found);
-        if (m_search == INVALID_HANDLE_VALUE)
+        if (m_search == INVALID_HANDLE_VALUE) {
             return false;
+        }
         name = NameOf(found);
         return true;
     }
     bool FindNext(std::u16string& name) override {
         WIN32_FIND_DATAW found;
-        if (!FindNextFileW(m_search, &found))
+        if (!FindNextFileW(m_search, &found)) {
             return false;
+        }
         name = NameOf(found);
         return true;
     }
@@ -81,12 +86,14 @@ CompletionLock& ProgramCompletionLock() {
 
 bool StartCompletionThread(HWND list, std::shared_ptr<CompletionSession> session,
                            std::shared_ptr<WorkerWakeUp> wakeUp) {
-    auto* start = new WorkerStart{list, std::move(session), std::move(wakeUp)};
-    HANDLE thread = CreateThread(nullptr, kWorkerStack, RunCompletionWorker, start, 0, nullptr);
+    auto start =
+        std::make_unique<WorkerStart>(WorkerStart{list, std::move(session), std::move(wakeUp)});
+    HANDLE thread =
+        CreateThread(nullptr, kWorkerStack, RunCompletionWorker, start.get(), 0, nullptr);
     if (thread == nullptr) {
-        delete start;
         return false;
     }
+    start.release(); // the thread owns it now
     CloseHandle(thread);
     return true;
 }

@@ -15,12 +15,13 @@
 CompletionLock& ProgramCompletionLock();
 
 // The event a resting worker waits on; every change of its session sets it.
-class WorkerWakeUp : public CompletionWakeUp {
+class WorkerWakeUp final : public CompletionWakeUp {
 public:
     WorkerWakeUp() : m_event(CreateEventA(nullptr, FALSE, FALSE, nullptr)) {}
     ~WorkerWakeUp() {
-        if (m_event != nullptr)
+        if (m_event != nullptr) {
             CloseHandle(m_event);
+        }
     }
     WorkerWakeUp(const WorkerWakeUp&) = delete;
     WorkerWakeUp& operator=(const WorkerWakeUp&) = delete;

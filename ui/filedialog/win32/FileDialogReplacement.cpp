@@ -5,6 +5,8 @@
 #include "ui/filedialog/win32/FileDialogExtension.h"
 #include "ui/filedialog/win32/FrameProcedure.h"
 
+#include <memory>
+
 FileDialogExtension g_fileDialogExtension;
 
 namespace {
@@ -28,22 +30,25 @@ public:
 
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override {
         const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-        if (header.code <= UINT(CDN_FIRST) && header.code >= UINT(CDN_FIRST - 7))
+        if (header.code <= static_cast<UINT>(CDN_FIRST) &&
+            header.code >= static_cast<UINT>(CDN_FIRST - 7)) {
             HandleDialogNotification(GetParent(m_hWnd), header);
+        }
         return CFileDialog::OnNotify(wParam, lParam, result);
     }
 };
 
 // Created at the first file dialog and kept for the process.
-SharedDialog* g_sharedDialog = nullptr;
+std::unique_ptr<SharedDialog> g_sharedDialog;
 
 // The dialog's first message: the prepared dialog moves to the frame, and the frame procedure
 // takes the place of the frame's own.
 ExtendedDialog* AttachPreparedDialog(HWND hookWindow) {
     HWND frame = GetParent(hookWindow);
     if (g_fileDialogExtension.preparedDialog == nullptr ||
-        !SetPropA(frame, kExtendedDialogProperty, g_fileDialogExtension.preparedDialog.get()))
+        !SetPropA(frame, kExtendedDialogProperty, g_fileDialogExtension.preparedDialog.get())) {
         return nullptr;
+    }
     ExtendedDialog* dialog = g_fileDialogExtension.preparedDialog.release();
     dialog->frame = frame;
     dialog->hookWindow = hookWindow;
@@ -54,13 +59,15 @@ ExtendedDialog* AttachPreparedDialog(HWND hookWindow) {
 
 UINT_PTR CALLBACK HookProcedure(HWND hookWindow, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        if (g_sharedDialog == nullptr)
-            g_sharedDialog = new SharedDialog;
+        if (g_sharedDialog == nullptr) {
+            g_sharedDialog = std::make_unique<SharedDialog>();
+        }
         g_sharedDialog->Attach(hookWindow);
     }
     ExtendedDialog* dialog = ExtendedDialogOf(hookWindow);
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         dialog = AttachPreparedDialog(hookWindow);
+    }
     LPOFNHOOKPROC callerHook = dialog != nullptr ? dialog->callerHook : nullptr;
     return callerHook != nullptr ? callerHook(hookWindow, message, wParam, lParam) : 0;
 }
@@ -71,18 +78,21 @@ bool IsExplorerWithSizing(DWORD flags) {
 }
 
 BOOL RunReplacement(LPOPENFILENAMEA record, bool save) {
-    const DWORD callerFlags = record->Flags & ~DWORD(OFN_READONLY);
+    const DWORD callerFlags = record->Flags & ~static_cast<DWORD>(OFN_READONLY);
     const LPOFNHOOKPROC callerHookField = record->lpfnHook;
-    if ((record->Flags & OFN_ENABLETEMPLATE) == 0)
+    if ((record->Flags & OFN_ENABLETEMPLATE) == 0) {
         record->Flags |= OFN_ENABLESIZING;
-    if (IsBadStringPtrA(record->lpstrDefExt, kMaxDefaultExtension))
+    }
+    if (IsBadStringPtrA(record->lpstrDefExt, kMaxDefaultExtension)) {
         record->lpstrDefExt = nullptr;
+    }
     FileDialogExtension& extension = g_fileDialogExtension;
     auto dialog = std::make_unique<ExtendedDialog>();
     dialog->historyValueName = HistoryValueName(record->lpstrDefExt);
     if (!save && !extension.enlarged && !extension.callRunning &&
-        IsExplorerWithSizing(record->Flags))
+        IsExplorerWithSizing(record->Flags)) {
         extension.extraHeight = record->lpTemplateName != nullptr ? kTemplateExtraHeight : 0;
+    }
     dialog->callerHook = (record->Flags & OFN_ENABLEHOOK) != 0 ? record->lpfnHook : nullptr;
     record->Flags |= OFN_ENABLEHOOK;
     record->lpfnHook = &HookProcedure;
@@ -112,8 +122,10 @@ BOOL WINAPI GetSaveFileNameReplacement(LPOPENFILENAMEA record) {
 
 ExtendedDialog* ExtendedDialogOf(HWND window) {
     while (window != nullptr) {
-        if (auto* dialog = static_cast<ExtendedDialog*>(GetPropA(window, kExtendedDialogProperty)))
+        if (auto* dialog =
+                static_cast<ExtendedDialog*>(GetPropA(window, kExtendedDialogProperty))) {
             return dialog;
+        }
         // Up to the frame, never on to the window that owns it.
         const bool child = (GetWindowLongA(window, GWL_STYLE) & WS_CHILD) != 0;
         window = child ? GetParent(window) : nullptr;
@@ -122,10 +134,10 @@ ExtendedDialog* ExtendedDialogOf(HWND window) {
 }
 
 void DeleteExtendedDialog(HWND frame) {
-    delete static_cast<ExtendedDialog*>(RemovePropA(frame, kExtendedDialogProperty));
+    const std::unique_ptr<ExtendedDialog> owned(
+        static_cast<ExtendedDialog*>(RemovePropA(frame, kExtendedDialogProperty)));
 }
 
 void DeleteSharedDialog() {
-    delete g_sharedDialog;
-    g_sharedDialog = nullptr;
+    g_sharedDialog.reset();
 }

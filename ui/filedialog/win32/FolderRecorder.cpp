@@ -11,8 +11,9 @@ namespace {
 
 PathKind LookUpPath(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
         return PathKind::Missing;
+    }
     return (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ? PathKind::Folder : PathKind::File;
 }
 
@@ -38,18 +39,21 @@ void RecordFolder(ExtendedDialog& dialog, const std::string& path,
                   const std::string& currentFolder) {
     const std::optional<FolderToRecord> record =
         FindFolderToRecord(AbsolutePath(path, currentFolder), dialog.saveDialog, LookUpPath);
-    if (!record)
+    if (!record) {
         return;
+    }
     ComboHistory history(dialog.combo);
     RecordInHistory(history, *record);
     SaveHistory(dialog);
 }
 
 void RecordFolderOfChosenFile(ExtendedDialog& dialog, const OPENFILENAMEA& record) {
-    if (record.lpstrFile == nullptr)
+    if (record.lpstrFile == nullptr) {
         return;
+    }
     const std::size_t length =
         strnlen(record.lpstrFile, std::min<std::size_t>(record.nMaxFile, kPathCapacity));
-    if (length < kPathCapacity)
+    if (length < kPathCapacity) {
         RecordFolder(dialog, std::string(record.lpstrFile, length), "");
+    }
 }

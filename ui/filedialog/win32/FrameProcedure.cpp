@@ -29,16 +29,18 @@ std::string CurrentFolder(HWND frame) {
     char folder[kPathCapacity] = "";
     const LRESULT size =
         SendMessageA(frame, CDM_GETFOLDERPATH, sizeof folder, reinterpret_cast<LPARAM>(folder));
-    if (size <= 0 || size > LRESULT(sizeof folder))
+    if (size <= 0 || size > static_cast<LRESULT>(sizeof folder)) {
         return "";
+    }
     folder[sizeof folder - 1] = '\0';
     return folder;
 }
 
 void EnlargeFirstDialog(HWND frame) {
     FileDialogExtension& extension = g_fileDialogExtension;
-    if (extension.enlarged)
+    if (extension.enlarged) {
         return;
+    }
     extension.enlarged = true;
     const DialogSize size = EnlargedSize(GetSystemMetrics(SM_CXICON), extension.extraHeight);
     SetWindowPos(frame, nullptr, 0, 0, size.width, size.height, SWP_NOMOVE | SWP_NOZORDER);
@@ -46,8 +48,9 @@ void EnlargeFirstDialog(HWND frame) {
 
 void OnFirstShowing(ExtendedDialog& dialog) {
     EnlargeFirstDialog(dialog.frame);
-    if (dialog.combo != nullptr || !CreateHistoryCombo(dialog))
+    if (dialog.combo != nullptr || !CreateHistoryCombo(dialog)) {
         return;
+    }
     SetFocus(dialog.combo);
     LoadHistory(dialog);
     StartCompletion(dialog, CurrentFolder(dialog.frame));
@@ -56,10 +59,11 @@ void OnFirstShowing(ExtendedDialog& dialog) {
 // Enter: a path typed with forward slashes gets backslashes, which the dialog understands.
 void TurnSlashesIntoBackslashes(HWND combo) {
     std::string text = ComboText(combo);
-    if (std::count(text.begin(), text.end(), '/') == 0)
+    if (std::count(text.begin(), text.end(), '/') == 0) {
         return;
+    }
     std::replace(text.begin(), text.end(), '/', '\\');
-    SendMessageA(combo, CB_SETCURSEL, WPARAM(-1), 0);
+    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SetWindowTextA(combo, text.c_str());
     SendMessageA(combo, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
 }
@@ -81,19 +85,22 @@ void ShowFolderMenu(HWND frame, HWND window, LPARAM position) {
 }
 
 bool ShowsFolderMenu(HWND frame, HWND window, LPARAM position) {
-    if (window != frame && !IsChild(frame, window))
+    if (window != frame && !IsChild(frame, window)) {
         return false;
+    }
     char name[32] = "";
     GetClassNameA(window, name, sizeof name);
     return OffersFolderMenu(window == frame, name, position == -1);
 }
 
 void OnHistoryClosedUp(HWND frame, HWND combo) {
-    if (SendMessageA(combo, CB_GETCURSEL, 0, 0) < 0)
+    if (SendMessageA(combo, CB_GETCURSEL, 0, 0) < 0) {
         return;
+    }
     const DWORD attributes = GetFileAttributesA(ComboText(combo).c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
         PostMessageA(frame, WM_COMMAND, IDOK, 0);
+    }
 }
 
 void OnFileNameCommand(ExtendedDialog& dialog, int code) {
@@ -119,8 +126,9 @@ void OnFileNameCommand(ExtendedDialog& dialog, int code) {
 // A typed path the dialog cannot take is reported instead of handed on: the dialog would
 // overrun its own buffer with it. The whole text counts, also one set beyond the field's limit.
 bool RefuseTooLongPath(HWND frame, HWND combo) {
-    if (FitsFileDialog(ComboText(combo), CurrentFolder(frame)))
+    if (FitsFileDialog(ComboText(combo), CurrentFolder(frame))) {
         return false;
+    }
     MessageBoxA(frame, kPathTooLongMessage, "Fehler", MB_ICONHAND);
     return true;
 }
@@ -134,8 +142,9 @@ bool OnCommand(ExtendedDialog& dialog, WPARAM wParam) {
         // Enter in the field mostly reaches the dialog as OK: the dialog manager takes the key
         // before the field sees it.
         TurnSlashesIntoBackslashes(combo);
-        if (RefuseTooLongPath(frame, combo))
+        if (RefuseTooLongPath(frame, combo)) {
             return false;
+        }
         RecordFolder(dialog, ComboText(combo), CurrentFolder(frame));
     } else if (id == kCopyFolderCommand) {
         CopyToClipboard(frame, CurrentFolder(frame));
@@ -149,24 +158,27 @@ bool OnCommand(ExtendedDialog& dialog, WPARAM wParam) {
 
 // True when the key was taken: Up and Down then move through the completion list.
 bool OnFileNameKey(ExtendedDialog& dialog, NMKEY& key) {
-    if (key.nVKey == VK_RETURN)
+    if (key.nVKey == VK_RETURN) {
         TurnSlashesIntoBackslashes(dialog.combo);
-    if (!MoveThroughCompletions(dialog, key.nVKey))
+    }
+    if (!MoveThroughCompletions(dialog, key.nVKey)) {
         return false;
+    }
     key.hdr.idFrom = kKeyConsumed;
     return true;
 }
 
 bool OnNotify(ExtendedDialog& dialog, NMHDR& header) {
-    return dialog.combo != nullptr && header.idFrom == UINT_PTR(kFileNameId) &&
-           header.code == UINT(NM_KEYDOWN) &&
+    return dialog.combo != nullptr && header.idFrom == static_cast<UINT_PTR>(kFileNameId) &&
+           header.code == static_cast<UINT>(NM_KEYDOWN) &&
            OnFileNameKey(dialog, reinterpret_cast<NMKEY&>(header));
 }
 
 void OnDestroy(ExtendedDialog& dialog) {
     EndCompletion(dialog);
-    if (dialog.callerHook != nullptr)
+    if (dialog.callerHook != nullptr) {
         dialog.callerHook(dialog.hookWindow, WM_DESTROY, 0, 0);
+    }
 }
 
 // The answer when the message ends here; nothing when it goes on to the frame's own procedure.
@@ -175,16 +187,19 @@ std::optional<INT_PTR> HandleFrameMessage(ExtendedDialog& dialog, UINT message, 
     HWND frame = dialog.frame;
     switch (message) {
     case WM_SHOWWINDOW:
-        if (wParam != 0)
+        if (wParam != 0) {
             OnFirstShowing(dialog);
+        }
         break;
     case WM_COMMAND:
-        if (!OnCommand(dialog, wParam))
+        if (!OnCommand(dialog, wParam)) {
             return TRUE;
+        }
         break;
     case WM_NOTIFY:
-        if (OnNotify(dialog, *reinterpret_cast<NMHDR*>(lParam)))
+        if (OnNotify(dialog, *reinterpret_cast<NMHDR*>(lParam))) {
             return TRUE;
+        }
         break;
     case WM_LBUTTONDOWN:
     case WM_MOVING:
@@ -192,8 +207,9 @@ std::optional<INT_PTR> HandleFrameMessage(ExtendedDialog& dialog, UINT message, 
         HideCompletionList(dialog);
         break;
     case WM_CONTEXTMENU:
-        if (!ShowsFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam))
+        if (!ShowsFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam)) {
             break;
+        }
         ShowFolderMenu(frame, reinterpret_cast<HWND>(wParam), lParam);
         return FALSE;
     case WM_DESTROY:
@@ -207,26 +223,33 @@ std::optional<INT_PTR> HandleFrameMessage(ExtendedDialog& dialog, UINT message, 
 
 void HandleDialogNotification(HWND frame, const NMHDR& header) {
     ExtendedDialog* dialog = ExtendedDialogOf(frame);
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return;
-    if (header.code == UINT(CDN_FOLDERCHANGE))
+    }
+    if (header.code == static_cast<UINT>(CDN_FOLDERCHANGE)) {
         OnCompletionFolderChange(*dialog, CurrentFolder(frame));
-    if (header.code == UINT(CDN_FILEOK))
+    }
+    if (header.code == static_cast<UINT>(CDN_FILEOK)) {
         HideCompletionList(*dialog);
-    if (header.code == UINT(CDN_FILEOK) && dialog->combo != nullptr) {
+    }
+    if (header.code == static_cast<UINT>(CDN_FILEOK) && dialog->combo != nullptr) {
         RecordFolderOfChosenFile(*dialog, *reinterpret_cast<const OFNOTIFYA&>(header).lpOFN);
     }
 }
 
 INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     ExtendedDialog* dialog = ExtendedDialogOf(frame);
-    if (dialog == nullptr)
+    if (dialog == nullptr) {
         return FALSE;
-    if (const std::optional<INT_PTR> answer = HandleFrameMessage(*dialog, message, wParam, lParam))
+    }
+    if (const std::optional<INT_PTR> answer =
+            HandleFrameMessage(*dialog, message, wParam, lParam)) {
         return *answer;
+    }
     DLGPROC previous = dialog->frameProcedure;
     const INT_PTR result = previous != nullptr ? previous(frame, message, wParam, lParam) : FALSE;
-    if (message == WM_NCDESTROY)
+    if (message == WM_NCDESTROY) {
         DeleteExtendedDialog(frame);
+    }
     return result;
 }

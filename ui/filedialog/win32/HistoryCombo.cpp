@@ -37,8 +37,9 @@ HWND EditPartOf(HWND combo) {
 
 // The whole text of a window, however long.
 std::string WholeText(HWND window) {
-    std::string text(std::size_t(GetWindowTextLengthA(window)) + 1, '\0');
-    text.resize(std::size_t(GetWindowTextA(window, text.data(), int(text.size()))));
+    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
 
@@ -54,27 +55,29 @@ LRESULT ExchangeOwnText(ExtendedDialog& dialog, HWND edit, UINT message) {
     OwnTextExchange& exchange = dialog.ownTextExchange;
     const OwnTextExchange::Request expected =
         message == kSetOwnText ? OwnTextExchange::Set : OwnTextExchange::Get;
-    if (exchange.request != expected)
+    if (exchange.request != expected) {
         return 0;
+    }
     exchange.request = OwnTextExchange::None;
     if (expected == OwnTextExchange::Set) {
         return CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_SETTEXT, 0,
                                reinterpret_cast<LPARAM>(exchange.text.c_str()));
     }
-    const auto length =
-        std::size_t(CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_GETTEXTLENGTH, 0, 0));
+    const auto length = static_cast<std::size_t>(
+        CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_GETTEXTLENGTH, 0, 0));
     exchange.text.assign(length + 1, '\0');
-    exchange.text.resize(
-        std::size_t(CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_GETTEXT, length + 1,
-                                    reinterpret_cast<LPARAM>(exchange.text.data()))));
-    return LRESULT(exchange.text.size());
+    exchange.text.resize(static_cast<std::size_t>(
+        CallWindowProcA(dialog.hiddenEditProcedure, edit, WM_GETTEXT, length + 1,
+                        reinterpret_cast<LPARAM>(exchange.text.data()))));
+    return static_cast<LRESULT>(exchange.text.size());
 }
 
 std::string SelectedEntry(HWND combo, LRESULT selected) {
     const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, selected, 0);
-    if (length <= 0)
+    if (length <= 0) {
         return "";
-    std::string entry(std::size_t(length) + 1, '\0');
+    }
+    std::string entry(static_cast<std::size_t>(length) + 1, '\0');
     SendMessageA(combo, CB_GETLBTEXT, selected, reinterpret_cast<LPARAM>(entry.data()));
     entry.resize(std::strlen(entry.c_str()));
     return entry;
@@ -83,28 +86,32 @@ std::string SelectedEntry(HWND combo, LRESULT selected) {
 // WM_GETTEXT and WM_GETTEXTLENGTH: a selected drop-down entry, else the typed text.
 LRESULT AnswerText(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
     const LRESULT selected = SendMessageA(combo, CB_GETCURSEL, 0, 0);
-    if (selected < 0)
+    if (selected < 0) {
         return SendMessageA(EditPartOf(combo), message, wParam, lParam);
+    }
     const std::string entry = SelectedEntry(combo, selected);
-    if (message == WM_GETTEXTLENGTH)
-        return LRESULT(entry.size());
+    if (message == WM_GETTEXTLENGTH) {
+        return static_cast<LRESULT>(entry.size());
+    }
     auto* buffer = reinterpret_cast<char*>(lParam);
-    if (buffer == nullptr || wParam == 0)
+    if (buffer == nullptr || wParam == 0) {
         return 0;
+    }
     const std::string answer = EntryForBuffer(entry, wParam);
     std::memcpy(buffer, answer.c_str(), answer.size() + 1);
-    return LRESULT(answer.size());
+    return static_cast<LRESULT>(answer.size());
 }
 
 // The text set is what the field then holds and what it answers: a drop-down entry still
 // selected from an earlier choice no longer stands for it.
 LRESULT SetComboText(WNDPROC comboProcedure, HWND combo, WPARAM wParam, LPARAM lParam) {
-    CallWindowProcA(comboProcedure, combo, CB_SETCURSEL, WPARAM(-1), 0);
+    CallWindowProcA(comboProcedure, combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     const LRESULT result = CallWindowProcA(comboProcedure, combo, WM_SETTEXT, wParam, lParam);
     const char* text = lParam != 0 ? reinterpret_cast<const char*>(lParam) : "";
     HWND hiddenEdit = PartnerControl(combo);
-    if (OwnText(hiddenEdit) != text)
+    if (OwnText(hiddenEdit) != text) {
         SetOwnText(hiddenEdit, text);
+    }
     SetWindowTextA(EditPartOf(combo), text);
     return result;
 }
@@ -114,8 +121,8 @@ bool FrameTakesKey(HWND combo, WPARAM key, LPARAM flags) {
     NMKEY notification{};
     notification.hdr.hwndFrom = combo;
     notification.hdr.idFrom = kFileNameId;
-    notification.hdr.code = UINT(NM_KEYDOWN);
-    notification.nVKey = UINT(key);
+    notification.hdr.code = static_cast<UINT>(NM_KEYDOWN);
+    notification.nVKey = static_cast<UINT>(key);
     notification.uFlags = HIWORD(flags);
     const LRESULT answer = SendMessageA(GetParent(combo), WM_NOTIFY, kFileNameId,
                                         reinterpret_cast<LPARAM>(&notification));
@@ -124,8 +131,9 @@ bool FrameTakesKey(HWND combo, WPARAM key, LPARAM flags) {
 
 bool IsPassedEditCode(int code) {
     for (int passed : kPassedEditCodes) {
-        if (code == passed)
+        if (code == passed) {
             return true;
+        }
     }
     return false;
 }
@@ -133,21 +141,24 @@ bool IsPassedEditCode(int code) {
 void NotifyFrame(HWND combo, int code, bool post) {
     const WPARAM wParam = MAKEWPARAM(kFileNameId, code);
     const LPARAM lParam = reinterpret_cast<LPARAM>(combo);
-    if (post)
+    if (post) {
         PostMessageA(GetParent(combo), WM_COMMAND, wParam, lParam);
-    else
+    } else {
         SendMessageA(GetParent(combo), WM_COMMAND, wParam, lParam);
+    }
 }
 
 // The whole path, however long: OK refuses one that the dialog cannot take.
 void TakeDroppedFile(HWND combo, HDROP drop) {
-    std::string path(std::size_t(DragQueryFileA(drop, 0, nullptr, 0)) + 1, '\0');
-    path.resize(std::size_t(DragQueryFileA(drop, 0, path.data(), UINT(path.size()))));
+    std::string path(static_cast<std::size_t>(DragQueryFileA(drop, 0, nullptr, 0)) + 1, '\0');
+    path.resize(static_cast<std::size_t>(
+        DragQueryFileA(drop, 0, path.data(), static_cast<UINT>(path.size()))));
     if (!path.empty()) {
-        SendMessageA(combo, CB_SETCURSEL, WPARAM(-1), 0);
+        SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
         SetWindowTextA(combo, path.c_str());
-        for (int code : {CBN_EDITCHANGE, EN_CHANGE, EN_DROPFILES})
+        for (int code : {CBN_EDITCHANGE, EN_CHANGE, EN_DROPFILES}) {
             NotifyFrame(combo, code, true);
+        }
     }
     DragFinish(drop);
 }
@@ -166,27 +177,32 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM 
         return result;
     }
     case WM_KEYDOWN:
-        if (FrameTakesKey(combo, wParam, lParam))
+        if (FrameTakesKey(combo, wParam, lParam)) {
             return 0;
+        }
         break;
     case WM_COMMAND: {
         const int code = HIWORD(wParam);
-        if (reinterpret_cast<HWND>(lParam) != EditPartOf(combo) || !IsPassedEditCode(code))
+        if (reinterpret_cast<HWND>(lParam) != EditPartOf(combo) || !IsPassedEditCode(code)) {
             break;
+        }
         const LRESULT result = CallWindowProcA(comboProcedure, combo, message, wParam, lParam);
-        if (code == EN_CHANGE)
+        if (code == EN_CHANGE) {
             CopyTextToHiddenEdit(combo);
+        }
         NotifyFrame(combo, code, false);
         return result;
     }
     case WM_DROPFILES:
-        if ((GetWindowLongA(combo, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0)
+        if ((GetWindowLongA(combo, GWL_EXSTYLE) & WS_EX_ACCEPTFILES) == 0) {
             break;
+        }
         TakeDroppedFile(combo, reinterpret_cast<HDROP>(wParam));
         return 0;
     default:
-        if (IsEditMessage(message))
+        if (IsEditMessage(message)) {
             return SendMessageA(EditPartOf(combo), message, wParam, lParam);
+        }
     }
     return CallWindowProcA(comboProcedure, combo, message, wParam, lParam);
 }
@@ -194,8 +210,9 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM 
 // The focus is in the combobox's edit part, which hands Up and Down to the combobox's own list
 // box: its keys reach the frame first, as the combobox's.
 LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_KEYDOWN && FrameTakesKey(GetParent(editPart), wParam, lParam))
+    if (message == WM_KEYDOWN && FrameTakesKey(GetParent(editPart), wParam, lParam)) {
         return 0;
+    }
     const WNDPROC editPartProcedure = ExtendedDialogOf(editPart)->editPartProcedure;
     return CallWindowProcA(editPartProcedure, editPart, message, wParam, lParam);
 }
@@ -207,8 +224,9 @@ LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPA
     case kGetOwnText:
         return ExchangeOwnText(*ExtendedDialogOf(edit), edit, message);
     case WM_KEYDOWN:
-        if (wParam == VK_RETURN)
+        if (wParam == VK_RETURN) {
             FrameTakesKey(PartnerControl(edit), wParam, lParam);
+        }
         break;
     case WM_SETTEXT:
     case WM_GETTEXT:
@@ -229,17 +247,19 @@ LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPA
 bool CreateHistoryCombo(ExtendedDialog& dialog) {
     HWND frame = dialog.frame;
     HWND edit = GetDlgItem(frame, kFileNameId);
-    if (edit == nullptr)
+    if (edit == nullptr) {
         return false;
+    }
     RECT place;
     GetWindowRect(edit, &place);
     MapWindowPoints(nullptr, frame, reinterpret_cast<POINT*>(&place), 2);
     SetWindowLongPtrA(edit, GWLP_ID, kHiddenEditId);
-    HWND combo = CreateWindowExA(
-        WS_EX_ACCEPTFILES, "COMBOBOX", "",
-        WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL, place.left, place.top,
-        place.right - place.left, kDroppedHeight, frame,
-        reinterpret_cast<HMENU>(INT_PTR(kFileNameId)), GetModuleHandleA(nullptr), nullptr);
+    HWND combo =
+        CreateWindowExA(WS_EX_ACCEPTFILES, "COMBOBOX", "",
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN | CBS_AUTOHSCROLL,
+                        place.left, place.top, place.right - place.left, kDroppedHeight, frame,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFileNameId)),
+                        GetModuleHandleA(nullptr), nullptr);
     if (combo == nullptr) {
         SetWindowLongPtrA(edit, GWLP_ID, kFileNameId);
         return false;
@@ -267,8 +287,9 @@ std::string ComboText(HWND combo) {
 void CopyTextToHiddenEdit(HWND combo) {
     const std::string typed = WholeText(EditPartOf(combo));
     HWND hiddenEdit = PartnerControl(combo);
-    if (OwnText(hiddenEdit) != typed)
+    if (OwnText(hiddenEdit) != typed) {
         SetOwnText(hiddenEdit, typed);
+    }
 }
 
 std::string OwnText(HWND hiddenEdit) {

@@ -25,9 +25,10 @@ std::string HistoryKeyName() {
 }
 
 std::wstring WideFromAnsi(const std::string& text) {
-    const int size = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring wide(std::size_t(std::max(size, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), wide.data(), size);
+    const int size =
+        MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
     return wide;
 }
 
@@ -35,27 +36,31 @@ std::wstring WideFromAnsi(const std::string& text) {
 bool AnsiFromWide(const std::wstring& wide, std::string& ansi) {
     const bool utf8 = GetACP() == CP_UTF8; // holds everything, and takes no flags
     BOOL defaultUsed = FALSE;
-    const int size =
-        WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()),
-                            nullptr, 0, nullptr, utf8 ? nullptr : &defaultUsed);
-    if (size <= 0 || defaultUsed)
+    const int size = WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(),
+                                         static_cast<int>(wide.size()), nullptr, 0, nullptr,
+                                         utf8 ? nullptr : &defaultUsed);
+    if (size <= 0 || defaultUsed) {
         return false;
-    ansi.assign(std::size_t(size), '\0');
-    WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(), int(wide.size()),
-                        ansi.data(), size, nullptr, utf8 ? nullptr : &defaultUsed);
+    }
+    ansi.assign(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_ACP, utf8 ? 0 : WC_NO_BEST_FIT_CHARS, wide.data(),
+                        static_cast<int>(wide.size()), ansi.data(), size, nullptr,
+                        utf8 ? nullptr : &defaultUsed);
     return !defaultUsed;
 }
 
 // The value's type and data as the registry holds it; false when it cannot be read.
 bool ReadValue(HKEY key, const std::wstring& valueName, DWORD& type, std::wstring& data) {
     DWORD size = 0;
-    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+    if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
         return false;
+    }
     data.assign(size / sizeof(wchar_t) + 1, L'\0');
-    size = DWORD(data.size() * sizeof(wchar_t));
+    size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
     if (RegQueryValueExW(key, valueName.c_str(), nullptr, &type,
-                         reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS)
+                         reinterpret_cast<BYTE*>(data.data()), &size) != ERROR_SUCCESS) {
         return false;
+    }
     data.resize(std::min<std::size_t>(size / sizeof(wchar_t), data.size()));
     return true;
 }
@@ -67,9 +72,10 @@ std::vector<std::string> HistoryEntries(HWND combo) {
     const LRESULT count = SendMessageA(combo, CB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         const LRESULT length = SendMessageA(combo, CB_GETLBTEXTLEN, i, 0);
-        std::string entry(std::size_t(std::max<LRESULT>(length, 0)) + 1, '\0');
-        if (length > 0)
+        std::string entry(static_cast<std::size_t>(std::max<LRESULT>(length, 0)) + 1, '\0');
+        if (length > 0) {
             SendMessageA(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(entry.data()));
+        }
         entry.resize(std::strlen(entry.c_str()));
         entries.push_back(entry);
     }
@@ -80,36 +86,41 @@ void LoadHistory(ExtendedDialog& dialog) {
     const std::string& valueName = dialog.historyValueName;
     HKEY key = nullptr;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, HistoryKeyName().c_str(), 0, KEY_READ, &key) !=
-        ERROR_SUCCESS)
+        ERROR_SUCCESS) {
         return;
+    }
     DWORD type = REG_NONE;
     std::wstring data;
     const bool read = ReadValue(key, WideFromAnsi(valueName), type, data);
     RegCloseKey(key);
     dialog.unnamedFolders.clear();
-    if (!read)
+    if (!read) {
         return;
+    }
     for (const std::wstring& folder : ReadHistoryData(type, data)) {
         std::string named;
-        if (AnsiFromWide(folder, named))
+        if (AnsiFromWide(folder, named)) {
             SendMessageA(dialog.combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(named.c_str()));
-        else
+        } else {
             dialog.unnamedFolders.push_back(folder);
+        }
     }
 }
 
 void SaveHistory(const ExtendedDialog& dialog) {
     std::vector<std::wstring> entries;
-    for (const std::string& entry : HistoryEntries(dialog.combo))
+    for (const std::string& entry : HistoryEntries(dialog.combo)) {
         entries.push_back(WideFromAnsi(entry));
+    }
     entries.insert(entries.end(), dialog.unnamedFolders.begin(), dialog.unnamedFolders.end());
     const std::wstring data = MakeHistoryData(entries);
     HKEY key = nullptr;
     if (RegCreateKeyExA(HKEY_CURRENT_USER, HistoryKeyName().c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                        nullptr, &key, nullptr) != ERROR_SUCCESS)
+                        nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return;
+    }
     RegSetValueExW(key, WideFromAnsi(dialog.historyValueName).c_str(), 0, REG_MULTI_SZ,
                    reinterpret_cast<const BYTE*>(data.data()),
-                   DWORD(data.size() * sizeof(wchar_t)));
+                   static_cast<DWORD>(data.size() * sizeof(wchar_t)));
     RegCloseKey(key);
 }
