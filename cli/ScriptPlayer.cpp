@@ -1,13 +1,17 @@
 #include "cli/ScriptPlayer.h"
 
 #include "cli/OutputLines.h"
+#include "photometry/LampPlan.h"
+#include "photometry/RoomEfficiency.h"
 #include "resources/resource.h"
 #include "support/Digits.h"
 #include "support/Windows1252.h"
 #include "ui/ChoiceDialogTemplate.h"
+#include "ui/RoomFields.h"
 
 #include <climits>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -47,6 +51,36 @@ bool HasNoArgument(const std::optional<std::string>& argument) {
     return !argument || argument->empty();
 }
 
+// A number as "room" takes it: digits with at most one '.', a '-' before them.
+bool IsRoomNumber(const std::string& text) {
+    const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    const std::string digits = text.substr(start);
+    const std::size_t point = digits.find('.');
+    const bool onePoint =
+        point == std::string::npos || digits.find('.', point + 1) == std::string::npos;
+    return onePoint && digits.find_first_not_of("0123456789.") == std::string::npos &&
+           digits.find_first_of("0123456789") != std::string::npos;
+}
+
+// The nine inputs of "room", separated by single spaces; none when they are not nine numbers.
+std::optional<RoomTexts> ParseRoomInputs(const std::string& text) {
+    RoomTexts inputs;
+    std::size_t start = 0;
+    for (int input = 0; input < kRoomInputCount; ++input) {
+        const std::size_t space = text.find(' ', start);
+        const bool last = input == kRoomInputCount - 1;
+        if (last != (space == std::string::npos)) {
+            return std::nullopt;
+        }
+        inputs[input] = text.substr(start, last ? std::string::npos : space - start);
+        if (!IsRoomNumber(inputs[input])) {
+            return std::nullopt;
+        }
+        start = space + 1;
+    }
+    return inputs;
+}
+
 // The 48 controls of the main dialog's tab order.
 bool IsTabStop(int id) {
     if (QuantityOfEdit(id) != kNoQuantity || QuantityOfCheckbox(id) != kNoQuantity) {
@@ -72,6 +106,8 @@ const ScriptPlayer::Command ScriptPlayer::kCommands[] = {
     {"db", &ScriptPlayer::Database},
     {"db-pick", &ScriptPlayer::DatabasePick},
     {"db-cancel", &ScriptPlayer::DatabaseCancel},
+    {"room", &ScriptPlayer::RoomCommand},
+    {"room-show", &ScriptPlayer::RoomShow},
 };
 
 ScriptPlayer::ScriptPlayer(headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out,
@@ -283,6 +319,68 @@ void ScriptPlayer::ClickWithChoiceAnswer(const headless::Desktop::Action& answer
     m_desktop.QueueDialogAnswer(answer);
     m_desktop.Click(IDC_DATABASE);
     m_desktop.ClearDialogAnswers();
+}
+
+// Fills the dialog as typed and presses "Übernehmen"; the line is printed only when the dialog
+// took the room, after what the main dialog's applying it showed.
+bool ScriptPlayer::RoomCommand(const Argument& argument) {
+    const std::optional<RoomTexts> inputs = ParseRoomInputs(argument.value_or(""));
+    if (!inputs) {
+        return false;
+    }
+    std::string line;
+    ClickWithRoomAnswer([&] {
+        for (int input = 0; input < kRoomInputCount; ++input) {
+            m_desktop.Type(kRoomInputIds[input], (*inputs)[input]);
+        }
+        line = RoomLine();
+        m_desktop.Click(IDOK);
+        if (m_desktop.HasControl(IDC_ROOM_LENGTH)) {
+            line.clear();
+            m_desktop.Click(IDCANCEL);
+        }
+    });
+    m_out << line;
+    return true;
+}
+
+bool ScriptPlayer::RoomShow(const Argument& argument) {
+    if (!HasNoArgument(argument)) {
+        return false;
+    }
+    ClickWithRoomAnswer([this] {
+        m_out << RoomLine();
+        m_desktop.Click(IDCANCEL);
+    });
+    return true;
+}
+
+void ScriptPlayer::ClickWithRoomAnswer(const headless::Desktop::Action& answer) {
+    m_desktop.QueueDialogAnswer(answer);
+    m_desktop.Click(IDC_ROOM);
+    m_desktop.ClearDialogAnswers();
+}
+
+// Worked out as the dialog works it out, from its inputs' texts and the main dialog's light; a
+// room with a problem has no figures but its lamp's downward share.
+std::string ScriptPlayer::RoomLine() const {
+    RoomTexts texts;
+    for (int input = 0; input < kRoomInputCount; ++input) {
+        texts[input] = m_desktop.Text(kRoomInputIds[input]);
+    }
+    const Room room = ReadRoomInputs(texts);
+    const DownwardLight light(m_dialog.CurrentRoomLight().distribution);
+    const std::optional<RoomEfficiency> efficiency = CalculateRoomEfficiency(room, light);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    long lamps = 0;
+    if (efficiency) {
+        lamps = PlanLamps(m_dialog.Store(), room, efficiency->percent).wholeLamps;
+    }
+    return "room\t" + PrintableValue(efficiency ? efficiency->roomIndex : nan) + '\t' +
+           PrintableValue(efficiency ? efficiency->directRatio : nan) + '\t' +
+           PrintableValue(light.DownwardShare()) + '\t' +
+           PrintableValue(efficiency ? efficiency->percent : nan) + '\t' + std::to_string(lamps) +
+           '\n';
 }
 
 int PlayScript(std::istream& script, std::ostream& out, std::ostream& errors) {

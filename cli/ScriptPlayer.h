@@ -59,6 +59,8 @@ private:
     bool Database(const Argument& argument);
     bool DatabasePick(const Argument& argument);
     bool DatabaseCancel(const Argument& argument);
+    bool RoomCommand(const Argument& argument);
+    bool RoomShow(const Argument& argument);
 
     // Clicks a button whose command opens a file dialog, answering it with the path (cancelling
     // it without one); an answer the command leaves unused is dropped.
@@ -66,6 +68,12 @@ private:
     // Clicks "Datenbank" with `answer` acting on its choice dialog; an answer the command
     // leaves unused is dropped.
     void ClickWithChoiceAnswer(const headless::Desktop::Action& answer);
+
+    // Clicks "Raum..." with `answer` acting on the room dialog; an answer the command leaves
+    // unused is dropped.
+    void ClickWithRoomAnswer(const headless::Desktop::Action& answer);
+    // The "room" line for what the open room dialog holds.
+    std::string RoomLine() const;
 
     int Fail(const ScriptLine& line, const std::string& problem);
 

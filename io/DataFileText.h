@@ -2,24 +2,35 @@
 #define LUMETRIX_IO_DATAFILETEXT_H
 
 #include "model/ValueStore.h"
+#include "photometry/Room.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 // The text of a data file: one line per quantity, in quantity order,
 // "<name> = <value> <unit>" with "  *" behind it for a given quantity, each ended by a line feed.
-std::string FormatDataFile(const ValueStore& store);
+// A calculation whose room dialog was used adds the room after them, an input a line
+// "<label> = <value> <unit>", and the photometric file whose light it used, if any, as
+// "Leuchtendatei       : <file name>". No label holds a quantity's name and the lamp file's line
+// holds no '=' (an '=' of the name is written as %3D, a '%' as %25), so that every reader of
+// data files, those of earlier versions too, skips these lines.
+std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& room = std::nullopt,
+                           const std::string& lampFileName = std::string());
 
 // What a data file says about the quantities, built line by line while it is read.
 struct DataFileContents {
     bool present[kQuantityCount] = {}; // a line of the quantity was recognised
     double value[kQuantityCount] = {}; // the number of its last recognised line
     bool marked[kQuantityCount] = {};  // a recognised line had a '*' after its '='
-    int recognisedLines = 0;
+    int recognisedLines = 0;           // of quantities
+    std::optional<Room> room;          // a room line was recognised; the others as Room starts
+    std::string lampFileName;          // of the room's light, empty for none
 };
 
-// Recognises one line: the first quantity whose (trimmed) name occurs in it, followed somewhere
-// by an '='. Lines that name no quantity, or have no '=' after the name, are skipped.
+// Recognises one line: a line that begins with a room input's label and has an '=' after it, a
+// lamp file's line, or else the first quantity whose (trimmed) name occurs in it, followed
+// somewhere by an '='. Lines that name no quantity, or have no '=' after the name, are skipped.
 void RecogniseDataFileLine(const char* line, DataFileContents& contents);
 
 // The largest file the program takes for a data file. A calculation is 22 lines of some 50
@@ -28,8 +39,8 @@ void RecogniseDataFileLine(const char* line, DataFileContents& contents);
 constexpr long kLargestDataFile = 4L * 1024 * 1024;
 
 // Reads an open data file line by line into the contents. Lines arrive in pieces of at most 255
-// bytes, each recognised on its own; at most 1000 pieces are looked at, so the size of the file
-// does not matter.
+// bytes, each recognised on its own but for the pieces of a lamp file's line, which are joined;
+// at most 1000 pieces are looked at, so the size of the file does not matter.
 void ReadDataFile(std::FILE* file, DataFileContents& contents);
 
 #endif

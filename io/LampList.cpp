@@ -18,8 +18,26 @@ std::string Renamed(const char* record, const std::string& name) {
 
 } // namespace
 
-void LampList::BeginSource(std::string distinction) {
-    m_sources.push_back({std::move(distinction), m_records->Count()});
+void LampList::BeginSource(std::string distinction, std::optional<FolderFile> lampFile) {
+    m_sources.push_back({std::move(distinction), m_records->Count(), std::move(lampFile)});
+}
+
+void LampList::AppendLampFileRecord(const char* record) {
+    const RecordHeader header = static_cast<RecordHeader>(m_sources.size());
+    m_records->Insert(record, -1, &header);
+}
+
+const FolderFile* LampList::LampFileOf(int position) const {
+    const void* header = m_records->Header(position);
+    if (header == nullptr) {
+        return nullptr;
+    }
+    RecordHeader source;
+    std::memcpy(&source, header, sizeof source);
+    if (source == 0 || source > m_sources.size() || !m_sources[source - 1].lampFile) {
+        return nullptr;
+    }
+    return &*m_sources[source - 1].lampFile;
 }
 
 std::size_t LampList::SourceAt(int position, std::size_t hint) const {
@@ -51,7 +69,7 @@ void LampList::TellRepeatedNamesApart() {
     if (!repeated) {
         return;
     }
-    auto toldApart = std::make_unique<TextList>();
+    auto toldApart = std::make_unique<TextList>(sizeof(RecordHeader));
     source = 0;
     for (int i = 0; i < m_records->Count(); ++i) {
         source = SourceAt(i, source);
@@ -59,9 +77,10 @@ void LampList::TellRepeatedNamesApart() {
         if (owners[name] == kSeveralSources) {
             const std::string renamed =
                 Renamed(m_records->Text(i), NameToldApart(name, m_sources[source].distinction));
-            toldApart->Insert(renamed.c_str(), -1);
+            toldApart->Insert(renamed.c_str(), -1, m_records->Header(i));
         } else {
-            toldApart->InsertCounted(m_records->Text(i), m_records->Length(i), -1);
+            toldApart->InsertCounted(m_records->Text(i), m_records->Length(i), -1,
+                                     m_records->Header(i));
         }
     }
     m_records = std::move(toldApart);

@@ -40,6 +40,11 @@ PhotometricFormat FormatOf(const std::string& name) {
     return extension == ".ies" ? PhotometricFormat::Ies : PhotometricFormat::None;
 }
 
+LuminaireReading ReadPhotometricContent(const std::string& fileName, std::string_view content) {
+    return FormatOf(fileName) == PhotometricFormat::Eulumdat ? ReadEulumdat(content)
+                                                             : ReadIes(content);
+}
+
 } // namespace
 
 std::string LuminaireFolderBeside(const std::string& databasePath) {
@@ -50,9 +55,7 @@ std::string LuminaireFolderBeside(const std::string& databasePath) {
 }
 
 LuminaireFileReading LuminaireFileRecords(const std::string& fileName, std::string_view content) {
-    const LuminaireReading reading = FormatOf(fileName) == PhotometricFormat::Eulumdat
-                                         ? ReadEulumdat(content)
-                                         : ReadIes(content);
+    const LuminaireReading reading = ReadPhotometricContent(fileName, content);
     if (!reading.data) {
         return {{}, reading.fault.Text()};
     }
@@ -96,14 +99,36 @@ void ReadLuminaireFolder(const std::string& folder, LampList& lamps,
             reading = ReadLuminaireFile(file);
         }
         bytesRead += reading.bytesRead;
-        lamps.BeginSource(file.name);
+        lamps.BeginSource(file.name, file);
         for (const std::string& record : reading.records) {
-            lamps.Records().Insert(record.c_str(), -1);
+            lamps.AppendLampFileRecord(record.c_str());
         }
         if (reading.records.empty()) {
             unreadable.files.push_back({file.name, reading.reason});
         }
     }
+}
+
+std::optional<LightDistribution> ReadLuminaireDistribution(const FolderFile& file) {
+    std::string content;
+    if (ReadFileSnapshot(file.path, kMaximumLuminaireFileBytes, content) != SnapshotResult::Read) {
+        return std::nullopt;
+    }
+    LuminaireReading reading = ReadPhotometricContent(file.name, content);
+    if (!reading.data || reading.data->distribution.intensities.empty()) {
+        return std::nullopt;
+    }
+    return std::move(reading.data->distribution);
+}
+
+std::optional<FolderFile> FindLuminaireFile(const std::string& folder, const std::string& name) {
+    std::size_t beyond = 0;
+    std::vector<FolderFile> files = ListFolderFiles(
+        folder, [&name](const std::string& listed) { return listed == name; }, 1, beyond);
+    if (files.empty()) {
+        return std::nullopt;
+    }
+    return std::move(files.front());
 }
 
 std::string UnreadableLuminaireFilesMessage(const UnreadableLuminaireFiles& unreadable) {

@@ -2,8 +2,10 @@
 #define LUMETRIX_IO_LUMINAIREFOLDER_H
 
 #include "framework/Files.h"
+#include "photometry/LightDistribution.h"
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,6 +42,13 @@ LuminaireFileReading LuminaireFileRecords(const std::string& fileName, std::stri
 // The records of the photometric file at `path`, read as one version of it even while another
 // program rewrites it (see FileSnapshot.h).
 LuminaireFileReading ReadLuminaireFile(const FolderFile& file);
+
+// The light distribution of a photometric file, read afresh; none when the file cannot be read
+// or gives none (IES photometry of type B).
+std::optional<LightDistribution> ReadLuminaireDistribution(const FolderFile& file);
+
+// The photometric file of that name in the folder, none when it holds none.
+std::optional<FolderFile> FindLuminaireFile(const std::string& folder, const std::string& name);
 
 // The files that gave no record, and folders with more files than are listed.
 struct UnreadableLuminaireFiles {

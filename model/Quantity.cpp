@@ -117,7 +117,7 @@ const Quantity kQuantities[kQuantityCount] = {
      " Lichtes die Lampe verl\xE4sst.\n\n"
      "Dieser Wert kann aus dem Datenblatt der Lampe entnommen werden."},
     // kRoomEfficiency
-    {IDC_EDIT_ROOM_EFFICIENCY, IDC_GIVEN_ROOM_EFFICIENCY, IDB_ROOM_EFFICIENCY, 70, 0, 1, 100,
+    {IDC_EDIT_ROOM_EFFICIENCY, IDC_GIVEN_ROOM_EFFICIENCY, IDB_ROOM_EFFICIENCY, 70, 0, 1, 150,
      "Raumwirkungsgrad    >%   ",
      "Besimmt wieviel Prozent des Lichtes von den W\xE4nden, Boden"
      " und Decke zum Auge reflektiert wird.\n\n"

@@ -7,6 +7,8 @@
 #define IDD_ABOUTBOX 100
 #define IDS_ABOUTBOX 101
 #define IDD_MAIN 102
+#define IDS_ROOM 103
+#define IDD_ROOM 104
 
 // Program icon
 #define IDR_MAINFRAME 128
@@ -24,6 +26,8 @@
 
 // System menu item that opens the about box (the low four bits stay clear for the system)
 #define IDM_ABOUTBOX 0x0010
+// System menu item under it that opens the room dialog
+#define IDM_ROOM 0x0020
 
 // "Vorgabe" checkboxes, one per quantity
 #define IDC_GIVEN_INTENSITY 1000
@@ -79,8 +83,31 @@
 #define IDC_HELP_TEXT 1043
 #define IDC_PICTURE 1044
 #define IDC_DATABASE 1048
+#define IDC_ROOM 1049
 
 // The about box's text, filled in from the version record
 #define IDC_ABOUT_TEXT 1050
+
+// The room dialog: the room's inputs, the usual reflectance sets, and what follows from them
+#define IDC_ROOM_LENGTH 1060
+#define IDC_ROOM_WIDTH 1061
+#define IDC_ROOM_HEIGHT 1062
+#define IDC_ROOM_WORK_PLANE 1063
+#define IDC_ROOM_SUSPENSION 1064
+#define IDC_ROOM_CEILING 1065
+#define IDC_ROOM_WALLS 1066
+#define IDC_ROOM_FLOOR 1067
+#define IDC_ROOM_MAINTENANCE 1068
+#define IDC_ROOM_REFLECTANCE_SETS 1069
+#define IDC_ROOM_LIGHT_POINT_HEIGHT 1070
+#define IDC_ROOM_INDEX 1071
+#define IDC_ROOM_DIRECT_RATIO 1072
+#define IDC_ROOM_DOWNWARD_SHARE 1073
+#define IDC_ROOM_EFFICIENCY 1074
+#define IDC_ROOM_SOURCE 1075
+#define IDC_ROOM_NOTE 1076
+#define IDC_ROOM_LAMPS 1077
+#define IDC_ROOM_LAYOUT 1078
+#define IDC_ROOM_MAINTAINED 1079
 
 #endif

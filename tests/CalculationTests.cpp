@@ -102,4 +102,71 @@ TEST(Calculation, ARoomIsGivenAsALampRecordFixingItsAreaAndEfficiencyAtTheTextsS
     }
 }
 
+// The record a lamp file gives: flux, beam angle, power and lamp efficiency, the intensity
+// released.
+LampRecord LampFileRecord() {
+    return ReadLampRecord("Quadranten;*;2500;;90;;;;;150;;;;;;;;;;;;80;\r\n");
+}
+
+TEST(Calculation, TheLampFilesLightLastsWhileItIsTheCurrentLamp) {
+    const struct {
+        const char* name;
+        std::function<void(Shown&)> change;
+        bool kept;
+    } cases[] = {
+        {"nothing else", [](Shown&) {}, true},
+        {"a room applied",
+         [](Shown& s) {
+             s.calculation.ApplyRoom(Room{10, 6, 3}, 80);
+         },
+         true},
+        {"the room's illuminance typed",
+         [](Shown& s) {
+             s.view.text[kRoomIlluminance] = "300";
+             s.calculation.FieldTyped(kRoomIlluminance);
+         },
+         true},
+        {"its flux typed",
+         [](Shown& s) {
+             s.view.text[kLuminousFlux] = "3000";
+             s.calculation.FieldTyped(kLuminousFlux);
+         },
+         false},
+        {"a database line",
+         [](Shown& s) { s.calculation.ApplyLampRecord(ReadLampRecord("LED;*;806;;36\r\n")); },
+         false},
+        {"a data file without a lamp file",
+         [](Shown& s) {
+             DataFileContents contents;
+             contents.recognisedLines = 1;
+             s.calculation.ApplyDataFile(contents, "a.lumx");
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Shown shown;
+        shown.calculation.ApplyLampFileRecord(LampFileRecord(), {"q.ies", LightDistribution{}});
+        c.change(shown);
+        EXPECT_EQ(shown.calculation.LampFile() != nullptr, c.kept);
+    }
+}
+
+TEST(Calculation, ADataFileBringsItsRoomAndTheLampFileFoundAgain) {
+    Shown shown;
+    shown.calculation.ApplyRoom(Room{10, 6, 3}, 80);
+    DataFileContents contents;
+    contents.recognisedLines = 22;
+    contents.room = Room{4, 5, 2.8};
+    shown.calculation.ApplyDataFile(contents, "a.lumx", PhotometricLamp{"q.ies", {}});
+    ASSERT_TRUE(shown.calculation.RoomUsed());
+    EXPECT_EQ(shown.calculation.RoomUsed()->width, 5);
+    ASSERT_NE(shown.calculation.LampFile(), nullptr);
+    EXPECT_EQ(shown.calculation.LampFile()->fileName, "q.ies");
+    // A file of the wrong format changes nothing.
+    shown.calculation.ApplyDataFile(DataFileContents{}, "b.lumx");
+    EXPECT_TRUE(shown.calculation.RoomUsed());
+    EXPECT_NE(shown.calculation.LampFile(), nullptr);
+}
+
 } // namespace

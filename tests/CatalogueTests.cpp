@@ -133,6 +133,9 @@ TEST(ValueStore, ClampAppliesLowerThenUpperLimit) {
     EXPECT_EQ(Clamped(kHoursPerYear, 9000), 8760);
     EXPECT_EQ(Clamped(kSolidAngle, 7), 6.283185307179586);
     EXPECT_EQ(Clamped(kMountingHeight, 0.05), 0.1);
+    // Bright, wide rooms have a utilance above 100 %.
+    EXPECT_EQ(Clamped(kRoomEfficiency, 119), 119);
+    EXPECT_EQ(Clamped(kRoomEfficiency, 160), 150);
 }
 
 TEST(ValueStore, ClampSkipsMissingLimits) {

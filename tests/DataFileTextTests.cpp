@@ -1,5 +1,6 @@
 #include "io/DataFileText.h"
 #include "io/DataFileValue.h"
+#include "support/Blanks.h"
 #include "tests/TemporaryFile.h"
 
 #include <gtest/gtest.h>
@@ -322,6 +323,63 @@ TEST(DataFileReading, SurvivesBinaryData) {
     }
     EXPECT_EQ(ReadText(binary).recognisedLines, 0);
     EXPECT_EQ(ReadText(std::string("Lichtstrom\0 = 5\n", 17)).recognisedLines, 0);
+}
+
+} // namespace
+
+namespace {
+
+bool SameQuantities(const DataFileContents& a, const DataFileContents& b) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (a.present[q] != b.present[q] || a.marked[q] != b.marked[q] ||
+            (a.present[q] && a.value[q] != b.value[q])) {
+            return false;
+        }
+    }
+    return a.recognisedLines == b.recognisedLines;
+}
+
+// A reader that knows only the quantities looks at a line only when a quantity's name occurs in
+// it; none of the room's lines holds one.
+bool NamesAQuantity(const std::string& line) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (line.find(TrimBlanks(TitleName(q))) != std::string::npos) {
+            return true;
+        }
+    }
+    return false;
+}
+
+TEST(DataFileRoom, TheRoomAndItsLampFileComeBackAndReadersOfTheQuantitiesSkipThem) {
+    const ValueStore store = DefaultsWithInitialGivens();
+    const std::string plain = FormatDataFile(store);
+    const Room room{12.5, 8, 4, 0.85, 0.5, 80, 50, 30, 0.7};
+    const std::string longName = std::string(300, 'L') + ".ldt";
+    for (const std::string& lampFile :
+         {std::string(), std::string("Lichtstrom=1%.ldt"), longName}) {
+        SCOPED_TRACE(lampFile.substr(0, 20));
+        const std::string text = FormatDataFile(store, room, lampFile);
+        ASSERT_EQ(text.compare(0, plain.size(), plain), 0);
+        for (std::size_t start = plain.size(); start < text.size();) {
+            const std::size_t end = text.find('\n', start) + 1;
+            const std::string line = text.substr(start, end - start);
+            EXPECT_TRUE(!NamesAQuantity(line) || line.find('=') == std::string::npos) << line;
+            start = end;
+        }
+        const DataFileContents contents = ReadText(text);
+        EXPECT_TRUE(SameQuantities(contents, ReadText(plain)));
+        ASSERT_TRUE(contents.room);
+        EXPECT_EQ(contents.room->length, 12.5);
+        EXPECT_EQ(contents.room->workPlaneHeight, 0.85);
+        EXPECT_EQ(contents.room->suspension, 0.5);
+        EXPECT_EQ(contents.room->ceilingReflectance, 80);
+        EXPECT_EQ(contents.room->floorReflectance, 30);
+        EXPECT_EQ(contents.room->maintenanceFactor, 0.7);
+        EXPECT_EQ(contents.lampFileName, lampFile);
+    }
+    // Without a room, nothing is added, not even the lamp file.
+    EXPECT_EQ(FormatDataFile(store, std::nullopt, "a.ldt"), plain);
+    EXPECT_FALSE(ReadText(plain).room);
 }
 
 } // namespace

@@ -135,7 +135,7 @@ TEST(ResourceScript, ReadsTheProgramsMainDialog) {
     EXPECT_EQ(IdsOf(main, WindowClass::Edit, 0, 0).size(), 22u);
     EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_AUTOCHECKBOX, BS_TYPEMASK).size(), 22u);
     EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_PUSHBUTTON, BS_TYPEMASK),
-              (std::vector<int>{IDCANCEL, 1040, 1041, 1048}));
+              (std::vector<int>{IDCANCEL, 1040, 1041, 1048, 1049}));
     EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_GROUPBOX, BS_TYPEMASK).size(), 2u);
     EXPECT_EQ(IdsOf(main, WindowClass::Static, SS_SUNKEN, SS_SUNKEN), (std::vector<int>{1043}));
     EXPECT_EQ(IdsOf(main, WindowClass::Static, SS_BITMAP, SS_TYPEMASK), (std::vector<int>{1044}));

@@ -31,7 +31,11 @@ void Calculation::Start() {
 }
 
 void Calculation::FieldTyped(int q) {
+    const double before = m_model.store.value[q];
     RunForUser(&Recalculate, q);
+    if (m_lampFileSets[q] && m_model.store.value[q] != before) {
+        m_lampFile.reset();
+    }
 }
 
 void Calculation::FieldLeft(int q) {
@@ -55,6 +59,19 @@ void Calculation::RunForUser(EntryPoint entryPoint, int q) {
 // tells whether a click would be needed. The first recalculation is the one that typing the text
 // would start, the second the record's own.
 void Calculation::ApplyLampRecord(const LampRecord& record) {
+    m_lampFile.reset();
+    ApplyRecordFields(record);
+}
+
+void Calculation::ApplyLampFileRecord(const LampRecord& record, PhotometricLamp lamp) {
+    ApplyRecordFields(record);
+    m_lampFile = std::move(lamp);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        m_lampFileSets[q] = record[q].action != DatabaseField::Action::Unchanged;
+    }
+}
+
+void Calculation::ApplyRecordFields(const LampRecord& record) {
     for (int q = 0; q < kQuantityCount; ++q) {
         const DatabaseField::Action action = record[q].action;
         if (action == DatabaseField::Action::Unchanged) {
@@ -78,7 +95,8 @@ void Calculation::ApplyRoom(const Room& room, double roomEfficiency) {
     LampRecord record;
     record[kRoomArea] = FixedAsShown(kRoomArea, room.length * room.width);
     record[kRoomEfficiency] = FixedAsShown(kRoomEfficiency, roomEfficiency);
-    ApplyLampRecord(record);
+    m_room = room;
+    ApplyRecordFields(record);
 }
 
 // Stores the file's values; unticks the quantities the file does not mark (wantGiven false) or
@@ -100,8 +118,13 @@ void Calculation::ToggleTowardsMarks(bool wantGiven, const DataFileContents& con
 // Both entry points begin by reading the fields, so a value stored by a pass lasts only until
 // the next call; the field write after the toggles puts the file's values into the fields, from
 // which the recalculations take them.
-void Calculation::ApplyDataFile(const DataFileContents& contents, const std::string& path) {
+void Calculation::ApplyDataFile(const DataFileContents& contents, const std::string& path,
+                                std::optional<PhotometricLamp> lamp) {
     ValueStore& store = m_model.store;
+    if (contents.recognisedLines != 0) {
+        m_room = contents.room;
+        m_lampFile = std::move(lamp);
+    }
     for (int round = 0; round < 2; ++round) {
         ToggleTowardsMarks(false, contents);
         ToggleTowardsMarks(true, contents);

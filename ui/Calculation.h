@@ -6,8 +6,10 @@
 #include "model/LightingModel.h"
 #include "photometry/Room.h"
 #include "solver/SolverView.h"
+#include "ui/RoomLight.h"
 #include "ui/UnsavedChanges.h"
 
+#include <optional>
 #include <string>
 
 // The window that shows a calculation: the solver's view of the fields and boxes, and beyond it
@@ -39,6 +41,10 @@ public:
     // What the view's fields exchange with: reading the fields puts their values here.
     ValueStore& FieldValues() { return m_model.store; }
     bool HasUnsavedChanges() const { return m_unsavedChanges.HasChanges(); }
+    // The room last applied, none before the first.
+    const std::optional<Room>& RoomUsed() const { return m_room; }
+    // The lamp last taken from a photometric file while it is the current lamp, else null.
+    const PhotometricLamp* LampFile() const { return m_lampFile ? &*m_lampFile : nullptr; }
 
     // Start-up: ticks the initially given quantities in their order, then recalculates every
     // quantity that is not computed, in index order. None of it is a change to save.
@@ -54,17 +60,24 @@ public:
     // A lamp from the database, applied field by field in quantity order, each on top of the
     // fields before it as the user's clicks and typing would be: where a quantity's box must
     // change, its roles are resolved; a fixing field's text goes into the quantity's field and is
-    // recalculated twice, as the text typed and then once more.
+    // recalculated twice, as the text typed and then once more. A database line replaces the
+    // lamp of a photometric file; a lamp file's record makes its lamp the current one, until the
+    // fields its record set are typed in or another lamp or data file replaces it.
     void ApplyLampRecord(const LampRecord& record);
+    void ApplyLampFileRecord(const LampRecord& record, PhotometricLamp lamp);
     // A room: its area a b as the Raumgröße and its Raumwirkungsgrad (percent), both made given,
-    // as a lamp record that fixes them at the texts their fields would show.
+    // as a lamp record that fixes them at the texts their fields would show. The room is
+    // remembered for the room dialog and the data file.
     void ApplyRoom(const Room& room, double roomEfficiency);
 
     // Brings the roles and values to what a data file holds: four passes toggle the given flags
     // towards the file's marks, the fields show the file's values, two passes recalculate from
     // them (unmarked quantities first), and the fields are written once more. A file with a
-    // recognised line becomes the calculation's file, with nothing unsaved.
-    void ApplyDataFile(const DataFileContents& contents, const std::string& path);
+    // recognised line becomes the calculation's file, with nothing unsaved. The file's room, if
+    // any, becomes the calculation's, and the lamp file it names the current lamp when it could be
+    // read again (lamp not null).
+    void ApplyDataFile(const DataFileContents& contents, const std::string& path,
+                       std::optional<PhotometricLamp> lamp = std::nullopt);
     // The calculation was saved to this file.
     void SavedTo(const std::string& path);
 
@@ -75,10 +88,15 @@ private:
     void RunForUser(EntryPoint entryPoint, int q);
     void ToggleTowardsMarks(bool wantGiven, const DataFileContents& contents);
     void ShowTitle();
+    void ApplyRecordFields(const LampRecord& record);
 
     LightingModel m_model;
     UnsavedChanges m_unsavedChanges;
     CalculationView& m_view;
+    std::optional<Room> m_room;
+    std::optional<PhotometricLamp> m_lampFile;
+    // The quantities the lamp file's record set: typing in one of them makes another lamp.
+    bool m_lampFileSets[kQuantityCount] = {};
 };
 
 #endif

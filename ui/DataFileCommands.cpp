@@ -2,6 +2,8 @@
 #include "framework/Files.h"
 #include "io/DataFileText.h"
 #include "io/FileReplacement.h"
+#include "io/LampSources.h"
+#include "io/LuminaireFolder.h"
 #include "resources/resource.h"
 #include "ui/DialogOffer.h"
 #include "ui/MainDialog.h"
@@ -58,6 +60,26 @@ bool IsExistingFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
+// The lamp file that a data file's room names, looked for by its name in the folders "Leuchten"
+// that "Datenbank" reads; none when the file names none or none of them gives its light.
+std::optional<PhotometricLamp> LampOfDataFile(const DataFileContents& contents) {
+    if (!contents.room || contents.lampFileName.empty()) {
+        return std::nullopt;
+    }
+    for (const LampSource& source : LampSources()) {
+        const std::optional<FolderFile> file =
+            FindLuminaireFile(source.lampFolder, contents.lampFileName);
+        std::optional<LightDistribution> distribution;
+        if (file) {
+            distribution = ReadLuminaireDistribution(*file);
+        }
+        if (distribution) {
+            return PhotometricLamp{file->name, std::move(*distribution)};
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 void MainDialog::SaveDataFile() {
@@ -74,7 +96,10 @@ bool MainDialog::SaveCalculation() {
                    kErrorCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return false;
     }
-    if (!ReplaceFileContent(m_dataFileName, FormatDataFile(m_calculation.Store()))) {
+    const PhotometricLamp* lamp = m_calculation.LampFile();
+    const std::string text = FormatDataFile(m_calculation.Store(), m_calculation.RoomUsed(),
+                                            lamp != nullptr ? lamp->fileName : std::string());
+    if (!ReplaceFileContent(m_dataFileName, text)) {
         MessageBox("Die Datei konnte nicht gespeichert werden !", kErrorCaption, MB_ICONHAND);
         return false;
     }
@@ -128,5 +153,5 @@ void MainDialog::LoadNamedDataFile() {
     if (contents.recognisedLines == 0) {
         MessageBox("Die Datei hat das falsche Format !", kErrorCaption, MB_ICONHAND);
     }
-    m_calculation.ApplyDataFile(contents, m_dataFileName);
+    m_calculation.ApplyDataFile(contents, m_dataFileName, LampOfDataFile(contents));
 }

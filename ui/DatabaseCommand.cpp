@@ -63,7 +63,9 @@ std::string OpenErrorMessage() {
 
 // Reads every source's database and lamp files afresh, lists the records by name in natural
 // order with the name chosen last pre-selected, and applies the chosen record's fields 1 to 22 to
-// quantities 0 to 21, one after another, each on top of the effects of those before it.
+// quantities 0 to 21, one after another, each on top of the effects of those before it. A record
+// of a photometric file brings the file's light distribution for the room dialog, read again
+// now; a file that no longer gives one leaves the estimate from the Abstrahlwinkel.
 void MainDialog::OnDatabase() {
     const std::vector<LampSource> sources = LampSources();
     LampList lamps;
@@ -106,5 +108,15 @@ void MainDialog::OnDatabase() {
     if (chosen < 0 || chosen >= lamps.Records().Count()) {
         return;
     }
-    m_calculation.ApplyLampRecord(ReadLampRecord(lamps.Records().Text(chosen)));
+    const LampRecord record = ReadLampRecord(lamps.Records().Text(chosen));
+    const FolderFile* lampFile = lamps.LampFileOf(chosen);
+    std::optional<LightDistribution> distribution;
+    if (lampFile != nullptr) {
+        distribution = ReadLuminaireDistribution(*lampFile);
+    }
+    if (distribution) {
+        m_calculation.ApplyLampFileRecord(record, {lampFile->name, std::move(*distribution)});
+    } else {
+        m_calculation.ApplyLampRecord(record);
+    }
 }

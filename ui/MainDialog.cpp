@@ -81,7 +81,7 @@ BOOL MainDialog::OnInitDialog() {
     m_computedBrush = ::CreateSolidBrush(kComputedColour);
     m_editableBrush = ::CreateSolidBrush(kEditableColour);
     CDialog::OnInitDialog();
-    AddAboutItemToSystemMenu();
+    AddItemsToSystemMenu();
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
@@ -103,7 +103,7 @@ LRESULT MainDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
-void MainDialog::AddAboutItemToSystemMenu() {
+void MainDialog::AddItemsToSystemMenu() {
     CMenu* systemMenu = GetSystemMenu(FALSE);
     if (systemMenu == nullptr) {
         return;
@@ -114,6 +114,10 @@ void MainDialog::AddAboutItemToSystemMenu() {
     }
     systemMenu->AppendMenu(MF_SEPARATOR);
     systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, aboutItem);
+    char roomItem[256];
+    if (::LoadString(AfxGetInstanceHandle(), IDS_ROOM, roomItem, sizeof roomItem) > 0) {
+        systemMenu->AppendMenu(MF_STRING, IDM_ROOM, roomItem);
+    }
 }
 
 // Writing skips the edit with the focus, so what the user is typing is never replaced.
@@ -166,6 +170,7 @@ const CommandMapEntry* MainDialog::GetCommandMap() const {
         ON_BN_CLICKED(IDC_LOAD, &MainDialog::LoadDataFile),
         ON_BN_CLICKED(IDC_SAVE, &MainDialog::SaveDataFile),
         ON_BN_CLICKED(IDC_DATABASE, &MainDialog::OnDatabase),
+        ON_BN_CLICKED(IDC_ROOM, &MainDialog::OnRoom),
         END_COMMAND_MAP(),
     };
     return kCommandMap;
@@ -220,6 +225,10 @@ void MainDialog::OnSysCommand(UINT id, LPARAM lParam) {
     if ((id & 0xFFF0) == IDM_ABOUTBOX) {
         AboutBox about;
         about.DoModal();
+        return;
+    }
+    if ((id & 0xFFF0) == IDM_ROOM) {
+        OnRoom();
         return;
     }
     CDialog::OnSysCommand(id, lParam);

@@ -3,6 +3,7 @@
 
 #include "framework/Afx.h"
 #include "ui/Calculation.h"
+#include "ui/RoomLight.h"
 
 #include <string>
 
@@ -30,6 +31,9 @@ public:
     void LoadDataFileAtStart(const std::string& path) { m_startFileName = path; }
 
     const ValueStore& Store() const { return m_calculation.Store(); }
+    const Calculation& CurrentCalculation() const { return m_calculation; }
+    // The light the room dialog works with now.
+    RoomLight CurrentRoomLight() const;
     // The quantity whose picture focus tracking shows: -1 before the first tick, 22 for none.
     int LastShownQuantity() const { return m_lastShownQuantity; }
 
@@ -54,6 +58,8 @@ private:
     void LoadDataFile();
     void SaveDataFile();
     void OnDatabase();
+    // "Raum...": the room dialog, whose Raumwirkungsgrad "Übernehmen" applies.
+    void OnRoom();
     // "Speichern" itself: true when the calculation went to a file.
     bool SaveCalculation();
     // The load itself, of the file the data file name holds.
@@ -65,7 +71,8 @@ private:
     // Whether the dialog may end now: asks first to save unsaved changes.
     bool MayEnd();
 
-    void AddAboutItemToSystemMenu();
+    // The about item, then the room dialog's.
+    void AddItemsToSystemMenu();
     void ShowFocusedQuantity(int controlId);
     HBITMAP Picture(int q);
 

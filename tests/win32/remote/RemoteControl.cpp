@@ -2,7 +2,10 @@
 //
 //   lumetrix_remote wait-main    waits until the main dialog is up and idle
 //   lumetrix_remote open-about   chooses the about item of the main dialog's system menu
-//   lumetrix_remote close        closes the about box, if open, and then the main dialog
+//   lumetrix_remote open-room    chooses the room item of the main dialog's system menu and
+//                                fills in an office of 10 x 6 x 3 m
+//   lumetrix_remote close        closes the about box or the room dialog, if open, and then the
+//                                main dialog
 //   lumetrix_remote fields       waits until the main dialog is up and idle and prints the
 //                                texts of its 22 edits, one a line, in the order of the
 //                                dialog's controls
@@ -51,6 +54,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <initializer_list>
 
 namespace {
 
@@ -60,6 +64,7 @@ const char kErrorCaption[] = "Fehler";
 const char kChoiceCaption[] = "Datenbank";
 const char kSaveCaption[] = "Daten speichern";
 const char kDialogClass[] = "#32770";
+const char kRoomCaption[] = "Raumwirkungsgrad berechnen";
 const UINT kAboutCommand = 0x0010;
 const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
 const int kChoiceListId = 1132;        // IDC_CHOICE_LIST of the choice dialog's built-in template
@@ -213,16 +218,32 @@ int OpenAbout() {
     return PrintGeometry(about);
 }
 
+int OpenRoom() {
+    HWND main = FindMainDialog();
+    if (main == nullptr)
+        return Fail("the main dialog is not open");
+    PostMessageA(main, WM_SYSCOMMAND, IDM_ROOM, 0);
+    HWND room = WaitForDialog(kRoomCaption);
+    if (room == nullptr)
+        return Fail("the room dialog did not appear");
+    SetDlgItemTextA(room, IDC_ROOM_LENGTH, "10");
+    SetDlgItemTextA(room, IDC_ROOM_WIDTH, "6");
+    SetDlgItemTextA(room, IDC_ROOM_HEIGHT, "3");
+    Activate(room);
+    WaitUntilSettled(room);
+    return PrintGeometry(room);
+}
+
 // WM_CLOSE reaches a dialog as its Cancel command, as the close box does.
 int Close() {
-    if (HWND about = FindDialog(kAboutCaption)) {
-        PostMessageA(about, WM_CLOSE, 0, 0);
-    }
-    for (int waited = 0; FindDialog(kAboutCaption) != nullptr; waited += kPollMs) {
-        if (waited >= kPatienceMs) {
-            return Fail("the about box does not close");
+    for (const char* caption : {kAboutCaption, kRoomCaption}) {
+        if (HWND dialog = FindDialog(caption))
+            PostMessageA(dialog, WM_CLOSE, 0, 0);
+        for (int waited = 0; FindDialog(caption) != nullptr; waited += kPollMs) {
+            if (waited >= kPatienceMs)
+                return Fail("a dialog does not close");
+            Sleep(kPollMs);
         }
-        Sleep(kPollMs);
     }
     if (HWND main = FindMainDialog()) {
         PostMessageA(main, WM_CLOSE, 0, 0);
@@ -594,6 +615,9 @@ int main(int argc, char** argv) {
     if (std::strcmp(command, "open-about") == 0) {
         return OpenAbout();
     }
+    if (std::strcmp(command, "open-room") == 0) {
+        return OpenRoom();
+    }
     if (std::strcmp(command, "close") == 0) {
         return Close();
     }
@@ -613,7 +637,7 @@ int main(int argc, char** argv) {
         return SaveFolder();
     }
     return Fail(
-        "usage: lumetrix_remote wait-main | open-about | close | fields | message | "
+        "usage: lumetrix_remote wait-main | open-about | open-room | close | fields | message | "
         "database | choices | save-folder | wait-window CAPTION | "
         "click CAPTION ID | texts CAPTION | click-text CAPTION TEXT | close-window CAPTION | "
         "post|send WINDOW MESSAGE WPARAM LPARAM");

@@ -1,0 +1,127 @@
+#include "framework/headless/Desktop.h"
+#include "resources/resource.h"
+#include "ui/MainDialog.h"
+#include "ui/RoomFields.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+// The main dialog from start-up on, whose "Raum..." the test presses with `user` answering the
+// room dialog.
+class RoomDialogTest : public ::testing::Test {
+protected:
+    void Run(const std::function<void()>& driver) { desktop.Run(dialog, driver); }
+    void OpenRoomDialog(const std::function<void()>& user) {
+        desktop.QueueDialogAnswer(user);
+        desktop.Click(IDC_ROOM);
+    }
+    void TypeRoom(const char* const (&texts)[kRoomInputCount]) {
+        for (int input = 0; input < kRoomInputCount; ++input) {
+            desktop.Type(kRoomInputIds[input], texts[input]);
+        }
+    }
+
+    headless::Desktop desktop;
+    MainDialog dialog;
+};
+
+constexpr const char* kOffice[kRoomInputCount] = {"10", "6",  "3",  "0,75", "0",
+                                                  "70", "50", "20", "0.8"};
+
+TEST_F(RoomDialogTest, OpensWithTheUsualValuesAndShowsWhileTypingWhatTheRoomGives) {
+    Run([&] {
+        OpenRoomDialog([&] {
+            EXPECT_EQ(desktop.Caption(), "Raumwirkungsgrad berechnen");
+            const char* const opened[kRoomInputCount] = {"",   "",   "",   "0.75", "0.00",
+                                                         "70", "50", "20", "0.80"};
+            for (int input = 0; input < kRoomInputCount; ++input) {
+                EXPECT_EQ(desktop.Text(kRoomInputIds[input]), opened[input]) << input;
+            }
+            EXPECT_EQ(desktop.ComboItems(IDC_ROOM_REFLECTANCE_SETS),
+                      (std::vector<std::string>{"80 / 50 / 30", "70 / 50 / 20", "50 / 30 / 10"}));
+            EXPECT_EQ(desktop.ComboSelection(IDC_ROOM_REFLECTANCE_SETS), 1);
+            EXPECT_EQ(desktop.Text(IDC_ROOM_SOURCE), "gesch\xE4tzt aus dem Abstrahlwinkel");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_EFFICIENCY), "");
+
+            TypeRoom(kOffice);
+            const std::pair<int, const char*> shown[] = {
+                {IDC_ROOM_LIGHT_POINT_HEIGHT, "2.25 m"},
+                {IDC_ROOM_INDEX, "1.67"},
+                {IDC_ROOM_DIRECT_RATIO, "0.873"},
+                {IDC_ROOM_DOWNWARD_SHARE, "100.0 %"},
+                {IDC_ROOM_EFFICIENCY, "99.5 %"},
+                {IDC_ROOM_NOTE, ""},
+                {IDC_ROOM_LAMPS, "48"},
+                {IDC_ROOM_LAYOUT, "5 \xD7 10"},
+                {IDC_ROOM_MAINTAINED, "510 lux"},
+            };
+            for (const auto& [id, text] : shown) {
+                EXPECT_EQ(desktop.Text(id), text) << id;
+            }
+
+            desktop.Type(IDC_ROOM_HEIGHT, "12");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_NOTE),
+                      "Der Raumindex liegt au\xDF"
+                      "erhalb von 0,6 bis 5, wo die gedruckten Tabellen enden.");
+            desktop.SelectComboItem(IDC_ROOM_REFLECTANCE_SETS, 0);
+            EXPECT_EQ(desktop.Text(IDC_ROOM_CEILING), "80");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_FLOOR), "30");
+            desktop.Type(IDC_ROOM_WALLS, "55");
+            EXPECT_EQ(desktop.ComboSelection(IDC_ROOM_REFLECTANCE_SETS), -1);
+            desktop.Click(IDCANCEL);
+        });
+        EXPECT_EQ(dialog.Store().value[kRoomEfficiency], 70);
+        EXPECT_FALSE(dialog.CurrentCalculation().RoomUsed());
+    });
+}
+
+TEST_F(RoomDialogTest, UebernehmenRefusesAWrongRoomAndAppliesARightOne) {
+    Run([&] {
+        OpenRoomDialog([&] {
+            TypeRoom(kOffice);
+            desktop.Type(IDC_ROOM_CEILING, "96");
+            desktop.Click(IDOK);
+            ASSERT_EQ(desktop.MessageBoxes().size(), 1u);
+            EXPECT_EQ(desktop.MessageBoxes()[0].text,
+                      "Der Reflexionsgrad der Decke muss zwischen 0 und 95 % liegen !");
+            EXPECT_TRUE(desktop.HasControl(IDC_ROOM_LENGTH));
+            EXPECT_EQ(desktop.FocusId(), IDC_ROOM_CEILING);
+            desktop.Type(IDC_ROOM_CEILING, "70");
+            desktop.Click(IDOK);
+        });
+        EXPECT_EQ(desktop.MessageBoxes().size(), 1u);
+        EXPECT_NE(dialog.Store().given[kRoomEfficiency], 0u);
+        EXPECT_EQ(dialog.Store().value[kRoomEfficiency], 100);
+        EXPECT_EQ(dialog.Store().value[kRoomArea], 60);
+
+        // The system menu's item opens the dialog again, with the room.
+        bool opened = false;
+        desktop.QueueDialogAnswer([&] {
+            opened = true;
+            EXPECT_EQ(desktop.Text(IDC_ROOM_LENGTH), "10.00");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_WORK_PLANE), "0.75");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_EFFICIENCY), "99.5 %");
+        });
+        desktop.SystemCommand(IDM_ROOM);
+        EXPECT_TRUE(opened);
+    });
+}
+
+TEST(RoomFields, TextsGiveBackTheRoomTheyShow) {
+    const Room rooms[] = {{10, 6, 3}, {12.345678912, 0.5, 2.8, 0, 0.25, 0, 95, 12.5, 1}};
+    for (const Room& room : rooms) {
+        const Room read = ReadRoomInputs(RoomInputTexts(room));
+        EXPECT_EQ(read.length, room.length);
+        EXPECT_EQ(read.width, room.width);
+        EXPECT_EQ(read.suspension, room.suspension);
+        EXPECT_EQ(read.wallReflectance, room.wallReflectance);
+        EXPECT_EQ(read.floorReflectance, room.floorReflectance);
+        EXPECT_EQ(read.maintenanceFactor, room.maintenanceFactor);
+    }
+}
+
+} // namespace
