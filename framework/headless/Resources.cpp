@@ -71,8 +71,12 @@ int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
 }
 
 HICON LoadIconA(HINSTANCE, LPCSTR iconName) {
+    // The system's icons (IDI_HAND to IDI_ASTERISK and their neighbours) are always there.
+    constexpr int kFirstSystemIcon = 32512;
+    constexpr int kLastSystemIcon = 32518;
     int id = headless::ResourceId(iconName);
-    if (headless::Resources().icons.count(id) == 0)
+    bool systemIcon = id >= kFirstSystemIcon && id <= kLastSystemIcon;
+    if (!systemIcon && headless::Resources().icons.count(id) == 0)
         return nullptr;
     return headless::IconHandle(id);
 }
