@@ -78,7 +78,7 @@
 
     // Resolves once the program has taken every queued event and waits for the next.
     function whenIdle() {
-        if (waiting && queue.length === 0) return Promise.resolve();
+        if ((waiting && queue.length === 0) || ended) return Promise.resolve();
         return new Promise((resolve) => idleWaiters.push(resolve));
     }
 
@@ -314,6 +314,11 @@
         }
         ended = scene.windows.length === 0;
         document.body.classList.toggle("ended", ended);
+        if (ended) {
+            const waiters = idleWaiters;
+            idleWaiters = [];
+            waiters.forEach((done) => done());
+        }
         focusModelControl(focusedEdit);
     }
 
@@ -558,9 +563,10 @@
         input.value = "";
         files().clearFolder("Leuchten");
         for (const file of chosen) {
-            // Only the files of the folder itself, as "Datenbank" reads it.
+            // Only the files of the folder itself, as "Datenbank" reads it (files chosen one by
+            // one come without their folder).
             const parts = file.webkitRelativePath.split("/");
-            if (parts.length !== 2 || !fitsWindows1252(file.name)) continue;
+            if (parts.length > 2 || !fitsWindows1252(file.name)) continue;
             await files().store("Leuchten/" + file.name, new Uint8Array(await file.arrayBuffer()),
                                 true);
         }

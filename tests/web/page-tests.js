@@ -43,7 +43,7 @@ function nativeRun(script, work) {
     const inputs = scriptInputs(dir, name);
     if (inputs.database) fs.copyFileSync(inputs.database, path.join(folder, "LightDatabase.csv"));
     if (inputs.lamps) fs.cpSync(inputs.lamps, path.join(folder, "Leuchten"), { recursive: true });
-    const run = spawnSync(nativeCli, [path.resolve(script)], {
+    const run = spawnSync(path.resolve(nativeCli), [path.resolve(script)], {
         cwd: folder, env: { ...process.env, LUMETRIX_DOCUMENTS: documents }, encoding: "utf8",
         timeout: 60000,
     });
@@ -216,7 +216,8 @@ async function playScript(person, lines, failedLine, downloads, downloadFolder) 
         const space = line.indexOf(" ");
         const command = space < 0 ? line : line.slice(0, space);
         const argument = space < 0 ? "" : line.slice(space + 1);
-        if (number === failedLine && command !== "db-pick") break;
+        // Only a choice beyond the list shows the list before it fails.
+        if (number === failedLine && !(command === "db-pick" && /^\d+$/.test(argument))) break;
         if ((await person.situation()).ended) break;
         await play(person, command, argument, downloads, downloadFolder);
         if (number === failedLine) break;
