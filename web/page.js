@@ -537,7 +537,10 @@
         post({ kind: kEvent.fileChosen, text: file.name });
     }
 
+    let downloadsOffered = 0;
+
     function offerDownload(path, name) {
+        ++downloadsOffered;
         const bytes = files().read(path);
         const link = document.createElement("a");
         link.href = URL.createObjectURL(new Blob([bytes], { type: "application/octet-stream" }));
@@ -630,6 +633,7 @@
         report(request) { post({ kind: kEvent.report, text: request }); return whenIdle(); },
         reportLog() { return page.reportLog; },
         ended() { return ended; },
+        downloadsOffered() { return downloadsOffered; },
         forgetStoredFiles,
         get ready() { return program !== null; },
     };

@@ -7,7 +7,8 @@
 //    (docs/screenshot-main.png); its screenshot is kept in the output folder.
 // The page's clock is the test's: a script's "tick" is one tick of the page's timers.
 //
-//   node page-tests.js PAGE_FOLDER NATIVE_CLI SCRIPTS_FOLDER OUTPUT_FOLDER
+//   node page-tests.js PAGE_FOLDER NATIVE_CLI SCRIPTS_FOLDER OUTPUT_FOLDER [NAME]
+// NAME plays only the scripts whose names contain it.
 "use strict";
 
 const assert = require("assert");
@@ -17,7 +18,7 @@ const path = require("path");
 const { Browser } = require("./cdp");
 const { serve } = require("../../scripts/lib/serve-page");
 
-const [pageFolder, nativeCli, scriptsFolder, outputFolder] = process.argv.slice(2);
+const [pageFolder, nativeCli, scriptsFolder, outputFolder, only = ""] = process.argv.slice(2);
 const kChromium = process.env.CHROMIUM || "chromium";
 const kDownloadTimeout = 30000;
 
@@ -332,8 +333,7 @@ async function openPage(page, address, inputs) {
                            ".includes('LightDatabase.csv')");
     }
     if (inputs.lamps) {
-        const files = fs.readdirSync(inputs.lamps).map((f) => path.resolve(inputs.lamps, f));
-        await upload("#lamps-upload", files);
+        await upload("#lamps-upload", [path.resolve(inputs.lamps)]); // the folder, as chosen
         await page.waitFor("document.getElementById('stored-files').textContent" +
                            ".includes('Leuchtendateien')");
     }
@@ -411,10 +411,11 @@ async function main() {
         await checkStartUp(page, address);
         console.log("start-up: the page shows the desktop's texts (page-after-start.png)");
 
-        const scripts = fs.readdirSync(scriptsFolder).filter((f) => f.endsWith(".script")).sort();
+        const scripts = fs.readdirSync(scriptsFolder)
+            .filter((f) => f.endsWith(".script") && f.includes(only)).sort();
         for (const file of scripts) {
             const script = path.join(scriptsFolder, file);
-            const work = fs.mkdtempSync(path.join(outputFolder, path.basename(file, ".script") + "-"));
+            const work = fs.mkdtempSync(path.join(path.resolve(outputFolder), path.basename(file, ".script") + "-"));
             try {
                 const native = nativeRun(script, work);
                 await openPage(page, address, scriptInputs(scriptsFolder, path.basename(file, ".script")));
@@ -425,8 +426,10 @@ async function main() {
                 const log = await playScript(new Person(page), lines, native.failedLine, downloads,
                                              downloadFolder);
                 assert.strictEqual(pageOutput(log), native.out, "the page printed other lines");
+                const offered = await page.evaluate("lumetrix.downloadsOffered()");
                 const end = Date.now() + kDownloadTimeout;
-                while ([...begun.keys()].some((guid) => !done.has(guid)) && Date.now() < end) {
+                while ((begun.size < offered || [...begun.keys()].some((guid) => !done.has(guid))) &&
+                       Date.now() < end) {
                     await new Promise((resolve) => setTimeout(resolve, 50));
                 }
                 for (const [name, bytes] of native.files) {
