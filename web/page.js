@@ -481,8 +481,9 @@
             request.title || (request.save ? "Speichern unter" : "\u00d6ffnen");
         document.getElementById("file-ok").textContent = request.save ? "Speichern" : "\u00d6ffnen";
         document.getElementById("file-upload-row").hidden = request.save;
+        // A name with wildcards ("*.lumx") is a filter, as the system's dialog takes it.
         const name = request.fileName.split(/[\\/]/).pop();
-        fileName.value = name;
+        fileName.value = /[*?]/.test(name) ? "" : name;
         fileError.textContent = "";
         fileList.textContent = "";
         const matching = patterns(request);
