@@ -40,7 +40,7 @@ void ResolveFromStartUp(benchmark::State& state) {
     for (auto _ : state) {
         LightingModel model = startUp;
         benchmark::DoNotOptimize(&model);
-        Resolve(model, view, 2);
+        Resolve(model, view, kIlluminance);
         benchmark::ClobberMemory();
     }
 }
@@ -52,9 +52,9 @@ void RecalculateFromStartUp(benchmark::State& state) {
     NoView view;
     for (auto _ : state) {
         LightingModel model = startUp;
-        model.store.value[3] = 40;
+        model.store.value[kBeamAngle] = 40;
         benchmark::DoNotOptimize(&model);
-        Recalculate(model, view, 3);
+        Recalculate(model, view, kBeamAngle);
         benchmark::ClobberMemory();
     }
 }

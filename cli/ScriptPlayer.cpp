@@ -2,6 +2,7 @@
 
 #include "cli/OutputLines.h"
 #include "resources/resource.h"
+#include "support/Digits.h"
 #include "support/Windows1252.h"
 #include "ui/ChoiceDialogTemplate.h"
 
@@ -17,7 +18,7 @@ std::optional<int> ParseNumber(const std::string& text, int largest) {
     }
     long long number = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') {
+        if (!IsDigit(c)) {
             return std::nullopt;
         }
         number = number * 10 + (c - '0');

@@ -33,12 +33,13 @@ endfunction()
 
 # lumetrix_node_program(target...): in the WebAssembly build, programs that run under node:
 # one JavaScript file each with the WebAssembly inside (so that node needs no flag to load
-# it), the host's files through node, and main's result as the exit status.
+# it), the host's files and environment through node, and main's result as the exit status.
 function(lumetrix_node_program)
   if(EMSCRIPTEN)
     foreach(target IN LISTS ARGN)
       target_link_options(${target} PRIVATE -sENVIRONMENT=node -sNODERAWFS=1 -sSINGLE_FILE=1
-                          -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1)
+                          -sEXIT_RUNTIME=1 -sALLOW_MEMORY_GROWTH=1
+                          "SHELL:--pre-js ${PROJECT_SOURCE_DIR}/cmake/node-environment.js")
     endforeach()
   endif()
 endfunction()

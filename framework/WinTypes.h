@@ -8,7 +8,7 @@
 
 #include <commdlg.h>
 #else
-#include "framework/headless/Win32Api.h"
+#include "framework/HeadlessWin32Api.h"
 #endif
 
 #endif

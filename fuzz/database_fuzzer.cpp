@@ -19,11 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (DatabaseRecordName(records.Text(i)).size() > 255) {
             std::abort();
         }
-        TextList fields;
-        fields.Split(';', records.Text(i), 0);
-        for (int f = 0; f < fields.Count(); ++f) {
-            InterpretDatabaseField(fields.Text(f));
-        }
+        ReadLampRecord(records.Text(i));
     }
     return 0;
 }

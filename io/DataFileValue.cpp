@@ -1,6 +1,7 @@
 #include "io/DataFileValue.h"
 
 #include "support/DecimalConversion.h"
+#include "support/Digits.h"
 
 #include <charconv>
 #include <cmath>
@@ -116,10 +117,6 @@ std::string PadToField(std::string text) {
 
 bool IsCSpace(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
 }
 
 // For a decimal number that std::from_chars found out of range: whether it is too large

@@ -28,6 +28,11 @@ double ReadBack(std::string_view text) {
     return value;
 }
 
+// Field 0 holds the name.
+constexpr int ValueFieldOf(int q) {
+    return q + 1;
+}
+
 bool IsRecord(const char* line) {
     return line[0] != '\0' && line[0] != '\n' && line[0] != '\r' && line[0] != ';';
 }
@@ -69,6 +74,20 @@ DatabaseField InterpretDatabaseField(const char* field) {
         return {DatabaseField::Action::Release, field};
     }
     return {DatabaseField::Action::Fix, field};
+}
+
+LampRecord ReadLampRecord(const char* record) {
+    TextList fields;
+    fields.Split(';', record, 0);
+    LampRecord lamp;
+    for (int q = 0; q < kQuantityCount && ValueFieldOf(q) < fields.Count(); ++q) {
+        const DatabaseField field = InterpretDatabaseField(fields.Text(ValueFieldOf(q)));
+        lamp[q].action = field.action;
+        if (field.action == DatabaseField::Action::Fix) {
+            lamp[q].text = field.text;
+        }
+    }
+    return lamp;
 }
 
 std::string DatabaseRecordLine(std::string_view name, const RecordValues& values) {

@@ -11,11 +11,8 @@
 class TextList;
 
 // The light-source database: a semicolon-separated text file, one lamp per line. Field 0 is the
-// lamp's name, fields 1 to 22 hold the values of quantities 0 to 21.
+// lamp's name, fields 1 to 22 hold the values of the quantities in their order (QuantityIndex).
 constexpr const char* kLightDatabaseFile = "LightDatabase.csv";
-constexpr int ValueFieldOf(int q) {
-    return q + 1;
-}
 constexpr std::size_t kMaximumNameLength = 255;
 
 // The largest database the program reads. Even the catalogue of a large maker holds some ten
@@ -45,6 +42,17 @@ struct DatabaseField {
 };
 
 DatabaseField InterpretDatabaseField(const char* field);
+
+// A record as the program applies it: for each quantity what its value field does, with the text
+// that a fixing field gives to the quantity's edit. The quantities of fields that the record
+// lacks stay unchanged; fields after the 22 value fields are ignored.
+struct LampRecordField {
+    DatabaseField::Action action = DatabaseField::Action::Unchanged;
+    std::string text;
+};
+using LampRecord = std::array<LampRecordField, kQuantityCount>;
+
+LampRecord ReadLampRecord(const char* record);
 
 // A record as the program writes one: for each quantity whether its field fixes a value,
 // releases the quantity or leaves it unchanged.

@@ -10,13 +10,6 @@
 
 namespace {
 
-// The quantities a lamp file gives, by their index in the catalogue.
-constexpr int kIntensity = 0;
-constexpr int kFlux = 1;
-constexpr int kBeamAngle = 3;
-constexpr int kPower = 8;
-constexpr int kLampEfficiency = 20;
-
 // The value as the record writes it, read back: what the limits are checked against.
 double Written(double value) {
     const std::string text = SixSignificantDigits(value);
@@ -82,8 +75,8 @@ std::vector<std::string> LuminaireRecords(const LuminaireData& data, std::string
     for (std::size_t k = 0; k < data.lampSets.size(); ++k) {
         const LampSet& set = data.lampSets[k];
         RecordValues values;
-        values[kIntensity] = {DatabaseField::Action::Release, 0.0};
-        values[kFlux] = LampValue(kFlux, set.flux);
+        values[kLuminousIntensity] = {DatabaseField::Action::Release, 0.0};
+        values[kLuminousFlux] = LampValue(kLuminousFlux, set.flux);
         values[kBeamAngle] = LampValue(kBeamAngle, data.beamAngle);
         values[kPower] = LampValue(kPower, set.power);
         values[kLampEfficiency] = LampValue(kLampEfficiency, data.efficiency);

@@ -10,31 +10,6 @@ namespace {
 
 using Values = double[kQuantityCount];
 
-enum : int {
-    I = 0,     // luminous intensity, cd
-    Phi = 1,   // luminous flux of one lamp, lm
-    E = 2,     // illuminance under the lamp, lux
-    Alpha = 3, // full beam angle, degrees
-    Omega = 4, // solid angle, sr
-    A = 5,     // lit area, m²
-    H = 6,     // mounting height, m
-    D = 7,     // diameter of the lit circle, m
-    P = 8,     // electrical power, W
-    Eta = 9,   // luminous efficacy, lm/W
-    R = 10,    // room area, m²
-    Td = 11,   // operating hours per day
-    Nd = 12,   // operating days per year
-    T = 13,    // operating hours per year
-    Er = 14,   // illuminance wanted in the room, lux
-    N = 15,    // lamps needed
-    L = 16,    // lamp life, h
-    Cl = 17,   // price of one lamp, euro
-    Ce = 18,   // electricity price, euro per kWh
-    K = 19,    // yearly operating cost, euro
-    Wl = 20,   // lamp efficiency, %
-    Wr = 21,   // room efficiency, %
-};
-
 constexpr double kDegToRad = 0.017453292519943295;
 constexpr double kRadToDeg = 57.29577951308232;
 constexpr double kPi = 3.141592653589793;
@@ -54,17 +29,17 @@ double Z(double x) {
 // Formula 0: D = 2 · h · tan(α/2)
 void SolveBeamDiameter(Values& v, int target) {
     switch (target) {
-    case D:
-        v[D] = maths::Tan(v[Alpha] * kDegToRad * 0.5) * (2 * v[H]);
+    case kLitDiameter:
+        v[kLitDiameter] = maths::Tan(v[kBeamAngle] * kDegToRad * 0.5) * (2 * v[kMountingHeight]);
         break;
-    case H: {
-        double t = maths::Tan(v[Alpha] * kDegToRad * 0.5);
-        v[H] = v[D] / G(t, 1e-8) * 0.5;
+    case kMountingHeight: {
+        double t = maths::Tan(v[kBeamAngle] * kDegToRad * 0.5);
+        v[kMountingHeight] = v[kLitDiameter] / G(t, 1e-8) * 0.5;
         break;
     }
-    case Alpha: {
-        double height = v[H] > 0.00001 ? v[H] : 0.00001;
-        v[Alpha] = 2 * maths::Atan(v[D] / height * 0.5) * kRadToDeg;
+    case kBeamAngle: {
+        double height = v[kMountingHeight] > 0.00001 ? v[kMountingHeight] : 0.00001;
+        v[kBeamAngle] = 2 * maths::Atan(v[kLitDiameter] / height * 0.5) * kRadToDeg;
         break;
     }
     default:
@@ -75,17 +50,17 @@ void SolveBeamDiameter(Values& v, int target) {
 // Formula 1: Ω = 2π · (1 - cos(α/2))
 void SolveSolidAngle(Values& v, int target) {
     switch (target) {
-    case Omega:
-        v[Omega] = (1 - maths::Cos(v[Alpha] * kDegToRad * 0.5)) * kPi * 2;
+    case kSolidAngle:
+        v[kSolidAngle] = (1 - maths::Cos(v[kBeamAngle] * kDegToRad * 0.5)) * kPi * 2;
         break;
-    case Alpha: {
-        double c = 1 - v[Omega] * kOneOverTwoPi;
+    case kBeamAngle: {
+        double c = 1 - v[kSolidAngle] * kOneOverTwoPi;
         if (c > 1) {
             c = 1;
         } else if (!(c >= -1)) {
             c = -1;
         }
-        v[Alpha] = 2 * maths::Acos(c) * kRadToDeg;
+        v[kBeamAngle] = 2 * maths::Acos(c) * kRadToDeg;
         break;
     }
     default:
@@ -96,14 +71,14 @@ void SolveSolidAngle(Values& v, int target) {
 // Formula 2: Φ = I · Ω
 void SolveIntensity(Values& v, int target) {
     switch (target) {
-    case I:
-        v[I] = v[Phi] / G(v[Omega], 1e-8);
+    case kLuminousIntensity:
+        v[kLuminousIntensity] = v[kLuminousFlux] / G(v[kSolidAngle], 1e-8);
         break;
-    case Phi:
-        v[Phi] = v[I] * v[Omega];
+    case kLuminousFlux:
+        v[kLuminousFlux] = v[kLuminousIntensity] * v[kSolidAngle];
         break;
-    case Omega:
-        v[Omega] = v[Phi] / G(v[I], 1e-8);
+    case kSolidAngle:
+        v[kSolidAngle] = v[kLuminousFlux] / G(v[kLuminousIntensity], 1e-8);
         break;
     default:
         break;
@@ -113,11 +88,11 @@ void SolveIntensity(Values& v, int target) {
 // Formula 3: A = π · D² / 4
 void SolveLitArea(Values& v, int target) {
     switch (target) {
-    case A:
-        v[A] = v[D] * v[D] * kPi * 0.25;
+    case kLitArea:
+        v[kLitArea] = v[kLitDiameter] * v[kLitDiameter] * kPi * 0.25;
         break;
-    case D:
-        v[D] = maths::Sqrt(Z(v[A] * 4 * kOneOverPi));
+    case kLitDiameter:
+        v[kLitDiameter] = maths::Sqrt(Z(v[kLitArea] * 4 * kOneOverPi));
         break;
     default:
         break;
@@ -127,14 +102,14 @@ void SolveLitArea(Values& v, int target) {
 // Formula 4: Φ = E · A
 void SolveIlluminance(Values& v, int target) {
     switch (target) {
-    case Phi:
-        v[Phi] = v[A] * v[E];
+    case kLuminousFlux:
+        v[kLuminousFlux] = v[kLitArea] * v[kIlluminance];
         break;
-    case E:
-        v[E] = v[Phi] / G(v[A], 1e-8);
+    case kIlluminance:
+        v[kIlluminance] = v[kLuminousFlux] / G(v[kLitArea], 1e-8);
         break;
-    case A:
-        v[A] = v[Phi] / G(v[E], 1e-8);
+    case kLitArea:
+        v[kLitArea] = v[kLuminousFlux] / G(v[kIlluminance], 1e-8);
         break;
     default:
         break;
@@ -144,14 +119,14 @@ void SolveIlluminance(Values& v, int target) {
 // Formula 5: Φ = η · P
 void SolveEfficacy(Values& v, int target) {
     switch (target) {
-    case Phi:
-        v[Phi] = v[Eta] * v[P];
+    case kLuminousFlux:
+        v[kLuminousFlux] = v[kEfficacy] * v[kPower];
         break;
-    case P:
-        v[P] = v[Phi] / G(v[Eta], 1e-8);
+    case kPower:
+        v[kPower] = v[kLuminousFlux] / G(v[kEfficacy], 1e-8);
         break;
-    case Eta:
-        v[Eta] = v[Phi] / G(v[P], 1e-8);
+    case kEfficacy:
+        v[kEfficacy] = v[kLuminousFlux] / G(v[kPower], 1e-8);
         break;
     default:
         break;
@@ -161,14 +136,14 @@ void SolveEfficacy(Values& v, int target) {
 // Formula 6: T = n_d · t_d
 void SolveOperatingHours(Values& v, int target) {
     switch (target) {
-    case Td:
-        v[Td] = v[T] / G(v[Nd], 1e-8);
+    case kHoursPerDay:
+        v[kHoursPerDay] = v[kHoursPerYear] / G(v[kDaysPerYear], 1e-8);
         break;
-    case Nd:
-        v[Nd] = v[T] / G(v[Td], 1e-8);
+    case kDaysPerYear:
+        v[kDaysPerYear] = v[kHoursPerYear] / G(v[kHoursPerDay], 1e-8);
         break;
-    case T:
-        v[T] = v[Nd] * v[Td];
+    case kHoursPerYear:
+        v[kHoursPerYear] = v[kDaysPerYear] * v[kHoursPerDay];
         break;
     default:
         break;
@@ -188,23 +163,33 @@ double ClampLamps(double n) {
 // Formula 7: N · Φ · (w_L/100) · (w_R/100) = E_R · R
 void SolveLampsNeeded(Values& v, int target) {
     switch (target) {
-    case N:
-        v[N] = ClampLamps(v[Er] * v[R] / G(v[Phi] * v[Wl] * 0.01 * v[Wr] * 0.01, 1e-9));
+    case kLampsNeeded:
+        v[kLampsNeeded] = ClampLamps(
+            v[kRoomIlluminance] * v[kRoomArea] /
+            G(v[kLuminousFlux] * v[kLampEfficiency] * 0.01 * v[kRoomEfficiency] * 0.01, 1e-9));
         break;
-    case R:
-        v[R] = v[N] * v[Phi] * v[Wl] * 0.01 * v[Wr] * 0.01 / G(v[Er], 1e-9);
+    case kRoomArea:
+        v[kRoomArea] = v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
+                       v[kRoomEfficiency] * 0.01 / G(v[kRoomIlluminance], 1e-9);
         break;
-    case Er:
-        v[Er] = v[N] * v[Phi] * v[Wl] * 0.01 * v[Wr] * 0.01 / G(v[R], 1e-9);
+    case kRoomIlluminance:
+        v[kRoomIlluminance] = v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
+                              v[kRoomEfficiency] * 0.01 / G(v[kRoomArea], 1e-9);
         break;
-    case Phi:
-        v[Phi] = v[Er] * v[R] / G(v[N] * v[Wl] * 0.01 * v[Wr] * 0.01, 1e-9);
+    case kLuminousFlux:
+        v[kLuminousFlux] =
+            v[kRoomIlluminance] * v[kRoomArea] /
+            G(v[kLampsNeeded] * v[kLampEfficiency] * 0.01 * v[kRoomEfficiency] * 0.01, 1e-9);
         break;
-    case Wr:
-        v[Wr] = v[Er] * (v[R] * 100) / G(v[N] * v[Phi] * v[Wl] * 0.01, 1e-9);
+    case kRoomEfficiency:
+        v[kRoomEfficiency] =
+            v[kRoomIlluminance] * (v[kRoomArea] * 100) /
+            G(v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01, 1e-9);
         break;
-    case Wl:
-        v[Wl] = v[Er] * (v[R] * 100) / G(v[N] * v[Phi] * v[Wr] * 0.01, 1e-9);
+    case kLampEfficiency:
+        v[kLampEfficiency] =
+            v[kRoomIlluminance] * (v[kRoomArea] * 100) /
+            G(v[kLampsNeeded] * v[kLuminousFlux] * v[kRoomEfficiency] * 0.01, 1e-9);
         break;
     default:
         break;
@@ -213,29 +198,34 @@ void SolveLampsNeeded(Values& v, int target) {
 
 // Formula 8: K = T · N · (c_E · P/1000 + c_L/L); every result is clamped at zero.
 void SolveOperatingCost(Values& v, int target) {
-    double lampHourCost = v[Ce] * v[P] * 0.001 + v[Cl] / G(v[L], 1e-9);
-    double costPerLampHour = v[K] / G(v[T] * v[N], 1e-9);
+    double lampHourCost =
+        v[kElectricityPrice] * v[kPower] * 0.001 + v[kLampPrice] / G(v[kLampLife], 1e-9);
+    double costPerLampHour = v[kOperatingCost] / G(v[kHoursPerYear] * v[kLampsNeeded], 1e-9);
     switch (target) {
-    case K:
-        v[K] = Z(v[T] * (lampHourCost * v[N]));
+    case kOperatingCost:
+        v[kOperatingCost] = Z(v[kHoursPerYear] * (lampHourCost * v[kLampsNeeded]));
         break;
-    case N:
-        v[N] = Z(v[K] / G(v[T], 1e-9) / G(lampHourCost, 1e-9));
+    case kLampsNeeded:
+        v[kLampsNeeded] = Z(v[kOperatingCost] / G(v[kHoursPerYear], 1e-9) / G(lampHourCost, 1e-9));
         break;
-    case T:
-        v[T] = Z(v[K] / G(v[N], 1e-9) / G(lampHourCost, 1e-9));
+    case kHoursPerYear:
+        v[kHoursPerYear] = Z(v[kOperatingCost] / G(v[kLampsNeeded], 1e-9) / G(lampHourCost, 1e-9));
         break;
-    case P:
-        v[P] = Z((costPerLampHour - v[Cl] / G(v[L], 1e-9)) * 1000 / G(v[Ce], 1e-9));
+    case kPower:
+        v[kPower] = Z((costPerLampHour - v[kLampPrice] / G(v[kLampLife], 1e-9)) * 1000 /
+                      G(v[kElectricityPrice], 1e-9));
         break;
-    case Ce:
-        v[Ce] = Z((costPerLampHour - v[Cl] / G(v[L], 1e-9)) * 1000 / G(v[P], 1e-9));
+    case kElectricityPrice:
+        v[kElectricityPrice] = Z((costPerLampHour - v[kLampPrice] / G(v[kLampLife], 1e-9)) * 1000 /
+                                 G(v[kPower], 1e-9));
         break;
-    case Cl:
-        v[Cl] = Z((costPerLampHour - v[P] * v[Ce] * 0.001) * v[L]);
+    case kLampPrice:
+        v[kLampPrice] =
+            Z((costPerLampHour - v[kPower] * v[kElectricityPrice] * 0.001) * v[kLampLife]);
         break;
-    case L:
-        v[L] = Z(v[Cl] / G(costPerLampHour - v[P] * v[Ce] * 0.001, 1e-9));
+    case kLampLife:
+        v[kLampLife] =
+            Z(v[kLampPrice] / G(costPerLampHour - v[kPower] * v[kElectricityPrice] * 0.001, 1e-9));
         break;
     default:
         break;

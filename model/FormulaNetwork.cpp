@@ -5,28 +5,28 @@
 // Columns: 0 beam diameter, 1 solid angle, 2 intensity, 3 lit area, 4 illuminance,
 // 5 efficacy, 6 operating hours, 7 lamps needed, 8 operating cost.
 const std::uint8_t FormulaMatrix[kQuantityCount][kFormulaCount] = {
-    {0, 0, 8, 0, 0, 0, 0, 0, 0}, // 0 luminous intensity
-    {0, 0, 9, 0, 9, 5, 0, 3, 0}, // 1 luminous flux
-    {0, 0, 0, 0, 1, 0, 0, 0, 0}, // 2 illuminance under the lamp
-    {5, 9, 0, 0, 0, 0, 0, 0, 0}, // 3 beam angle
-    {0, 5, 5, 0, 0, 0, 0, 0, 0}, // 4 solid angle
-    {0, 0, 0, 5, 5, 0, 0, 0, 0}, // 5 lit area
-    {9, 0, 0, 0, 0, 0, 0, 0, 0}, // 6 mounting height
-    {1, 0, 0, 9, 0, 0, 0, 0, 0}, // 7 diameter of the lit circle
-    {0, 0, 0, 0, 0, 9, 0, 0, 6}, // 8 electrical power
-    {0, 0, 0, 0, 0, 1, 0, 0, 0}, // 9 luminous efficacy
-    {0, 0, 0, 0, 0, 0, 0, 7, 0}, // 10 room area
-    {0, 0, 0, 0, 0, 0, 9, 0, 0}, // 11 operating hours per day
-    {0, 0, 0, 0, 0, 0, 8, 0, 0}, // 12 operating days per year
-    {0, 0, 0, 0, 0, 0, 7, 0, 2}, // 13 operating hours per year
-    {0, 0, 0, 0, 0, 0, 0, 6, 0}, // 14 illuminance wanted in the room
-    {0, 0, 0, 0, 0, 0, 0, 1, 3}, // 15 lamps needed
-    {0, 0, 0, 0, 0, 0, 0, 0, 9}, // 16 lamp life
-    {0, 0, 0, 0, 0, 0, 0, 0, 7}, // 17 price per lamp
-    {0, 0, 0, 0, 0, 0, 0, 0, 8}, // 18 electricity price
-    {0, 0, 0, 0, 0, 0, 0, 0, 1}, // 19 yearly operating cost
-    {0, 0, 0, 0, 0, 0, 0, 8, 0}, // 20 lamp efficiency
-    {0, 0, 0, 0, 0, 0, 0, 9, 0}, // 21 room efficiency
+    {0, 0, 8, 0, 0, 0, 0, 0, 0}, // kLuminousIntensity
+    {0, 0, 9, 0, 9, 5, 0, 3, 0}, // kLuminousFlux
+    {0, 0, 0, 0, 1, 0, 0, 0, 0}, // kIlluminance
+    {5, 9, 0, 0, 0, 0, 0, 0, 0}, // kBeamAngle
+    {0, 5, 5, 0, 0, 0, 0, 0, 0}, // kSolidAngle
+    {0, 0, 0, 5, 5, 0, 0, 0, 0}, // kLitArea
+    {9, 0, 0, 0, 0, 0, 0, 0, 0}, // kMountingHeight
+    {1, 0, 0, 9, 0, 0, 0, 0, 0}, // kLitDiameter
+    {0, 0, 0, 0, 0, 9, 0, 0, 6}, // kPower
+    {0, 0, 0, 0, 0, 1, 0, 0, 0}, // kEfficacy
+    {0, 0, 0, 0, 0, 0, 0, 7, 0}, // kRoomArea
+    {0, 0, 0, 0, 0, 0, 9, 0, 0}, // kHoursPerDay
+    {0, 0, 0, 0, 0, 0, 8, 0, 0}, // kDaysPerYear
+    {0, 0, 0, 0, 0, 0, 7, 0, 2}, // kHoursPerYear
+    {0, 0, 0, 0, 0, 0, 0, 6, 0}, // kRoomIlluminance
+    {0, 0, 0, 0, 0, 0, 0, 1, 3}, // kLampsNeeded
+    {0, 0, 0, 0, 0, 0, 0, 0, 9}, // kLampLife
+    {0, 0, 0, 0, 0, 0, 0, 0, 7}, // kLampPrice
+    {0, 0, 0, 0, 0, 0, 0, 0, 8}, // kElectricityPrice
+    {0, 0, 0, 0, 0, 0, 0, 0, 1}, // kOperatingCost
+    {0, 0, 0, 0, 0, 0, 0, 8, 0}, // kLampEfficiency
+    {0, 0, 0, 0, 0, 0, 0, 9, 0}, // kRoomEfficiency
 };
 
 const std::uint8_t FormulaRank[kFormulaCount] = {7, 5, 8, 6, 4, 7, 2, 3, 3};

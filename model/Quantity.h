@@ -4,9 +4,35 @@
 #include <string_view>
 
 // The fixed catalogue of the 22 quantities: their controls, start values, display precision,
-// limits and texts. Every per-quantity table of the program is indexed by the quantity index.
+// limits and texts.
 
-constexpr int kQuantityCount = 22;
+// The quantities by their index, the catalogue's order. Every per-quantity table of the program
+// is indexed by it, and data files and lamp records hold the quantities in this order.
+enum QuantityIndex : int {
+    kLuminousIntensity, // cd
+    kLuminousFlux,      // lm, of one lamp
+    kIlluminance,       // lux, under the lamp
+    kBeamAngle,         // degrees, the full angle
+    kSolidAngle,        // sr
+    kLitArea,           // m², of the lit circle
+    kMountingHeight,    // m
+    kLitDiameter,       // m, of the lit circle
+    kPower,             // W, electrical
+    kEfficacy,          // lm/W
+    kRoomArea,          // m²
+    kHoursPerDay,       // operating hours per day
+    kDaysPerYear,       // operating days per year
+    kHoursPerYear,      // operating hours per year
+    kRoomIlluminance,   // lux, wanted in the room
+    kLampsNeeded,       // a count, held as a double
+    kLampLife,          // h
+    kLampPrice,         // euro per lamp
+    kElectricityPrice,  // euro per kWh
+    kOperatingCost,     // euro per year
+    kLampEfficiency,    // percent
+    kRoomEfficiency,    // percent
+};
+constexpr int kQuantityCount = kRoomEfficiency + 1;
 constexpr int kFormulaCount = 9;
 constexpr int kNoQuantity = -1;
 

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kBeamAngle = 3;
 // Where the intensity has fallen this far, the rest of the distribution counts as dark.
 constexpr double kDarkIntensity = 1e-12;
 

@@ -7,10 +7,6 @@
 
 namespace {
 
-constexpr int kLampFlux = 1;
-constexpr int kRoomIlluminance = 14;
-constexpr int kLampEfficiency = 20;
-
 // Formula 7's divisor guard and bound on the lamps.
 constexpr double kDivisorFloor = 1e-9;
 constexpr double kMostLamps = 1e8;
@@ -79,7 +75,7 @@ Grid LampGrid(long lamps, const Room& room) {
 } // namespace
 
 LampPlan PlanLamps(const ValueStore& main, const Room& room, double roomEfficiency) {
-    const double flux = main.value[kLampFlux];
+    const double flux = main.value[kLuminousFlux];
     const double illuminance = main.value[kRoomIlluminance];
     const double lampEfficiency = main.value[kLampEfficiency];
     const double area = room.length * room.width;

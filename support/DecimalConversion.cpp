@@ -1,5 +1,6 @@
 #include "support/DecimalConversion.h"
 
+#include "support/Digits.h"
 #include "support/DoubleBits.h"
 #include "support/WholeNumber.h"
 
@@ -15,10 +16,6 @@ namespace {
 constexpr std::size_t kMostDigits = 800;
 // Exponents beyond this decide alone, whatever the digits.
 constexpr long long kExponentLimit = 100000000;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 char Lower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;

@@ -1,5 +1,7 @@
 #include "support/NaturalCompare.h"
 
+#include "support/Digits.h"
+
 #include <algorithm>
 #include <array>
 #include <cstddef>
@@ -24,10 +26,6 @@ unsigned FoldAsciiCase(Byte c) {
 
 bool IsAsciiLetter(unsigned c) {
     return (c | 0x20u) - 'a' < 26u;
-}
-
-bool IsDigit(unsigned c) {
-    return c >= '0' && c <= '9';
 }
 
 // The letters that Windows-1252 bytes of 0x80 or more sort as; bytes not listed stay.
@@ -166,7 +164,7 @@ enum ByteClass : Byte {
 constexpr std::array<Byte, 256> MakeByteClasses() {
     std::array<Byte, 256> classes{};
     for (unsigned c = 0; c < 256; ++c) {
-        const bool digit = c >= '0' && c <= '9';
+        const bool digit = IsDigit(c);
         const bool capital = c >= 'A' && c <= 'Z';
         const bool small = c >= 'a' && c <= 'z';
         const bool mapped = c >= 0x80 || capital || c == '_' || c == '\\' || c == '/' || c == '.';

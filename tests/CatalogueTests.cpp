@@ -27,28 +27,29 @@ TEST(Catalogue, EveryTitleIsTwentyFiveBytesSplitByItsFirstAngle) {
 }
 
 TEST(Catalogue, TitlesAreWindows1252WithTheirBlanks) {
-    EXPECT_STREQ(QuantityAt(0).title, "Lichtst\xE4ke          >cd  ");
-    EXPECT_EQ(TitleName(5), "Beleuchtungsfl\xE4"
-                            "che  ");
-    EXPECT_EQ(TitleUnit(5), "m\xB2  ");
-    EXPECT_EQ(TitleUnit(3), "\xB0   ");
-    EXPECT_EQ(TitleName(10), "Raumgr\xF6\xDF"
-                             "e           ");
-    EXPECT_EQ(TitleName(13), "Betriebstunden/Jahr ");
+    EXPECT_STREQ(QuantityAt(kLuminousIntensity).title, "Lichtst\xE4ke          >cd  ");
+    EXPECT_EQ(TitleName(kLitArea), "Beleuchtungsfl\xE4"
+                                   "che  ");
+    EXPECT_EQ(TitleUnit(kLitArea), "m\xB2  ");
+    EXPECT_EQ(TitleUnit(kBeamAngle), "\xB0   ");
+    EXPECT_EQ(TitleName(kRoomArea), "Raumgr\xF6\xDF"
+                                    "e           ");
+    EXPECT_EQ(TitleName(kHoursPerYear), "Betriebstunden/Jahr ");
     // Data files carry these units, which differ from the dialog's labels.
-    EXPECT_EQ(TitleUnit(9), "W/lm");
-    EXPECT_EQ(TitleUnit(16), "m   ");
+    EXPECT_EQ(TitleUnit(kEfficacy), "W/lm");
+    EXPECT_EQ(TitleUnit(kLampLife), "m   ");
 }
 
 TEST(Catalogue, HelpTextsKeepTheirSpellingBlanksAndLineFeeds) {
-    EXPECT_STREQ(QuantityAt(0).helpText,
+    EXPECT_STREQ(QuantityAt(kLuminousIntensity).helpText,
                  "Ist die durchschnittliche Helligkeit einer Lichtquelle im Abstand von einem "
                  "Meter zu Lichtquelle. \n\nLichtst\xE4ke =  Lichtstrom / Raumwinkel\n\n");
-    EXPECT_STREQ(QuantityAt(10).helpText, "Ist die Gr\xF6\xDF"
-                                          "e des Raumes der ausgeleuchet werden soll.");
-    EXPECT_STREQ(QuantityAt(15).helpText, "Ist die Anzahl der Lampe die im Raumben\xF6tigt werden "
-                                          "um die gew\xFCnschte Helligkeit zu erreichen");
-    std::string_view roomEfficiency = QuantityAt(21).helpText;
+    EXPECT_STREQ(QuantityAt(kRoomArea).helpText, "Ist die Gr\xF6\xDF"
+                                                 "e des Raumes der ausgeleuchet werden soll.");
+    EXPECT_STREQ(QuantityAt(kLampsNeeded).helpText,
+                 "Ist die Anzahl der Lampe die im Raumben\xF6tigt werden "
+                 "um die gew\xFCnschte Helligkeit zu erreichen");
+    std::string_view roomEfficiency = QuantityAt(kRoomEfficiency).helpText;
     EXPECT_EQ(roomEfficiency.substr(0, 46), "Besimmt wieviel Prozent des Lichtes von den W\xE4");
     EXPECT_NE(roomEfficiency.find("wird.\n\n   k = a*b / /h*(a+b))\n\nMit k"), std::string::npos);
     const std::string_view ending = "und W\xE4nden ben\xF6tig.";
@@ -61,10 +62,10 @@ TEST(Catalogue, ControlIdsFindTheirQuantityInIndexOrder) {
         EXPECT_EQ(QuantityOfCheckbox(QuantityAt(q).checkboxId), q);
     }
     // The edits of quantities 5 and 6 are numbered against their order on screen.
-    EXPECT_EQ(QuantityOfEdit(1016), 5);
-    EXPECT_EQ(QuantityOfEdit(1015), 6);
-    EXPECT_EQ(QuantityOfCheckbox(1045), 20);
-    EXPECT_EQ(QuantityOfEdit(1046), 21);
+    EXPECT_EQ(QuantityOfEdit(1016), kLitArea);
+    EXPECT_EQ(QuantityOfEdit(1015), kMountingHeight);
+    EXPECT_EQ(QuantityOfCheckbox(1045), kLampEfficiency);
+    EXPECT_EQ(QuantityOfEdit(1046), kRoomEfficiency);
 }
 
 TEST(Catalogue, OtherControlIdsFindNoQuantity) {
@@ -90,8 +91,8 @@ TEST(Catalogue, NoLimitIsRecognisedByItsExactBits) {
     EXPECT_FALSE(IsNoLimit(std::nextafter(kNoLimit, 0.0)));
     EXPECT_FALSE(IsNoLimit(123.456));
     EXPECT_FALSE(IsNoLimit(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_TRUE(IsNoLimit(QuantityAt(1).upperLimit));
-    EXPECT_FALSE(IsNoLimit(QuantityAt(1).lowerLimit));
+    EXPECT_TRUE(IsNoLimit(QuantityAt(kLuminousFlux).upperLimit));
+    EXPECT_FALSE(IsNoLimit(QuantityAt(kLuminousFlux).lowerLimit));
 }
 
 TEST(Catalogue, StartUpTicksThirteenQuantitiesInOrder) {
@@ -111,10 +112,10 @@ TEST(ValueStore, LoadDefaultsClearsRolesStampsAndCounter) {
         EXPECT_EQ(store.changeStamp[q], 0u);
     }
     EXPECT_EQ(store.stampCounter, 0u);
-    EXPECT_EQ(store.value[1], 1000);
-    EXPECT_EQ(store.value[6], 2.5);
-    EXPECT_EQ(store.value[18], 0.19);
-    EXPECT_EQ(store.value[4], 0);
+    EXPECT_EQ(store.value[kLuminousFlux], 1000);
+    EXPECT_EQ(store.value[kMountingHeight], 2.5);
+    EXPECT_EQ(store.value[kElectricityPrice], 0.19);
+    EXPECT_EQ(store.value[kSolidAngle], 0);
 }
 
 double Clamped(int q, double typed) {
@@ -126,31 +127,31 @@ double Clamped(int q, double typed) {
 }
 
 TEST(ValueStore, ClampAppliesLowerThenUpperLimit) {
-    EXPECT_EQ(Clamped(3, 0), 1);
-    EXPECT_EQ(Clamped(3, 170), 120);
-    EXPECT_EQ(Clamped(3, 36), 36);
-    EXPECT_EQ(Clamped(13, 9000), 8760);
-    EXPECT_EQ(Clamped(4, 7), 6.283185307179586);
-    EXPECT_EQ(Clamped(6, 0.05), 0.1);
+    EXPECT_EQ(Clamped(kBeamAngle, 0), 1);
+    EXPECT_EQ(Clamped(kBeamAngle, 170), 120);
+    EXPECT_EQ(Clamped(kBeamAngle, 36), 36);
+    EXPECT_EQ(Clamped(kHoursPerYear, 9000), 8760);
+    EXPECT_EQ(Clamped(kSolidAngle, 7), 6.283185307179586);
+    EXPECT_EQ(Clamped(kMountingHeight, 0.05), 0.1);
 }
 
 TEST(ValueStore, ClampSkipsMissingLimits) {
-    EXPECT_EQ(Clamped(1, -5), 0);
-    EXPECT_EQ(Clamped(1, 1e12), 1e12);
+    EXPECT_EQ(Clamped(kLuminousFlux, -5), 0);
+    EXPECT_EQ(Clamped(kLuminousFlux, 1e12), 1e12);
     const double inf = std::numeric_limits<double>::infinity();
-    EXPECT_EQ(Clamped(1, inf), inf);
-    EXPECT_EQ(Clamped(1, -inf), 0);
-    EXPECT_EQ(Clamped(20, inf), 100);
+    EXPECT_EQ(Clamped(kLuminousFlux, inf), inf);
+    EXPECT_EQ(Clamped(kLuminousFlux, -inf), 0);
+    EXPECT_EQ(Clamped(kLampEfficiency, inf), 100);
 }
 
 TEST(ValueStore, ClampLeavesNaNAsItIs) {
-    EXPECT_TRUE(std::isnan(Clamped(3, std::numeric_limits<double>::quiet_NaN())));
+    EXPECT_TRUE(std::isnan(Clamped(kBeamAngle, std::numeric_limits<double>::quiet_NaN())));
 }
 
 TEST(ValueStore, ClampOfAnIndexOutOfRangeChangesNothing) {
     ValueStore store;
     LoadDefaults(store);
-    store.value[0] = -7;
+    store.value[kLuminousIntensity] = -7;
     const ValueStore before = store;
     for (int q : {-1, 22, 255}) {
         Clamp(store, q);

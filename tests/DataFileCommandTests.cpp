@@ -1,10 +1,10 @@
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
-#include "io/DialogOffer.h"
 #include "resources/resource.h"
 #include "tests/TestFolder.h"
 #include "tests/TornSave.h"
 #include "tests/WholeFiles.h"
+#include "ui/DialogOffer.h"
 #include "ui/MainDialog.h"
 
 #include <gtest/gtest.h>
@@ -104,8 +104,9 @@ TEST_F(DataFileCommandTest, LoadingTheStartUpFileChangesNothing) {
 TEST_F(DataFileCommandTest, LoadingRestoresTheRolesAndValuesOfAnotherCalculation) {
     const fs::path file = folder / "other.lumx";
     Run([&] {
-        desktop.Click(QuantityAt(2).checkboxId); // Beleuchtungstärke given, Lichtstrom computed
-        desktop.Type(QuantityAt(2).editId, "300");
+        desktop.Click(
+            QuantityAt(kIlluminance).checkboxId); // Beleuchtungstärke given, Lichtstrom computed
+        desktop.Type(QuantityAt(kIlluminance).editId, "300");
         desktop.Tab();
         Save(file);
     });
@@ -113,11 +114,11 @@ TEST_F(DataFileCommandTest, LoadingRestoresTheRolesAndValuesOfAnotherCalculation
     desktop.Run(fresh, [&] {
         desktop.QueueFileAnswer(file.string());
         desktop.Click(IDC_LOAD);
-        EXPECT_NE(fresh.Store().given[2], 0u);
-        EXPECT_EQ(fresh.Store().given[1], 0u);
-        EXPECT_NE(fresh.Store().computed[1], 0u);
-        EXPECT_EQ(desktop.Text(QuantityAt(2).editId), "300");
-        EXPECT_EQ(desktop.Text(QuantityAt(1).editId), "621.9");
+        EXPECT_NE(fresh.Store().given[kIlluminance], 0u);
+        EXPECT_EQ(fresh.Store().given[kLuminousFlux], 0u);
+        EXPECT_NE(fresh.Store().computed[kLuminousFlux], 0u);
+        EXPECT_EQ(desktop.Text(QuantityAt(kIlluminance).editId), "300");
+        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "621.9");
     });
 }
 
@@ -330,9 +331,9 @@ TEST_F(DataFileCommandTest, AFileOfOneQuantityChangesOnlyWhatFollowsFromIt) {
     WriteWholeFile(file, "junk\nxx Strompreis=0.25* yy\n");
     Run([&] {
         Load(file);
-        EXPECT_EQ(desktop.Text(QuantityAt(18).editId), "0.25");
-        EXPECT_EQ(desktop.Text(QuantityAt(19).editId), "160.71");
-        EXPECT_EQ(desktop.Text(QuantityAt(1).editId), "1 000.0");
+        EXPECT_EQ(desktop.Text(QuantityAt(kElectricityPrice).editId), "0.25");
+        EXPECT_EQ(desktop.Text(QuantityAt(kOperatingCost).editId), "160.71");
+        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "1 000.0");
     });
     EXPECT_TRUE(Messages().empty());
 }
@@ -417,11 +418,12 @@ TEST_F(DataFileCommandTest, AFileTooLargeForACalculationIsNotRead) {
         fs::resize_file(file, c.size); // the calculation, then zeros
         MainDialog loading;
         desktop.Run(loading, [&] {
-            desktop.Type(QuantityAt(3).editId, "50");
+            desktop.Type(QuantityAt(kBeamAngle).editId, "50");
             desktop.QueueFileAnswer(file.string());
             desktop.Click(IDC_LOAD);
         });
-        EXPECT_EQ(loading.Store().value[3], c.loads ? saved.value[3] : 50.0) << c.size;
+        EXPECT_EQ(loading.Store().value[kBeamAngle], c.loads ? saved.value[kBeamAngle] : 50.0)
+            << c.size;
     }
     EXPECT_EQ(Messages(), (std::vector<std::string>{"Die Datei ist zu gro\xDF !\nErlaubt sind "
                                                     "h\xF6"
@@ -436,7 +438,7 @@ TEST_F(DataFileCommandTest, ATornStartFileIsRestoredBeforeItLoads) {
     const TemporaryFolderOfTheTest temporary(folder / "tmp");
     const fs::path file = folder / "plan.lumx";
     Run([&] {
-        desktop.Type(QuantityAt(3).editId, "50");
+        desktop.Type(QuantityAt(kBeamAngle).editId, "50");
         Save(file);
     });
     LeaveTornSave(file, std::string(1073, ' '), 600);
@@ -448,7 +450,7 @@ TEST_F(DataFileCommandTest, ATornStartFileIsRestoredBeforeItLoads) {
                                        "' wurde unterbrochen !\nIhr vorheriger Inhalt "
                                        "wurde wiederhergestellt."});
     EXPECT_EQ(desktop.MessageBoxes()[0].style, UINT(MB_ICONEXCLAMATION));
-    EXPECT_EQ(started.Store().value[3], 50.0);
+    EXPECT_EQ(started.Store().value[kBeamAngle], 50.0);
 }
 
 TEST_F(DataFileCommandTest, SurvivesHostileFiles) {

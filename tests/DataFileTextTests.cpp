@@ -203,43 +203,43 @@ TEST(DataFileText, WritesTheExampleFileByteForByte) {
 TEST(DataFileText, RecognisesNamesAnywhereFollowedByAnEquals) {
     DataFileContents contents;
     RecogniseDataFileLine("xx Strompreis=0.25* yy", contents);
-    EXPECT_TRUE(contents.present[18]);
-    EXPECT_EQ(contents.value[18], 0.25);
-    EXPECT_TRUE(contents.marked[18]);
+    EXPECT_TRUE(contents.present[kElectricityPrice]);
+    EXPECT_EQ(contents.value[kElectricityPrice], 0.25);
+    EXPECT_TRUE(contents.marked[kElectricityPrice]);
 
     RecogniseDataFileLine("Lichtst\xE4rke = 5", contents); // the dialog label, not the title
     RecogniseDataFileLine("Raumgr\xF6\xDF"
                           "e 20",
                           contents); // no '=' after the name
-    EXPECT_FALSE(contents.present[0]);
-    EXPECT_FALSE(contents.present[10]);
+    EXPECT_FALSE(contents.present[kLuminousIntensity]);
+    EXPECT_FALSE(contents.present[kRoomArea]);
     EXPECT_EQ(contents.recognisedLines, 1);
 }
 
 TEST(DataFileText, TriesQuantitiesInIndexOrderAndTheEqualsMustFollowTheName) {
     DataFileContents contents;
     RecogniseDataFileLine("Raumwirkungsgrad = 70 Lampenwirkungsgrad", contents);
-    EXPECT_FALSE(contents.present[20]);
-    EXPECT_FALSE(contents.present[21]);
+    EXPECT_FALSE(contents.present[kLampEfficiency]);
+    EXPECT_FALSE(contents.present[kRoomEfficiency]);
     EXPECT_EQ(contents.recognisedLines, 0);
 
     RecogniseDataFileLine("Elekt. Leistung * = 35 W", contents);
-    EXPECT_TRUE(contents.present[8]);
-    EXPECT_FALSE(contents.marked[8]);
+    EXPECT_TRUE(contents.present[kPower]);
+    EXPECT_FALSE(contents.marked[kPower]);
 }
 
 TEST(DataFileText, LaterLinesReplaceTheValueButAMarkStays) {
     DataFileContents contents;
     RecogniseDataFileLine("Lichtstrom = 1000 lm  *", contents);
     RecogniseDataFileLine("Lichtstrom = 1200 lm", contents);
-    EXPECT_EQ(contents.value[1], 1200.0);
-    EXPECT_TRUE(contents.marked[1]);
+    EXPECT_EQ(contents.value[kLuminousFlux], 1200.0);
+    EXPECT_TRUE(contents.marked[kLuminousFlux]);
     EXPECT_EQ(contents.recognisedLines, 2);
 }
 
 TEST(DataFileText, ReadsBackWhatItWrites) {
     ValueStore store = DefaultsWithInitialGivens();
-    store.value[0] = 3251.810681;
+    store.value[kLuminousIntensity] = 3251.810681;
     const std::string text = FormatDataFile(store);
     DataFileContents contents;
     for (std::size_t start = 0; start < text.size();) {
@@ -285,13 +285,13 @@ TEST(DataFileReading, TakesCarriageReturnsAndLongLinesInItsStride) {
     }
     const DataFileContents contents = ReadText(withCarriageReturns);
     EXPECT_EQ(contents.recognisedLines, kQuantityCount);
-    EXPECT_EQ(contents.value[18], 0.19);
-    EXPECT_TRUE(contents.marked[18]);
+    EXPECT_EQ(contents.value[kElectricityPrice], 0.19);
+    EXPECT_TRUE(contents.marked[kElectricityPrice]);
 
     // A line of 300 bytes arrives as a piece of 255 and one of 45; the name lies in the second.
     const DataFileContents split = ReadText(std::string(255, '-') + "Strompreis = 0.3\n");
-    EXPECT_TRUE(split.present[18]);
-    EXPECT_EQ(split.value[18], 0.3);
+    EXPECT_TRUE(split.present[kElectricityPrice]);
+    EXPECT_EQ(split.value[kElectricityPrice], 0.3);
 }
 
 TEST(DataFileReading, Utf8UmlautsHideTheirQuantities) {
@@ -306,7 +306,8 @@ TEST(DataFileReading, Utf8UmlautsHideTheirQuantities) {
     }
     const DataFileContents contents = ReadText(utf8);
     for (int q = 0; q < kQuantityCount; ++q) {
-        const bool lost = q == 0 || q == 2 || q == 5 || q == 6 || q == 10;
+        const bool lost = q == kLuminousIntensity || q == kIlluminance || q == kLitArea ||
+                          q == kMountingHeight || q == kRoomArea;
         EXPECT_EQ(contents.present[q], !lost) << q;
     }
 }

@@ -49,15 +49,6 @@ std::string Repeated(const std::string& line, int times) {
     return text;
 }
 
-// Quantity indexes used below.
-constexpr int kIntensity = 0;
-constexpr int kFlux = 1;
-constexpr int kBeamAngle = 3;
-constexpr int kPower = 8;
-constexpr int kEfficacy = 9;
-constexpr int kLampLife = 16;
-constexpr int kLampPrice = 17;
-
 // What the choice dialog showed when it opened.
 struct ChoiceShown {
     std::vector<std::string> entries;
@@ -92,13 +83,15 @@ protected:
         fs::remove_all(m_folder);
     }
 
-    // The message when no source holds a lamp: it names where the program looked.
+    // The message when no source holds a lamp: it names where the program looked, the folder of
+    // the program (this test) among them.
     std::string OpenErrorMessage(const std::string& plannerFolder = std::string()) const {
+        char program[4096];
+        ::GetModuleFileNameA(nullptr, program, sizeof program);
         return std::string(kOpenError) +
                "\n\nGesucht wurden LightDatabase.csv und der Ordner Leuchten in:\n" +
-               m_folder.string() + " (Arbeitsordner)\n" +
-               fs::read_symlink("/proc/self/exe").parent_path().string() + " (Programmordner)" +
-               (plannerFolder.empty() ? "" : "\n" + plannerFolder);
+               m_folder.string() + " (Arbeitsordner)\n" + fs::path(program).parent_path().string() +
+               " (Programmordner)" + (plannerFolder.empty() ? "" : "\n" + plannerFolder);
     }
 
     const fs::path& Folder() const { return m_folder; }
@@ -183,8 +176,8 @@ TEST_F(DatabaseCommandTest, ListsTheExampleFileInNaturalOrderAndAppliesTheChosen
         EXPECT_EQ(first->prompt, "Lichtquelle ausw\xE4hlen");
 
         // LED 10W: releases the intensity (already computed), fixes flux, beam angle, power.
-        EXPECT_EQ(Field(kIntensity), (FieldState{"2 621", false}));
-        EXPECT_EQ(Field(kFlux), (FieldState{"806.0", true}));
+        EXPECT_EQ(Field(kLuminousIntensity), (FieldState{"2 621", false}));
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"806.0", true}));
         EXPECT_EQ(Field(kBeamAngle), (FieldState{"36.0", true}));
         EXPECT_EQ(Field(kPower), (FieldState{"10.00", true}));
         EXPECT_EQ(Field(kEfficacy), (FieldState{"80.60", false}));
@@ -195,7 +188,7 @@ TEST_F(DatabaseCommandTest, ListsTheExampleFileInNaturalOrderAndAppliesTheChosen
         EXPECT_EQ(second->selected, 2);
 
         // Halogen 35W: flux, power, lamp life and price fixed, efficacy released.
-        EXPECT_EQ(Field(kFlux), (FieldState{"600.0", true}));
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"600.0", true}));
         EXPECT_EQ(Field(kPower), (FieldState{"35.00", true}));
         EXPECT_EQ(Field(kLampLife), (FieldState{"2 000", true}));
         EXPECT_EQ(Field(kLampPrice), (FieldState{"3.50", true}));
@@ -268,7 +261,7 @@ TEST_F(DatabaseCommandTest, PreselectsTheNameChosenLastAndKeepsItWhenCancelled) 
         EXPECT_EQ(shown.value().entries,
                   (std::vector<std::string>{"Halogen 35W", "Halogen 35W", "LED 10W"}));
         EXPECT_EQ(shown.value().selected, 1);
-        EXPECT_EQ(desktop.Text(QuantityAt(kFlux).editId), "700.0");
+        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "700.0");
     });
 }
 
@@ -318,10 +311,10 @@ TEST_F(DatabaseCommandTest, AppliesFields1To22AndIgnoresTheRest) {
                 EXPECT_TRUE(desktop.IsChecked(QuantityAt(q).checkboxId));
             }
         }
-        EXPECT_EQ(Field(kFlux), (FieldState{"900.0", true}));
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"900.0", true}));
         EXPECT_EQ(Field(kBeamAngle), (FieldState{"60.0", true}));
         EXPECT_EQ(Field(kLampLife), (FieldState{"5 000", true}));
-        EXPECT_EQ(Field(21), (FieldState{"60", true}));
+        EXPECT_EQ(Field(kRoomEfficiency), (FieldState{"60", true}));
     });
 }
 
@@ -329,21 +322,21 @@ TEST_F(DatabaseCommandTest, EachFieldActsOnTopOfTheOnesBeforeItAsAClickWould) {
     WriteDatabase("Nur Lichtst\xE4rke;5000\nKurz;5000;700\n");
     Run([&] {
         const std::vector<FieldState> before = AllFields();
-        ASSERT_FALSE(before[kIntensity].checked);
-        ASSERT_TRUE(before[kFlux].checked);
+        ASSERT_FALSE(before[kLuminousIntensity].checked);
+        ASSERT_TRUE(before[kLuminousFlux].checked);
 
         // Ticking the computed intensity over-determines formula 2: the flux, ticked longer
         // ago, is unticked and now follows from the intensity.
         Pick(1);
-        EXPECT_EQ(Field(kIntensity), (FieldState{"5 000", true}));
-        EXPECT_EQ(Field(kFlux), (FieldState{"1 537.6", false}));
+        EXPECT_EQ(Field(kLuminousIntensity), (FieldState{"5 000", true}));
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"1 537.6", false}));
 
         // Fixing the flux again then unticks the intensity that the field before had fixed.
         // A record of three fields touches no box beyond quantities 0 and 1.
         Pick(0);
-        EXPECT_EQ(Field(kIntensity), (FieldState{"2 276", false}));
-        EXPECT_EQ(Field(kFlux), (FieldState{"700.0", true}));
-        for (int q = 2; q < kQuantityCount; ++q) {
+        EXPECT_EQ(Field(kLuminousIntensity), (FieldState{"2 276", false}));
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"700.0", true}));
+        for (int q = kLuminousFlux + 1; q < kQuantityCount; ++q) {
             EXPECT_EQ(Field(q).checked, before[q].checked) << "quantity " << q;
         }
         EXPECT_EQ(Field(kPower), before[kPower]);
@@ -354,11 +347,11 @@ TEST_F(DatabaseCommandTest, ReleasingUnticksAGivenQuantityAndBlankFieldsChangeNo
     WriteDatabase("Los; * ; *rest ;  \t ;\t*\r\n");
     Run([&] {
         const std::vector<FieldState> before = AllFields();
-        ASSERT_TRUE(before[kFlux].checked);
+        ASSERT_TRUE(before[kLuminousFlux].checked);
         Pick();
-        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kIntensity).checkboxId));
-        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kFlux).checkboxId));
-        EXPECT_EQ(Field(2).checked, before[2].checked);
+        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kLuminousIntensity).checkboxId));
+        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kLuminousFlux).checkboxId));
+        EXPECT_EQ(Field(kIlluminance).checked, before[kIlluminance].checked);
         EXPECT_FALSE(Field(kBeamAngle).checked);
         EXPECT_EQ(Field(kBeamAngle).text, before[kBeamAngle].text);
     });
@@ -373,7 +366,7 @@ TEST_F(DatabaseCommandTest, ReadsCommaAndPointDecimalsAndLettersAsZero) {
         EXPECT_EQ(desktop.Text(QuantityAt(kBeamAngle).editId), "12.5");
         EXPECT_EQ(dialog.Store().value[kBeamAngle], 12.5);
         Pick(2);
-        EXPECT_EQ(Field(kFlux), (FieldState{"0.0", true}));
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"0.0", true}));
     });
 }
 
@@ -382,7 +375,8 @@ TEST_F(DatabaseCommandTest, ARecordFixingAllMembersOfAFormulaLeavesOneUnticked) 
     WriteDatabase("Alle;;900;;;;;;;12;75\n");
     Run([&] {
         Pick();
-        const int ticked = Field(kFlux).checked + Field(kPower).checked + Field(kEfficacy).checked;
+        const int ticked =
+            Field(kLuminousFlux).checked + Field(kPower).checked + Field(kEfficacy).checked;
         EXPECT_EQ(ticked, 2);
         EXPECT_TRUE(Field(kEfficacy).checked);
         EXPECT_EQ(Field(kEfficacy).text, "75.00");
@@ -400,10 +394,11 @@ TEST_F(DatabaseCommandTest, EveryLampOfTheShippedSampleApplies) {
             const std::string name = Pick(static_cast<int>(i)).value().entries[i];
             SCOPED_TRACE(name);
             const ValueStore& store = dialog.Store();
-            EXPECT_TRUE(Field(kFlux).checked && Field(kPower).checked);
-            EXPECT_FALSE(Field(kIntensity).checked || Field(kEfficacy).checked);
+            EXPECT_TRUE(Field(kLuminousFlux).checked && Field(kPower).checked);
+            EXPECT_FALSE(Field(kLuminousIntensity).checked || Field(kEfficacy).checked);
             EXPECT_GT(store.value[kPower], 0.0);
-            EXPECT_NEAR(store.value[kEfficacy], store.value[kFlux] / store.value[kPower], 0.01);
+            EXPECT_NEAR(store.value[kEfficacy], store.value[kLuminousFlux] / store.value[kPower],
+                        0.01);
         }
     });
 }
@@ -420,7 +415,7 @@ TEST_F(DatabaseCommandTest, HandlesAHundredThousandRecords) {
         ASSERT_EQ(shown.value().entries.size(), 100000u);
         EXPECT_EQ(shown.value().entries[10], "Lampe 10");
         EXPECT_EQ(shown.value().entries[99999], "Lampe 99999");
-        EXPECT_EQ(desktop.Text(QuantityAt(kFlux).editId), "4 999.0");
+        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "4 999.0");
     });
 }
 
@@ -483,11 +478,11 @@ TEST_F(LampFolderTest, ListsTheLampFilesAmongTheRecordsAndAppliesOne) {
         EXPECT_TRUE(desktop.MessageBoxes().empty());
 
         // Intensity released; flux, beam angle, power and lamp efficiency given.
-        EXPECT_FALSE(Field(kIntensity).checked);
-        EXPECT_EQ(Field(kFlux), (FieldState{"1 000.0", true}));
+        EXPECT_FALSE(Field(kLuminousIntensity).checked);
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"1 000.0", true}));
         EXPECT_EQ(Field(kBeamAngle), (FieldState{"90.0", true}));
         EXPECT_EQ(Field(kPower), (FieldState{"10.00", true}));
-        EXPECT_EQ(Field(20), (FieldState{"80", true}));
+        EXPECT_EQ(Field(kLampEfficiency), (FieldState{"80", true}));
         EXPECT_EQ(Pick().value().selected, 4);
     });
 }
@@ -645,7 +640,7 @@ TEST_F(PlannerFolderTest, ListsItsLampsWithTheOthersAndTellsRepeatedNamesApart) 
                                             "WANDLEUCHTE (Wand A.ies)", "WANDLEUCHTE (Wand B.ies)",
                                             "WANDLEUCHTE (Wand C.ies)"}));
         EXPECT_TRUE(desktop.MessageBoxes().empty());
-        EXPECT_EQ(Field(kFlux), (FieldState{"900.0", true}));
+        EXPECT_EQ(Field(kLuminousFlux), (FieldState{"900.0", true}));
         EXPECT_EQ(Pick().value().selected, 2);
     });
 }

@@ -16,32 +16,6 @@ namespace {
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kInf = std::numeric_limits<double>::infinity();
 
-// Quantity indexes by formula symbol.
-enum {
-    I = 0,
-    Phi = 1,
-    E = 2,
-    Alpha = 3,
-    Omega = 4,
-    A = 5,
-    H = 6,
-    D = 7,
-    P = 8,
-    Eta = 9,
-    R = 10,
-    Td = 11,
-    Nd = 12,
-    T = 13,
-    Er = 14,
-    N = 15,
-    L = 16,
-    Cl = 17,
-    Ce = 18,
-    K = 19,
-    Wl = 20,
-    Wr = 21
-};
-
 ValueStore Defaults() {
     ValueStore store;
     LoadDefaults(store);
@@ -51,15 +25,15 @@ ValueStore Defaults() {
 // The defaults after the nine formulas have been solved one after the other.
 ValueStore WorkedExample() {
     ValueStore store = Defaults();
-    SolveFormula(store, 1, Omega);
-    SolveFormula(store, 0, D);
-    SolveFormula(store, 3, A);
-    SolveFormula(store, 2, I);
-    SolveFormula(store, 4, E);
-    SolveFormula(store, 5, Eta);
-    SolveFormula(store, 6, T);
-    SolveFormula(store, 7, N);
-    SolveFormula(store, 8, K);
+    SolveFormula(store, 1, kSolidAngle);
+    SolveFormula(store, 0, kLitDiameter);
+    SolveFormula(store, 3, kLitArea);
+    SolveFormula(store, 2, kLuminousIntensity);
+    SolveFormula(store, 4, kIlluminance);
+    SolveFormula(store, 5, kEfficacy);
+    SolveFormula(store, 6, kHoursPerYear);
+    SolveFormula(store, 7, kLampsNeeded);
+    SolveFormula(store, 8, kOperatingCost);
     return store;
 }
 
@@ -70,122 +44,122 @@ double Solved(ValueStore store, int formula, int quantity) {
 
 TEST(FormulaEvaluator, WorkedExampleFromTheDefaults) {
     ValueStore store = WorkedExample();
-    EXPECT_EQ(Significant(store.value[Omega], 10), Significant(0.3075209777, 10));
-    EXPECT_EQ(Significant(store.value[D], 10), Significant(1.624598481, 10));
-    EXPECT_EQ(Significant(store.value[A], 10), Significant(2.072917257, 10));
-    EXPECT_EQ(Significant(store.value[I], 10), Significant(3251.810681, 10));
-    EXPECT_EQ(Significant(store.value[E], 10), Significant(482.4119228, 10));
-    EXPECT_EQ(Significant(store.value[Eta], 10), Significant(50, 10));
-    EXPECT_EQ(Significant(store.value[T], 10), Significant(1500, 10));
-    EXPECT_EQ(Significant(store.value[N], 10), Significant(17.85714286, 10));
-    EXPECT_EQ(Significant(store.value[K], 10), Significant(128.5714286, 10));
+    EXPECT_EQ(Significant(store.value[kSolidAngle], 10), Significant(0.3075209777, 10));
+    EXPECT_EQ(Significant(store.value[kLitDiameter], 10), Significant(1.624598481, 10));
+    EXPECT_EQ(Significant(store.value[kLitArea], 10), Significant(2.072917257, 10));
+    EXPECT_EQ(Significant(store.value[kLuminousIntensity], 10), Significant(3251.810681, 10));
+    EXPECT_EQ(Significant(store.value[kIlluminance], 10), Significant(482.4119228, 10));
+    EXPECT_EQ(Significant(store.value[kEfficacy], 10), Significant(50, 10));
+    EXPECT_EQ(Significant(store.value[kHoursPerYear], 10), Significant(1500, 10));
+    EXPECT_EQ(Significant(store.value[kLampsNeeded], 10), Significant(17.85714286, 10));
+    EXPECT_EQ(Significant(store.value[kOperatingCost], 10), Significant(128.5714286, 10));
 }
 
 TEST(FormulaEvaluator, SolvingBackReturnsTheInputsToTwelveDigits) {
     const ValueStore store = WorkedExample();
-    EXPECT_EQ(Significant(Solved(store, 0, Alpha), 12), Significant(36, 12));
-    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(36, 12));
-    EXPECT_EQ(Significant(Solved(store, 7, Wr), 12), Significant(70, 12));
-    EXPECT_EQ(Significant(Solved(store, 8, P), 12), Significant(20, 12));
-    EXPECT_EQ(Significant(Solved(store, 8, L), 12), Significant(2000, 12));
-    EXPECT_EQ(Significant(Solved(store, 2, Phi), 12), Significant(1000, 12));
-    EXPECT_EQ(Significant(Solved(store, 6, Td), 12), Significant(5, 12));
-    EXPECT_EQ(Significant(Solved(store, 7, Phi), 12), Significant(1000, 12));
-    EXPECT_EQ(Significant(Solved(store, 8, Cl), 12), Significant(2, 12));
+    EXPECT_EQ(Significant(Solved(store, 0, kBeamAngle), 12), Significant(36, 12));
+    EXPECT_EQ(Significant(Solved(store, 1, kBeamAngle), 12), Significant(36, 12));
+    EXPECT_EQ(Significant(Solved(store, 7, kRoomEfficiency), 12), Significant(70, 12));
+    EXPECT_EQ(Significant(Solved(store, 8, kPower), 12), Significant(20, 12));
+    EXPECT_EQ(Significant(Solved(store, 8, kLampLife), 12), Significant(2000, 12));
+    EXPECT_EQ(Significant(Solved(store, 2, kLuminousFlux), 12), Significant(1000, 12));
+    EXPECT_EQ(Significant(Solved(store, 6, kHoursPerDay), 12), Significant(5, 12));
+    EXPECT_EQ(Significant(Solved(store, 7, kLuminousFlux), 12), Significant(1000, 12));
+    EXPECT_EQ(Significant(Solved(store, 8, kLampPrice), 12), Significant(2, 12));
 }
 
 TEST(FormulaEvaluator, ZeroDivisorsGiveLargeFiniteResults) {
     ValueStore store = WorkedExample();
-    store.value[Omega] = 0;
-    EXPECT_EQ(Significant(Solved(store, 2, I), 10), Significant(1e11, 10));
+    store.value[kSolidAngle] = 0;
+    EXPECT_EQ(Significant(Solved(store, 2, kLuminousIntensity), 10), Significant(1e11, 10));
 
     store = WorkedExample();
-    store.value[Td] = 0;
-    EXPECT_EQ(Significant(Solved(store, 6, Nd), 10), Significant(1.5e11, 10));
+    store.value[kHoursPerDay] = 0;
+    EXPECT_EQ(Significant(Solved(store, 6, kDaysPerYear), 10), Significant(1.5e11, 10));
 
     store = Defaults();
-    store.value[H] = 0;
-    store.value[D] = 1;
-    EXPECT_EQ(Significant(Solved(store, 0, Alpha), 10), Significant(179.9977082, 10));
-    store.value[Alpha] = 0;
-    EXPECT_EQ(Significant(Solved(store, 0, H), 10), Significant(5e7, 10));
+    store.value[kMountingHeight] = 0;
+    store.value[kLitDiameter] = 1;
+    EXPECT_EQ(Significant(Solved(store, 0, kBeamAngle), 10), Significant(179.9977082, 10));
+    store.value[kBeamAngle] = 0;
+    EXPECT_EQ(Significant(Solved(store, 0, kMountingHeight), 10), Significant(5e7, 10));
 }
 
 TEST(FormulaEvaluator, LampsNeededAreBoundedOnlyByFormulaSeven) {
     ValueStore store = WorkedExample();
-    store.value[Phi] = 0;
-    EXPECT_EQ(Solved(store, 7, N), 1e8);
-    store.value[Phi] = 0.2;
-    EXPECT_DOUBLE_EQ(Solved(store, 7, N), 89285.71428571428);
+    store.value[kLuminousFlux] = 0;
+    EXPECT_EQ(Solved(store, 7, kLampsNeeded), 1e8);
+    store.value[kLuminousFlux] = 0.2;
+    EXPECT_DOUBLE_EQ(Solved(store, 7, kLampsNeeded), 89285.71428571428);
 
     store = WorkedExample();
-    store.value[K] = 1e13;
-    EXPECT_EQ(Significant(Solved(store, 8, N), 4), Significant(1.389e12, 4));
+    store.value[kOperatingCost] = 1e13;
+    EXPECT_EQ(Significant(Solved(store, 8, kLampsNeeded), 4), Significant(1.389e12, 4));
 }
 
 TEST(FormulaEvaluator, SolidAngleBeyondItsRangeClampsTheCosine) {
     ValueStore store = Defaults();
-    store.value[Omega] = 6.283185307179586;
-    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(180, 12));
-    store.value[Omega] = 13;
-    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(360, 12));
-    store.value[Omega] = -1;
-    EXPECT_EQ(Solved(store, 1, Alpha), 0);
+    store.value[kSolidAngle] = 6.283185307179586;
+    EXPECT_EQ(Significant(Solved(store, 1, kBeamAngle), 12), Significant(180, 12));
+    store.value[kSolidAngle] = 13;
+    EXPECT_EQ(Significant(Solved(store, 1, kBeamAngle), 12), Significant(360, 12));
+    store.value[kSolidAngle] = -1;
+    EXPECT_EQ(Solved(store, 1, kBeamAngle), 0);
 }
 
 TEST(FormulaEvaluator, NegativeAreaGivesZeroDiameter) {
     ValueStore store = Defaults();
-    store.value[A] = -1;
-    EXPECT_EQ(Solved(store, 3, D), 0);
-    store.value[A] = 1;
-    EXPECT_EQ(Significant(Solved(store, 3, D), 10), Significant(1.128379167, 10));
+    store.value[kLitArea] = -1;
+    EXPECT_EQ(Solved(store, 3, kLitDiameter), 0);
+    store.value[kLitArea] = 1;
+    EXPECT_EQ(Significant(Solved(store, 3, kLitDiameter), 10), Significant(1.128379167, 10));
 }
 
 TEST(FormulaEvaluator, OperatingCostResultsNeverGoNegative) {
     ValueStore store = WorkedExample();
-    store.value[K] = 20;
-    EXPECT_EQ(Solved(store, 8, P), 0);
-    EXPECT_EQ(Solved(store, 8, Ce), 0);
+    store.value[kOperatingCost] = 20;
+    EXPECT_EQ(Solved(store, 8, kPower), 0);
+    EXPECT_EQ(Solved(store, 8, kElectricityPrice), 0);
 
-    store.value[K] = 0;
-    EXPECT_EQ(Significant(Solved(store, 8, L), 10), Significant(2e9, 10));
+    store.value[kOperatingCost] = 0;
+    EXPECT_EQ(Significant(Solved(store, 8, kLampLife), 10), Significant(2e9, 10));
 }
 
 TEST(FormulaEvaluator, NotANumberFallsToTheGuards) {
     ValueStore store = WorkedExample();
-    store.value[Omega] = kNaN;
-    EXPECT_EQ(Significant(Solved(store, 2, I), 10), Significant(1e11, 10));
-    EXPECT_EQ(Significant(Solved(store, 1, Alpha), 12), Significant(360, 12));
+    store.value[kSolidAngle] = kNaN;
+    EXPECT_EQ(Significant(Solved(store, 2, kLuminousIntensity), 10), Significant(1e11, 10));
+    EXPECT_EQ(Significant(Solved(store, 1, kBeamAngle), 12), Significant(360, 12));
 
     store = WorkedExample();
-    store.value[A] = kNaN;
-    EXPECT_EQ(Solved(store, 3, D), 0);
+    store.value[kLitArea] = kNaN;
+    EXPECT_EQ(Solved(store, 3, kLitDiameter), 0);
 
     store = WorkedExample();
-    store.value[Er] = kNaN;
-    EXPECT_EQ(Solved(store, 7, N), 0);
+    store.value[kRoomIlluminance] = kNaN;
+    EXPECT_EQ(Solved(store, 7, kLampsNeeded), 0);
     store = WorkedExample();
-    store.value[Phi] = kNaN;
-    EXPECT_EQ(Solved(store, 7, N), 1e8);
+    store.value[kLuminousFlux] = kNaN;
+    EXPECT_EQ(Solved(store, 7, kLampsNeeded), 1e8);
 
     store = WorkedExample();
-    store.value[T] = kNaN;
-    EXPECT_EQ(Solved(store, 8, K), 0);
+    store.value[kHoursPerYear] = kNaN;
+    EXPECT_EQ(Solved(store, 8, kOperatingCost), 0);
     store = WorkedExample();
-    store.value[K] = kNaN;
-    EXPECT_EQ(Solved(store, 8, N), 0);
+    store.value[kOperatingCost] = kNaN;
+    EXPECT_EQ(Solved(store, 8, kLampsNeeded), 0);
 }
 
 TEST(FormulaEvaluator, InfiniteInputsStayWithinTheClamps) {
     ValueStore store = WorkedExample();
-    store.value[Er] = kInf;
-    EXPECT_EQ(Solved(store, 7, N), 1e8);
+    store.value[kRoomIlluminance] = kInf;
+    EXPECT_EQ(Solved(store, 7, kLampsNeeded), 1e8);
     store = WorkedExample();
-    store.value[Omega] = kInf;
-    EXPECT_EQ(Solved(store, 2, I), 0);
+    store.value[kSolidAngle] = kInf;
+    EXPECT_EQ(Solved(store, 2, kLuminousIntensity), 0);
     store = WorkedExample();
-    store.value[K] = -kInf;
-    EXPECT_EQ(Solved(store, 8, Cl), 0);
+    store.value[kOperatingCost] = -kInf;
+    EXPECT_EQ(Solved(store, 8, kLampPrice), 0);
 }
 
 TEST(FormulaEvaluator, WritesOnlyTheMemberItSolvesFor) {
@@ -230,15 +204,17 @@ LightingModel BuiltFromGarbage() {
 TEST(FormulaNetwork, MembersStandInDescendingWeight) {
     const LightingModel model = BuiltFromGarbage();
     const std::vector<std::vector<int>> expected = {
-        {6, 3, 7},
-        {3, 4},
-        {1, 0, 4},
-        {7, 5},
-        {1, 5, 2},
-        {8, 1, 9},
-        {11, 12, 13},
-        {21, 20, 10, 14, 1, 15},
-        {16, 18, 17, 8, 15, 13, 19},
+        {kMountingHeight, kBeamAngle, kLitDiameter},
+        {kBeamAngle, kSolidAngle},
+        {kLuminousFlux, kLuminousIntensity, kSolidAngle},
+        {kLitDiameter, kLitArea},
+        {kLuminousFlux, kLitArea, kIlluminance},
+        {kPower, kLuminousFlux, kEfficacy},
+        {kHoursPerDay, kDaysPerYear, kHoursPerYear},
+        {kRoomEfficiency, kLampEfficiency, kRoomArea, kRoomIlluminance, kLuminousFlux,
+         kLampsNeeded},
+        {kLampLife, kElectricityPrice, kLampPrice, kPower, kLampsNeeded, kHoursPerYear,
+         kOperatingCost},
     };
     for (int f = 0; f < kFormulaCount; ++f) {
         SCOPED_TRACE(f);
@@ -283,9 +259,9 @@ TEST(FormulaNetwork, BuildingSettlesTheTwoMemberFormulasOnly) {
     LightingModel model;
     InitLightingModel(model);
     ValueStore expected = Defaults();
-    expected.value[Omega] = model.store.value[Omega];
-    EXPECT_EQ(Significant(model.store.value[Omega], 10), Significant(0.3075209777, 10));
-    EXPECT_EQ(model.store.value[A], 0);
+    expected.value[kSolidAngle] = model.store.value[kSolidAngle];
+    EXPECT_EQ(Significant(model.store.value[kSolidAngle], 10), Significant(0.3075209777, 10));
+    EXPECT_EQ(model.store.value[kLitArea], 0);
     EXPECT_TRUE(SameStore(model.store, expected));
 }
 
@@ -293,10 +269,10 @@ double TwoMemberArea(double area, double diameter, bool wantDiameter) {
     LightingModel model;
     ClearFormulaNetwork(model.network);
     LoadDefaults(model.store);
-    model.store.value[A] = area;
-    model.store.value[D] = diameter;
+    model.store.value[kLitArea] = area;
+    model.store.value[kLitDiameter] = diameter;
     BuildFormulaNetwork(model.network, model.store);
-    return model.store.value[wantDiameter ? D : A];
+    return model.store.value[wantDiameter ? kLitDiameter : kLitArea];
 }
 
 TEST(FormulaNetwork, TwoMemberRuleSolvesForTheEmptyMemberOrTheLighterOne) {

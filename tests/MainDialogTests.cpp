@@ -123,7 +123,7 @@ TEST_F(MainDialogTest, TypingAnOutOfRangeBeamAngleClampsOnlyWhenTheFieldIsLeft) 
         EXPECT_EQ(desktop.Text(IDC_EDIT_BEAM_ANGLE), "170");
         EXPECT_EQ(desktop.Text(IDC_EDIT_SOLID_ANGLE), "3.142");
         EXPECT_EQ(desktop.Text(IDC_EDIT_DIAMETER), "8.66");
-        EXPECT_EQ(dialog.Store().value[3], 120);
+        EXPECT_EQ(dialog.Store().value[kBeamAngle], 120);
 
         desktop.Tab();
         EXPECT_EQ(desktop.FocusId(), IDC_EDIT_SOLID_ANGLE);
@@ -197,14 +197,14 @@ TEST_F(MainDialogTest, TabbingThroughAComputedFieldRecalculatesNothing) {
         desktop.Tab();
         EXPECT_EQ(desktop.FocusId(), IDC_EDIT_SOLID_ANGLE);
         EXPECT_EQ(desktop.Text(IDC_EDIT_BEAM_ANGLE), "174.3");
-        EXPECT_GT(dialog.Store().value[3], 120);
+        EXPECT_GT(dialog.Store().value[kBeamAngle], 120);
     });
 }
 
 TEST_F(MainDialogTest, TypingOnlyLettersReadsAsZero) {
     Run([&] {
         desktop.Type(IDC_EDIT_FLUX, "abc");
-        EXPECT_EQ(dialog.Store().value[1], 0);
+        EXPECT_EQ(dialog.Store().value[kLuminousFlux], 0);
         EXPECT_EQ(desktop.Text(IDC_EDIT_FLUX), "abc");
         EXPECT_EQ(desktop.Text(IDC_EDIT_INTENSITY), "0");
         EXPECT_EQ(desktop.Text(IDC_EDIT_EFFICACY), "0.00");
@@ -216,9 +216,9 @@ TEST_F(MainDialogTest, TypingOnlyLettersReadsAsZero) {
 TEST_F(MainDialogTest, FocusTrackingFollowsTheFocusedQuantity) {
     Run([&] {
         desktop.Tick();
-        EXPECT_EQ(dialog.LastShownQuantity(), 0);
+        EXPECT_EQ(dialog.LastShownQuantity(), kLuminousIntensity);
         EXPECT_EQ(desktop.ImageId(IDC_PICTURE), IDB_PICTURE_NONE);
-        EXPECT_EQ(HelpPanel(), QuantityAt(0).helpText);
+        EXPECT_EQ(HelpPanel(), QuantityAt(kLuminousIntensity).helpText);
 
         // Nothing is done while the focus stays where it is.
         dialog.SetDlgItemText(IDC_HELP_TEXT, "x");
@@ -228,13 +228,13 @@ TEST_F(MainDialogTest, FocusTrackingFollowsTheFocusedQuantity) {
         // Lichtstrom shares picture 129 with Lichtstärke; it is sent again all the same.
         desktop.Focus(IDC_EDIT_FLUX);
         desktop.Tick();
-        EXPECT_EQ(dialog.LastShownQuantity(), 1);
+        EXPECT_EQ(dialog.LastShownQuantity(), kLuminousFlux);
         EXPECT_EQ(desktop.ImageId(IDC_PICTURE), IDB_PICTURE_NONE);
-        EXPECT_EQ(HelpPanel(), QuantityAt(1).helpText);
+        EXPECT_EQ(HelpPanel(), QuantityAt(kLuminousFlux).helpText);
 
         desktop.Focus(IDC_EDIT_BEAM_ANGLE);
         desktop.Tick();
-        EXPECT_EQ(dialog.LastShownQuantity(), 3);
+        EXPECT_EQ(dialog.LastShownQuantity(), kBeamAngle);
         EXPECT_EQ(desktop.ImageId(IDC_PICTURE), IDB_BEAM_ANGLE);
         EXPECT_EQ(HelpPanel(), kBeamAngleHelp);
 
@@ -242,7 +242,7 @@ TEST_F(MainDialogTest, FocusTrackingFollowsTheFocusedQuantity) {
         dialog.SetDlgItemText(IDC_HELP_TEXT, "x");
         desktop.Focus(IDC_GIVEN_BEAM_ANGLE);
         desktop.Tick();
-        EXPECT_EQ(dialog.LastShownQuantity(), 3);
+        EXPECT_EQ(dialog.LastShownQuantity(), kBeamAngle);
         EXPECT_EQ(HelpPanel(), kBeamAngleHelp);
 
         desktop.Focus(IDC_EDIT_ROOM_EFFICIENCY);
@@ -283,7 +283,7 @@ TEST_F(MainDialogTest, FocusTrackingSeesTheButtonOfAMessageBox) {
         EXPECT_EQ(desktop.FocusId(), IDC_EDIT_BEAM_ANGLE);
         EXPECT_EQ(desktop.ImageId(IDC_PICTURE), IDB_PICTURE_NONE);
         desktop.Tick();
-        EXPECT_EQ(dialog.LastShownQuantity(), 3);
+        EXPECT_EQ(dialog.LastShownQuantity(), kBeamAngle);
         EXPECT_EQ(desktop.ImageId(IDC_PICTURE), IDB_BEAM_ANGLE);
         EXPECT_EQ(HelpPanel(), kBeamAngleHelp);
     });

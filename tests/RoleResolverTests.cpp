@@ -9,8 +9,13 @@ namespace {
 
 using Quantities = std::vector<int>;
 
-const Quantities kStartUpGiven = {1, 3, 6, 8, 10, 11, 12, 14, 16, 17, 18, 20, 21};
-const Quantities kStartUpComputed = {0, 2, 4, 5, 7, 9, 13, 15, 19};
+const Quantities kStartUpGiven = {kLuminousFlux,  kBeamAngle,   kMountingHeight,   kPower,
+                                  kRoomArea,      kHoursPerDay, kDaysPerYear,      kRoomIlluminance,
+                                  kLampLife,      kLampPrice,   kElectricityPrice, kLampEfficiency,
+                                  kRoomEfficiency};
+const Quantities kStartUpComputed = {kLuminousIntensity, kIlluminance, kSolidAngle,
+                                     kLitArea,           kLitDiameter, kEfficacy,
+                                     kHoursPerYear,      kLampsNeeded, kOperatingCost};
 
 void Toggle(LightingModel& model, std::initializer_list<int> quantities) {
     NoView view;
@@ -31,62 +36,77 @@ TEST(RoleResolution, StartUpTogglesLeaveNineComputedAndNoneFree) {
 
 TEST(RoleResolution, TickingIlluminanceUnticksTheOlderLuminousFlux) {
     LightingModel model = StartUpRoles();
-    Toggle(model, {2});
+    Toggle(model, {kIlluminance});
     EXPECT_EQ(GivenQuantities(model.store),
-              (Quantities{2, 3, 6, 8, 10, 11, 12, 14, 16, 17, 18, 20, 21}));
-    EXPECT_EQ(ComputedQuantities(model.store), (Quantities{0, 1, 4, 5, 7, 9, 13, 15, 19}));
-    EXPECT_EQ(model.store.changeStamp[2], 14u);
-    EXPECT_EQ(model.store.changeStamp[1], 1u); // unticking by a conflict keeps the stamp
+              (Quantities{kIlluminance, kBeamAngle, kMountingHeight, kPower, kRoomArea,
+                          kHoursPerDay, kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice,
+                          kElectricityPrice, kLampEfficiency, kRoomEfficiency}));
+    EXPECT_EQ(ComputedQuantities(model.store),
+              (Quantities{kLuminousIntensity, kLuminousFlux, kSolidAngle, kLitArea, kLitDiameter,
+                          kEfficacy, kHoursPerYear, kLampsNeeded, kOperatingCost}));
+    EXPECT_EQ(model.store.changeStamp[kIlluminance], 14u);
+    EXPECT_EQ(model.store.changeStamp[kLuminousFlux],
+              1u); // unticking by a conflict keeps the stamp
 }
 
 TEST(RoleResolution, UntickingLuminousFluxLeavesItsDependentsFree) {
     LightingModel model = StartUpRoles();
-    Toggle(model, {1});
+    Toggle(model, {kLuminousFlux});
     EXPECT_EQ(GivenQuantities(model.store),
-              (Quantities{3, 6, 8, 10, 11, 12, 14, 16, 17, 18, 20, 21}));
-    EXPECT_EQ(ComputedQuantities(model.store), (Quantities{4, 5, 7, 13}));
-    EXPECT_EQ(model.store.changeStamp[1], 14u); // unticking by the user refreshes the stamp
+              (Quantities{kBeamAngle, kMountingHeight, kPower, kRoomArea, kHoursPerDay,
+                          kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice, kElectricityPrice,
+                          kLampEfficiency, kRoomEfficiency}));
+    EXPECT_EQ(ComputedQuantities(model.store),
+              (Quantities{kSolidAngle, kLitArea, kLitDiameter, kHoursPerYear}));
+    EXPECT_EQ(model.store.changeStamp[kLuminousFlux],
+              14u); // unticking by the user refreshes the stamp
 }
 
 TEST(RoleResolution, TickingAMemberOfAFullyGivenFormulaUnticksTheOlderOne) {
     LightingModel model = StartUpRoles();
-    Toggle(model, {4}); // solid angle, while the beam angle is ticked
-    EXPECT_NE(model.store.given[4], 0u);
-    EXPECT_EQ(model.store.given[3], 0u);
-    EXPECT_NE(model.store.computed[3], 0u);
-    EXPECT_EQ(model.store.computed[4], 0u);
+    Toggle(model, {kSolidAngle}); // solid angle, while the beam angle is ticked
+    EXPECT_NE(model.store.given[kSolidAngle], 0u);
+    EXPECT_EQ(model.store.given[kBeamAngle], 0u);
+    EXPECT_NE(model.store.computed[kBeamAngle], 0u);
+    EXPECT_EQ(model.store.computed[kSolidAngle], 0u);
 }
 
 TEST(RoleResolution, TogglingTwiceRestoresTheFlagsButNotTheStamps) {
     LightingModel model = StartUpRoles();
-    Toggle(model, {3, 3});
+    Toggle(model, {kBeamAngle, kBeamAngle});
     EXPECT_EQ(GivenQuantities(model.store), kStartUpGiven);
     EXPECT_EQ(ComputedQuantities(model.store), kStartUpComputed);
-    EXPECT_EQ(model.store.changeStamp[3], 15u);
+    EXPECT_EQ(model.store.changeStamp[kBeamAngle], 15u);
 
     // Ticking the diameter over-determines formula 0 (beam angle, height, diameter). At
     // start-up the beam angle is its oldest member; after the double toggle the height is.
     LightingModel fresh = StartUpRoles();
-    Toggle(fresh, {7});
-    EXPECT_EQ(fresh.store.given[3], 0u);
-    EXPECT_NE(fresh.store.given[6], 0u);
-    Toggle(model, {7});
-    EXPECT_NE(model.store.given[3], 0u);
-    EXPECT_EQ(model.store.given[6], 0u);
-    EXPECT_NE(model.store.computed[6], 0u);
+    Toggle(fresh, {kLitDiameter});
+    EXPECT_EQ(fresh.store.given[kBeamAngle], 0u);
+    EXPECT_NE(fresh.store.given[kMountingHeight], 0u);
+    Toggle(model, {kLitDiameter});
+    EXPECT_NE(model.store.given[kBeamAngle], 0u);
+    EXPECT_EQ(model.store.given[kMountingHeight], 0u);
+    EXPECT_NE(model.store.computed[kMountingHeight], 0u);
 }
 
 TEST(RoleResolution, TickingLuminousFluxCanUntickSeveralOlderBoxes) {
     LightingModel model = StartUpRoles();
-    Toggle(model, {2, 9, 0, 19});
+    Toggle(model, {kIlluminance, kEfficacy, kLuminousIntensity, kOperatingCost});
     EXPECT_EQ(GivenQuantities(model.store),
-              (Quantities{0, 2, 6, 9, 10, 11, 12, 14, 16, 17, 18, 19, 20, 21}));
+              (Quantities{kLuminousIntensity, kIlluminance, kMountingHeight, kEfficacy, kRoomArea,
+                          kHoursPerDay, kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice,
+                          kElectricityPrice, kOperatingCost, kLampEfficiency, kRoomEfficiency}));
     // Luminous flux reaches formula 4 through the solid angle and formula 7 through the
     // operating hours; each conflict unticks its oldest box: the illuminance, then the room.
-    Toggle(model, {1});
+    Toggle(model, {kLuminousFlux});
     EXPECT_EQ(GivenQuantities(model.store),
-              (Quantities{0, 1, 6, 9, 11, 12, 14, 16, 17, 18, 19, 20, 21}));
-    EXPECT_EQ(ComputedQuantities(model.store), (Quantities{2, 3, 4, 5, 7, 8, 10, 13, 15}));
+              (Quantities{kLuminousIntensity, kLuminousFlux, kMountingHeight, kEfficacy,
+                          kHoursPerDay, kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice,
+                          kElectricityPrice, kOperatingCost, kLampEfficiency, kRoomEfficiency}));
+    EXPECT_EQ(ComputedQuantities(model.store),
+              (Quantities{kIlluminance, kBeamAngle, kSolidAngle, kLitArea, kLitDiameter, kPower,
+                          kRoomArea, kHoursPerYear, kLampsNeeded}));
 }
 
 TEST(RoleResolution, UntickingEverythingLeavesEveryQuantityFree) {
@@ -120,10 +140,10 @@ private:
 TEST(RoleResolution, ReadsTheFieldsFirstAndShowsTheRolesLast) {
     LightingModel model = StartUpRoles();
     RecordingView view(model);
-    Resolve(model, view, 2);
+    Resolve(model, view, kIlluminance);
     ASSERT_EQ(view.calls, "RS");
     EXPECT_EQ(view.seen[0].stampCounter, 13u);
-    EXPECT_EQ(view.seen[0].given[2], 0u);
+    EXPECT_EQ(view.seen[0].given[kIlluminance], 0u);
     EXPECT_TRUE(SameStore(view.seen[1], model.store));
 }
 

@@ -304,9 +304,9 @@ TEST(RoomMethod, RoomIndexFollowsFromTheRoomAndIsFlaggedBeyondThePrintedTables) 
 ValueStore MainValues(double flux, double lampEfficiency, double illuminance) {
     ValueStore main;
     LoadDefaults(main);
-    main.value[1] = flux;
-    main.value[20] = lampEfficiency;
-    main.value[14] = illuminance;
+    main.value[kLuminousFlux] = flux;
+    main.value[kLampEfficiency] = lampEfficiency;
+    main.value[kRoomIlluminance] = illuminance;
     return main;
 }
 
@@ -354,7 +354,10 @@ TEST(LampPlan, WholeLampsFollowFromTheMainDialogsValuesAndTheRoom) {
 // column to spare, the one whose spacings along and across come closest, then the smaller.
 TEST(LampPlan, TheLayoutIsTheTightGridClosestToTheRoomsProportions) {
     const std::pair<double, double> rooms[] = {{10, 6}, {6, 10}, {5, 5}, {100, 2}, {3, 40}};
-    for (const auto& [length, width] : rooms) {
+    for (const auto& room : rooms) {
+        // Named copies: a lambda may not capture a structured binding before C++20.
+        const double length = room.first;
+        const double width = room.second;
         for (long lamps = 1; lamps <= 150; ++lamps) {
             SCOPED_TRACE(std::to_string(lamps) + " in " + std::to_string(length) + " x " +
                          std::to_string(width));

@@ -113,8 +113,8 @@ TEST(SolverProperties, EverySetOfTicksEndsConsistent) {
         if (OverDetermined(trial.store)) {
             continue;
         }
-        trial.store.given[0] ^= 1u; // the toggle of Resolve(0) restores it
-        Resolve(trial, view, 0);
+        trial.store.given[kLuminousIntensity] ^= 1u; // Resolve toggles it back
+        Resolve(trial, view, kLuminousIntensity);
         ASSERT_TRUE(RolesConsistent(trial.store)) << "ticks " << ticks;
     }
 }

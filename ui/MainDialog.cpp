@@ -1,9 +1,7 @@
 #include "ui/MainDialog.h"
 
-#include "app/AboutBox.h"
 #include "resources/resource.h"
-#include "solver/Recalculator.h"
-#include "solver/RoleResolver.h"
+#include "ui/AboutBox.h"
 #include "ui/NumericFieldExchange.h"
 
 namespace {
@@ -42,7 +40,6 @@ int DecimalsOf(int q) {
 
 MainDialog::MainDialog(CWnd* parent) : CDialog(IDD_MAIN, parent) {
     m_hIcon = ::LoadIcon(AfxGetInstanceHandle(), MAKEINTRESOURCE(IDR_MAINFRAME));
-    InitLightingModel(m_model);
 }
 
 // Each picture is loaded the first time it is shown, not all of them at start-up, where they
@@ -64,12 +61,20 @@ void MainDialog::WriteFields() {
 }
 
 void MainDialog::ShowRoles() {
+    const ValueStore& store = m_calculation.Store();
     for (int q = 0; q < kQuantityCount; ++q) {
         const Quantity& quantity = QuantityAt(q);
         SendDlgItemMessage(quantity.checkboxId, BM_SETCHECK,
-                           m_model.store.given[q] != 0 ? BST_CHECKED : BST_UNCHECKED);
-        SendDlgItemMessage(quantity.editId, EM_SETREADONLY, m_model.store.computed[q] != 0);
+                           store.given[q] != 0 ? BST_CHECKED : BST_UNCHECKED);
+        SendDlgItemMessage(quantity.editId, EM_SETREADONLY, store.computed[q] != 0);
     }
+}
+
+// The edit reports the new text as it reports typing; the calculation recalculates by itself.
+void MainDialog::ShowFieldText(int q, const char* text) {
+    m_showingOutsideText = true;
+    GetDlgItem(QuantityAt(q).editId)->SetWindowText(text);
+    m_showingOutsideText = false;
 }
 
 BOOL MainDialog::OnInitDialog() {
@@ -80,14 +85,7 @@ BOOL MainDialog::OnInitDialog() {
     SetIcon(m_hIcon, TRUE);
     SetIcon(m_hIcon, FALSE);
 
-    for (int q : kInitiallyGiven) {
-        Resolve(m_model, *this, q);
-    }
-    for (int q = 0; q < kQuantityCount; ++q) {
-        if (m_model.store.computed[q] == 0) {
-            Recalculate(m_model, *this, q);
-        }
-    }
+    m_calculation.Start();
     SetTimer(kFocusTimer, kFocusTimerPeriod);
     PostMessage(kStartUpMessage);
     return TRUE;
@@ -127,13 +125,13 @@ void MainDialog::DoDataExchange(CDataExchange* pDX) {
         if (!pDX->m_bSaveAndValidate && editId == focusedId) {
             continue;
         }
-        DDX_NumericField(pDX, editId, m_model.store.value[q], DecimalsOf(q));
+        DDX_NumericField(pDX, editId, m_calculation.FieldValues().value[q], DecimalsOf(q));
     }
 }
 
-// Typing in a field recalculates at once; leaving it recalculates again unless the field is
-// computed. A "Vorgabe" click resolves the roles. Enter (IDOK) never closes the dialog from a
-// control: only with no focus at all does it reach the base and its OnOK.
+// Hands the calculation what the user does to a quantity: typing in its field, leaving the field
+// and a "Vorgabe" click. Enter (IDOK) never closes the dialog from a control: only with no focus
+// at all does it reach the base and its OnOK.
 BOOL MainDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) {
     const int controlId = static_cast<int>(id);
     if (code == EN_CHANGE || code == EN_KILLFOCUS) {
@@ -141,12 +139,12 @@ BOOL MainDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* ha
         if (q == kNoQuantity) {
             return CDialog::OnCmdMsg(id, code, extra, handlerInfo);
         }
-        // The field the user left for the question before ending keeps the text as typed.
-        if (code == EN_KILLFOCUS && m_askingBeforeEnd) {
-            return TRUE;
+        if (code == EN_CHANGE && !m_showingOutsideText) {
+            m_calculation.FieldTyped(q);
         }
-        if (code == EN_CHANGE || m_model.store.computed[q] == 0) {
-            ApplyUserAction(&Recalculate, q);
+        // The field the user left for the question before ending keeps the text as typed.
+        if (code == EN_KILLFOCUS && !m_askingBeforeEnd) {
+            m_calculation.FieldLeft(q);
         }
         return TRUE;
     }
@@ -156,18 +154,11 @@ BOOL MainDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* ha
         }
         const int q = QuantityOfCheckbox(controlId);
         if (q != kNoQuantity) {
-            ApplyUserAction(&Resolve, q);
+            m_calculation.GivenClicked(q);
             return TRUE;
         }
     }
     return CDialog::OnCmdMsg(id, code, extra, handlerInfo);
-}
-
-void MainDialog::ApplyUserAction(void (*entryPoint)(LightingModel&, SolverView&, int), int q) {
-    const ValueStore before = m_model.store;
-    entryPoint(m_model, *this, q);
-    m_unsavedChanges.NoteUserAction(before, m_model.store);
-    ShowTitle();
 }
 
 const CommandMapEntry* MainDialog::GetCommandMap() const {
@@ -191,7 +182,7 @@ HBRUSH MainDialog::OnCtlColor(CDC* pDC, CWnd* pWnd, UINT ctlColor) {
     if (q == kNoQuantity) {
         return brush;
     }
-    if (m_model.store.computed[q] != 0) {
+    if (m_calculation.Store().computed[q] != 0) {
         pDC->SetBkColor(kComputedColour);
         return m_computedBrush;
     }

@@ -2,34 +2,34 @@
 #define LUMETRIX_UI_MAINDIALOG_H
 
 #include "framework/Afx.h"
-#include "model/LightingModel.h"
-#include "solver/SolverView.h"
-#include "ui/UnsavedChanges.h"
+#include "ui/Calculation.h"
 
 #include <string>
 
-// The calculator's one window (dialog template 102). It owns the lighting model and turns
-// every user action into a solver call: a "Vorgabe" click resolves the roles, typing in a
-// field and leaving it recalculate. It is also the solver's view: the 22 edits show the values,
-// the checkboxes the given flags, and read-only edits the computed quantities.
-class MainDialog : public CDialog, public SolverView {
+// The calculator's one window (dialog template 102). It owns the calculation and hands it every
+// user action: a "Vorgabe" click, typing in a field and leaving it, a lamp from the database, a
+// data file. It is also the calculation's view: the 22 edits show the values, the checkboxes the
+// given flags, read-only edits the computed quantities, and the title the file and its changes.
+class MainDialog : public CDialog, public CalculationView {
 public:
     // Focus tracking shows this quantity when the focus is on no quantity's control.
     static constexpr int kNoQuantityShown = kQuantityCount;
 
     explicit MainDialog(CWnd* parent = nullptr);
 
-    // SolverView: fields to values (all 22), values to fields (all but the focused edit),
-    // and the roles as check marks and read-only edits.
+    // CalculationView: fields to values (all 22), values to fields (all but the focused edit),
+    // the roles as check marks and read-only edits, a text from outside and the title.
     void ReadFields() override;
     void WriteFields() override;
     void ShowRoles() override;
+    void ShowFieldText(int q, const char* text) override;
+    void ShowTitle(const std::string& title) override;
 
     // Loads this data file once the dialog is up, as "Laden" loads the file the user chose;
     // it becomes the name the next file dialog offers. An empty path loads nothing.
     void LoadDataFileAtStart(const std::string& path) { m_startFileName = path; }
 
-    const ValueStore& Store() const { return m_model.store; }
+    const ValueStore& Store() const { return m_calculation.Store(); }
     // The quantity whose picture focus tracking shows: -1 before the first tick, 22 for none.
     int LastShownQuantity() const { return m_lastShownQuantity; }
 
@@ -62,12 +62,8 @@ private:
     // Puts back the old bytes of files that a save in place left torn, and names them.
     void RestoreInterruptedSaves();
 
-    // A solver entry point run for the user's action on quantity q, and the change it made.
-    void ApplyUserAction(void (*entryPoint)(LightingModel&, SolverView&, int), int q);
     // Whether the dialog may end now: asks first to save unsaved changes.
     bool MayEnd();
-    // The title names the file the calculation belongs to and shows unsaved changes.
-    void ShowTitle();
 
     void AddAboutItemToSystemMenu();
     void ShowFocusedQuantity(int controlId);
@@ -82,9 +78,9 @@ private:
     HBITMAP m_pictures[kQuantityCount + 1] = {}; // per quantity, then the generic picture
     HBRUSH m_computedBrush = nullptr;
     HBRUSH m_editableBrush = nullptr;
-    LightingModel m_model;
-    UnsavedChanges m_unsavedChanges;
-    bool m_askingBeforeEnd = false; // the question of MayEnd, or the save it starts, is open
+    Calculation m_calculation{*this};
+    bool m_askingBeforeEnd = false;    // the question of MayEnd, or the save it starts, is open
+    bool m_showingOutsideText = false; // see ShowFieldText
 };
 
 #endif

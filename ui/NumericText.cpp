@@ -1,6 +1,7 @@
 #include "ui/NumericText.h"
 
 #include "support/Blanks.h"
+#include "support/Digits.h"
 
 #include <cmath>
 #include <cstdint>
@@ -15,10 +16,6 @@ const std::uint32_t kPowersOfTen[10] = {1,      10,      100,      1000,      10
 
 constexpr std::int64_t kLargestScaled = std::numeric_limits<std::int64_t>::max();
 constexpr double kTwoToThe63 = 9223372036854775808.0;
-
-bool IsDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // magnitude * factor exactly, as the sum high + low (Dekker's product).
 void ExactProduct(double magnitude, double factor, double& high, double& low) {

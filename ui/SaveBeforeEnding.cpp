@@ -31,7 +31,7 @@ bool MainDialog::MayEnd() {
     if (m_askingBeforeEnd) {
         return false;
     }
-    if (!m_unsavedChanges.HasChanges()) {
+    if (!m_calculation.HasUnsavedChanges()) {
         return true;
     }
     HWND focus = ::GetFocus();
@@ -46,8 +46,7 @@ bool MainDialog::MayEnd() {
     return mayEnd;
 }
 
-void MainDialog::ShowTitle() {
-    const std::string title = m_unsavedChanges.WindowTitle();
+void MainDialog::ShowTitle(const std::string& title) {
     std::string shown;
     GetWindowText(shown);
     if (shown != title) {

@@ -3,7 +3,7 @@
 #ifndef LUMETRIX_FRAMEWORK_HEADLESS_DIALOGTEMPLATE_H
 #define LUMETRIX_FRAMEWORK_HEADLESS_DIALOGTEMPLATE_H
 
-#include "framework/headless/Win32Api.h"
+#include "framework/HeadlessWin32Api.h"
 #include "framework/headless/WindowSystem.h"
 
 #include <optional>

@@ -27,15 +27,15 @@ WriteGuard::~WriteGuard() = default;
 // The file systems of the host (ext4, XFS, Btrfs, tmpfs) hold a file's lock for the whole of a
 // write, also while the writer is put aside between two pages; looking for the file's data
 // takes the same lock and so waits for the write to end. Where a file system does without,
-// this returns at once, as it does where the host cannot look for data (the browser's files,
-// which one thread writes whole).
+// this returns at once, and where the host cannot look for data (the browser's files, which no
+// other program writes), there is nothing to wait for.
 void WriteGuard::AwaitWriteUnderWay() const {
-#ifdef SEEK_DATA
     const int descriptor = ::fileno(m_file);
+#ifdef SEEK_DATA
     const off_t position = ::lseek(descriptor, 0, SEEK_CUR);
     ::lseek(descriptor, 0, SEEK_DATA);
     ::lseek(descriptor, position, SEEK_SET);
 #else
-    (void)m_file;
+    static_cast<void>(descriptor);
 #endif
 }

@@ -2,8 +2,8 @@
 // paths are Windows-1252; the host gets them in UTF-8, as Windows turns ANSI paths into its own
 // names.
 #include "framework/Files.h"
+#include "framework/HeadlessWin32Api.h"
 #include "framework/SystemFile.h"
-#include "framework/headless/Win32Api.h"
 #include "support/Windows1252.h"
 
 #include <cerrno>

@@ -4,8 +4,8 @@
 #ifndef LUMETRIX_FRAMEWORK_HEADLESS_GDIOBJECTS_H
 #define LUMETRIX_FRAMEWORK_HEADLESS_GDIOBJECTS_H
 
+#include "framework/HeadlessWin32Api.h"
 #include "framework/headless/Desktop.h"
-#include "framework/headless/Win32Api.h"
 
 #include <optional>
 #include <vector>

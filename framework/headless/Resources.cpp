@@ -10,6 +10,10 @@
 #include <cstring>
 #include <unistd.h>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace headless {
 namespace {
 
@@ -50,10 +54,32 @@ HMODULE GetModuleHandleA(LPCSTR) {
     return reinterpret_cast<HMODULE>(0x400000);
 }
 
+namespace {
+
+#ifdef __EMSCRIPTEN__
+// Under node the program is the script that node runs; a page has no program file.
+ssize_t ProgramPath(LPSTR buffer, DWORD size) {
+    return EM_ASM_INT(
+        {
+            const path =
+                typeof process == "object" && process.argv.length > 1 ? process.argv[1] : "";
+            stringToUTF8(path, $0, $1);
+            return Math.min(lengthBytesUTF8(path), $1 - 1);
+        },
+        buffer, size);
+}
+#else
+ssize_t ProgramPath(LPSTR buffer, DWORD size) {
+    return ::readlink("/proc/self/exe", buffer, size - 1);
+}
+#endif
+
+} // namespace
+
 DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
     if (buffer == nullptr || size == 0)
         return 0;
-    const ssize_t length = ::readlink("/proc/self/exe", buffer, size - 1);
+    const ssize_t length = ProgramPath(buffer, size);
     buffer[length > 0 ? length : 0] = '\0';
     return length > 0 ? DWORD(length) : 0;
 }

@@ -1,4 +1,4 @@
-#include "framework/headless/Win32Api.h"
+#include "framework/HeadlessWin32Api.h"
 
 namespace {
 

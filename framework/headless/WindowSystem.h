@@ -3,7 +3,7 @@
 #ifndef LUMETRIX_FRAMEWORK_HEADLESS_WINDOWSYSTEM_H
 #define LUMETRIX_FRAMEWORK_HEADLESS_WINDOWSYSTEM_H
 
-#include "framework/headless/Win32Api.h"
+#include "framework/HeadlessWin32Api.h"
 
 #include <cstddef>
 #include <functional>

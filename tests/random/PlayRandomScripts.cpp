@@ -5,7 +5,8 @@
 //   == script N
 //   ...
 //
-// lumetrix_random_scripts --script N prints script N itself, to run it with lumetrix-cli.
+// lumetrix_random_scripts --script N prints script N itself, to run it with lumetrix-cli, and
+// --script-with-files N script N of those that also use the database and data files.
 #include "cli/ScriptPlayer.h"
 #include "tests/random/RandomScript.h"
 
@@ -19,8 +20,13 @@ int main(int argc, char** argv) {
         std::cout << RandomScript(std::strtoull(argv[2], nullptr, 10));
         return 0;
     }
+    if (argc == 3 && std::string(argv[1]) == "--script-with-files") {
+        std::cout << RandomScriptWithFiles(std::strtoull(argv[2], nullptr, 10));
+        return 0;
+    }
     if (argc != 3) {
-        std::cerr << "usage: lumetrix_random_scripts FIRST COUNT | --script N\n";
+        std::cerr << "usage: lumetrix_random_scripts FIRST COUNT | --script N | "
+                     "--script-with-files N\n";
         return 1;
     }
     const unsigned long long first = std::strtoull(argv[1], nullptr, 10);

@@ -1,8 +1,8 @@
 #include "tests/random/RandomScript.h"
 
-namespace {
+#include "model/Quantity.h"
 
-constexpr int kQuantities = 22;
+namespace {
 
 // splitmix64: whole-number arithmetic only, so that every build draws the same.
 class Draw {
@@ -56,25 +56,94 @@ std::string TypedValue(Draw& draw) {
     return value;
 }
 
+std::string TypeCommand(Draw& draw) {
+    const std::string value = TypedValue(draw);
+    return "type " + std::to_string(draw.Below(kQuantityCount)) +
+           (value.empty() ? "" : " " + value) + "\n";
+}
+
+std::string ClickCommand(Draw& draw) {
+    return "click " + std::to_string(draw.Below(kQuantityCount)) + "\n";
+}
+
+// A data file the script saves and loads; now and then none, which cancels the file dialog.
+std::string DataFileArgument(Draw& draw) {
+    const char* names[] = {"a.lumx", "b.lumx", "c.lumx"};
+    return draw.OneIn(12) ? "" : std::string(" ") + names[draw.Below(3)];
+}
+
+// What only a user with files does: lamps from the database, saving, loading, answering the
+// questions they ask, and Enter wherever the focus is.
+std::string FileCommand(Draw& draw) {
+    switch (draw.Below(12)) {
+    case 0:
+    case 1:
+    case 2:
+        return "db\n";
+    case 3:
+    case 4:
+        // Now and then an entry beyond the list, which ends the script.
+        return "db-pick " + std::to_string(draw.Below(draw.OneIn(20) ? 100 : 45)) + "\n";
+    case 5:
+        return "db-cancel\n";
+    case 6:
+    case 7:
+        return "save" + DataFileArgument(draw) + "\n";
+    case 8:
+    case 9:
+        return "load" + DataFileArgument(draw) + "\n";
+    case 10: {
+        const char* answers[] = {"yes", "no", "cancel"};
+        return std::string("answer ") + answers[draw.Below(3)] + "\n";
+    }
+    default:
+        return "enter\n";
+    }
+}
+
+// What a user does in the main dialog alone.
+std::string DialogStep(Draw& draw) {
+    const int kind = draw.Below(20);
+    if (kind < 9) {
+        return TypeCommand(draw);
+    }
+    if (kind < 14) {
+        return ClickCommand(draw);
+    }
+    return kind < 18 ? "tab\n" : "show\n";
+}
+
+std::string StepWithFiles(Draw& draw) {
+    const int kind = draw.Below(40);
+    if (kind < 14) {
+        return TypeCommand(draw);
+    }
+    if (kind < 22) {
+        return ClickCommand(draw);
+    }
+    if (kind < 28) {
+        return kind < 26 ? "tab\n" : "show\n";
+    }
+    return FileCommand(draw);
+}
+
+// Script `number` of a kind: 5 to 40 steps, then `show`.
+std::string Script(const std::string& kind, std::uint64_t number, std::string (*step)(Draw&)) {
+    Draw draw(number);
+    std::string script = "# " + kind + " " + std::to_string(number) + "\n";
+    const int steps = 5 + draw.Below(36);
+    for (int i = 0; i < steps; ++i) {
+        script += step(draw);
+    }
+    return script + "show\n";
+}
+
 } // namespace
 
 std::string RandomScript(std::uint64_t number) {
-    Draw draw(number);
-    std::string script = "# random script " + std::to_string(number) + "\n";
-    const int steps = 5 + draw.Below(36);
-    for (int step = 0; step < steps; ++step) {
-        const int kind = draw.Below(20);
-        if (kind < 9) {
-            const std::string value = TypedValue(draw);
-            script += "type " + std::to_string(draw.Below(kQuantities)) +
-                      (value.empty() ? "" : " " + value) + "\n";
-        } else if (kind < 14) {
-            script += "click " + std::to_string(draw.Below(kQuantities)) + "\n";
-        } else if (kind < 18) {
-            script += "tab\n";
-        } else {
-            script += "show\n";
-        }
-    }
-    return script + "show\n";
+    return Script("random script", number, DialogStep);
+}
+
+std::string RandomScriptWithFiles(std::uint64_t number) {
+    return Script("random script with files", number, StepWithFiles);
 }

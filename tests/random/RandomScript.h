@@ -10,4 +10,10 @@
 // them and must show the same values to the last bit.
 std::string RandomScript(std::uint64_t number);
 
+// Random scripts that also use the files a user has: lamps from the database (`db`, `db-pick`,
+// `db-cancel`), data files saved and loaded by the names a.lumx, b.lumx and c.lumx, answers to
+// the questions they ask, and Enter. Played in a folder with a database and lamp files, by two
+// builds of lumetrix-cli that must print the same and leave the same files (compare-builds).
+std::string RandomScriptWithFiles(std::uint64_t number);
+
 #endif

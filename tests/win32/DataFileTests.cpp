@@ -24,8 +24,8 @@ protected:
 };
 
 void DataFileTest::SavesAndLoads() {
-    const int beamAngle = QuantityAt(3).editId;
-    const int illuminance = QuantityAt(2).editId;
+    const int beamAngle = QuantityAt(kBeamAngle).editId;
+    const int illuminance = QuantityAt(kIlluminance).editId;
     std::string saved;
     RunProgram({[&] { ClickLater(main, IDC_SAVE); }, [&] { ChooseFile("Daten speichern", path); },
                 [&] {

@@ -202,7 +202,7 @@ protected:
     const std::string fileA = FullPath(kFile);
     const std::string folderA = FullPath("fd-a") + "\\";
     const std::string folderB = FullPath("fd-b") + "\\";
-    const int beamAngle = QuantityAt(3).editId;
+    const int beamAngle = QuantityAt(kBeamAngle).editId;
 };
 
 // The enlargement happens once a process: this test runs in a process of its own.

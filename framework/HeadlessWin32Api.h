@@ -1,9 +1,9 @@
 // The subset of the Win32 C API that the framework and the program use, for the headless
 // window system. Types and constants carry their Win32 values; handles and WPARAM/LPARAM are
-// pointer-sized, as on Win64. The functions are implemented in memory by the other files of
-// this folder.
-#ifndef LUMETRIX_FRAMEWORK_HEADLESS_WIN32API_H
-#define LUMETRIX_FRAMEWORK_HEADLESS_WIN32API_H
+// pointer-sized, as on Win64. The functions are implemented in memory by framework/headless/;
+// this header stands where <windows.h> stands in the Windows build (framework/WinTypes.h).
+#ifndef LUMETRIX_FRAMEWORK_HEADLESSWIN32API_H
+#define LUMETRIX_FRAMEWORK_HEADLESSWIN32API_H
 
 #include <cstddef>
 #include <cstdint>

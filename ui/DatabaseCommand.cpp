@@ -6,8 +6,6 @@
 #include "io/LampSources.h"
 #include "io/LightDatabase.h"
 #include "io/LuminaireFolder.h"
-#include "solver/Recalculator.h"
-#include "solver/RoleResolver.h"
 #include "support/TextList.h"
 #include "ui/ChoiceDialog.h"
 #include "ui/MainDialog.h"
@@ -50,27 +48,6 @@ int ChooseRecord(const TextList& records) {
     }
     RememberedName() = dialog.GetText();
     return dialog.m_nSelected;
-}
-
-// Applies one value field to quantity q as the user would: a click on its "Vorgabe" box where
-// the box must change, then, for a number, typing it into the field.
-void ApplyField(MainDialog& dialog, LightingModel& model, int q, const char* field) {
-    const DatabaseField meaning = InterpretDatabaseField(field);
-    if (meaning.action == DatabaseField::Action::Unchanged) {
-        return;
-    }
-    const Quantity& quantity = QuantityAt(q);
-    const LRESULT wanted =
-        meaning.action == DatabaseField::Action::Fix ? BST_CHECKED : BST_UNCHECKED;
-    if (dialog.SendDlgItemMessage(quantity.checkboxId, BM_GETCHECK) != wanted) {
-        dialog.SendDlgItemMessage(quantity.checkboxId, BM_SETCHECK, wanted);
-        Resolve(model, dialog, q);
-    }
-    if (meaning.action == DatabaseField::Action::Fix) {
-        // Set outside any data exchange, so the edit's EN_CHANGE recalculates like typing.
-        dialog.GetDlgItem(quantity.editId)->SetWindowText(meaning.text);
-        Recalculate(model, dialog, q);
-    }
 }
 
 // Where the program looked for lamps, for the message when it found none.
@@ -129,11 +106,5 @@ void MainDialog::OnDatabase() {
     if (chosen < 0 || chosen >= lamps.Records().Count()) {
         return;
     }
-    TextList fields;
-    fields.Split(';', lamps.Records().Text(chosen), 0);
-    for (int q = 0; q < kQuantityCount && ValueFieldOf(q) < fields.Count(); ++q) {
-        ApplyField(*this, m_model, q, fields.Text(ValueFieldOf(q)));
-    }
-    m_unsavedChanges.MarkChanged();
-    ShowTitle();
+    m_calculation.ApplyLampRecord(ReadLampRecord(lamps.Records().Text(chosen)));
 }

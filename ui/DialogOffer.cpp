@@ -1,4 +1,4 @@
-#include "io/DialogOffer.h"
+#include "ui/DialogOffer.h"
 
 #include "ui/filedialog/FieldTextLimits.h"
 

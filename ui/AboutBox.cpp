@@ -1,4 +1,4 @@
-#include "app/AboutBox.h"
+#include "ui/AboutBox.h"
 
 #include "framework/VersionRecord.h"
 #include "resources/resource.h"

@@ -1,7 +1,7 @@
 // The about box, opened from the main dialog's system menu: the icon, what the program is and
 // who makes it, and OK.
-#ifndef LUMETRIX_APP_ABOUTBOX_H
-#define LUMETRIX_APP_ABOUTBOX_H
+#ifndef LUMETRIX_UI_ABOUTBOX_H
+#define LUMETRIX_UI_ABOUTBOX_H
 
 #include "framework/Dialog.h"
 

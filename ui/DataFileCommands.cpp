@@ -1,10 +1,9 @@
 // The "Laden" and "Speichern" buttons of the main dialog.
 #include "framework/Files.h"
-#include "io/DataFileLoading.h"
 #include "io/DataFileText.h"
-#include "io/DialogOffer.h"
 #include "io/FileReplacement.h"
 #include "resources/resource.h"
+#include "ui/DialogOffer.h"
 #include "ui/MainDialog.h"
 #include "ui/filedialog/FieldTextLimits.h"
 
@@ -75,12 +74,11 @@ bool MainDialog::SaveCalculation() {
                    kErrorCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return false;
     }
-    if (!ReplaceFileContent(m_dataFileName, FormatDataFile(m_model.store))) {
+    if (!ReplaceFileContent(m_dataFileName, FormatDataFile(m_calculation.Store()))) {
         MessageBox("Die Datei konnte nicht gespeichert werden !", kErrorCaption, MB_ICONHAND);
         return false;
     }
-    m_unsavedChanges.MatchFile(m_dataFileName);
-    ShowTitle();
+    m_calculation.SavedTo(m_dataFileName);
     return true;
 }
 
@@ -130,9 +128,5 @@ void MainDialog::LoadNamedDataFile() {
     if (contents.recognisedLines == 0) {
         MessageBox("Die Datei hat das falsche Format !", kErrorCaption, MB_ICONHAND);
     }
-    ApplyDataFile(contents, m_model, *this);
-    if (contents.recognisedLines != 0) {
-        m_unsavedChanges.MatchFile(m_dataFileName);
-        ShowTitle();
-    }
+    m_calculation.ApplyDataFile(contents, m_dataFileName);
 }

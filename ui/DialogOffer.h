@@ -1,6 +1,6 @@
 // What a file dialog is offered as its initial file name.
-#ifndef LUMETRIX_IO_DIALOGOFFER_H
-#define LUMETRIX_IO_DIALOGOFFER_H
+#ifndef LUMETRIX_UI_DIALOGOFFER_H
+#define LUMETRIX_UI_DIALOGOFFER_H
 
 #include <string>
 

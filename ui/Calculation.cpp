@@ -1,0 +1,141 @@
+#include "ui/Calculation.h"
+
+#include "solver/Recalculator.h"
+#include "solver/RoleResolver.h"
+#include "ui/NumericText.h"
+
+namespace {
+
+// A record field that fixes quantity q at the value as q's field shows it.
+LampRecordField FixedAsShown(int q, double value) {
+    char text[kFieldTextSize];
+    FormatFieldValue(value, static_cast<int>(QuantityAt(q).decimals), text);
+    return {DatabaseField::Action::Fix, text};
+}
+
+} // namespace
+
+Calculation::Calculation(CalculationView& view) : m_view(view) {
+    InitLightingModel(m_model);
+}
+
+void Calculation::Start() {
+    for (int q : kInitiallyGiven) {
+        Resolve(m_model, m_view, q);
+    }
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (m_model.store.computed[q] == 0) {
+            Recalculate(m_model, m_view, q);
+        }
+    }
+}
+
+void Calculation::FieldTyped(int q) {
+    RunForUser(&Recalculate, q);
+}
+
+void Calculation::FieldLeft(int q) {
+    if (m_model.store.computed[q] == 0) {
+        RunForUser(&Recalculate, q);
+    }
+}
+
+void Calculation::GivenClicked(int q) {
+    RunForUser(&Resolve, q);
+}
+
+void Calculation::RunForUser(EntryPoint entryPoint, int q) {
+    const ValueStore before = m_model.store;
+    entryPoint(m_model, m_view, q);
+    m_unsavedChanges.NoteUserAction(before, m_model.store);
+    ShowTitle();
+}
+
+// The box of a quantity shows its given flag at all times (Resolve shows the roles), so the flag
+// tells whether a click would be needed. The first recalculation is the one that typing the text
+// would start, the second the record's own.
+void Calculation::ApplyLampRecord(const LampRecord& record) {
+    for (int q = 0; q < kQuantityCount; ++q) {
+        const DatabaseField::Action action = record[q].action;
+        if (action == DatabaseField::Action::Unchanged) {
+            continue;
+        }
+        const bool fix = action == DatabaseField::Action::Fix;
+        if ((m_model.store.given[q] != 0) != fix) {
+            Resolve(m_model, m_view, q);
+        }
+        if (fix) {
+            m_view.ShowFieldText(q, record[q].text.c_str());
+            Recalculate(m_model, m_view, q);
+            Recalculate(m_model, m_view, q);
+        }
+    }
+    m_unsavedChanges.MarkChanged();
+    ShowTitle();
+}
+
+void Calculation::ApplyRoom(const Room& room, double roomEfficiency) {
+    LampRecord record;
+    record[kRoomArea] = FixedAsShown(kRoomArea, room.length * room.width);
+    record[kRoomEfficiency] = FixedAsShown(kRoomEfficiency, roomEfficiency);
+    ApplyLampRecord(record);
+}
+
+// Stores the file's values; unticks the quantities the file does not mark (wantGiven false) or
+// ticks those it marks (wantGiven true). Each toggle re-derives all roles, so the flags are
+// looked at only when the pass reaches the quantity.
+void Calculation::ToggleTowardsMarks(bool wantGiven, const DataFileContents& contents) {
+    ValueStore& store = m_model.store;
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (!contents.present[q]) {
+            continue;
+        }
+        store.value[q] = contents.value[q];
+        if (contents.marked[q] == wantGiven && (store.given[q] != 0) != wantGiven) {
+            Resolve(m_model, m_view, q);
+        }
+    }
+}
+
+// Both entry points begin by reading the fields, so a value stored by a pass lasts only until
+// the next call; the field write after the toggles puts the file's values into the fields, from
+// which the recalculations take them.
+void Calculation::ApplyDataFile(const DataFileContents& contents, const std::string& path) {
+    ValueStore& store = m_model.store;
+    for (int round = 0; round < 2; ++round) {
+        ToggleTowardsMarks(false, contents);
+        ToggleTowardsMarks(true, contents);
+    }
+    m_view.WriteFields();
+
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (contents.present[q] && store.computed[q] == 0) {
+            store.value[q] = contents.value[q];
+            if (!contents.marked[q]) {
+                Recalculate(m_model, m_view, q);
+            }
+        }
+    }
+    for (int q = 0; q < kQuantityCount; ++q) {
+        if (contents.present[q]) {
+            store.value[q] = contents.value[q];
+            if (contents.marked[q]) {
+                Recalculate(m_model, m_view, q);
+            }
+        }
+    }
+    m_view.WriteFields();
+    if (contents.recognisedLines != 0) {
+        m_unsavedChanges.MatchFile(path);
+        ShowTitle();
+    }
+}
+
+void Calculation::SavedTo(const std::string& path) {
+    m_unsavedChanges.MatchFile(path);
+    ShowTitle();
+}
+
+void Calculation::ShowTitle() {
+    m_view.ShowTitle(m_unsavedChanges.WindowTitle());
+}
