@@ -13,7 +13,7 @@ Module.preRun = Module.preRun || [];
 Module.preRun.push(function () {
     FS.mkdir("/Programm");
     FS.writeFile("/Programm/lumetrix", "");
-    FS.symlink("/Programm/lumetrix", "/proc/self/exe");
+    Module.programPath = "/Programm/lumetrix";
     if (Module.sampleDatabase) FS.writeFile("/Programm/LightDatabase.csv", Module.sampleDatabase);
     FS.mkdir("/Dokumente");
     ENV.LUMETRIX_DOCUMENTS = "/Dokumente";
