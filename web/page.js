@@ -264,9 +264,13 @@
     }
 
     function drawWindow(win) {
+        // Every window the program opens is drawn from its template alike: the main dialog,
+        // message boxes, the choice dialog and any dialog still to come. While a modal one is
+        // up, the windows below it take no input, as Windows disables a modal dialog's owner.
         const frame = element("dialog", "window", win.handle);
         frame.open = true;
         frame.classList.toggle("inactive", win.handle !== scene.active);
+        frame.inert = win.handle !== scene.active;
         const [x, y, width, height] = win.pixels;
         frame.style.left = px(x);
         frame.style.top = px(y);
