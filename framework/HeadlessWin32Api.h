@@ -10,6 +10,7 @@
 
 // ---- Basic types ----------------------------------------------------------------------------
 typedef int BOOL;
+typedef short SHORT;
 typedef unsigned char BYTE;
 typedef unsigned short WORD;
 typedef std::uint32_t DWORD;
@@ -126,6 +127,7 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_SETICON 0x0080
 #define WM_NCDESTROY 0x0082
 #define WM_KEYDOWN 0x0100
+#define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
 #define WM_INITDIALOG 0x0110
 #define WM_COMMAND 0x0111
@@ -138,6 +140,10 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define WM_CTLCOLORDLG 0x0136
 #define WM_CTLCOLORSCROLLBAR 0x0137
 #define WM_CTLCOLORSTATIC 0x0138
+#define WM_LBUTTONDOWN 0x0201
+#define WM_LBUTTONUP 0x0202
+#define WM_CUT 0x0300
+#define WM_CLEAR 0x0303
 #define WM_USER 0x0400
 #define WM_APP 0x8000
 
@@ -159,6 +165,24 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define SC_MAXIMIZE 0xF030
 #define SC_CLOSE 0xF060
 #define SC_RESTORE 0xF120
+
+// Virtual keys
+#define VK_BACK 0x08
+#define VK_TAB 0x09
+#define VK_RETURN 0x0D
+#define VK_SHIFT 0x10
+#define VK_CONTROL 0x11
+#define VK_ESCAPE 0x1B
+#define VK_SPACE 0x20
+#define VK_PRIOR 0x21
+#define VK_NEXT 0x22
+#define VK_END 0x23
+#define VK_HOME 0x24
+#define VK_LEFT 0x25
+#define VK_UP 0x26
+#define VK_RIGHT 0x27
+#define VK_DOWN 0x28
+#define VK_DELETE 0x2E
 
 // ---- Notifications ---------------------------------------------------------------------------
 #define EN_SETFOCUS 0x0100
@@ -286,6 +310,12 @@ typedef UINT_PTR(CALLBACK* LPOFNHOOKPROC)(HWND, UINT, WPARAM, LPARAM);
 #define IDIGNORE 5
 #define IDYES 6
 #define IDNO 7
+
+// The system's message box icons (LoadIcon with no module)
+#define IDI_HAND MAKEINTRESOURCEA(32513)
+#define IDI_QUESTION MAKEINTRESOURCEA(32514)
+#define IDI_EXCLAMATION MAKEINTRESOURCEA(32515)
+#define IDI_ASTERISK MAKEINTRESOURCEA(32516)
 
 #define MB_OK 0x00000000L
 #define MB_OKCANCEL 0x00000001L
@@ -437,6 +467,8 @@ BOOL CheckDlgButton(HWND hDlg, int id, UINT check);
 UINT IsDlgButtonChecked(HWND hDlg, int id);
 HWND SetFocus(HWND hWnd);
 HWND GetFocus();
+// The high bit is set while the key is down (only Shift and Control are followed).
+SHORT GetKeyState(int virtualKey);
 BOOL ShowWindow(HWND hWnd, int cmdShow);
 BOOL IsWindowVisible(HWND hWnd);
 BOOL InvalidateRect(HWND hWnd, const RECT* rect, BOOL erase);

@@ -2,6 +2,7 @@
 // the selected entry.
 #include "framework/headless/WindowSystem.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -36,6 +37,21 @@ LRESULT SetCurrentItem(headless::Window& combo, WPARAM index) {
     }
     combo.currentItem = static_cast<int>(index);
     return combo.currentItem;
+}
+
+// The arrows, Home and End move the selection through the list and report it.
+void PressKey(HWND hWnd, headless::Window& combo, WPARAM key) {
+    int last = static_cast<int>(combo.items.size()) - 1;
+    int current = combo.currentItem;
+    int next = key == VK_UP     ? std::max(current - 1, 0)
+               : key == VK_DOWN ? std::min(current + 1, last)
+               : key == VK_HOME ? 0
+               : key == VK_END  ? last
+                                : current;
+    if (last < 0 || next == current)
+        return;
+    combo.currentItem = next;
+    headless::NotifyParent(hWnd, CBN_SELCHANGE);
 }
 
 std::string WindowText(const headless::Window& combo) {
@@ -82,6 +98,12 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPAR
         return TextMessage(WindowText(*combo), message, wParam, lParam);
     case WM_SETREDRAW:
         combo->redraw = wParam != 0;
+        return 0;
+    case WM_KEYDOWN:
+        PressKey(hWnd, *combo, wParam);
+        return 0;
+    case WM_LBUTTONDOWN:
+        SetFocus(hWnd);
         return 0;
     case WM_SETFOCUS:
         NotifyParent(hWnd, CBN_SETFOCUS);

@@ -5,7 +5,9 @@
 #include "framework/headless/GdiObjects.h"
 #include "framework/headless/Menus.h"
 #include "framework/headless/Resources.h"
+#include "framework/headless/Screen.h"
 #include "framework/headless/Timers.h"
+#include "framework/headless/UserInput.h"
 
 #include <algorithm>
 
@@ -28,21 +30,6 @@ std::string WindowText(HWND hWnd) {
     std::string text(GetWindowTextLengthA(hWnd) + 1, '\0');
     text.resize(GetWindowTextA(hWnd, text.data(), static_cast<int>(text.size())));
     return text;
-}
-
-// The WM_CTLCOLOR* message the system sends for a control before it paints it.
-UINT CtlColorMessage(const Window& control) {
-    switch (control.windowClass) {
-    case WindowClass::Edit:
-        return (control.style & (ES_READONLY | WS_DISABLED)) != 0 ? WM_CTLCOLORSTATIC
-                                                                  : WM_CTLCOLOREDIT;
-    case WindowClass::ComboBox:
-        return WM_CTLCOLOREDIT;
-    case WindowClass::Button:
-        return IsPushButton(control.handle) ? WM_CTLCOLORBTN : WM_CTLCOLORSTATIC;
-    default:
-        return WM_CTLCOLORSTATIC;
-    }
 }
 
 } // namespace
@@ -96,10 +83,8 @@ void Desktop::RunDialog(HWND, bool outermost) {
         }
         return;
     }
-    if (m_dialogObserver) {
-        m_dialogObserver();
-    }
-    if (m_dialogAnswers.empty()) {
+    ObserveDialog();
+    if (m_dialogAnswers.empty())
         return;
     }
     Action answer = std::move(m_dialogAnswers.front());
@@ -139,14 +124,8 @@ void Desktop::Type(int id, const std::string& text) {
 
 void Desktop::Tab() {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr) {
-        return;
-    }
-    HWND next = NextTabStop(dialog, GetFocus());
-    if (next != nullptr) {
-        FocusDialogControl(next);
-    }
-    PumpPostedMessages();
+    if (dialog != nullptr)
+        PressKey(dialog, VK_TAB, '\0');
 }
 
 void Desktop::Focus(int id) {
@@ -158,57 +137,32 @@ void Desktop::Focus(int id) {
     PumpPostedMessages();
 }
 
-// As the dialog manager does it: a focused push button sends its own command; otherwise the
-// default button's id goes out, with the handle of that button if the dialog has one.
 void Desktop::PressEnter() {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr) {
-        return;
-    }
-    HWND focus = GetFocus();
-    if (GetParent(focus) == dialog && IsPushButton(focus)) {
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(focus), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(focus));
-    } else {
-        int id = DefaultButtonId(dialog);
-        SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
-    }
-    PumpPostedMessages();
+    if (dialog != nullptr)
+        headless::PressEnter(dialog);
 }
 
 void Desktop::PressEscape() {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr) {
-        return;
-    }
-    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
-                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
-    PumpPostedMessages();
+    if (dialog != nullptr)
+        headless::PressEscape(dialog);
 }
 
 void Desktop::SelectComboItem(int id, int index) {
     HWND combo = Control(id);
-    if (combo == nullptr) {
-        return;
-    }
-    SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    NotifyParent(combo, CBN_SELCHANGE);
-    PumpPostedMessages();
+    if (combo != nullptr)
+        PickItem(combo, index);
 }
 
 void Desktop::SystemCommand(UINT command) {
     HWND dialog = ActiveModalDialog();
-    if (dialog == nullptr) {
-        return;
-    }
-    SendMessageA(dialog, WM_SYSCOMMAND, command, 0);
-    PumpPostedMessages();
+    if (dialog != nullptr)
+        headless::SystemCommand(dialog, command);
 }
 
 void Desktop::Tick() {
-    DeliverTimers();
-    PumpPostedMessages();
+    TickTimers();
 }
 
 std::vector<DrawnIcon> Desktop::Paint() {
@@ -279,17 +233,7 @@ int Desktop::IconId(bool big) const {
 }
 
 ControlColours Desktop::ColoursOf(int id) const {
-    Window* control = ControlRecord(id);
-    if (control == nullptr) {
-        return {};
-    }
-    HWND handle = control->handle;
-    HDC dc = CreateRecordingDC();
-    LRESULT brush = SendMessageA(control->parent, CtlColorMessage(*control),
-                                 reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(handle));
-    ControlColours colours{BrushColour(reinterpret_cast<HBRUSH>(brush)), BackgroundColour(dc)};
-    DeleteRecordingDC(dc);
-    return colours;
+    return headless::ColoursOf(Control(id));
 }
 
 std::vector<std::string> Desktop::ComboItems(int id) const {
@@ -345,11 +289,19 @@ void Desktop::OnDialog(Action observer) {
     m_dialogObserver = std::move(observer);
 }
 
-int Desktop::AnswerMessageBox(MessageBoxRecord record, const std::vector<int>& buttons,
-                              int unanswered) {
-    if (m_messageBoxObserver) {
+void Desktop::ObserveMessageBox(const MessageBoxRecord& record) const {
+    if (m_messageBoxObserver)
         m_messageBoxObserver(record);
-    }
+}
+
+void Desktop::ObserveDialog() const {
+    if (m_dialogObserver)
+        m_dialogObserver();
+}
+
+int Desktop::AnswerMessageBox(HWND, MessageBoxRecord record, const std::vector<int>& buttons,
+                              int unanswered) {
+    ObserveMessageBox(record);
     bool fits =
         !m_messageBoxAnswers.empty() &&
         std::find(buttons.begin(), buttons.end(), m_messageBoxAnswers.front()) != buttons.end();

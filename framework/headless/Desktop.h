@@ -71,7 +71,7 @@ public:
     using Action = std::function<void()>;
 
     Desktop();
-    ~Desktop();
+    virtual ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
 
@@ -163,10 +163,19 @@ public:
     const std::vector<FileDialogRecord>& FileDialogs() const { return m_fileDialogs; }
 
     // ---- Used by the window system ----
-    void RunDialog(HWND dialog, bool outermost);
+    // A desktop with users of its own (a renderer's real keyboard and mouse) overrides these
+    // three, each of which returns when its dialog, box or file dialog has been answered.
+    // Runs the driver of the outermost dialog, or the answer queued for a nested one.
+    virtual void RunDialog(HWND dialog, bool outermost);
     // The queued answer if it is one of the box's buttons, else `unanswered`; recorded.
-    int AnswerMessageBox(MessageBoxRecord record, const std::vector<int>& buttons, int unanswered);
-    std::optional<std::string> AnswerFileDialog(FileDialogRecord record);
+    virtual int AnswerMessageBox(HWND box, MessageBoxRecord record, const std::vector<int>& buttons,
+                                 int unanswered);
+    virtual std::optional<std::string> AnswerFileDialog(FileDialogRecord record);
+
+protected:
+    // Calls the observers of message boxes and nested dialogs.
+    void ObserveMessageBox(const MessageBoxRecord& record) const;
+    void ObserveDialog() const;
 
 private:
     Action m_driver;

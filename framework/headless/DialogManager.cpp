@@ -60,6 +60,7 @@ Window ControlWindow(const ControlTemplate& control, HWND dialog) {
     window.top = VerticalPixels(control.y);
     window.width = HorizontalPixels(control.cx);
     window.height = VerticalPixels(control.cy);
+    window.units = RECT{control.x, control.y, control.x + control.cx, control.y + control.cy};
     window.image = TemplateImage(control);
     return window;
 }
@@ -152,6 +153,8 @@ HWND CreateDialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPRO
     window.text = dialogTemplate.caption;
     window.width = HorizontalPixels(dialogTemplate.cx);
     window.height = VerticalPixels(dialogTemplate.cy);
+    window.units = RECT{dialogTemplate.x, dialogTemplate.y, dialogTemplate.x + dialogTemplate.cx,
+                        dialogTemplate.y + dialogTemplate.cy};
     PlaceDialog(window, dialogTemplate, owner);
     HWND dialog = AddWindow(window);
     for (const ControlTemplate& control : dialogTemplate.controls) {

@@ -59,12 +59,14 @@ HMODULE GetModuleHandleA(LPCSTR) {
 namespace {
 
 #ifdef __EMSCRIPTEN__
-// Under node the program is the script that node runs; a page has no program file.
+// Under node the program is the script that node runs; a page names the program file it
+// made in its own file system (web/filesystem.js).
 ssize_t ProgramPath(LPSTR buffer, DWORD size) {
     return EM_ASM_INT(
         {
             const path =
-                typeof process == "object" && process.argv.length > 1 ? process.argv[1] : "";
+                Module.programPath ||
+                (typeof process == "object" && process.argv.length > 1 ? process.argv[1] : "");
             stringToUTF8(path, $0, $1);
             return Math.min(lengthBytesUTF8(path), $1 - 1);
         },
@@ -101,8 +103,12 @@ int LoadStringA(HINSTANCE, UINT id, LPSTR buffer, int bufferMax) {
 }
 
 HICON LoadIconA(HINSTANCE, LPCSTR iconName) {
+    // The system's icons (IDI_HAND to IDI_ASTERISK and their neighbours) are always there.
+    constexpr int kFirstSystemIcon = 32512;
+    constexpr int kLastSystemIcon = 32518;
     int id = headless::ResourceId(iconName);
-    if (headless::Resources().icons.count(id) == 0) {
+    bool systemIcon = id >= kFirstSystemIcon && id <= kLastSystemIcon;
+    if (!systemIcon && headless::Resources().icons.count(id) == 0)
         return nullptr;
     }
     return headless::IconHandle(id);

@@ -6,6 +6,7 @@
 #include "framework/HeadlessWin32Api.h"
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +29,7 @@ struct Window {
     LONG top = 0;
     LONG width = 0; // client size in pixels
     LONG height = 0;
+    RECT units{}; // the template's rectangle in dialog units
     LONG_PTR userData = 0;
     std::vector<HWND> children; // in template order, which is the tab order
 
@@ -42,8 +44,10 @@ struct Window {
 
     // Controls
     int check = BST_UNCHECKED;
+    bool pressed = false; // a button the mouse or the space bar holds down
     std::size_t selectionStart = 0;
     std::size_t selectionEnd = 0;
+    bool caretAtStart = false; // an edit's caret stands at the start of its selection
     HANDLE image = nullptr;
     std::vector<std::string> items;
     int currentItem = -1;
@@ -52,6 +56,8 @@ struct Window {
 
 // The window with this handle, or null when there is none (any more).
 Window* FindWindowRecord(HWND hWnd);
+// Calls `visit` for every window, in the order they were made.
+void ForEachWindow(const std::function<void(const Window&)>& visit);
 // Adds a window (a control to the end of its parent's children) and returns its new handle.
 HWND AddWindow(Window window);
 // Destroys a window and its controls: WM_DESTROY and WM_NCDESTROY, timers, focus.

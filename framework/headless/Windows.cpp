@@ -29,6 +29,12 @@ Window* FindWindowRecord(HWND hWnd) {
     return found == WindowTable().end() ? nullptr : found->second.get();
 }
 
+void ForEachWindow(const std::function<void(const Window&)>& visit) {
+    // Handles grow with every new window, so the table's order is the order of making.
+    for (const auto& entry : WindowTable())
+        visit(*entry.second);
+}
+
 HWND AddWindow(Window window) {
     window.handle = NewHandle();
     HWND handle = window.handle;

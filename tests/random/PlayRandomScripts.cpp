@@ -7,7 +7,11 @@
 //
 // lumetrix_random_scripts --script N prints script N itself, to run it with lumetrix-cli, and
 // --script-with-files N script N of those that also use the database and data files.
+//
+// lumetrix_random_scripts --calculation FIRST COUNT plays them on the calculation alone
+// (tests/random/CalculationPlay.h), with the same headers.
 #include "cli/ScriptPlayer.h"
+#include "tests/random/CalculationPlay.h"
 #include "tests/random/RandomScript.h"
 
 #include <cstdlib>
@@ -24,9 +28,16 @@ int main(int argc, char** argv) {
         std::cout << RandomScriptWithFiles(std::strtoull(argv[2], nullptr, 10));
         return 0;
     }
+    if (argc == 4 && std::string(argv[1]) == "--calculation") {
+        const unsigned long long first = std::strtoull(argv[2], nullptr, 10);
+        const unsigned long long count = std::strtoull(argv[3], nullptr, 10);
+        for (unsigned long long number = first; number < first + count; ++number)
+            std::cout << "== script " << number << '\n' << PlayOnCalculation(RandomScript(number));
+        return 0;
+    }
     if (argc != 3) {
-        std::cerr << "usage: lumetrix_random_scripts FIRST COUNT | --script N | "
-                     "--script-with-files N\n";
+        std::cerr << "usage: lumetrix_random_scripts FIRST COUNT | --calculation FIRST COUNT | "
+                     "--script N | --script-with-files N\n";
         return 1;
     }
     const unsigned long long first = std::strtoull(argv[1], nullptr, 10);

@@ -2,6 +2,8 @@
 
 #include "model/Quantity.h"
 
+#include <cstdlib>
+
 namespace {
 
 // splitmix64: whole-number arithmetic only, so that every build draws the same.
@@ -146,4 +148,12 @@ std::string RandomScript(std::uint64_t number) {
 
 std::string RandomScriptWithFiles(std::uint64_t number) {
     return Script("random script with files", number, StepWithFiles);
+}
+
+RandomScriptLine ReadRandomScriptLine(const std::string& line) {
+    const std::size_t space = line.find(' ');
+    const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
+    const std::size_t textStart = argument.find(' ');
+    return {line.substr(0, space), std::atoi(argument.c_str()),
+            textStart == std::string::npos ? "" : argument.substr(textStart + 1)};
 }

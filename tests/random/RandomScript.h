@@ -16,4 +16,13 @@ std::string RandomScript(std::uint64_t number);
 // builds of lumetrix-cli that must print the same and leave the same files (compare-builds).
 std::string RandomScriptWithFiles(std::uint64_t number);
 
+// A line of a random script: its command ("type", "click", "tab", "show"; a comment's "#"),
+// the quantity it names and the text it types.
+struct RandomScriptLine {
+    std::string command;
+    int q = 0;
+    std::string text;
+};
+RandomScriptLine ReadRandomScriptLine(const std::string& line);
+
 #endif
