@@ -86,11 +86,11 @@ TEST_F(MainDialogTest, AddsTheAboutItemAndTheRoomItemToTheSystemMenu) {
     Run([&] {
         const std::vector<headless::MenuItem> menu = desktop.SystemMenu();
         ASSERT_GE(menu.size(), 3u);
-        EXPECT_EQ(menu[menu.size() - 3].flags & MF_SEPARATOR, UINT(MF_SEPARATOR));
-        EXPECT_EQ(menu[menu.size() - 2].id, UINT_PTR(IDM_ABOUTBOX));
+        EXPECT_EQ(menu[menu.size() - 3].flags & MF_SEPARATOR, static_cast<UINT>(MF_SEPARATOR));
+        EXPECT_EQ(menu[menu.size() - 2].id, static_cast<UINT_PTR>(IDM_ABOUTBOX));
         EXPECT_EQ(menu[menu.size() - 2].text, "Inf&o \xFC"
                                               "ber Lumetrix...");
-        EXPECT_EQ(menu.back().id, UINT_PTR(IDM_ROOM));
+        EXPECT_EQ(menu.back().id, static_cast<UINT_PTR>(IDM_ROOM));
         EXPECT_EQ(menu.back().text, "&Raumwirkungsgrad berechnen...");
     });
 }

@@ -40,9 +40,10 @@ protected:
     }
 
     void Press(const std::vector<Key>& keys) {
-        for (const Key& key : keys)
+        for (const Key& key : keys) {
             headless::PressKey(desktop.ActiveDialog(), key.virtualKey, key.character,
                                key.modifiers);
+        }
     }
 
     HWND Item(int id) { return GetDlgItem(desktop.ActiveDialog(), id); }
@@ -148,11 +149,14 @@ public:
 
     int AnswerMessageBox(HWND box, headless::MessageBoxRecord, const std::vector<int>&,
                          int) override {
-        for (HWND control : headless::ControlsOf(box))
+        for (HWND control : headless::ControlsOf(box)) {
             boxViews.push_back(*headless::ViewOf(control));
-        for (const Key& key : keys)
-            if (!headless::HasEnded(box))
+        }
+        for (const Key& key : keys) {
+            if (!headless::HasEnded(box)) {
                 headless::PressKey(box, key.virtualKey, key.character, key.modifiers);
+            }
+        }
         return headless::HasEnded(box) ? static_cast<int>(headless::ResultOf(box)) : -1;
     }
 };

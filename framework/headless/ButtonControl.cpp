@@ -9,8 +9,9 @@ DWORD ButtonType(const headless::Window& button) {
 
 // Pressed with the mouse or the space bar, a button takes the focus.
 void Press(HWND hWnd, headless::Window& button) {
-    if (ButtonType(button) == BS_GROUPBOX || (button.style & WS_DISABLED) != 0)
+    if (ButtonType(button) == BS_GROUPBOX || (button.style & WS_DISABLED) != 0) {
         return;
+    }
     button.pressed = true;
     SetFocus(hWnd);
 }
@@ -19,13 +20,16 @@ void Press(HWND hWnd, headless::Window& button) {
 // BN_CLICKED; released elsewhere, nothing happens but the focus it took.
 void Release(HWND hWnd, bool over) {
     headless::Window* button = headless::FindWindowRecord(hWnd);
-    if (button == nullptr || !button->pressed)
+    if (button == nullptr || !button->pressed) {
         return;
+    }
     button->pressed = false;
-    if (!over)
+    if (!over) {
         return;
-    if (ButtonType(*button) == BS_AUTOCHECKBOX)
+    }
+    if (ButtonType(*button) == BS_AUTOCHECKBOX) {
         button->check = button->check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED;
+    }
     headless::NotifyParent(hWnd, BN_CLICKED);
 }
 
@@ -62,12 +66,14 @@ LRESULT CALLBACK ButtonWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM
         Release(hWnd, IsInside(*button, lParam));
         return 0;
     case WM_KEYDOWN:
-        if (wParam == VK_SPACE)
+        if (wParam == VK_SPACE) {
             Press(hWnd, *button);
+        }
         return 0;
     case WM_KEYUP:
-        if (wParam == VK_SPACE)
+        if (wParam == VK_SPACE) {
             Release(hWnd, true);
+        }
         return 0;
     default:
         return DefWindowProcA(hWnd, message, wParam, lParam);

@@ -48,8 +48,9 @@ void PressKey(HWND hWnd, headless::Window& combo, WPARAM key) {
                : key == VK_HOME ? 0
                : key == VK_END  ? last
                                 : current;
-    if (last < 0 || next == current)
+    if (last < 0 || next == current) {
         return;
+    }
     combo.currentItem = next;
     headless::NotifyParent(hWnd, CBN_SELCHANGE);
 }

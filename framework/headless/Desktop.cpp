@@ -84,7 +84,7 @@ void Desktop::RunDialog(HWND, bool outermost) {
         return;
     }
     ObserveDialog();
-    if (m_dialogAnswers.empty())
+    if (m_dialogAnswers.empty()) {
         return;
     }
     Action answer = std::move(m_dialogAnswers.front());

@@ -51,8 +51,9 @@ void MoveCaret(headless::Window& edit, std::size_t caret) {
 
 // The text replaces the selection and the caret follows it; a change reports EN_CHANGE.
 void ReplaceSelection(HWND hWnd, headless::Window& edit, const std::string& text) {
-    if (text.empty() && edit.selectionStart == edit.selectionEnd)
+    if (text.empty() && edit.selectionStart == edit.selectionEnd) {
         return;
+    }
     edit.text.replace(edit.selectionStart, edit.selectionEnd - edit.selectionStart, text);
     Select(edit, edit.selectionStart + text.size(), edit.selectionStart + text.size());
     headless::NotifyParent(hWnd, EN_CHANGE);
@@ -62,8 +63,9 @@ void ReplaceSelection(HWND hWnd, headless::Window& edit, const std::string& text
 void Erase(HWND hWnd, headless::Window& edit, bool forward) {
     if (edit.selectionStart == edit.selectionEnd) {
         std::size_t caret = edit.selectionStart;
-        if (forward ? caret == edit.text.size() : caret == 0)
+        if (forward ? caret == edit.text.size() : caret == 0) {
             return;
+        }
         Select(edit, forward ? caret + 1 : caret - 1, caret);
     }
     ReplaceSelection(hWnd, edit, "");
@@ -74,14 +76,16 @@ void TypeCharacter(HWND hWnd, headless::Window& edit, char character) {
         Select(edit, 0, edit.text.size());
         return;
     }
-    if (IsReadOnly(edit))
+    if (IsReadOnly(edit)) {
         return;
-    if (character == kBackspace)
+    }
+    if (character == kBackspace) {
         Erase(hWnd, edit, false);
-    else if (character == kCut)
+    } else if (character == kCut) {
         ReplaceSelection(hWnd, edit, "");
-    else if (static_cast<unsigned char>(character) >= 0x20 && character != 0x7F)
+    } else if (static_cast<unsigned char>(character) >= 0x20 && character != 0x7F) {
         ReplaceSelection(hWnd, edit, std::string(1, character));
+    }
 }
 
 void PressKey(HWND hWnd, headless::Window& edit, WPARAM key) {
@@ -100,8 +104,9 @@ void PressKey(HWND hWnd, headless::Window& edit, WPARAM key) {
         MoveCaret(edit, edit.text.size());
         break;
     case VK_DELETE:
-        if (!IsReadOnly(edit))
+        if (!IsReadOnly(edit)) {
             Erase(hWnd, edit, true);
+        }
         break;
     default:
         break;
@@ -135,8 +140,9 @@ LRESULT CALLBACK EditWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     case WM_CUT:
     case WM_CLEAR:
-        if (!IsReadOnly(*edit))
+        if (!IsReadOnly(*edit)) {
             ReplaceSelection(hWnd, *edit, "");
+        }
         return 0;
     case EM_SETSEL:
         SetSelection(*edit, wParam, lParam);

@@ -131,13 +131,16 @@ headless::DialogTemplate BoxTemplate(const std::string& text, LPCSTR caption, UI
 // A button ends the box with its id. Escape and the close box send IDCANCEL, which a box
 // without Abbrechen takes only when OK is its one button.
 INT_PTR CALLBACK BoxProcedure(HWND box, UINT message, WPARAM wParam, LPARAM) {
-    if (message != WM_COMMAND)
+    if (message != WM_COMMAND) {
         return FALSE;
+    }
     int id = LOWORD(wParam);
-    if (id == IDCANCEL && GetDlgItem(box, IDCANCEL) == nullptr)
+    if (id == IDCANCEL && GetDlgItem(box, IDCANCEL) == nullptr) {
         id = GetDlgItem(box, IDYES) == nullptr ? IDOK : 0;
-    if (id != 0 && GetDlgItem(box, id) != nullptr)
+    }
+    if (id != 0 && GetDlgItem(box, id) != nullptr) {
         EndDialog(box, id);
+    }
     return TRUE;
 }
 

@@ -108,7 +108,7 @@ HICON LoadIconA(HINSTANCE, LPCSTR iconName) {
     constexpr int kLastSystemIcon = 32518;
     int id = headless::ResourceId(iconName);
     bool systemIcon = id >= kFirstSystemIcon && id <= kLastSystemIcon;
-    if (!systemIcon && headless::Resources().icons.count(id) == 0)
+    if (!systemIcon && headless::Resources().icons.count(id) == 0) {
         return nullptr;
     }
     return headless::IconHandle(id);

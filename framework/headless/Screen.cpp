@@ -60,8 +60,9 @@ bool IsTopLevel(const Window& window) {
 std::vector<HWND> TopLevelWindows() {
     std::vector<HWND> windows;
     ForEachWindow([&](const Window& window) {
-        if (IsTopLevel(window))
+        if (IsTopLevel(window)) {
             windows.push_back(window.handle);
+        }
     });
     return windows;
 }
@@ -73,8 +74,9 @@ std::vector<HWND> ControlsOf(HWND dialog) {
 
 std::optional<WindowView> ViewOf(HWND handle) {
     const Window* window = FindWindowRecord(handle);
-    if (window == nullptr)
+    if (window == nullptr) {
         return std::nullopt;
+    }
     WindowView view;
     view.handle = handle;
     view.owner = window->parent;
@@ -96,8 +98,9 @@ std::optional<WindowView> ViewOf(HWND handle) {
     view.selectionStart = window->selectionStart;
     view.selectionEnd = window->selectionEnd;
     view.caretAtStart = window->caretAtStart;
-    if (!IsTopLevel(*window))
+    if (!IsTopLevel(*window)) {
         view.colours = ColoursOf(handle);
+    }
     view.imageId = ResourceIdOf(window->image);
     view.items = window->items;
     view.currentItem = window->currentItem;
@@ -121,8 +124,9 @@ std::vector<MenuItem> SystemMenuOf(HWND dialog) {
 
 int IconOf(HWND dialog) {
     const Window* window = FindWindowRecord(dialog);
-    if (window == nullptr)
+    if (window == nullptr) {
         return 0;
+    }
     HICON icon =
         window->icons[ICON_SMALL] != nullptr ? window->icons[ICON_SMALL] : window->icons[ICON_BIG];
     return ResourceIdOf(icon);
@@ -130,8 +134,9 @@ int IconOf(HWND dialog) {
 
 ControlColours ColoursOf(HWND control) {
     const Window* window = FindWindowRecord(control);
-    if (window == nullptr)
+    if (window == nullptr) {
         return {};
+    }
     HDC dc = CreateRecordingDC();
     LRESULT brush = SendMessageA(window->parent, CtlColorMessage(*window),
                                  reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));

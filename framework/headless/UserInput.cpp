@@ -32,14 +32,16 @@ void SendCommand(HWND dialog, int id) {
 } // namespace
 
 void PressKey(HWND dialog, UINT virtualKey, char character, unsigned modifiers) {
-    if (!IsWindow(dialog))
+    if (!IsWindow(dialog)) {
         return;
+    }
     HeldModifiers held(modifiers);
     HWND focus = FocusedControl(dialog);
     if (virtualKey == VK_TAB) {
         HWND next = NextTabStop(dialog, focus, (modifiers & kShiftKey) != 0);
-        if (next != nullptr)
+        if (next != nullptr) {
             FocusDialogControl(next);
+        }
     } else if (virtualKey == VK_RETURN) {
         PressEnter(dialog);
     } else if (virtualKey == VK_ESCAPE) {
@@ -47,10 +49,12 @@ void PressKey(HWND dialog, UINT virtualKey, char character, unsigned modifiers) 
     } else {
         HWND target = focus != nullptr ? focus : dialog;
         SendMessageA(target, WM_KEYDOWN, virtualKey, 0);
-        if (character != '\0' && IsWindow(target))
+        if (character != '\0' && IsWindow(target)) {
             SendMessageA(target, WM_CHAR, static_cast<unsigned char>(character), 0);
-        if (IsWindow(target))
+        }
+        if (IsWindow(target)) {
             SendMessageA(target, WM_KEYUP, virtualKey, 0);
+        }
     }
     PumpPostedMessages();
 }
@@ -73,8 +77,9 @@ void PressEscape(HWND dialog) {
 }
 
 void PressMouse(HWND control) {
-    if (IsWindowEnabled(control))
+    if (IsWindowEnabled(control)) {
         SendMessageA(control, WM_LBUTTONDOWN, 0, 0);
+    }
     PumpPostedMessages();
 }
 
@@ -92,8 +97,9 @@ void SelectText(HWND edit, std::size_t anchor, std::size_t caret) {
 void Paste(HWND edit, const std::string& text) {
     Window* window = FindWindowRecord(edit);
     if (window == nullptr || window->windowClass != WindowClass::Edit ||
-        (window->style & ES_READONLY) != 0)
+        (window->style & ES_READONLY) != 0) {
         return;
+    }
     std::string firstLine = text.substr(0, text.find_first_of("\r\n"));
     SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(firstLine.c_str()));
     PumpPostedMessages();

@@ -31,8 +31,9 @@ Window* FindWindowRecord(HWND hWnd) {
 
 void ForEachWindow(const std::function<void(const Window&)>& visit) {
     // Handles grow with every new window, so the table's order is the order of making.
-    for (const auto& entry : WindowTable())
+    for (const auto& entry : WindowTable()) {
         visit(*entry.second);
+    }
 }
 
 HWND AddWindow(Window window) {

@@ -22,8 +22,9 @@ namespace {
 // When a file was last written, with its size; none when it does not exist.
 std::optional<long long> FileStamp(const std::string& path) {
     struct stat status {};
-    if (::stat(Utf8FromWindows1252(path).c_str(), &status) != 0)
+    if (::stat(Utf8FromWindows1252(path).c_str(), &status) != 0) {
         return std::nullopt;
+    }
     return static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec +
            status.st_size;
 }
@@ -36,18 +37,21 @@ std::string FileName(const std::string& path) {
 std::string JsonText(const std::string& text) {
     std::string json = "\"";
     for (char c : Utf8FromWindows1252(text)) {
-        if (c == '"' || c == '\\')
+        if (c == '"' || c == '\\') {
             json += '\\';
-        if (static_cast<unsigned char>(c) >= 0x20)
+        }
+        if (static_cast<unsigned char>(c) >= 0x20) {
             json += c;
+        }
     }
     return json + "\"";
 }
 
 std::string FileRequestJson(const headless::FileDialogRecord& record) {
     std::string filter = "[";
-    for (const std::string& entry : record.filter)
+    for (const std::string& entry : record.filter) {
         filter += (filter.size() > 1 ? "," : "") + JsonText(entry);
+    }
     return "{\"save\":" + std::string(record.save ? "true" : "false") +
            ",\"title\":" + JsonText(record.title) + ",\"fileName\":" + JsonText(record.fileName) +
            ",\"defaultExtension\":" + JsonText(record.defExt) + ",\"filter\":" + filter + "]}";
@@ -60,8 +64,9 @@ void BrowserDesktop::SetReporter(Reporter reporter) {
 }
 
 void BrowserDesktop::RunDialog(HWND dialog, bool outermost) {
-    if (!outermost)
+    if (!outermost) {
         ObserveDialog();
+    }
     RunModalLoop(dialog);
 }
 
@@ -81,14 +86,17 @@ std::optional<std::string> BrowserDesktop::AnswerFileDialog(headless::FileDialog
             answer = event.text;
             break;
         }
-        if (event.kind == PageEventKind::FileCancelled)
+        if (event.kind == PageEventKind::FileCancelled) {
             break;
-        if (event.kind == PageEventKind::Tick)
+        }
+        if (event.kind == PageEventKind::Tick) {
             DeliverInput(event, nullptr);
+        }
     }
     CloseFileDialog();
-    if (answer && record.save)
+    if (answer && record.save) {
         m_pendingSave = PendingSave{*answer, FileStamp(*answer)};
+    }
     return answer;
 }
 
@@ -104,8 +112,9 @@ PageEvent BrowserDesktop::NextEvent(HWND active) {
     for (;;) {
         ShowScene(SceneJson(active));
         PageEvent event = WaitForPageEvent();
-        if (event.kind != PageEventKind::Report)
+        if (event.kind != PageEventKind::Report) {
             return event;
+        }
         Report(m_reporter ? m_reporter(event.text) : std::string());
     }
 }
@@ -113,11 +122,13 @@ PageEvent BrowserDesktop::NextEvent(HWND active) {
 // The save dialog only names the file; whether and when the program writes it shows in the
 // file itself once the command that asked is done.
 void BrowserDesktop::OfferSavedFile() {
-    if (!m_pendingSave)
+    if (!m_pendingSave) {
         return;
+    }
     std::optional<long long> stamp = FileStamp(m_pendingSave->path);
-    if (!stamp || stamp == m_pendingSave->stampBefore)
+    if (!stamp || stamp == m_pendingSave->stampBefore) {
         return;
+    }
     OfferDownload(Utf8FromWindows1252(m_pendingSave->path),
                   Utf8FromWindows1252(FileName(m_pendingSave->path)));
     m_pendingSave.reset();

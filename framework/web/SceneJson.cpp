@@ -53,8 +53,9 @@ std::string Quoted(const std::string& text) {
 }
 
 std::string Colour(const std::optional<COLORREF>& colour) {
-    if (!colour)
+    if (!colour) {
         return "null";
+    }
     char text[16];
     std::snprintf(text, sizeof text, "\"#%02x%02x%02x\"", GetRValue(*colour), GetGValue(*colour),
                   GetBValue(*colour));
@@ -82,8 +83,9 @@ std::string Rectangle(const char* name, const RECT& rect) {
 template <typename T, typename Format>
 std::string List(const std::vector<T>& entries, Format format) {
     std::string list = "[";
-    for (const T& entry : entries)
+    for (const T& entry : entries) {
         list += (list.size() > 1 ? "," : "") + format(entry);
+    }
     return list + "]";
 }
 
@@ -111,9 +113,11 @@ std::string ControlJson(const WindowView& view) {
 
 std::string DialogJson(const WindowView& view) {
     std::vector<std::string> controls;
-    for (HWND control : headless::ControlsOf(view.handle))
-        if (auto controlView = headless::ViewOf(control))
+    for (HWND control : headless::ControlsOf(view.handle)) {
+        if (auto controlView = headless::ViewOf(control)) {
             controls.push_back(ControlJson(*controlView));
+        }
+    }
     auto menuItem = [](const headless::MenuItem& item) {
         return "{" + Field("id", Number(static_cast<long long>(item.id))) + "," +
                Field("flags", Number(item.flags)) + "," + Field("text", Quoted(item.text)) + "}";
@@ -130,8 +134,9 @@ std::string SceneJson(HWND active) {
     std::vector<std::string> windows;
     for (HWND window : headless::TopLevelWindows()) {
         auto view = headless::ViewOf(window);
-        if (view && !headless::HasEnded(window))
+        if (view && !headless::HasEnded(window)) {
             windows.push_back(DialogJson(*view));
+        }
     }
     return "{" + Field("active", Handle(active)) + "," +
            Field("windows", List(windows, [](const std::string& json) { return json; })) + "}";

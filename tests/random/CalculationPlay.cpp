@@ -22,13 +22,16 @@ int DecimalsOf(int q) {
 class FieldTexts final : public CalculationView {
 public:
     void ReadFields() override {
-        for (int q = 0; q < kQuantityCount; ++q)
+        for (int q = 0; q < kQuantityCount; ++q) {
             values->value[q] = ParseFieldValue(m_text[q], DecimalsOf(q));
+        }
     }
     void WriteFields() override {
-        for (int q = 0; q < kQuantityCount; ++q)
-            if (q != focused)
+        for (int q = 0; q < kQuantityCount; ++q) {
+            if (q != focused) {
                 FormatFieldValue(values->value[q], DecimalsOf(q), m_text[q]);
+            }
+        }
     }
     void ShowRoles() override {}
     void ShowFieldText(int q, const char* text) override {
@@ -75,8 +78,9 @@ public:
 
 private:
     void Leave() {
-        if (m_fields.focused == kNoField)
+        if (m_fields.focused == kNoField) {
             return;
+        }
         const int q = m_fields.focused;
         m_fields.focused = kNoField;
         m_calculation.FieldLeft(q);
@@ -84,16 +88,19 @@ private:
 
     // The field's text selected whole and replaced key by key; a computed field takes none.
     void Type(int q, const std::string& text) {
-        if (m_fields.focused != q)
+        if (m_fields.focused != q) {
             Leave();
+        }
         m_fields.focused = q;
-        if (m_calculation.Store().computed[q] != 0)
+        if (m_calculation.Store().computed[q] != 0) {
             return;
+        }
         char* field = m_fields.Text(q);
         for (std::size_t typed = 0; typed < text.size(); ++typed) {
             const std::size_t length = typed == 0 ? 0 : std::strlen(field);
-            if (length + 1 >= static_cast<std::size_t>(kFieldTextSize))
+            if (length + 1 >= static_cast<std::size_t>(kFieldTextSize)) {
                 break;
+            }
             field[length] = text[typed];
             field[length + 1] = '\0';
             m_calculation.FieldTyped(q);
@@ -123,8 +130,9 @@ std::string PlayOnCalculation(const std::string& script) {
 }
 
 std::string PrintedValue(double value) {
-    if (std::isnan(value))
+    if (std::isnan(value)) {
         return std::signbit(value) ? "-nan" : "nan";
+    }
     char text[32];
     std::snprintf(text, sizeof text, "%.17g", value);
     return text;

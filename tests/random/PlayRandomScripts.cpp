@@ -31,8 +31,9 @@ int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "--calculation") {
         const unsigned long long first = std::strtoull(argv[2], nullptr, 10);
         const unsigned long long count = std::strtoull(argv[3], nullptr, 10);
-        for (unsigned long long number = first; number < first + count; ++number)
+        for (unsigned long long number = first; number < first + count; ++number) {
             std::cout << "== script " << number << '\n' << PlayOnCalculation(RandomScript(number));
+        }
         return 0;
     }
     if (argc != 3) {

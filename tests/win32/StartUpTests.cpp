@@ -103,9 +103,10 @@ TEST_F(StartUpTest, SystemMenuEndsWithTheAboutAndRoomItemsAndTheWindowHasTheIcon
         HMENU menu = GetSystemMenu(main, FALSE);
         const int count = GetMenuItemCount(menu);
         ASSERT_GE(count, 3);
-        EXPECT_EQ(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR, UINT(MF_SEPARATOR));
-        EXPECT_EQ(GetMenuItemID(menu, count - 2), UINT(IDM_ABOUTBOX));
-        EXPECT_EQ(GetMenuItemID(menu, count - 1), UINT(IDM_ROOM));
+        EXPECT_EQ(GetMenuState(menu, count - 3, MF_BYPOSITION) & MF_SEPARATOR,
+                  static_cast<UINT>(MF_SEPARATOR));
+        EXPECT_EQ(GetMenuItemID(menu, count - 2), static_cast<UINT>(IDM_ABOUTBOX));
+        EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(IDM_ROOM));
         char text[64] = "";
         GetMenuStringA(menu, count - 2, text, sizeof text, MF_BYPOSITION);
         EXPECT_STREQ(text, "Inf&o \xFC"

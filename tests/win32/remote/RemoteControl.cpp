@@ -220,12 +220,14 @@ int OpenAbout() {
 
 int OpenRoom() {
     HWND main = FindMainDialog();
-    if (main == nullptr)
+    if (main == nullptr) {
         return Fail("the main dialog is not open");
+    }
     PostMessageA(main, WM_SYSCOMMAND, IDM_ROOM, 0);
     HWND room = WaitForDialog(kRoomCaption);
-    if (room == nullptr)
+    if (room == nullptr) {
         return Fail("the room dialog did not appear");
+    }
     SetDlgItemTextA(room, IDC_ROOM_LENGTH, "10");
     SetDlgItemTextA(room, IDC_ROOM_WIDTH, "6");
     SetDlgItemTextA(room, IDC_ROOM_HEIGHT, "3");
@@ -237,11 +239,13 @@ int OpenRoom() {
 // WM_CLOSE reaches a dialog as its Cancel command, as the close box does.
 int Close() {
     for (const char* caption : {kAboutCaption, kRoomCaption}) {
-        if (HWND dialog = FindDialog(caption))
+        if (HWND dialog = FindDialog(caption)) {
             PostMessageA(dialog, WM_CLOSE, 0, 0);
+        }
         for (int waited = 0; FindDialog(caption) != nullptr; waited += kPollMs) {
-            if (waited >= kPatienceMs)
+            if (waited >= kPatienceMs) {
                 return Fail("a dialog does not close");
+            }
             Sleep(kPollMs);
         }
     }
