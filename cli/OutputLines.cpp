@@ -1,10 +1,15 @@
 #include "cli/OutputLines.h"
 
-#include "support/Windows1252.h"
+#include "photometry/LampPlan.h"
+#include "photometry/RoomEfficiency.h"
 #include "resources/resource.h"
+#include "support/Windows1252.h"
+#include "ui/RoomFields.h"
 
 #include <cmath>
 #include <cstdio>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -65,4 +70,25 @@ void PrintChoice(const std::vector<std::string>& entries, std::ostream& out) {
         out << '\t' << PrintableText(entry);
     }
     out << '\n';
+}
+
+// Worked out as the dialog works it out, from its inputs' texts and the main dialog's light; a
+// room with a problem has no figures but its lamp's downward share.
+void PrintRoomLine(const headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out) {
+    RoomTexts texts;
+    for (int input = 0; input < kRoomInputCount; ++input) {
+        texts[input] = desktop.Text(kRoomInputIds[input]);
+    }
+    const Room room = ReadRoomInputs(texts);
+    const DownwardLight light(dialog.CurrentRoomLight().distribution);
+    const std::optional<RoomEfficiency> efficiency = CalculateRoomEfficiency(room, light);
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    long lamps = 0;
+    if (efficiency) {
+        lamps = PlanLamps(dialog.Store(), room, efficiency->percent).wholeLamps;
+    }
+    out << "room\t" << PrintableValue(efficiency ? efficiency->roomIndex : nan) << '\t'
+        << PrintableValue(efficiency ? efficiency->directRatio : nan) << '\t'
+        << PrintableValue(light.DownwardShare()) << '\t'
+        << PrintableValue(efficiency ? efficiency->percent : nan) << '\t' << lamps << '\n';
 }

@@ -3,6 +3,7 @@
 
 #include "framework/headless/Desktop.h"
 #include "model/ValueStore.h"
+#include "ui/MainDialog.h"
 
 #include <ostream>
 #include <string>
@@ -25,6 +26,10 @@ void PrintState(const headless::Desktop& desktop, int lastShownQuantity, std::os
 
 // A message box as it is shown: caption, style, text.
 void PrintMessageBox(const headless::MessageBoxRecord& box, std::ostream& out);
+
+// `room`: the open room dialog's room index, direct ratio, downward share, Raumwirkungsgrad and
+// whole lamps needed, worked out as the dialog works them out.
+void PrintRoomLine(const headless::Desktop& desktop, const MainDialog& dialog, std::ostream& out);
 
 // The choice dialog's entries in list order, printed as it opens.
 void PrintChoice(const std::vector<std::string>& entries, std::ostream& out);

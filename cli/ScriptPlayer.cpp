@@ -1,8 +1,6 @@
 #include "cli/ScriptPlayer.h"
 
 #include "cli/OutputLines.h"
-#include "photometry/LampPlan.h"
-#include "photometry/RoomEfficiency.h"
 #include "resources/resource.h"
 #include "support/Digits.h"
 #include "support/Windows1252.h"
@@ -11,7 +9,7 @@
 
 #include <climits>
 #include <cstring>
-#include <limits>
+#include <sstream>
 
 namespace {
 
@@ -361,26 +359,10 @@ void ScriptPlayer::ClickWithRoomAnswer(const headless::Desktop::Action& answer) 
     m_desktop.ClearDialogAnswers();
 }
 
-// Worked out as the dialog works it out, from its inputs' texts and the main dialog's light; a
-// room with a problem has no figures but its lamp's downward share.
 std::string ScriptPlayer::RoomLine() const {
-    RoomTexts texts;
-    for (int input = 0; input < kRoomInputCount; ++input) {
-        texts[input] = m_desktop.Text(kRoomInputIds[input]);
-    }
-    const Room room = ReadRoomInputs(texts);
-    const DownwardLight light(m_dialog.CurrentRoomLight().distribution);
-    const std::optional<RoomEfficiency> efficiency = CalculateRoomEfficiency(room, light);
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    long lamps = 0;
-    if (efficiency) {
-        lamps = PlanLamps(m_dialog.Store(), room, efficiency->percent).wholeLamps;
-    }
-    return "room\t" + PrintableValue(efficiency ? efficiency->roomIndex : nan) + '\t' +
-           PrintableValue(efficiency ? efficiency->directRatio : nan) + '\t' +
-           PrintableValue(light.DownwardShare()) + '\t' +
-           PrintableValue(efficiency ? efficiency->percent : nan) + '\t' + std::to_string(lamps) +
-           '\n';
+    std::ostringstream line;
+    PrintRoomLine(m_desktop, m_dialog, line);
+    return line.str();
 }
 
 int PlayScript(std::istream& script, std::ostream& out, std::ostream& errors) {

@@ -1,7 +1,7 @@
 // Lumetrix in the browser: the main dialog on the headless window system, with the person at
 // the page (web/lumetrix.js) as its user. The page may ask for the lines lumetrix-cli prints
-// ("show", "state", and every message box and choice list as it opens), which is how the
-// browser tests compare the page with the native program.
+// ("show", "state", "room" while the room dialog is open, and every message box and choice list as
+// it opens), which is how the browser tests compare the page with the native program.
 #include "cli/OutputLines.h"
 #include "framework/web/BrowserDesktop.h"
 #include "framework/web/Page.h"
@@ -16,10 +16,13 @@ int main() {
     MainDialog dialog;
     desktop.SetReporter([&](const std::string& request) {
         std::ostringstream lines;
-        if (request == "show")
+        if (request == "show") {
             PrintFields(desktop, dialog.Store(), lines);
-        else if (request == "state")
+        } else if (request == "state") {
             PrintState(desktop, dialog.LastShownQuantity(), lines);
+        } else if (request == "room") {
+            PrintRoomLine(desktop, dialog, lines);
+        }
         return lines.str();
     });
     if (web::ReportsDialogs()) {
@@ -29,8 +32,9 @@ int main() {
             web::Report(line.str());
         });
         desktop.OnDialog([&desktop] {
-            if (!desktop.HasControl(IDC_CHOICE_LIST))
+            if (!desktop.HasControl(IDC_CHOICE_LIST)) {
                 return;
+            }
             std::ostringstream line;
             PrintChoice(desktop.ComboItems(IDC_CHOICE_LIST), line);
             web::Report(line.str());

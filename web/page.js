@@ -637,6 +637,15 @@
         tick() { post({ kind: kEvent.tick }); return whenIdle(); },
         report(request) { post({ kind: kEvent.report, text: request }); return whenIdle(); },
         reportLog() { return page.reportLog; },
+        // A report taken out of the log, for a line that stands only once its command succeeds.
+        async take(request) {
+            const before = page.reportLog.length;
+            await this.report(request);
+            const taken = page.reportLog.slice(before);
+            page.reportLog = page.reportLog.slice(0, before);
+            return taken;
+        },
+        log(lines) { page.reportLog += lines; },
         ended() { return ended; },
         downloadsOffered() { return downloadsOffered; },
         forgetStoredFiles,
