@@ -203,15 +203,25 @@ int WaitMain() {
     return PrintGeometry(main);
 }
 
-int OpenAbout() {
+// Chooses a system-menu entry of the main dialog and waits for the dialog it opens.
+HWND OpenFromSystemMenu(UINT command, const char* caption) {
     HWND main = FindMainDialog();
     if (main == nullptr) {
-        return Fail("the main dialog is not open");
+        Fail("the main dialog is not open");
+        return nullptr;
     }
-    PostMessageA(main, WM_SYSCOMMAND, kAboutCommand, 0);
-    HWND about = WaitForDialog(kAboutCaption);
+    PostMessageA(main, WM_SYSCOMMAND, command, 0);
+    HWND dialog = WaitForDialog(caption);
+    if (dialog == nullptr) {
+        Fail("the dialog did not appear");
+    }
+    return dialog;
+}
+
+int OpenAbout() {
+    HWND about = OpenFromSystemMenu(kAboutCommand, kAboutCaption);
     if (about == nullptr) {
-        return Fail("the about box did not appear");
+        return 1;
     }
     Activate(about);
     WaitUntilSettled(about);
@@ -219,14 +229,9 @@ int OpenAbout() {
 }
 
 int OpenRoom() {
-    HWND main = FindMainDialog();
-    if (main == nullptr) {
-        return Fail("the main dialog is not open");
-    }
-    PostMessageA(main, WM_SYSCOMMAND, IDM_ROOM, 0);
-    HWND room = WaitForDialog(kRoomCaption);
+    HWND room = OpenFromSystemMenu(IDM_ROOM, kRoomCaption);
     if (room == nullptr) {
-        return Fail("the room dialog did not appear");
+        return 1;
     }
     SetDlgItemTextA(room, IDC_ROOM_LENGTH, "10");
     SetDlgItemTextA(room, IDC_ROOM_WIDTH, "6");
