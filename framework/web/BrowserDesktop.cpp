@@ -19,14 +19,18 @@
 namespace web {
 namespace {
 
-// When a file was last written, with its size; none when it does not exist.
-std::optional<long long> FileStamp(const std::string& path) {
+// What tells one save of a file from the next: its number, time and size. The program saves
+// by writing a new file and putting it in the old one's place, so the number changes with
+// every save, also within the one second the browser's file times can tell apart.
+std::optional<FileVersion> VersionOf(const std::string& path) {
     struct stat status {};
     if (::stat(Utf8FromWindows1252(path).c_str(), &status) != 0) {
         return std::nullopt;
     }
-    return static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL + status.st_mtim.tv_nsec +
-           status.st_size;
+    return FileVersion{static_cast<unsigned long long>(status.st_ino),
+                       static_cast<long long>(status.st_mtim.tv_sec) * 1000000000LL +
+                           status.st_mtim.tv_nsec,
+                       static_cast<long long>(status.st_size)};
 }
 
 std::string FileName(const std::string& path) {
@@ -95,7 +99,7 @@ std::optional<std::string> BrowserDesktop::AnswerFileDialog(headless::FileDialog
     }
     CloseFileDialog();
     if (answer && record.save) {
-        m_pendingSave = PendingSave{*answer, FileStamp(*answer)};
+        m_pendingSave = PendingSave{*answer, VersionOf(*answer)};
     }
     return answer;
 }
@@ -125,8 +129,8 @@ void BrowserDesktop::OfferSavedFile() {
     if (!m_pendingSave) {
         return;
     }
-    std::optional<long long> stamp = FileStamp(m_pendingSave->path);
-    if (!stamp || stamp == m_pendingSave->stampBefore) {
+    std::optional<FileVersion> version = VersionOf(m_pendingSave->path);
+    if (!version || version == m_pendingSave->versionBefore) {
         return;
     }
     OfferDownload(Utf8FromWindows1252(m_pendingSave->path),

@@ -11,9 +11,13 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace web {
+
+// A file's number, modification time (nanoseconds) and size.
+using FileVersion = std::tuple<unsigned long long, long long, long long>;
 
 class BrowserDesktop : public headless::Desktop {
 public:
@@ -31,7 +35,7 @@ private:
     // A file the program is saving: offered as a download once it has been written.
     struct PendingSave {
         std::string path;
-        std::optional<long long> stampBefore;
+        std::optional<FileVersion> versionBefore;
     };
 
     // Takes the page's events until `window` has ended.
