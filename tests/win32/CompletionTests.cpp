@@ -370,22 +370,10 @@ TEST_F(CompletionTest, AListOfOneEntryIsOneRowHighAndLeavesTheFieldBelowFree) {
     EXPECT_FALSE(IntersectRect(&overlap, &list, &fileType));
 }
 
-// A folder of 5000 files: the worker reads it while the user types, and the dialog closes
-// while it still matches. It goes with the test's folder.
+// A folder of 5000 files, made by the build: the worker reads it while the user types, and the
+// dialog closes while it still matches.
 class LargeFolderTest : public LoadDialogTest {
 protected:
-    void SetUp() override {
-        CreateDirectoryA(kFolder, nullptr);
-        for (int i = 0; i < kFiles; ++i) {
-            MakeFile(FileName(i));
-        }
-    }
-    static std::string FileName(int i) {
-        char name[64];
-        std::snprintf(name, sizeof name, "%s\\datei%04d.txt", kFolder, i);
-        return name;
-    }
-
     // Milliseconds from each typed character to its showing in the field, typed as soon as the
     // load dialog shows.
     std::vector<double> TypeAndTimeEchoes() {
@@ -409,7 +397,7 @@ protected:
         return echoes;
     }
 
-    static constexpr const char* kFolder = "fc-gross";
+    static constexpr const char* kFolder = LUMETRIX_FOLDER_OF_5000;
     static constexpr int kFiles = 5000;
 };
 
@@ -490,9 +478,9 @@ TEST_F(LargeFolderTest, TypingEchoesWhileTheWorkerReads) {
 }
 
 // Folders of 2, 5000 and 50000 files named datei00000.txt on: how long the list takes to follow
-// a typed key once the folder is read, with the names anywhere in the folder's order. The
-// largest folder is made by the build, in its own folder: under Wine each new file's name is
-// compared with every name already in its folder, so making 50000 here would take minutes.
+// a typed key once the folder is read, with the names anywhere in the folder's order. The large
+// folders are made by the build, in its own folder: under Wine each new file's name is compared
+// with every name already in its folder, so making them here would take minutes.
 class CompletionSpeedTest : public LoadDialogTest {
 protected:
     using Followed = std::function<bool(HWND dialog, const std::string& typed)>;
@@ -503,9 +491,10 @@ protected:
         char lastDigit;
         bool madeByTheBuild;
     };
-    static constexpr Folder kFolders[] = {{"fc-2", 2, "datei0000", '1', false},
-                                          {"fc-5000", 5000, "datei0123", '9', false},
-                                          {LUMETRIX_LARGE_FOLDER, 50000, "datei4567", '9', true}};
+    static constexpr Folder kFolders[] = {
+        {"fc-2", 2, "datei0000", '1', false},
+        {LUMETRIX_FOLDER_OF_5000, 5000, "datei0123", '9', true},
+        {LUMETRIX_FOLDER_OF_50000, 50000, "datei4567", '9', true}};
     static constexpr int kKeys = 50;
     static constexpr int kNewTexts = 5;
 
