@@ -17,6 +17,7 @@ APT_LOCK_TIMEOUT=${APT_LOCK_TIMEOUT:-900}
 install_packages() {
     local missing=()
     for package in "$@"; do
+        [[ " ${missing[*]} " == *" $package "* ]] && continue
         dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' ||
             missing+=("$package")
     done
