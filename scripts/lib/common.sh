@@ -5,6 +5,9 @@ BUILD_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libg
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
                   wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-apps)
 PACKAGING_PACKAGES=(nsis)
+# clang-tidy reads the Windows build's files with MinGW's headers and the browser's with
+# Emscripten's.
+TIDY_PACKAGES=(clang-tidy g++-mingw-w64-i686-posix emscripten)
 # The page's tests drive Debian's Chromium over the DevTools protocol with Debian's WebSocket
 # client (node-ws); the page's pictures are converted with ImageMagick, its font is Liberation.
 WASM_PACKAGES=(emscripten nodejs googletest chromium node-ws imagemagick fonts-liberation)
