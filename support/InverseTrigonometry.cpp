@@ -1,4 +1,4 @@
-// Arc tangent, and through it atan2, arc sine and arc cosine: a ratio of at most 1 is brought
+// Arc tangent, and through it arc cosine: a ratio of at most 1 is brought
 // near the nearest sixteenth c, whose arc tangent a table holds, by
 // atan(u) = atan(c) + atan((u - c) / (1 + u·c)); the rest, at most 1/32, goes through the
 // Taylor series, all in double-double.
@@ -39,11 +39,9 @@ constexpr DoubleDouble kHalfPi = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 constexpr auto kAtanSeries = OddReciprocalSeries<12>(-1.0);
 constexpr std::size_t kFirstSmallTerm = 6;
 
-// Below this, atan x and asin x round to x; above its inverse, atan x rounds to ±π/2.
+// Below this, atan x rounds to x; above its inverse, atan x rounds to ±π/2.
 constexpr double kTiny = 0x1p-27;
 constexpr double kHuge = 0x1p60;
-// Below this, a ratio's arc tangent rounds as the ratio itself would, wherever it lies.
-constexpr double kTinyRatio = 0x1p-60;
 
 // atan(u) for 0 <= u <= 1.
 DoubleDouble AtanOfFraction(DoubleDouble u) {
@@ -59,23 +57,6 @@ DoubleDouble AtanOfRatio(DoubleDouble y, DoubleDouble x) {
         return AtanOfFraction(y / x);
     }
     return kHalfPi - AtanOfFraction(x / y);
-}
-
-// atan(y / x) for finite y, x > 0. A ratio below kTinyRatio is its own arc tangent; otherwise both
-// are scaled alike to put the larger near 1, where double-double products neither overflow nor
-// underflow.
-DoubleDouble AtanOfFiniteRatio(double y, double x) {
-    const bool steep = y > x;
-    const double larger = steep ? y : x;
-    const double smaller = steep ? x : y;
-    const double ratio = smaller / larger;
-    DoubleDouble angle = Exactly(ratio);
-    if (ratio >= kTinyRatio) {
-        const int exponent = 1023 - ExponentField(larger);
-        const double scale = PowerOfTwo(exponent < -1022 ? -1022 : exponent);
-        angle = AtanOfFraction(Exactly(smaller * scale) / Exactly(larger * scale));
-    }
-    return steep ? kHalfPi - angle : angle;
 }
 
 // √(1 - a²) for 0 <= a <= 1: 1 - a² as (1 - a)(1 + a) where 1 - a is exact, then one Newton
@@ -111,48 +92,6 @@ double Atan(double x) {
         return WithSignOf(x, kHalfPi.hi);
     }
     return WithSignOf(x, AtanOfRatio(Exactly(a), Exactly(1.0)).hi);
-}
-
-double Atan2(double y, double x) {
-    if (IsNan(y)) {
-        return y;
-    }
-    if (IsNan(x)) {
-        return x;
-    }
-    const bool left = IsNegative(x);
-    const double ya = Magnitude(y);
-    const double xa = Magnitude(x);
-    DoubleDouble angle;
-    if (ya == 0) {
-        angle = left ? kPi : Exactly(0.0);
-    } else if (IsInfinite(ya)) {
-        angle = IsInfinite(xa) ? (left ? kPi * 0.75 : kPi * 0.25) : kHalfPi;
-    } else if (IsInfinite(xa)) {
-        angle = left ? kPi : Exactly(0.0);
-    } else if (xa == 0) {
-        angle = kHalfPi;
-    } else {
-        angle = AtanOfFiniteRatio(ya, xa);
-        if (left) {
-            angle = kPi - angle;
-        }
-    }
-    return WithSignOf(y, angle.hi);
-}
-
-double Asin(double x) {
-    if (IsNan(x)) {
-        return x;
-    }
-    const double a = Magnitude(x);
-    if (a > 1) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    if (a < kTiny) {
-        return x;
-    }
-    return WithSignOf(x, AtanOfRatio(Exactly(a), RootOfOneMinusSquare(a)).hi);
 }
 
 double Acos(double x) {

@@ -19,8 +19,6 @@ double Cos(double x);
 double Tan(double x);
 
 double Atan(double x);
-double Atan2(double y, double x);
-double Asin(double x);
 double Acos(double x);
 
 double Exp(double x);
