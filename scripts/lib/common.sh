@@ -1,6 +1,6 @@
 # Shared by the run and test commands.
 
-BUILD_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(cmake ninja-build ccache g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
                 googletest libbenchmark-dev libmpfr-dev python3)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
                   wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-apps)
