@@ -14,6 +14,17 @@ WASM_PACKAGES=(emscripten nodejs googletest chromium node-ws imagemagick fonts-l
 
 step() { printf '\n== %s\n' "$*"; }
 
+# Runs a command to its end, at most SECONDS; one that does not end by then is ended, and the
+# message names what did not end.
+within() { # seconds what command...
+    local status=0
+    timeout --kill-after=10 "$1" "${@:3}" || status=$?
+    if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+        echo "$2 did not end within $1 s" >&2
+    fi
+    return "$status"
+}
+
 # Installs the Debian packages that are not installed yet (needs root). Another installation
 # still running (as on a freshly booted machine) is waited for, up to APT_LOCK_TIMEOUT seconds.
 APT_LOCK_TIMEOUT=${APT_LOCK_TIMEOUT:-900}
