@@ -31,7 +31,8 @@ constexpr DoubleDouble kAtanOfSixteenths[] = {
     {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55},
 };
 
-constexpr DoubleDouble kPi = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
+// π and π/2 to twice a double's precision.
+constexpr DoubleDouble kPiTwoParts = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
 constexpr DoubleDouble kHalfPi = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 
 // Up to t^23/23, the first term below 2^-106 of the sum for |t| <= 1/32; from t^13/13 on, the
@@ -103,7 +104,7 @@ double Acos(double x) {
         return std::numeric_limits<double>::quiet_NaN();
     }
     const DoubleDouble angle = AtanOfRatio(RootOfOneMinusSquare(a), Exactly(a));
-    return x < 0 ? (kPi - angle).hi : angle.hi;
+    return x < 0 ? (kPiTwoParts - angle).hi : angle.hi;
 }
 
 } // namespace maths
