@@ -42,10 +42,12 @@ private:
     void RunModalLoop(HWND window);
     // Waits for the page's next event with the scene of `active` shown; answers reports.
     PageEvent NextEvent(HWND active);
+    void ShowChangedScene(HWND active);
     void OfferSavedFile();
 
     Reporter m_reporter;
     std::optional<PendingSave> m_pendingSave;
+    std::string m_shownScene;
 };
 
 } // namespace web

@@ -8,7 +8,8 @@
 // The page's clock is the test's: a script's "tick" is one tick of the page's timers.
 //
 //   node page-tests.js PAGE_FOLDER NATIVE_CLI SCRIPTS_FOLDER OUTPUT_FOLDER [NAME]
-// NAME plays only the scripts whose names contain it.
+// NAME plays only the scripts whose names contain it; "person" only the checks of
+// page-checks.js, which run with every script otherwise.
 "use strict";
 
 const assert = require("assert");
@@ -16,6 +17,7 @@ const { spawnSync } = require("child_process");
 const fs = require("fs");
 const path = require("path");
 const { Browser } = require("./cdp");
+const pageChecks = require("./page-checks");
 const { serve } = require("../../scripts/lib/serve-page");
 
 const [pageFolder, nativeCli, scriptsFolder, outputFolder, only = ""] = process.argv.slice(2);
@@ -44,8 +46,11 @@ function nativeRun(script, work) {
     fs.mkdirSync(folder, { recursive: true });
     fs.mkdirSync(documents, { recursive: true });
     const inputs = scriptInputs(dir, name);
-    if (inputs.database) fs.copyFileSync(inputs.database, path.join(folder, "LightDatabase.csv"));
-    if (inputs.lamps) fs.cpSync(inputs.lamps, path.join(folder, "Leuchten"), { recursive: true });
+    // The page keeps uploads in the planner's folder, Dokumente\\Lumetrix, as the desktop does.
+    const planner = path.join(documents, "Lumetrix");
+    fs.mkdirSync(planner, { recursive: true });
+    if (inputs.database) fs.copyFileSync(inputs.database, path.join(planner, "LightDatabase.csv"));
+    if (inputs.lamps) fs.cpSync(inputs.lamps, path.join(planner, "Leuchten"), { recursive: true });
     const run = spawnSync(path.resolve(nativeCli), [path.resolve(script)], {
         cwd: folder, env: { ...process.env, LUMETRIX_DOCUMENTS: documents }, encoding: "utf8",
         timeout: 60000,
@@ -102,17 +107,31 @@ class Person {
         return `dialog.window:not(.inactive) [data-id="${id}"]`;
     }
 
-    async mouse(type, [x, y]) {
+    async mouse(type, [x, y], { clickCount = 1, modifiers = 0, buttons = 0 } = {}) {
         await this.page.send("Input.dispatchMouseEvent", {
-            type, x, y, button: "left", buttons: type === "mousePressed" ? 1 : 0, clickCount: 1,
+            type, x, y, button: type === "mouseMoved" && !buttons ? "none" : "left",
+            buttons: type === "mousePressed" ? 1 : buttons, clickCount, modifiers,
         });
     }
 
     async click(selector) {
-        const at = await this.centreOf(selector);
+        await this.clickAt(await this.centreOf(selector));
+    }
+
+    async clickAt(at, { clickCount = 1, modifiers = 0 } = {}) {
         await this.mouse("mouseMoved", at);
-        await this.mouse("mousePressed", at);
-        await this.mouse("mouseReleased", at);
+        for (let count = 1; count <= clickCount; ++count) {
+            await this.mouse("mousePressed", at, { clickCount: count, modifiers });
+            await this.mouse("mouseReleased", at, { clickCount: count, modifiers });
+        }
+        await this.settle();
+    }
+
+    async drag(from, to) {
+        await this.mouse("mouseMoved", from);
+        await this.mouse("mousePressed", from);
+        await this.mouse("mouseMoved", to, { buttons: 1 });
+        await this.mouse("mouseReleased", to);
         await this.settle();
     }
 
@@ -345,8 +364,8 @@ async function play(person, command, argument, downloads, downloadFolder) {
 }
 
 // ---- The page for one script: its database and lamp files uploaded, then a fresh start ----
-async function openPage(page, address, inputs) {
-    await page.send("Page.navigate", { url: address + "?test" });
+async function openPage(page, address, inputs, query = "?test") {
+    await page.send("Page.navigate", { url: address + query });
     await page.waitFor("window.lumetrix && lumetrix.ready");
     await page.evaluate("lumetrix.forgetStoredFiles()");
     const { root } = await page.send("DOM.getDocument");
@@ -362,10 +381,14 @@ async function openPage(page, address, inputs) {
     if (inputs.lamps) {
         await upload("#lamps-upload", [path.resolve(inputs.lamps)]); // the folder, as chosen
         await page.waitFor("document.getElementById('stored-files').textContent" +
-                           ".includes('Leuchtendateien')");
+                           ".includes('Leuchtendatei')");
     }
     // What was uploaded is in the browser's storage: a new visit finds it there.
-    await page.send("Page.navigate", { url: address + "?test" });
+    await visitPage(page, address, query);
+}
+
+async function visitPage(page, address, query) {
+    await page.send("Page.navigate", { url: address + query });
     await page.waitFor("window.lumetrix && lumetrix.ready");
     await page.evaluate("lumetrix.whenIdle()");
 }
@@ -403,6 +426,46 @@ async function checkStartUp(page, address) {
                            "the page after start-up shows other texts than the desktop");
 }
 
+// The page as a person uses it (page-checks.js), each check on a fresh page.
+async function checkPerson(page, address, downloads) {
+    const person = new Person(page);
+    const fresh = (query = "?test") => openPage(page, address, {}, query);
+    const upload = async (selector, files) => {
+        const { root } = await page.send("DOM.getDocument");
+        const { nodeId } = await page.send("DOM.querySelector", { nodeId: root.nodeId, selector });
+        await page.send("DOM.setFileInputFiles", { nodeId, files });
+    };
+    const sample = "?test&sample"; // with the sample database in the program's folder
+    const checks = [
+        { name: "the mouse in an edit: caret, drag, Shift+click, double click",
+          run: () => pageChecks.checkMouseInEdits(person) },
+        { name: "the file dialog's names: neu.lumx, a folder's name refused",
+          run: () => pageChecks.checkFileDialogNames(person, downloads) },
+        { name: "an open list keeps its scroll position", query: sample,
+          run: () => pageChecks.checkListStaysScrolled(person) },
+        { name: "the dialog's buttons inside a 1366 x 650 window",
+          run: () => pageChecks.checkSmallWindow(person, () => fresh()) },
+        { name: "Alt+R opens the room dialog", run: () => pageChecks.checkAltKeys(person) },
+        { name: "a folder Leuchten uploaded alone is listed beside the sample", query: sample,
+          run: () => pageChecks.checkLampFolderAlone(person, upload,
+              () => visitPage(page, address, sample), path.join(scriptsFolder, "lamp-files.Leuchten")) },
+        { name: "benchmark", run: () => pageChecks.benchmarkKeys(person) },
+    ];
+    let failures = 0;
+    for (const { name, query, run } of checks) {
+        try {
+            await fresh(query);
+            downloads.clear();
+            await run();
+            console.log(`ok   ${name}`);
+        } catch (error) {
+            console.log(`FAIL ${name}: ${error.message}`);
+            ++failures;
+        }
+    }
+    return failures;
+}
+
 async function main() {
     fs.mkdirSync(outputFolder, { recursive: true });
     const server = await serve(path.resolve(pageFolder));
@@ -437,6 +500,10 @@ async function main() {
 
         await checkStartUp(page, address);
         console.log("start-up: the page shows the desktop's texts (page-after-start.png)");
+
+        if (only === "" || only === "person") {
+            failures += await checkPerson(page, address, downloads);
+        }
 
         const scripts = fs.readdirSync(scriptsFolder)
             .filter((f) => f.endsWith(".script") && f.includes(only)).sort();
