@@ -3,13 +3,17 @@
 //    mouse events at the controls' places (Input.dispatchKeyEvent, Input.dispatchMouseEvent),
 //    and must give what the native lumetrix-cli prints for it; the files it saves, downloaded
 //    from the page, must be byte for byte those the native program writes;
+//  - so must random scripts (random-scripts.js), which also save to the name of a folder;
 //  - after start-up the page must show the texts of the desktop screenshot
-//    (docs/screenshot-main.png); its screenshot is kept in the output folder.
+//    (docs/screenshot-main.png); its screenshot is kept in the output folder;
+//  - what a person meets beyond the scripts (page-checks.js): the caret where the mouse puts
+//    it, the file dialog's names, lists, the window's size, the Alt keys, uploads; and a
+//    benchmark of a key's time, which prints its figures.
 // The page's clock is the test's: a script's "tick" is one tick of the page's timers.
 //
 //   node page-tests.js PAGE_FOLDER NATIVE_CLI SCRIPTS_FOLDER OUTPUT_FOLDER [NAME]
 // NAME plays only the scripts whose names contain it; "person" only the checks of
-// page-checks.js, which run with every script otherwise.
+// page-checks.js and "random" only the random scripts, which run with every script otherwise.
 "use strict";
 
 const assert = require("assert");
@@ -18,11 +22,14 @@ const fs = require("fs");
 const path = require("path");
 const { Browser } = require("./cdp");
 const pageChecks = require("./page-checks");
+const { randomScript, kFolder } = require("./random-scripts");
 const { serve } = require("../../scripts/lib/serve-page");
 
 const [pageFolder, nativeCli, scriptsFolder, outputFolder, only = ""] = process.argv.slice(2);
 const kChromium = process.env.CHROMIUM || "chromium";
 const kDownloadTimeout = 30000;
+// How many random scripts (random-scripts.js) the page plays against the native program.
+const kRandomScripts = +(process.env.LUMETRIX_PAGE_RANDOM_SCRIPTS || 40);
 
 // Controls of the main dialog: the edit and the "Vorgabe" checkbox of each quantity.
 const kEditIds = [1010, 1011, 1012, 1013, 1014, 1016, 1015, 1017, 1018, 1019, 1020, 1021, 1022,
@@ -38,14 +45,13 @@ const kPageFolders = [["/Arbeitsordner", "{Arbeitsordner}"], ["/Programm", "{Pro
                       ["/Dokumente", "{Dokumente}"]];
 
 // ---- The native run, as tests/cli/RunScript.cmake makes it ----
-function nativeRun(script, work) {
-    const name = path.basename(script, ".script");
-    const dir = path.dirname(script);
+// `folders` are made in the working folder first.
+function nativeRun(script, work, inputs, folders) {
     const folder = path.join(work, "native");
     const documents = folder + ".Dokumente";
     fs.mkdirSync(folder, { recursive: true });
     fs.mkdirSync(documents, { recursive: true });
-    const inputs = scriptInputs(dir, name);
+    for (const made of folders) fs.mkdirSync(path.join(folder, made));
     // The page keeps uploads in the planner's folder, Dokumente\\Lumetrix, as the desktop does.
     const planner = path.join(documents, "Lumetrix");
     fs.mkdirSync(planner, { recursive: true });
@@ -466,6 +472,38 @@ async function checkPerson(page, address, downloads) {
     return failures;
 }
 
+// Plays a script through the page and through the native program, `folders` made in both
+// working folders first: the page must print the same lines and offer the same files, byte
+// for byte. Returns how many files the script saved.
+async function compareWithNative(context, script, inputs, folders) {
+    const { page, address, begun, done, downloads, downloadFolder } = context;
+    const work = fs.mkdtempSync(path.join(path.resolve(outputFolder),
+                                          path.basename(script, ".script") + "-"));
+    const native = nativeRun(script, work, inputs, folders);
+    await openPage(page, address, inputs);
+    for (const folder of folders) await page.evaluate(`lumetrix.makeFolder(${JSON.stringify(folder)})`);
+    begun.clear();
+    done.clear();
+    downloads.clear();
+    const lines = fs.readFileSync(script, "utf8").split("\n");
+    const log = await playScript(new Person(page), lines, native.failedLine, downloads,
+                                 downloadFolder);
+    assert.strictEqual(pageOutput(log), native.out, "the page printed other lines");
+    const offered = await page.evaluate("lumetrix.downloadsOffered()");
+    const end = Date.now() + kDownloadTimeout;
+    while ((begun.size < offered || [...begun.keys()].some((guid) => !done.has(guid))) &&
+           Date.now() < end) {
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+    for (const [name, bytes] of native.files) {
+        const downloaded = downloads.get(name);
+        assert.ok(downloaded, "the page offered no download of " + name);
+        const got = fs.readFileSync(path.join(downloadFolder, downloaded.guid));
+        assert.ok(got.equals(bytes), name + " downloaded differs from the native file");
+    }
+    return native.files.size;
+}
+
 async function main() {
     fs.mkdirSync(outputFolder, { recursive: true });
     const server = await serve(path.resolve(pageFolder));
@@ -505,38 +543,31 @@ async function main() {
             failures += await checkPerson(page, address, downloads);
         }
 
+        const context = { page, address, begun, done, downloads, downloadFolder };
+        const compare = async (name, script, inputs, folders = []) => {
+            try {
+                const saved = await compareWithNative(context, script, inputs, folders);
+                console.log(`ok   ${name} (${saved} saved files alike)`);
+                ++passed;
+            } catch (error) {
+                console.log(`FAIL ${name}: ${error.message}`);
+                ++failures;
+            }
+        };
         const scripts = fs.readdirSync(scriptsFolder)
             .filter((f) => f.endsWith(".script") && f.includes(only)).sort();
         for (const file of scripts) {
-            const script = path.join(scriptsFolder, file);
-            const work = fs.mkdtempSync(path.join(path.resolve(outputFolder), path.basename(file, ".script") + "-"));
-            try {
-                const native = nativeRun(script, work);
-                await openPage(page, address, scriptInputs(scriptsFolder, path.basename(file, ".script")));
-                begun.clear();
-                done.clear();
-                downloads.clear();
-                const lines = fs.readFileSync(script, "utf8").split("\n");
-                const log = await playScript(new Person(page), lines, native.failedLine, downloads,
-                                             downloadFolder);
-                assert.strictEqual(pageOutput(log), native.out, "the page printed other lines");
-                const offered = await page.evaluate("lumetrix.downloadsOffered()");
-                const end = Date.now() + kDownloadTimeout;
-                while ((begun.size < offered || [...begun.keys()].some((guid) => !done.has(guid))) &&
-                       Date.now() < end) {
-                    await new Promise((resolve) => setTimeout(resolve, 50));
-                }
-                for (const [name, bytes] of native.files) {
-                    const downloaded = downloads.get(name);
-                    assert.ok(downloaded, "the page offered no download of " + name);
-                    const got = fs.readFileSync(path.join(downloadFolder, downloaded.guid));
-                    assert.ok(got.equals(bytes), name + " downloaded differs from the native file");
-                }
-                console.log(`ok   ${file} (${native.files.size} saved files alike)`);
-                ++passed;
-            } catch (error) {
-                console.log(`FAIL ${file}: ${error.message}`);
-                ++failures;
+            await compare(file, path.join(scriptsFolder, file),
+                          scriptInputs(scriptsFolder, path.basename(file, ".script")));
+        }
+        if (only === "" || only === "random") {
+            const randomFolder = path.resolve(outputFolder, "random");
+            fs.mkdirSync(randomFolder, { recursive: true });
+            const inputs = { database: path.join(scriptsFolder, "database.csv"), lamps: null };
+            for (let number = 0; number < kRandomScripts; ++number) {
+                const script = path.join(randomFolder, number + ".script");
+                fs.writeFileSync(script, randomScript(number, kEditIds.length).join("\n") + "\n");
+                await compare("random script " + number, script, inputs, [kFolder]);
             }
         }
     } finally {
