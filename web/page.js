@@ -45,6 +45,9 @@
 
     // ---- Events for the program ----
     const queue = [];
+    // How long each key took, from the browser's event to the scene drawn after it (ms).
+    const keyTimes = [];
+    let keyBegun = null;
     let waiting = null;   // resolves the program's wait for the next event
     let idleWaiters = [];
     const page = {
@@ -52,6 +55,10 @@
         reportLog: "",
         nextEvent() {
             if (queue.length > 0) return Promise.resolve(queue.shift());
+            if (keyBegun !== null) {
+                keyTimes.push(performance.now() - keyBegun);
+                keyBegun = null;
+            }
             return new Promise((resolve) => {
                 waiting = resolve;
                 const waiters = idleWaiters;
@@ -165,9 +172,11 @@
                 if (changed(before, control, "text")) {
                     setMnemonicText(node, control.text, control.style & kStyle.noPrefix);
                 }
-                node.classList.toggle("sunken", (control.style & kStyle.sunken) !== 0);
-                node.style.textAlign =
-                    alignment(control.style, kStyle.staticRight, kStyle.staticCenter);
+                if (changed(before, control, "style")) {
+                    node.classList.toggle("sunken", (control.style & kStyle.sunken) !== 0);
+                    node.style.textAlign =
+                        alignment(control.style, kStyle.staticRight, kStyle.staticCenter);
+                }
             },
         },
         picture: {
@@ -228,13 +237,17 @@
                 node.autocomplete = "off";
                 return node;
             },
-            update(node, control) {
+            update(node, control, before) {
                 if (node.value !== control.text) node.value = control.text;
-                node.readOnly = control.readOnly;
-                node.classList.toggle("bordered", (control.style & kStyle.border) !== 0);
-                node.style.textAlign =
-                    alignment(control.style, kStyle.editRight, kStyle.editCenter);
-                node.style.backgroundColor = control.brush || control.background || "";
+                if (node.readOnly !== control.readOnly) node.readOnly = control.readOnly;
+                if (changed(before, control, "style")) {
+                    node.classList.toggle("bordered", (control.style & kStyle.border) !== 0);
+                    node.style.textAlign =
+                        alignment(control.style, kStyle.editRight, kStyle.editCenter);
+                }
+                if (changed(before, control, "brush") || changed(before, control, "background")) {
+                    node.style.backgroundColor = control.brush || control.background || "";
+                }
             },
         },
         combobox: {
@@ -301,14 +314,14 @@
         if (node.parentNode !== parent || node.previousSibling !== next) {
             parent.insertBefore(node, next ? next.nextSibling : parent.firstChild);
         }
-        const key = JSON.stringify(control);
-        if (shown && shown.key === key && !(control.kind === "combobox" && shown.open !== openList)) {
+        if (shown && shown.control === control &&
+            !(control.kind === "combobox" && shown.open !== openList)) {
             return node;
         }
         const before = shown && shown.control;
         placeControl(node, control, before);
         kinds[control.kind].update(node, control, before);
-        entry.shown = { key, control, open: openList };
+        entry.shown = { control, open: openList };
         return node;
     }
 
@@ -373,9 +386,12 @@
         if (frame.inert !== !active) frame.inert = !active;
         const title = frame.querySelector(".caption .title");
         if (title.textContent !== win.text) title.textContent = win.text;
-        const client = frame.querySelector(".client");
-        client.style.width = px(win.pixels[2]);
-        client.style.height = px(win.pixels[3]);
+        const client = frame.lastElementChild.matches(".client") ? frame.lastElementChild
+            : frame.querySelector(".client");
+        if (!entry.shown || changed(entry.shown, win, "pixels")) {
+            client.style.width = px(win.pixels[2]);
+            client.style.height = px(win.pixels[3]);
+        }
         let previous = null;
         for (const control of win.controls) previous = drawControl(control, client, previous);
         const menu = frame.querySelector(".system-menu");
@@ -397,8 +413,17 @@
         }
     }
 
+    // A control the program sends as its handle alone is as it was drawn last.
+    function withKeptControls(newScene) {
+        for (const win of newScene.windows) {
+            win.controls = win.controls.map((control) =>
+                control.kind ? control : drawn.get(control.handle).shown.control);
+        }
+        return newScene;
+    }
+
     function showScene(newScene) {
-        scene = newScene;
+        scene = withKeptControls(newScene);
         removeGone(scene.windows);
         for (const win of scene.windows) drawWindow(win);
         placeWindows();
@@ -422,26 +447,32 @@
     // as the program placed them, and are moved inside the visible part as Windows keeps a
     // message box on the screen.
     const kScreenMargin = 4;
+    const kFrame = 3, kCaption = 18; // a window's frame on each side and its caption (lumetrix.css)
+
+    // A window's outer size from its client area, without asking the browser for its layout.
+    function outerSize(win) {
+        return [win.pixels[2] + 2 * kFrame, win.pixels[3] + 2 * kFrame + kCaption];
+    }
 
     function placeWindows() {
         if (scene.windows.length === 0) { screen.style.height = ""; return; }
-        const main = drawn.get(scene.windows[0].handle).node;
-        const visibleWidth = document.documentElement.clientWidth;
-        const visibleHeight = window.innerHeight;
-        const width = main.offsetWidth, height = main.offsetHeight;
+        if (!viewport) viewport = [document.documentElement.clientWidth, window.innerHeight];
+        const [visibleWidth, visibleHeight] = viewport;
+        const [width, height] = outerSize(scene.windows[0]);
         const left = Math.max(kScreenMargin, Math.floor((visibleWidth - width) / 2));
         const mainTop = Math.max(kScreenMargin, Math.floor((visibleHeight - height) / 2));
         const screenWidth = Math.max(visibleWidth, width + 2 * kScreenMargin);
         const screenHeight = Math.max(visibleHeight, height + 2 * kScreenMargin);
-        screen.style.width = px(screenWidth);
-        screen.style.height = px(screenHeight);
+        if (screen.style.width !== px(screenWidth)) screen.style.width = px(screenWidth);
+        if (screen.style.height !== px(screenHeight)) screen.style.height = px(screenHeight);
         const [programLeft, programTop] = scene.windows[0].pixels;
         for (const win of scene.windows) {
             const node = drawn.get(win.handle).node;
+            const [outerWidth, outerHeight] = outerSize(win);
             let x = left + win.pixels[0] - programLeft;
             let y = mainTop + win.pixels[1] - programTop;
-            x = Math.max(kScreenMargin, Math.min(x, screenWidth - node.offsetWidth - kScreenMargin));
-            y = Math.max(kScreenMargin, Math.min(y, screenHeight - node.offsetHeight - kScreenMargin));
+            x = Math.max(kScreenMargin, Math.min(x, screenWidth - outerWidth - kScreenMargin));
+            y = Math.max(kScreenMargin, Math.min(y, screenHeight - outerHeight - kScreenMargin));
             if (node.style.left !== px(x)) node.style.left = px(x);
             if (node.style.top !== px(y)) node.style.top = px(y);
         }
@@ -474,7 +505,13 @@
         }
     }
 
-    window.addEventListener("resize", () => placeWindows());
+    // The browser window's size, read again only when it changes: asking for it after the
+    // drawing would make the browser lay the page out at once, on every key.
+    let viewport = null;
+    window.addEventListener("resize", () => {
+        viewport = null;
+        placeWindows();
+    });
 
     // ---- Keys ----
     const kVirtualKeys = {
@@ -512,6 +549,7 @@
         }
         if (virtualKey === undefined) return; // function keys and the like stay the browser's
         event.preventDefault();
+        keyBegun = event.timeStamp;
         post({
             kind: kEvent.key, code: virtualKey, detail: character,
             modifiers: (event.shiftKey ? kShift : 0) | (control ? kControl : 0),
@@ -912,6 +950,7 @@
         log(lines) { page.reportLog += lines; },
         ended() { return ended; },
         downloadsOffered() { return downloadsOffered; },
+        keyTimes() { return keyTimes; },
         forgetStoredFiles,
         storedFiles() { return files().list(); },
         // A folder in the working folder, as the desktop's user may have made one.

@@ -126,7 +126,7 @@ PageEvent BrowserDesktop::NextEvent(HWND active) {
 // The page draws only what changed; a scene the same as the last one shown (a tick of the clock
 // that changed nothing, a key the field refused) is not sent at all.
 void BrowserDesktop::ShowChangedScene(HWND active) {
-    std::string scene = SceneJson(active);
+    std::string scene = SceneJson(active, m_shownControls);
     if (scene != m_shownScene) {
         ShowScene(scene);
         m_shownScene = std::move(scene);

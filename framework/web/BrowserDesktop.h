@@ -7,6 +7,7 @@
 
 #include "framework/headless/Desktop.h"
 #include "framework/web/PageEvent.h"
+#include "framework/web/SceneJson.h"
 
 #include <functional>
 #include <optional>
@@ -48,6 +49,7 @@ private:
     Reporter m_reporter;
     std::optional<PendingSave> m_pendingSave;
     std::string m_shownScene;
+    ShownControls m_shownControls;
 };
 
 } // namespace web

@@ -449,6 +449,8 @@ async function checkPerson(page, address, downloads) {
           run: () => pageChecks.checkFileDialogNames(person, downloads) },
         { name: "an open list keeps its scroll position", query: sample,
           run: () => pageChecks.checkListStaysScrolled(person) },
+        { name: "ticks that change nothing touch nothing",
+          run: () => pageChecks.checkIdleTicks(person) },
         { name: "the dialog's buttons inside a 1366 x 650 window",
           run: () => pageChecks.checkSmallWindow(person, () => fresh()) },
         { name: "Alt+R opens the room dialog", run: () => pageChecks.checkAltKeys(person) },
