@@ -412,7 +412,12 @@ async function checkStartUp(page, address) {
     await page.evaluate("lumetrix.whenIdle()");
     await page.evaluate("lumetrix.tick()"); // the help text and picture of the first tick
     await page.evaluate("document.fonts.ready");
-    const shot = await page.send("Page.captureScreenshot", { format: "png" });
+    // The main dialog alone, as the desktop's screenshot shows it.
+    const clip = await page.evaluate(`(() => {
+        const r = document.querySelector("dialog.window").getBoundingClientRect();
+        return { x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height, scale: 1 };
+    })()`);
+    const shot = await page.send("Page.captureScreenshot", { format: "png", clip });
     fs.writeFileSync(path.join(outputFolder, "page-after-start.png"), Buffer.from(shot.data, "base64"));
     const shown = await page.evaluate(`(() => {
         const main = document.querySelector("dialog.window");
