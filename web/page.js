@@ -463,7 +463,9 @@
         const mainTop = Math.max(kScreenMargin, Math.floor((visibleHeight - height) / 2));
         const screenWidth = Math.max(visibleWidth, width + 2 * kScreenMargin);
         const screenHeight = Math.max(visibleHeight, height + 2 * kScreenMargin);
-        if (screen.style.width !== px(screenWidth)) screen.style.width = px(screenWidth);
+        // Wider than the window only for a dialog that is; else the page needs no scroll bar.
+        const minWidth = width + 2 * kScreenMargin > visibleWidth ? px(screenWidth) : "";
+        if (screen.style.minWidth !== minWidth) screen.style.minWidth = minWidth;
         if (screen.style.height !== px(screenHeight)) screen.style.height = px(screenHeight);
         const [programLeft, programTop] = scene.windows[0].pixels;
         for (const win of scene.windows) {

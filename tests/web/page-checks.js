@@ -11,7 +11,7 @@ const fs = require("fs");
 const path = require("path");
 
 const kBeamAngle = 1013; // Abstrahlwinkel, "36.0" after start-up
-const kSave = 1041, kLoad = 1040, kDatabase = 1048, kChoiceList = 1132, kRoomWidth = 1060;
+const kCancel = 2, kSave = 1041, kLoad = 1040, kDatabase = 1048, kChoiceList = 1132, kRoomWidth = 1060;
 const kWaitTimeout = 60000;
 const kCannotSave = "Die Datei konnte nicht gespeichert werden !";
 
@@ -133,6 +133,17 @@ async function checkListStaysScrolled(person) {
     await new Promise((resolve) => setTimeout(resolve, 1000));
     const after = await page.evaluate(`(document.querySelector(${JSON.stringify(list)}) || {}).scrollTop`);
     assert.strictEqual(after, scrolled, "the open list did not keep its scroll position");
+    // The arrow keys move the selection, which stays in the visible part of the list.
+    for (let row = 0; row < 25; ++row) await person.key("ArrowDown", { keyCode: 0x28 });
+    await person.settle();
+    const inView = await page.evaluate(`(() => {
+        const list = document.querySelector(${JSON.stringify(list)});
+        const selected = list.querySelector(".selected");
+        return selected !== null && selected.dataset.item === "25" &&
+            selected.offsetTop >= list.scrollTop &&
+            selected.offsetTop + selected.offsetHeight <= list.scrollTop + list.clientHeight;
+    })()`);
+    assert.ok(inView, "the row the arrow keys selected is not in the visible part of the list");
     await person.key("Escape", { keyCode: 0x1B });
     await person.key("Escape", { keyCode: 0x1B });
     await person.settle();
@@ -166,6 +177,13 @@ async function checkSmallWindow(person, open) {
                              return r.top < 0 || r.left < 0 || r.bottom > innerHeight || r.right > innerWidth; })
             .map((b) => b.textContent)`);
         assert.deepStrictEqual(outside, [], "buttons outside a 1366 x 650 window");
+        await person.click(person.control(kCancel)); // ends the program
+        const restart = await page.evaluate(`(() => {
+            const r = document.getElementById("restart").getBoundingClientRect();
+            return [r.left + r.width / 2, r.top + r.height / 2];
+        })()`);
+        assert.ok(Math.abs(restart[1] - 325) < 40 && restart[0] > 0 && restart[0] < 1366,
+                  "the ended line's button is not in the middle of the window: " + restart);
     } finally {
         await page.send("Emulation.clearDeviceMetricsOverride");
     }
