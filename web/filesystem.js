@@ -25,9 +25,35 @@ Module.preRun.push(function () {
     FS.chdir(kWorkingFolder);
     addRunDependency("lumetrix-stored-files");
     FS.syncfs(true, function () {
+        moveEarlierUploads();
         removeRunDependency("lumetrix-stored-files");
     });
 });
+
+// Earlier versions of the page kept the uploaded LightDatabase.csv and Leuchten in the working
+// folder, where the program's own sample no longer shows beside them: they move to the
+// planner's folder, unless it has its own.
+function moveEarlierUploads() {
+    var moved = false;
+    var move = function (from, to) {
+        if (!FS.analyzePath(from).exists || FS.analyzePath(to).exists) return;
+        if (!FS.analyzePath(kPlannerFolder).exists) FS.mkdir(kPlannerFolder);
+        if (FS.isDir(FS.stat(from).mode)) {
+            FS.mkdir(to);
+            FS.readdir(from).forEach(function (name) {
+                if (name !== "." && name !== "..") move(from + "/" + name, to + "/" + name);
+            });
+            FS.rmdir(from);
+        } else {
+            FS.writeFile(to, FS.readFile(from));
+            FS.unlink(from);
+        }
+        moved = true;
+    };
+    move(kWorkingFolder + "/LightDatabase.csv", kPlannerFolder + "/LightDatabase.csv");
+    move(kWorkingFolder + "/Leuchten", kPlannerFolder + "/Leuchten");
+    if (moved) FS.syncfs(false, function () {});
+}
 
 Module.lumetrixFiles = {
     workingFolder: kWorkingFolder,

@@ -101,6 +101,7 @@
     const drawn = new Map(); // handle -> { node, shown: the control or window last drawn }
     let openList = null; // the combobox whose list is open
     let openMenu = null; // the dialog whose system menu is open
+    const kComboHeight = 22; // the closed combobox; its template's height is the open list's
 
     function px(value) { return value + "px"; }
 
@@ -259,8 +260,6 @@
             update: updateComboBox,
         },
     };
-
-    const kComboHeight = 22; // the closed combobox; its template's height is the open list's
 
     function updateComboBox(node, control, before) {
         node.dataset.items = control.items.length;
@@ -957,6 +956,8 @@
         storedFiles() { return files().list(); },
         // A folder in the working folder, as the desktop's user may have made one.
         makeFolder(name) { return files().makeFolder(name); },
+        // A file in the browser's storage as an earlier version of the page left it.
+        storeFile(name, bytes) { return files().store(name, new Uint8Array(bytes)); },
         get ready() { return program !== null; },
     };
 

@@ -462,6 +462,9 @@ async function checkPerson(page, address, downloads) {
         { name: "a folder Leuchten uploaded alone is listed beside the sample", query: sample,
           run: () => pageChecks.checkLampFolderAlone(person, upload,
               () => visitPage(page, address, sample), path.join(scriptsFolder, "lamp-files.Leuchten")) },
+        { name: "a database kept by an earlier page moves beside the sample", query: sample,
+          run: () => pageChecks.checkEarlierUploadMoved(person,
+              () => visitPage(page, address, sample), path.join(scriptsFolder, "database.csv")) },
         { name: "benchmark", run: () => pageChecks.benchmarkKeys(person) },
     ];
     let failures = 0;
