@@ -107,20 +107,23 @@
 
     // A control's text with its mnemonic: "&Ja" shows J underlined, "&&" one ampersand.
     function setMnemonicText(element, text, noPrefix) {
+        if (noPrefix || !text.includes("&")) { element.textContent = text; return; }
         element.textContent = "";
-        if (noPrefix) { element.textContent = text; return; }
+        let plain = "";
         for (let i = 0; i < text.length; ++i) {
             if (text[i] === "&" && i + 1 < text.length) {
                 ++i;
                 if (text[i] !== "&") {
                     const underlined = document.createElement("u");
                     underlined.textContent = text[i];
-                    element.append(underlined);
+                    element.append(plain, underlined);
+                    plain = "";
                     continue;
                 }
             }
-            element.append(text[i]);
+            plain += text[i];
         }
+        element.append(plain);
     }
 
     function element(tag, className, handle) {
