@@ -526,7 +526,9 @@
 
     function onKeyDown(event) {
         if (fileDialog.open || ended || event.metaKey) return;
-        if (event.altKey) {
+        // AltGr (Ctrl+Alt on Windows) types a character such as "@", as it does on the desktop.
+        const altGraph = event.getModifierState("AltGraph") || (event.altKey && event.ctrlKey);
+        if (event.altKey && !altGraph) {
             pressMnemonic(event);
             return;
         }
@@ -536,7 +538,7 @@
             redraw();
             return;
         }
-        const control = event.ctrlKey;
+        const control = event.ctrlKey && !altGraph;
         // The browser copies and pastes; the paste reaches the program as one event.
         if (control && (event.key === "c" || event.key === "v" || event.key === "C" ||
                         event.key === "V")) return;
@@ -565,7 +567,7 @@
         const letter = /^Key([A-Z])$|^Digit([0-9])$/.exec(event.code || "");
         const character = letter ? letter[1] || letter[2]
             : event.key.length === 1 ? event.key.toUpperCase() : "";
-        if (!character || event.ctrlKey) return;
+        if (!character) return;
         event.preventDefault();
         post({ kind: kEvent.mnemonic, code: windows1252(character) });
     }

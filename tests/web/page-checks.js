@@ -196,6 +196,13 @@ async function checkAltKeys(person) {
     assert.ok(now.ids.some((c) => c.id === kRoomWidth), "Alt+R does not open the room dialog");
     await person.key("Escape", { keyCode: 0x1B });
     await person.settle();
+    // AltGr with a key types its character, as Ctrl+Alt does on Windows.
+    const field = person.control(kBeamAngle);
+    await person.clickAt([(await characterX(person.page, field, 4)) - 1, await middleY(person, field)]);
+    await person.key("@", { code: "KeyQ", keyCode: 0x51, text: "@", modifiers: 3 });
+    await person.settle();
+    assert.strictEqual((await fieldState(person.page, field)).value, "36.0@",
+                       "AltGr+Q does not type @");
 }
 
 // The entries "Datenbank" lists.
