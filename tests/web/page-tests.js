@@ -300,13 +300,21 @@ async function play(person, command, argument, downloads, downloadFolder) {
         await person.answerWhatOpened(null, argument === "" ? null : async () => {
             const downloaded = downloads.get(argument);
             if (command === "load" && downloaded) {
-                // The file saved before, from the download folder, through the upload.
+                // The file saved before, from the download folder, through the upload, once
+                // the browser has written it.
+                const end = Date.now() + kDownloadTimeout;
+                while (!downloaded.completed) {
+                    if (Date.now() > end) throw new Error("the download of " + argument + " never completed");
+                    await new Promise((resolve) => setTimeout(resolve, 20));
+                }
                 const { root } = await page.send("DOM.getDocument");
                 const { nodeId } = await page.send("DOM.querySelector",
                                                    { nodeId: root.nodeId, selector: "#file-upload" });
                 await page.send("DOM.setFileInputFiles", {
                     nodeId, files: [path.join(downloadFolder, downloaded.guid)],
                 });
+                // The page reads and keeps the file before it answers the program.
+                await page.waitFor("!document.getElementById('file-dialog').open");
                 await person.settle();
                 return;
             }
@@ -539,6 +547,9 @@ async function main() {
             } else if (message.method === "Browser.downloadProgress" &&
                        message.params.state === "completed") {
                 done.add(message.params.guid);
+                for (const download of downloads.values()) {
+                    if (download.guid === message.params.guid) download.completed = true;
+                }
             } else if (message.method === "Runtime.exceptionThrown") {
                 console.error("page error:", message.params.exceptionDetails.exception
                     ? message.params.exceptionDetails.exception.description
