@@ -703,9 +703,9 @@
         if (event.target.closest(".list")) return;
         const handle = handleAt(event.target);
         const entry = drawn.get(handle);
+        if (openList !== null) { openList = null; redraw(); }
         if (!event.target.closest(".window")) return; // the page's own buttons and text
         event.preventDefault();
-        if (openList !== null) { openList = null; redraw(); }
         if (!handle || !entry) return;
         pressed = handle;
         if (entry.node.matches("input.edit")) {
