@@ -24,6 +24,12 @@ namespace {
 const char* const kOverwriteQuestion = "Die Datei existiert bereits !\nSoll sie \xFC"
                                        "berschrieben werden ?";
 
+// What the program says of a file whose old bytes it put back.
+std::string RestoredMessage(const fs::path& file) {
+    return "Das Speichern der Datei '" + fs::canonical(file).string() +
+           "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde wiederhergestellt.";
+}
+
 // A main dialog on the headless desktop, with a folder of its own for data files.
 class DataFileCommandTest : public ::testing::Test {
 protected:
@@ -38,6 +44,13 @@ protected:
     void Save(const fs::path& path) {
         desktop.QueueFileAnswer(path.string());
         desktop.Click(IDC_SAVE);
+    }
+    // A calculation of its own in the file: the Abstrahlwinkel 50.
+    void SaveBeamAngleOf50(const fs::path& path) {
+        Run([&] {
+            desktop.Type(QuantityAt(kBeamAngle).editId, "50");
+            Save(path);
+        });
     }
     void Load(const fs::path& path) {
         desktop.QueueFileAnswer(path.string());
@@ -437,22 +450,32 @@ TEST_F(DataFileCommandTest, AFileTooLargeForACalculationIsNotRead) {
 
 // A start file that a save in place left torn gets its old bytes back first, and loads whole.
 TEST_F(DataFileCommandTest, ATornStartFileIsRestoredBeforeItLoads) {
-    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const JournalFolderOfTheTest temporary(folder / "tmp");
     const fs::path file = folder / "plan.lumx";
-    Run([&] {
-        desktop.Type(QuantityAt(kBeamAngle).editId, "50");
-        Save(file);
-    });
+    SaveBeamAngleOf50(file);
     LeaveTornSave(file, std::string(1073, ' '), 600);
     MainDialog started;
     started.LoadDataFileAtStart(file.string());
     desktop.Run(started, [] {});
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"Das Speichern der Datei '" + fs::canonical(file).string() +
-                                       "' wurde unterbrochen !\nIhr vorheriger Inhalt "
-                                       "wurde wiederhergestellt."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{RestoredMessage(file)});
     EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(started.Store().value[kBeamAngle], 50.0);
+}
+
+// A program that runs already, loading a file that another's save in place left torn since,
+// gets the old bytes, and says so.
+TEST_F(DataFileCommandTest, AFileTornSinceTheStartIsRestoredBeforeItLoads) {
+    const JournalFolderOfTheTest journals(folder / "run");
+    const fs::path file = folder / "shared.lumx";
+    SaveBeamAngleOf50(file);
+    MainDialog running;
+    desktop.Run(running, [&] {
+        LeaveTornSave(file, std::string(1073, ' '), 600);
+        Load(file);
+    });
+    EXPECT_EQ(Messages(), std::vector<std::string>{RestoredMessage(file)});
+    EXPECT_EQ(running.Store().value[kBeamAngle], 50.0);
+    EXPECT_EQ(JournalsLeft(), 0u);
 }
 
 TEST_F(DataFileCommandTest, SurvivesHostileFiles) {

@@ -128,14 +128,22 @@ void MainDialog::LoadStartFile() {
 
 void MainDialog::RestoreInterruptedSaves() {
     for (const std::string& file : ::RestoreInterruptedSaves()) {
-        const std::string text = "Das Speichern der Datei '" + file +
-                                 "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
-                                 "wiederhergestellt.";
-        MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+        ReportRestoredFile(file);
     }
 }
 
+void MainDialog::ReportRestoredFile(const std::string& file) {
+    const std::string text = "Das Speichern der Datei '" + file +
+                             "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
+                             "wiederhergestellt.";
+    MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+}
+
+// Another instance's save of the file may have ended midway since this one started.
 void MainDialog::LoadNamedDataFile() {
+    if (const std::optional<std::string> restored = RestoreInterruptedSave(m_dataFileName)) {
+        ReportRestoredFile(*restored);
+    }
     std::FILE* file = OpenRegularFileForReading(m_dataFileName.c_str());
     if (file == nullptr) {
         MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);
