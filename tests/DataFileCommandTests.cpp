@@ -478,6 +478,33 @@ TEST_F(DataFileCommandTest, AFileTornSinceTheStartIsRestoredBeforeItLoads) {
     EXPECT_EQ(JournalsLeft(), 0u);
 }
 
+// A room that the room's rule refuses, or a lamp file name that names no file, is left out with
+// a message naming it; the rest of the file loads.
+TEST_F(DataFileCommandTest, LeavesOutARoomThatCannotExistAndSaysWhy) {
+    ValueStore store;
+    LoadDefaults(store);
+    store.value[kBeamAngle] = 50;
+    store.given[kBeamAngle] = 1;
+    const Room tooBright{10, 6, 3, 0.75, 0, 95, 95, 95, 0.8};
+    const Room office{10, 6, 3, 0.75, 0, 70, 50, 20, 0.8};
+    std::string badName = FormatDataFile(store, office, "placeholder.ldt");
+    badName.replace(badName.find("placeholder.ldt"), 15, "../a.ldt");
+    WriteWholeFile(folder / "bright.lumx", FormatDataFile(store, tooBright, "a.ldt"));
+    WriteWholeFile(folder / "path.lumx", badName);
+    Run([&] {
+        Load(folder / "bright.lumx");
+        EXPECT_FALSE(dialog.CurrentCalculation().RoomUsed());
+        Load(folder / "path.lumx");
+        EXPECT_TRUE(dialog.CurrentCalculation().RoomUsed());
+    });
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "Der Raum der Datei wurde nicht \xFC"
+                              "bernommen:\nDer Reflexionsgrad der Decke muss zwischen 0 und 90 % "
+                              "liegen !",
+                              "Der Name der Leuchtendatei in der Datei ist ung\xFCltig !"}));
+    EXPECT_EQ(dialog.Store().value[kBeamAngle], 50.0);
+}
+
 TEST_F(DataFileCommandTest, SurvivesHostileFiles) {
     const fs::path file = folder / "hostile.lumx";
     std::string hostile = "Lichtstrom = 1e400\nRaumgr\xF6\xDF"

@@ -80,6 +80,21 @@ std::optional<PhotometricLamp> LampOfDataFile(const DataFileContents& contents) 
     return std::nullopt;
 }
 
+// What of a file that loads was left out: the room, with its field's problem, or the lamp
+// file's name.
+void ReportLeftOut(CWnd& owner, const DataFileContents& contents) {
+    if (contents.roomProblem != RoomProblem::None) {
+        const std::string text = std::string("Der Raum der Datei wurde nicht \xFC"
+                                             "bernommen:\n") +
+                                 RoomProblemMessage(contents.roomProblem);
+        owner.MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+    }
+    if (contents.lampFileNameRefused) {
+        owner.MessageBox("Der Name der Leuchtendatei in der Datei ist ung\xFCltig !", kErrorCaption,
+                         MB_ICONEXCLAMATION);
+    }
+}
+
 } // namespace
 
 void MainDialog::SaveDataFile() {
@@ -160,6 +175,8 @@ void MainDialog::LoadNamedDataFile() {
     std::fclose(file);
     if (contents.recognisedLines == 0) {
         MessageBox("Die Datei hat das falsche Format !", kErrorCaption, MB_ICONHAND);
+    } else {
+        ReportLeftOut(*this, contents);
     }
     m_calculation.ApplyDataFile(contents, m_dataFileName, LampOfDataFile(contents));
 }
