@@ -274,6 +274,7 @@ TEST_F(FilesTest, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
         {1024, "shorter", true},
         {RLIM_INFINITY, std::string(1073, 'n'), true},
     };
+    const JournalFolderOfTheTest journals(folder / "run");
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit original{};
     getrlimit(RLIMIT_FSIZE, &original);
