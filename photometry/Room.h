@@ -22,9 +22,9 @@ struct ReflectanceSet {
 };
 extern const ReflectanceSet kUsualReflectanceSets[3];
 
-// What is wrong with a room, the first in the order of its fields. The limits are those of
-// rooms that the room method's tables describe: a hall of a kilometre at most, and walls that
-// reflect no more than the whitest paint.
+// What is wrong with a room, the first in the order of its fields. The limits keep to rooms that
+// can be built and lit: sides of a kilometre at most, no hall higher than 100 m, and surfaces
+// that reflect no more than the whitest paint.
 enum class RoomProblem {
     None,
     Length,             // outside 0.1 to 1000 m
