@@ -3,6 +3,7 @@
 #include "io/DataFileValue.h"
 #include "support/Blanks.h"
 
+#include <cmath>
 #include <cstring>
 #include <string_view>
 
@@ -64,6 +65,33 @@ std::string UnescapedFileName(std::string_view text) {
         }
     }
     return name;
+}
+
+// A file's name in a folder, which its line holds whole: no control character, which could
+// end the line, and no folder separator, which would make it a path.
+bool IsLampFileName(const std::string& name) {
+    for (char c : name) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '/' || c == '\\') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The room is taken only as the room dialog takes one.
+void CheckRoomAndLampFile(DataFileContents& contents) {
+    if (contents.room) {
+        contents.roomProblem = FindRoomProblem(*contents.room);
+    }
+    if (contents.roomProblem != RoomProblem::None) {
+        contents.room.reset();
+        contents.lampFileName.clear();
+    }
+    if (!IsLampFileName(contents.lampFileName)) {
+        contents.lampFileNameRefused = true;
+        contents.lampFileName.clear();
+    }
 }
 
 bool IsLampFileLine(const char* line) {
@@ -135,7 +163,7 @@ std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& r
             .append(line.unit)
             .append("\n");
     }
-    if (!lampFileName.empty()) {
+    if (!lampFileName.empty() && IsLampFileName(lampFileName)) {
         text.append(kLampFileLabel).append(EscapedFileName(lampFileName)).append("\n");
     }
     return text;
@@ -151,12 +179,13 @@ void RecogniseDataFileLine(const char* line, DataFileContents& contents) {
             continue;
         }
         const char* equals = std::strchr(name + TrimBlanks(TitleName(q)).size(), '=');
-        if (equals == nullptr) {
+        const double value = equals != nullptr ? ParseDataFileNumber(equals + 1) : 0.0;
+        if (equals == nullptr || !std::isfinite(value)) {
             return;
         }
         ++contents.recognisedLines;
         contents.present[q] = true;
-        contents.value[q] = ParseDataFileNumber(equals + 1);
+        contents.value[q] = value;
         if (std::strchr(equals + 1, '*') != nullptr) {
             contents.marked[q] = true;
         }
@@ -180,4 +209,5 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
         }
         RecogniseDataFileLine(whole.c_str(), contents);
     }
+    CheckRoomAndLampFile(contents);
 }

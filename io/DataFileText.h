@@ -26,11 +26,16 @@ struct DataFileContents {
     int recognisedLines = 0;           // of quantities
     std::optional<Room> room;          // a room line was recognised; the others as Room starts
     std::string lampFileName;          // of the room's light, empty for none
+    // Set by ReadDataFile: the problem of a room it left out (see FindRoomProblem), and a lamp
+    // file name it refused, one that holds a control character or a folder separator.
+    RoomProblem roomProblem = RoomProblem::None;
+    bool lampFileNameRefused = false;
 };
 
 // Recognises one line: a line that begins with a room input's label and has an '=' after it, a
 // lamp file's line, or else the first quantity whose (trimmed) name occurs in it, followed
-// somewhere by an '='. Lines that name no quantity, or have no '=' after the name, are skipped.
+// somewhere by an '='. Lines that name no quantity, or have no '=' after the name, are skipped,
+// and so are those whose number is not finite ("nan", "inf", 1e400).
 void RecogniseDataFileLine(const char* line, DataFileContents& contents);
 
 // The largest file the program takes for a data file. A calculation is 22 lines of some 50
@@ -40,7 +45,9 @@ constexpr long kLargestDataFile = 4L * 1024 * 1024;
 
 // Reads an open data file line by line into the contents. Lines arrive in pieces of at most 255
 // bytes, each recognised on its own but for the pieces of a lamp file's line, which are joined;
-// at most 1000 pieces are looked at, so the size of the file does not matter.
+// at most 1000 pieces are looked at, so the size of the file does not matter. A room that the
+// room's rule refuses is left out, with its lamp file, and a lamp file name that names no file
+// of a folder.
 void ReadDataFile(std::FILE* file, DataFileContents& contents);
 
 #endif

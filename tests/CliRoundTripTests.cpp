@@ -60,7 +60,7 @@ TEST(CliRoundTrip, ALongRelativePathSavesExactlyThatFile) {
 // driver says so before anything else.
 TEST(CliRoundTrip, AtTheStartATornFileGetsItsOldBytesBackAndItIsSaid) {
     const fs::path folder = FreshTestFolder("lumetrix-cli-");
-    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const JournalFolderOfTheTest temporary(folder / "tmp");
     Play(folder, "save plan.lumx\n");
     const std::string old = ReadWholeFile(folder / "plan.lumx");
     LeaveTornSave(folder / "plan.lumx", std::string(2000, 'n'), 1500);

@@ -382,4 +382,69 @@ TEST(DataFileRoom, TheRoomAndItsLampFileComeBackAndReadersOfTheQuantitiesSkipThe
     EXPECT_FALSE(ReadText(plain).room);
 }
 
+// A data file's room is taken only as the room dialog takes one: a room that the room's rule
+// refuses is left out with its lamp file, and the problem is told; the quantities load.
+TEST(DataFileRoom, ARoomOutsideTheRuleIsLeftOutAndTheQuantitiesLoad) {
+    const ValueStore store = DefaultsWithInitialGivens();
+    const DataFileContents plain = ReadText(FormatDataFile(store));
+    const struct {
+        void (*change)(Room&);
+        RoomProblem problem;
+    } cases[] = {
+        {[](Room& r) { r.length = std::numeric_limits<double>::quiet_NaN(); }, RoomProblem::Length},
+        {[](Room& r) { r.length = 1e308; }, RoomProblem::Length},
+        {[](Room& r) { r.width = HUGE_VAL; }, RoomProblem::Width},
+        {[](Room& r) { r.width = 1e-9; }, RoomProblem::Width},
+        {[](Room& r) { r.height = 101; }, RoomProblem::Height},
+        {[](Room& r) { r.workPlaneHeight = -1; }, RoomProblem::WorkPlaneHeight},
+        {[](Room& r) { r.suspension = 5; }, RoomProblem::LightPointHeight},
+        {[](Room& r) { r.ceilingReflectance = 95; }, RoomProblem::CeilingReflectance},
+        {[](Room& r) { r.wallReflectance = -HUGE_VAL; }, RoomProblem::WallReflectance},
+        {[](Room& r) { r.floorReflectance = 90.5; }, RoomProblem::FloorReflectance},
+        {[](Room& r) { r.maintenanceFactor = 0; }, RoomProblem::MaintenanceFactor},
+    };
+    for (const auto& c : cases) {
+        Room room{12.5, 8, 4, 0.85, 0.5, 80, 50, 30, 0.7};
+        c.change(room);
+        const DataFileContents contents = ReadText(FormatDataFile(store, room, "a.ldt"));
+        EXPECT_FALSE(contents.room) << RoomProblemMessage(c.problem);
+        EXPECT_EQ(contents.roomProblem, c.problem) << RoomProblemMessage(c.problem);
+        EXPECT_EQ(contents.lampFileName, "");
+        EXPECT_TRUE(SameQuantities(contents, plain));
+    }
+}
+
+// A lamp file's name is a file's name in a folder: one with a control character or a folder
+// separator is refused, and never written; the room stays.
+TEST(DataFileRoom, ALampFileNameThatIsNoFileNameIsRefused) {
+    const ValueStore store = DefaultsWithInitialGivens();
+    const Room room{12.5, 8, 4, 0.85, 0.5, 80, 50, 30, 0.7};
+    const std::string placeholder = "placeholder.ldt";
+    const std::string text = FormatDataFile(store, room, placeholder);
+    for (const std::string& name :
+         {std::string("a\x01.ldt"), std::string("a\rb.ldt"), std::string("a\x7F.ldt"),
+          std::string("Leuchten/a.ldt"), std::string("..\\a.ldt"), std::string("/etc/passwd")}) {
+        std::string hostile = text;
+        hostile.replace(hostile.find(placeholder), placeholder.size(), name);
+        const DataFileContents contents = ReadText(hostile);
+        EXPECT_TRUE(contents.room) << name;
+        EXPECT_EQ(contents.lampFileName, "") << name;
+        EXPECT_TRUE(contents.lampFileNameRefused) << name;
+    }
+    EXPECT_EQ(FormatDataFile(store, room, "a\nb.ldt"), FormatDataFile(store, room));
+}
+
+// A value that is not a finite number never enters the values: its line is skipped like an
+// unreadable one.
+TEST(DataFileText, SkipsLinesWhoseNumberIsNotFinite) {
+    const DataFileContents contents =
+        ReadText("Lichtstrom = nan  *\nLichtst\xE4ke = -inf\nRaumgr\xF6\xDF"
+                 "e = 1e400\nLebensdauer = 2000\n");
+    EXPECT_EQ(contents.recognisedLines, 1);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        EXPECT_EQ(contents.present[q], q == kLampLife) << q;
+        EXPECT_FALSE(contents.marked[q]) << q;
+    }
+}
+
 } // namespace

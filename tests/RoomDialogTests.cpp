@@ -87,7 +87,7 @@ TEST_F(RoomDialogTest, UebernehmenRefusesAWrongRoomAndAppliesARightOne) {
             desktop.Click(IDOK);
             ASSERT_EQ(desktop.MessageBoxes().size(), 1u);
             EXPECT_EQ(desktop.MessageBoxes()[0].text,
-                      "Der Reflexionsgrad der Decke muss zwischen 0 und 95 % liegen !");
+                      "Der Reflexionsgrad der Decke muss zwischen 0 und 90 % liegen !");
             EXPECT_TRUE(desktop.HasControl(IDC_ROOM_LENGTH));
             EXPECT_EQ(desktop.FocusId(), IDC_ROOM_CEILING);
             desktop.Type(IDC_ROOM_CEILING, "70");
@@ -108,6 +108,65 @@ TEST_F(RoomDialogTest, UebernehmenRefusesAWrongRoomAndAppliesARightOne) {
         });
         desktop.SystemCommand(IDM_ROOM);
         EXPECT_TRUE(opened);
+    });
+}
+
+// Each field refuses what the room's rule refuses, and a text that is not wholly a number the
+// field reads, with a message that names it; the focus goes to the field to mend, and nothing
+// reaches the main dialog.
+TEST_F(RoomDialogTest, UebernehmenRefusesEachFieldByName) {
+    const std::string length = "Die Rauml\xE4nge muss zwischen 0,1 und 1000 m liegen !";
+    const std::string width = "Die Raumbreite muss zwischen 0,1 und 1000 m liegen !";
+    const std::string maintenance = "Der Wartungsfaktor muss zwischen 0,1 und 1 liegen !";
+    const struct {
+        int input;
+        std::string text;
+        std::string message;
+        int mend;
+    } cases[] = {
+        {kInputLength, "1e308", length, IDC_ROOM_LENGTH},
+        {kInputLength, std::string(309, '9'), length, IDC_ROOM_LENGTH},
+        {kInputLength, "9999999999999999", length, IDC_ROOM_LENGTH},
+        {kInputLength, "0,000000001", length, IDC_ROOM_LENGTH},
+        {kInputLength, "1000.01", length, IDC_ROOM_LENGTH},
+        {kInputWidth, " ", width, IDC_ROOM_WIDTH},
+        {kInputWidth, "6 m", width, IDC_ROOM_WIDTH},
+        {kInputHeight, "100.5",
+         "Die Raumh\xF6he darf h\xF6"
+         "chstens 100 m betragen !",
+         IDC_ROOM_HEIGHT},
+        {kInputWorkPlane, "-0.1", "Die H\xF6he der Nutzebene darf nicht negativ sein !",
+         IDC_ROOM_WORK_PLANE},
+        {kInputSuspension, "2.25",
+         "Die H\xF6he des Lichtpunkts \xFC"
+         "ber der Nutzebene muss gr\xF6\xDF"
+         "er als 0 sein !",
+         IDC_ROOM_HEIGHT},
+        {kInputCeiling, "95", "Der Reflexionsgrad der Decke muss zwischen 0 und 90 % liegen !",
+         IDC_ROOM_CEILING},
+        {kInputWalls, "9O", "Der Reflexionsgrad der W\xE4nde muss zwischen 0 und 90 % liegen !",
+         IDC_ROOM_WALLS},
+        {kInputFloor, "90.5", "Der Reflexionsgrad des Bodens muss zwischen 0 und 90 % liegen !",
+         IDC_ROOM_FLOOR},
+        {kInputMaintenance, "0", maintenance, IDC_ROOM_MAINTENANCE},
+        {kInputMaintenance, "1.01", maintenance, IDC_ROOM_MAINTENANCE},
+    };
+    Run([&] {
+        for (const auto& c : cases) {
+            OpenRoomDialog([&] {
+                TypeRoom(kOffice);
+                desktop.Type(kRoomInputIds[c.input], c.text);
+                EXPECT_EQ(desktop.Text(IDC_ROOM_EFFICIENCY), "") << c.text;
+                desktop.Click(IDOK);
+                ASSERT_FALSE(desktop.MessageBoxes().empty());
+                EXPECT_EQ(desktop.MessageBoxes().back().text, c.message) << c.text;
+                EXPECT_EQ(desktop.FocusId(), c.mend) << c.text;
+                desktop.Click(IDCANCEL);
+            });
+        }
+        EXPECT_EQ(desktop.MessageBoxes().size(), std::size(cases));
+        EXPECT_FALSE(dialog.CurrentCalculation().RoomUsed());
+        EXPECT_EQ(dialog.Store().value[kRoomEfficiency], 70);
     });
 }
 

@@ -239,21 +239,28 @@ TEST(RoomMethod, RoomsWithAProblemAreRefusedWithTheFirstProblemInFieldOrder) {
     } cases[] = {
         {[](Room&) {}, RoomProblem::None},
         {[](Room& r) { r.length = 0; }, RoomProblem::Length},
+        {[](Room& r) { r.length = 0.099; }, RoomProblem::Length},
+        {[](Room& r) { r.length = 1000.5; }, RoomProblem::Length},
+        {[](Room& r) { r.length = 9.22e18; }, RoomProblem::Length},
         {[](Room& r) { r.length = NAN; }, RoomProblem::Length},
         {[](Room& r) { r.width = -6; }, RoomProblem::Width},
+        {[](Room& r) { r.width = 1e-9; }, RoomProblem::Width},
         {[](Room& r) { r.width = INFINITY; }, RoomProblem::Width},
+        {[](Room& r) { r.height = 100.01; }, RoomProblem::Height},
+        {[](Room& r) { r.height = NAN; }, RoomProblem::Height},
         {[](Room& r) { r.workPlaneHeight = -0.1; }, RoomProblem::WorkPlaneHeight},
         {[](Room& r) { r.suspension = -0.5; }, RoomProblem::Suspension},
         {[](Room& r) { r.height = 0.75; }, RoomProblem::LightPointHeight},
         {[](Room& r) { r.suspension = 2.5; }, RoomProblem::LightPointHeight},
-        {[](Room& r) { r.ceilingReflectance = 96; }, RoomProblem::CeilingReflectance},
+        {[](Room& r) { r.ceilingReflectance = 95; }, RoomProblem::CeilingReflectance},
         {[](Room& r) { r.wallReflectance = -1; }, RoomProblem::WallReflectance},
-        {[](Room& r) { r.floorReflectance = 95.5; }, RoomProblem::FloorReflectance},
+        {[](Room& r) { r.floorReflectance = 90.5; }, RoomProblem::FloorReflectance},
         {[](Room& r) { r.maintenanceFactor = 0.09; }, RoomProblem::MaintenanceFactor},
         {[](Room& r) { r.maintenanceFactor = 1.01; }, RoomProblem::MaintenanceFactor},
         {[](Room& r) { r.length = 0, r.maintenanceFactor = 0; }, RoomProblem::Length},
-        {[](Room& r) { r.ceilingReflectance = 95, r.maintenanceFactor = 1; }, RoomProblem::None},
+        {[](Room& r) { r.ceilingReflectance = 90, r.maintenanceFactor = 1; }, RoomProblem::None},
         {[](Room& r) { r.floorReflectance = 0, r.maintenanceFactor = 0.1; }, RoomProblem::None},
+        {[](Room& r) { r.length = 1000, r.width = 0.1, r.height = 100; }, RoomProblem::None},
     };
     const DownwardLight light(EstimatedDistribution(60));
     for (const auto& c : cases) {
@@ -269,7 +276,7 @@ TEST(RoomMethod, RoomsWithAProblemAreRefusedWithTheFirstProblemInFieldOrder) {
                  "ber der Nutzebene muss gr\xF6\xDF"
                  "er als 0 sein !");
     EXPECT_STREQ(RoomProblemMessage(RoomProblem::WallReflectance),
-                 "Der Reflexionsgrad der W\xE4nde muss zwischen 0 und 95 % liegen !");
+                 "Der Reflexionsgrad der W\xE4nde muss zwischen 0 und 90 % liegen !");
 }
 
 // The room index and light-point height as the dialog shows them, and the note beyond the

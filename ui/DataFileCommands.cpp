@@ -80,6 +80,21 @@ std::optional<PhotometricLamp> LampOfDataFile(const DataFileContents& contents) 
     return std::nullopt;
 }
 
+// What of a file that loads was left out: the room, with its field's problem, or the lamp
+// file's name.
+void ReportLeftOut(CWnd& owner, const DataFileContents& contents) {
+    if (contents.roomProblem != RoomProblem::None) {
+        const std::string text = std::string("Der Raum der Datei wurde nicht \xFC"
+                                             "bernommen:\n") +
+                                 RoomProblemMessage(contents.roomProblem);
+        owner.MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+    }
+    if (contents.lampFileNameRefused) {
+        owner.MessageBox("Der Name der Leuchtendatei in der Datei ist ung\xFCltig !", kErrorCaption,
+                         MB_ICONEXCLAMATION);
+    }
+}
+
 } // namespace
 
 void MainDialog::SaveDataFile() {
@@ -128,14 +143,22 @@ void MainDialog::LoadStartFile() {
 
 void MainDialog::RestoreInterruptedSaves() {
     for (const std::string& file : ::RestoreInterruptedSaves()) {
-        const std::string text = "Das Speichern der Datei '" + file +
-                                 "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
-                                 "wiederhergestellt.";
-        MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+        ReportRestoredFile(file);
     }
 }
 
+void MainDialog::ReportRestoredFile(const std::string& file) {
+    const std::string text = "Das Speichern der Datei '" + file +
+                             "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
+                             "wiederhergestellt.";
+    MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+}
+
+// Another instance's save of the file may have ended midway since this one started.
 void MainDialog::LoadNamedDataFile() {
+    if (const std::optional<std::string> restored = RestoreInterruptedSave(m_dataFileName)) {
+        ReportRestoredFile(*restored);
+    }
     std::FILE* file = OpenRegularFileForReading(m_dataFileName.c_str());
     if (file == nullptr) {
         MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);
@@ -152,6 +175,8 @@ void MainDialog::LoadNamedDataFile() {
     std::fclose(file);
     if (contents.recognisedLines == 0) {
         MessageBox("Die Datei hat das falsche Format !", kErrorCaption, MB_ICONHAND);
+    } else {
+        ReportLeftOut(*this, contents);
     }
     m_calculation.ApplyDataFile(contents, m_dataFileName, LampOfDataFile(contents));
 }

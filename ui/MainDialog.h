@@ -67,6 +67,7 @@ private:
     void LoadStartFile();
     // Puts back the old bytes of files that a save in place left torn, and names them.
     void RestoreInterruptedSaves();
+    void ReportRestoredFile(const std::string& file);
 
     // Whether the dialog may end now: asks first to save unsaved changes.
     bool MayEnd();

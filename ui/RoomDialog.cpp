@@ -13,6 +13,8 @@ int InputToMend(RoomProblem problem) {
     switch (problem) {
     case RoomProblem::Width:
         return kInputWidth;
+    case RoomProblem::Height:
+        return kInputHeight;
     case RoomProblem::WorkPlaneHeight:
         return kInputWorkPlane;
     case RoomProblem::Suspension:

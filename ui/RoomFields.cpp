@@ -5,7 +5,10 @@
 #include "resources/resource.h"
 #include "ui/NumericText.h"
 
+#include "support/Blanks.h"
+
 #include <cmath>
+#include <limits>
 
 const int kRoomInputIds[kRoomInputCount] = {
     IDC_ROOM_LENGTH,  IDC_ROOM_WIDTH, IDC_ROOM_HEIGHT, IDC_ROOM_WORK_PLANE,  IDC_ROOM_SUSPENSION,
@@ -17,6 +20,34 @@ namespace {
 // Inputs are read with as many decimals as a field can take, so that a room comes back from its
 // texts as it was typed.
 constexpr int kInputDecimals = 9;
+// Whole numbers of more digits lose their last ones in a double.
+constexpr std::size_t kLargestWholeDigits = 15;
+
+bool IsDigits(const std::string& part) {
+    return part.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Whether the text is one number and nothing else, as a field reads it: blanks anywhere, a '-'
+// before the digits, a point or a comma, whole digits that the reading keeps, and no more
+// characters than it looks at.
+bool IsWholeNumberText(const std::string& text) {
+    if (text.size() >= static_cast<std::size_t>(kFieldTextSize)) {
+        return false;
+    }
+    std::string compact;
+    for (char c : text) {
+        if (!IsBlank(c)) {
+            compact += c;
+        }
+    }
+    const std::size_t start = !compact.empty() && compact[0] == '-' ? 1 : 0;
+    const std::size_t point = compact.find_first_of(".,", start);
+    const std::string whole = compact.substr(start, point - start);
+    const std::string decimals = point == std::string::npos ? "" : compact.substr(point + 1);
+    const std::size_t significant = whole.find_first_not_of('0');
+    return IsDigits(whole) && IsDigits(decimals) && !(whole.empty() && decimals.empty()) &&
+           (significant == std::string::npos || whole.size() - significant <= kLargestWholeDigits);
+}
 
 double& InputOf(Room& room, int input) {
     double* const inputs[kRoomInputCount] = {
@@ -75,7 +106,9 @@ RoomTexts RoomInputTexts(const std::optional<Room>& room) {
 Room ReadRoomInputs(const RoomTexts& texts) {
     Room room;
     for (int input = 0; input < kRoomInputCount; ++input) {
-        InputOf(room, input) = ParseFieldValue(texts[input].c_str(), kInputDecimals);
+        InputOf(room, input) = IsWholeNumberText(texts[input])
+                                   ? ParseFieldValue(texts[input].c_str(), kInputDecimals)
+                                   : std::numeric_limits<double>::quiet_NaN();
     }
     return room;
 }

@@ -35,7 +35,9 @@ using RoomTexts = std::array<std::string, kRoomInputCount>;
 RoomTexts RoomInputTexts(const std::optional<Room>& room);
 
 // The room the texts describe, each read as the main dialog reads its fields: a point or a comma,
-// blanks anywhere, up to nine decimals; a text without a number is 0.
+// blanks anywhere, up to nine decimals. A text that is not wholly such a number ("1e308", "",
+// more whole digits than the reading keeps) gives NaN, which the room's rule refuses by its
+// field, instead of the number its first characters make.
 Room ReadRoomInputs(const RoomTexts& texts);
 
 // The texts of one of the usual reflectance sets, "70 / 50 / 20", in kUsualReflectanceSets' order.

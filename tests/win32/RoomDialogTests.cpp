@@ -75,4 +75,31 @@ TEST_F(RoomDialogTest, AWrongRoomKeepsItOpenAndAbbrechenChangesNothing) {
     EXPECT_EQ(outcome.dialogsLeftOpen, 1);
 }
 
+// What is typed is read whole: "1e308" is no number of the field's, not the 1 it begins with,
+// and the room is refused with the focus on its length.
+TEST_F(RoomDialogTest, ATextThatIsNotWhollyANumberIsRefused) {
+    HWND room = nullptr;
+    RunProgram({[&] { ClickLater(main, IDC_ROOM); },
+                [&] {
+                    room = FindDialog(kRoomCaption);
+                    ASSERT_NE(room, nullptr);
+                    TypeInto(room, IDC_ROOM_LENGTH, "1e308");
+                    TypeInto(room, IDC_ROOM_WIDTH, "6");
+                    TypeInto(room, IDC_ROOM_HEIGHT, "3");
+                    EXPECT_EQ(TextOf(room, IDC_ROOM_EFFICIENCY), "");
+                    ClickLater(room, IDOK);
+                },
+                [&] {
+                    ASSERT_NE(FindDialog("Fehler"), nullptr);
+                    PressKey(VK_RETURN);
+                },
+                [&] {
+                    EXPECT_EQ(FindDialog(kRoomCaption), room);
+                    EXPECT_EQ(FocusedId(), IDC_ROOM_LENGTH);
+                    Click(room, IDCANCEL);
+                },
+                [&] { EXPECT_EQ(TextOf(main, IDC_EDIT_ROOM_EFFICIENCY), "70"); }});
+    EXPECT_EQ(outcome.dialogsLeftOpen, 1);
+}
+
 } // namespace
