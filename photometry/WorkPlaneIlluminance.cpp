@@ -47,9 +47,6 @@ double DirectSum(double x, double y, const Luminaires& luminaires,
             const double dx = x - luminaireX;
             const double horizontal = dx * dx + dy * dy;
             const double gamma = maths::QuickAtan2(maths::Sqrt(horizontal), h) * kDegreesPerRadian;
-            if (!(gamma < 90.0)) {
-                continue;
-            }
             // C from the luminaire's C0 towards its C90: turned, C0 is +y and C90 is -x.
             const double c =
                 (luminaires.turned ? maths::QuickAtan2(-dx, dy) : maths::QuickAtan2(dy, dx)) *
