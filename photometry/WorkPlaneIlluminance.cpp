@@ -118,10 +118,6 @@ void Summarise(WorkPlaneIlluminance& result) {
 
 } // namespace
 
-double RelativeCandelaScale(double flux, double measuredFlux) {
-    return measuredFlux > 0.0 ? flux / measuredFlux : 0.0;
-}
-
 double CandelaScaleForFlux(const LightDistribution& distribution, double flux,
                            double lampEfficiency) {
     const double tableFlux = LuminousFlux(distribution);

@@ -24,18 +24,14 @@ struct LuminaireLayout {
 };
 
 // One luminaire's light. The direct light reads the intensity table times candelaScale, in
-// candela; the reflected light follows from the lamp flux Φ in lm and the lamp efficiency η_LB
+// candela (CandelaScale for a maker's file, the flux over 1000 for a table in cd/klm); the
+// reflected light follows from the lamp flux Φ in lm and the lamp efficiency η_LB
 // (the luminaire's flux over its lamps', 0 to 1).
 struct LuminaireLight {
     double flux = 0.0;
     double lampEfficiency = 0.0;
     double candelaScale = 0.0;
 };
-
-// The candela scale of a table measured per `measuredFlux` lm of lamp flux (1000 for cd/klm, a
-// file's lamp flux for its table in candela) for lamps of `flux` lm. An absolute table (IES
-// lumens -1) is read as it is: scale 1.
-double RelativeCandelaScale(double flux, double measuredFlux);
 
 // The candela scale that gives a table (the estimate from the beam angle) the luminaire flux
 // Φ η_LB.

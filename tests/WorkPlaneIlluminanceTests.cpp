@@ -3,8 +3,11 @@
 // refusals.
 #include "photometry/DownwardLight.h"
 #include "photometry/EstimatedDistribution.h"
+#include "photometry/EulumdatReader.h"
+#include "photometry/IesReader.h"
 #include "photometry/WorkPlaneIlluminance.h"
 #include "support/Maths.h"
+#include "tests/WholeFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +71,7 @@ Room Dark(double length, double width, double lightPointHeight) {
 WorkPlaneIlluminance Calculate(const Room& room, const LuminaireLayout& layout, double band,
                                const LightDistribution& table, double flux = 1000) {
     const double lampEfficiency = LuminousFlux(table) / 1000;
-    const LuminaireLight light{flux, lampEfficiency, RelativeCandelaScale(flux, 1000)};
+    const LuminaireLight light{flux, lampEfficiency, flux / 1000};
     return CalculateWorkPlaneIlluminance(room, layout, band, light, IntensityTable(table),
                                          DownwardLight(table));
 }
@@ -205,6 +208,25 @@ TEST(WorkPlaneIlluminance, DirectLightAgreesWithTheRoomMethod) {
         const double grid = result.mean * c.room.length * c.room.width;
         EXPECT_GE(grid / roomMethod, 1);
         EXPECT_LE(grid / roomMethod, 1 + c.methodDifference);
+    }
+}
+
+// A maker's table follows the main dialog's lamp flux, but for absolute photometry: that
+// measured one luminaire as it is.
+TEST(WorkPlaneIlluminance, AbsolutePhotometryIgnoresTheLampFlux) {
+    const struct {
+        const char* file;
+        double scaleAtTwiceTheFlux; // the file's own lamp flux gives scale 1
+    } cases[] = {{"absolute.ies", 1}, {"full.ies", 2}, {"asymmetric.ldt", 2}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.file);
+        const std::string name = c.file;
+        const std::string text = ReadWholeFile(std::string(LUMETRIX_PHOTOMETRY) + "/" + name);
+        const LuminaireReading reading =
+            name.substr(name.size() - 4) == ".ies" ? ReadIes(text) : ReadEulumdat(text);
+        ASSERT_TRUE(reading.data);
+        const LuminaireData& data = *reading.data;
+        EXPECT_DOUBLE_EQ(CandelaScale(data, 2 * data.lampSets.front().flux), c.scaleAtTwiceTheFlux);
     }
 }
 
