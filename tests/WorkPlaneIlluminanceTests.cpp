@@ -5,6 +5,7 @@
 #include "photometry/EstimatedDistribution.h"
 #include "photometry/EulumdatReader.h"
 #include "photometry/IesReader.h"
+#include "photometry/RoomEfficiency.h"
 #include "photometry/WorkPlaneIlluminance.h"
 #include "support/Maths.h"
 #include "tests/WholeFiles.h"
@@ -66,6 +67,11 @@ Room Dark(double length, double width, double lightPointHeight) {
     room.floorReflectance = 0;
     room.maintenanceFactor = 1;
     return room;
+}
+
+// An office 3 m high with the usual reflectances, 70/50/20, and maintenance factor 0.8.
+Room Office(double length, double width) {
+    return Room{length, width, 3};
 }
 
 WorkPlaneIlluminance Calculate(const Room& room, const LuminaireLayout& layout, double band,
@@ -160,14 +166,15 @@ TEST(WorkPlaneIlluminance, GridCountsFollowTheLongerSide) {
     EXPECT_EQ(office.values.size(), 66u);
 }
 
-// The grid's direct light over the whole work plane is the flux the room method sends there
-// directly, N Φ η_LB D DR, but for the difference of the two methods: the direct ratio spreads
-// the luminaires evenly over the ceiling, right up to the walls, where much of their light
-// misses the work plane; the grid places them at the centres of their cells, half a spacing
-// from the walls, so that more of it lands, the more the fewer luminaires and the narrower
-// their beam. The denser the layout, the nearer the two: what remains is the grid's sampling
-// and, in an oblong room, the room method's square room of the same index.
-TEST(WorkPlaneIlluminance, DirectLightAgreesWithTheRoomMethod) {
+// The grid's light over the whole work plane is the flux the room method sends there,
+// N Φ η_LB η_R WF; without reflections that is the direct part alone, N Φ η_LB D DR. They differ
+// by the two methods: the direct ratio spreads the luminaires evenly over the ceiling, right up
+// to the walls, where much of their light misses the work plane; the grid places them at the
+// centres of their cells, half a spacing from the walls, so that more of it lands, the more the
+// fewer luminaires and the narrower their beam. The denser the layout, the nearer the two: what
+// remains is the grid's sampling and, in an oblong room, the room method's square room of the
+// same index. The reflected part is the room method's own, spread evenly.
+TEST(WorkPlaneIlluminance, GridAgreesWithTheRoomMethod) {
     const struct {
         const char* lamp;
         LightDistribution table;
@@ -191,6 +198,17 @@ TEST(WorkPlaneIlluminance, DirectLightAgreesWithTheRoomMethod) {
          Dark(5, 5, 2.25),
          {1, 1, false},
          0.35},
+        {"narrow beam, reflecting, 4 x 4",
+         EstimatedDistribution(40),
+         Office(8, 8),
+         {4, 4, false},
+         0.08},
+        {"narrow beam, reflecting, 40 x 40",
+         EstimatedDistribution(40),
+         Office(8, 8),
+         {40, 40, false},
+         0.01},
+        {"asymmetric, reflecting, 4 x 2", Asymmetric(), Office(12, 7), {4, 2, false}, 0.08},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lamp);
@@ -203,8 +221,9 @@ TEST(WorkPlaneIlluminance, DirectLightAgreesWithTheRoomMethod) {
             c.room, c.layout, 0, light, IntensityTable(c.table), downward);
         ASSERT_EQ(result.problem, WorkPlaneProblem::None);
         const double luminaires = static_cast<double>(c.layout.columns * c.layout.rows);
-        const double roomMethod = luminaires * flux * lampEfficiency * downward.DownwardShare() *
-                                  downward.DirectRatio(RoomIndex(c.room));
+        const double roomEfficiency = CalculateRoomEfficiency(c.room, downward)->percent / 100;
+        const double roomMethod =
+            luminaires * flux * lampEfficiency * roomEfficiency * c.room.maintenanceFactor;
         const double grid = result.mean * c.room.length * c.room.width;
         EXPECT_GE(grid / roomMethod, 1);
         EXPECT_LE(grid / roomMethod, 1 + c.methodDifference);
