@@ -58,6 +58,18 @@ double DirectSum(double x, double y, const Luminaires& luminaires,
     return sum;
 }
 
+// The grid's points along the length and across the width of the area, as doubles: a side may
+// hold more of them than a long can count.
+struct GridCounts {
+    double along;
+    double across;
+};
+
+GridCounts CountGridPoints(double along, double across) {
+    const double spacing = GridSpacing(std::max(along, across));
+    return {GridPointCount(along, spacing), GridPointCount(across, spacing)};
+}
+
 WorkPlaneIlluminance Refused(WorkPlaneProblem problem) {
     WorkPlaneIlluminance result;
     result.problem = problem;
@@ -77,10 +89,8 @@ WorkPlaneProblem FindLayoutProblem(const Room& room, const LuminaireLayout& layo
     if (!NonNegative(band) || !(room.length - 2 * band > 0.0) || !(room.width - 2 * band > 0.0)) {
         return WorkPlaneProblem::Band;
     }
-    const double spacing = GridSpacing(std::max(room.length, room.width) - 2 * band);
-    if (GridPointCount(room.length - 2 * band, spacing) *
-            GridPointCount(room.width - 2 * band, spacing) >
-        kMostGridPoints) {
+    const GridCounts points = CountGridPoints(room.length - 2 * band, room.width - 2 * band);
+    if (points.along * points.across > kMostGridPoints) {
         return WorkPlaneProblem::TooManyPoints;
     }
     if (!NonNegative(light.flux) || !NonNegative(light.lampEfficiency) ||
@@ -152,10 +162,10 @@ WorkPlaneIlluminance CalculateWorkPlaneIlluminance(const Room& room, const Lumin
                                 layout.turned};
     const double along = room.length - 2 * band;
     const double across = room.width - 2 * band;
-    const double spacing = GridSpacing(std::max(along, across));
+    const GridCounts points = CountGridPoints(along, across);
     WorkPlaneIlluminance result;
-    result.pointsAlong = static_cast<long>(GridPointCount(along, spacing));
-    result.pointsAcross = static_cast<long>(GridPointCount(across, spacing));
+    result.pointsAlong = static_cast<long>(points.along);
+    result.pointsAcross = static_cast<long>(points.across);
     const std::vector<double> pointsX = CellCentres(band, along, result.pointsAlong);
     const std::vector<double> pointsY = CellCentres(band, across, result.pointsAcross);
     const double maintenance = room.maintenanceFactor;

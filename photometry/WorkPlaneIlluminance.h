@@ -73,8 +73,8 @@ struct WorkPlaneIlluminance {
 double GridSpacing(double longerSide);
 
 // The points along a side of an area at the grid spacing: ⌈side / spacing⌉, at least 1, within
-// a tolerance of 1e-9 (1 m at 0.2 m gives 5). The count as a double, since a side may hold more
-// points than a long can count.
+// a tolerance of 1e-9 (1 m at 0.2 m gives 5); a double, since a side may hold more points than
+// a long can count.
 double GridPointCount(double side, double spacing);
 
 // The whole calculation. The reflected part takes η_R, D and DR at the room's k from
