@@ -283,12 +283,15 @@ TEST(WorkPlaneIlluminance, RefusesWhatItCannotCalculate) {
         {"a negative band", Dark(6, 6, 2), {2, 2, false}, -0.5, 1000, WorkPlaneProblem::Band},
         {"no band", Dark(6, 6, 2), {2, 2, false}, 0, 1000, WorkPlaneProblem::None},
         {"an endless band", Dark(6, 6, 2), {2, 2, false}, infinity, 1000, WorkPlaneProblem::Band},
+        // The room's own limits keep the grid within its 10 000 points: a hall of 1 km square
+        // takes exactly that many, a longer one is no room.
+        {"a hall of 1 x 1 km", Dark(1000, 1000, 2), {2, 2, false}, 0, 1000, WorkPlaneProblem::None},
         {"a hall of 20 x 0.1 km",
          Dark(20000, 100, 2),
          {2, 2, false},
          0,
          1000,
-         WorkPlaneProblem::TooManyPoints},
+         WorkPlaneProblem::Room},
         {"an endless flux", Dark(6, 6, 2), {2, 2, false}, 0.5, infinity, WorkPlaneProblem::Light},
         {"a flux beyond any number",
          Dark(6, 6, 2),
