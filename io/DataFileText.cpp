@@ -89,6 +89,11 @@ bool RecogniseRoomLine(const char* line, DataFileContents& contents) {
         return true;
     }
     for (const RoomLine& roomLine : kRoomLines) {
+        // The room's Wartungsfaktor has the quantity's name: it is the room's only after the
+        // room's first lines.
+        if (roomLine.input == &Room::maintenanceFactor && !contents.room) {
+            continue;
+        }
         const char* rest = AfterLabel(line, roomLine.label);
         const char* equals = rest != nullptr ? std::strchr(rest, '=') : nullptr;
         if (equals != nullptr) {
@@ -179,5 +184,10 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
             whole += line;
         }
         RecogniseDataFileLine(whole.c_str(), contents);
+    }
+    if (contents.recognisedLines != 0 && !contents.present[kMaintenanceFactor]) {
+        contents.present[kMaintenanceFactor] = true;
+        contents.value[kMaintenanceFactor] = 1.0;
+        contents.marked[kMaintenanceFactor] = true;
     }
 }

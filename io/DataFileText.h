@@ -12,9 +12,10 @@
 // "<name> = <value> <unit>" with "  *" behind it for a given quantity, each ended by a line feed.
 // A calculation whose room dialog was used adds the room after them, an input a line
 // "<label> = <value> <unit>", and the photometric file whose light it used, if any, as
-// "Leuchtendatei       : <file name>". No label holds a quantity's name and the lamp file's line
-// holds no '=' (an '=' of the name is written as %3D, a '%' as %25), so that every reader of
-// data files, those of earlier versions too, skips these lines.
+// "Leuchtendatei       : <file name>". Only the room's last label, "Wartungsfaktor", holds a
+// quantity's name: it is told from the quantity's line by following the room's other lines. The
+// lamp file's line holds no '=' (an '=' of the name is written as %3D, a '%' as %25), so that
+// readers of the quantities, those of earlier versions too, skip the room's other lines.
 std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& room = std::nullopt,
                            const std::string& lampFileName = std::string());
 
@@ -33,14 +34,16 @@ struct DataFileContents {
 // somewhere by an '='. Lines that name no quantity, or have no '=' after the name, are skipped.
 void RecogniseDataFileLine(const char* line, DataFileContents& contents);
 
-// The largest file the program takes for a data file. A calculation is 22 lines of some 50
+// The largest file the program takes for a data file. A calculation is 23 lines of some 50
 // bytes, and reading looks at no more than 1000 pieces of a line; a file of megabytes is
 // something else, and is not read.
 constexpr long kLargestDataFile = 4L * 1024 * 1024;
 
 // Reads an open data file line by line into the contents. Lines arrive in pieces of at most 255
 // bytes, each recognised on its own but for the pieces of a lamp file's line, which are joined;
-// at most 1000 pieces are looked at, so the size of the file does not matter.
+// at most 1000 pieces are looked at, so the size of the file does not matter. A file of
+// quantities without the Wartungsfaktor, as every file of the versions before it, counts with
+// a given factor of 1, so that it gives the result it gave.
 void ReadDataFile(std::FILE* file, DataFileContents& contents);
 
 #endif

@@ -191,7 +191,7 @@ TEST(DataFileValue, ReadsOutOfRangeAndNonFiniteNumbersWithoutHarm) {
 
 TEST(DataFileText, WritesTheExampleFileByteForByte) {
     const std::string text = FormatDataFile(DefaultsWithInitialGivens());
-    EXPECT_EQ(text.size(), 1073u);
+    EXPECT_EQ(text.size(), 1123u);
     const std::string tenBlanks(10, ' ');
     EXPECT_EQ(text.substr(0, 47),
               "Lichtst\xE4ke" + tenBlanks + " = " + tenBlanks + "0.000000 cd  \n");
@@ -200,6 +200,7 @@ TEST(DataFileText, WritesTheExampleFileByteForByte) {
     EXPECT_NE(
         text.find("Lichtausbeute" + std::string(7, ' ') + " = " + tenBlanks + "0.000000 W/lm\n"),
         std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 50), "Wartungsfaktor       =           1.000000       *\n");
     EXPECT_EQ(text.find('\r'), std::string::npos);
     EXPECT_EQ(text.back(), '\n');
 }
@@ -340,7 +341,8 @@ bool SameQuantities(const DataFileContents& a, const DataFileContents& b) {
 }
 
 // A reader that knows only the quantities looks at a line only when a quantity's name occurs in
-// it; none of the room's lines holds one.
+// it; none of the room's lines holds one but the room's Wartungsfaktor, which this program reads
+// as the room's by its place and readers of 22 quantities do not know.
 bool NamesAQuantity(const std::string& line) {
     for (int q = 0; q < kQuantityCount; ++q) {
         if (line.find(TrimBlanks(TitleName(q))) != std::string::npos) {
@@ -348,6 +350,30 @@ bool NamesAQuantity(const std::string& line) {
         }
     }
     return false;
+}
+
+// A file of 22 quantities, as the versions before the Wartungsfaktor wrote it, counts with a
+// given factor of 1; a file of 23 keeps its factor, a room's factor only goes to the room.
+TEST(DataFileText, AFileWithoutTheMaintenanceFactorCountsWithAGivenOne) {
+    ValueStore store = DefaultsWithInitialGivens();
+    store.value[kMaintenanceFactor] = 0.8;
+    store.given[kMaintenanceFactor] = 0;
+    const std::string text = FormatDataFile(store);
+    const std::string old = text.substr(0, text.rfind("Wartungsfaktor"));
+    const std::string oldWithRoom = FormatDataFile(store, Room{}).replace(old.size(), 50, "");
+    const struct {
+        std::string text;
+        double factor;
+        bool marked;
+    } cases[] = {{text, 0.8, false}, {old, 1.0, true}, {oldWithRoom, 1.0, true}};
+    for (const auto& c : cases) {
+        const DataFileContents contents = ReadText(c.text);
+        EXPECT_TRUE(contents.present[kMaintenanceFactor]);
+        EXPECT_EQ(contents.value[kMaintenanceFactor], c.factor);
+        EXPECT_EQ(contents.marked[kMaintenanceFactor], c.marked);
+    }
+    EXPECT_EQ(ReadText(oldWithRoom).room->maintenanceFactor, 0.8);
+    EXPECT_FALSE(ReadText("Kein Wert\n").present[kMaintenanceFactor]);
 }
 
 TEST(DataFileRoom, TheRoomAndItsLampFileComeBackAndReadersOfTheQuantitiesSkipThem) {
@@ -363,7 +389,9 @@ TEST(DataFileRoom, TheRoomAndItsLampFileComeBackAndReadersOfTheQuantitiesSkipThe
         for (std::size_t start = plain.size(); start < text.size();) {
             const std::size_t end = text.find('\n', start) + 1;
             const std::string line = text.substr(start, end - start);
-            EXPECT_TRUE(!NamesAQuantity(line) || line.find('=') == std::string::npos) << line;
+            const bool roomFactor = line.rfind("Wartungsfaktor ", 0) == 0;
+            EXPECT_TRUE(roomFactor || !NamesAQuantity(line) || line.find('=') == std::string::npos)
+                << line;
             start = end;
         }
         const DataFileContents contents = ReadText(text);
