@@ -1,12 +1,20 @@
 #include "framework/headless/Desktop.h"
+#include "io/LuminaireFolder.h"
 #include "resources/resource.h"
+#include "tests/TestFolder.h"
+#include "tests/WholeFiles.h"
+#include "ui/ChoiceDialogTemplate.h"
 #include "ui/MainDialog.h"
 #include "ui/RoomFields.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <filesystem>
 #include <functional>
 #include <string>
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -55,9 +63,9 @@ TEST_F(RoomDialogTest, OpensWithTheUsualValuesAndShowsWhileTypingWhatTheRoomGive
                 {IDC_ROOM_DOWNWARD_SHARE, "100.0 %"},
                 {IDC_ROOM_EFFICIENCY, "99.5 %"},
                 {IDC_ROOM_NOTE, ""},
-                {IDC_ROOM_LAMPS, "48"},
+                {IDC_ROOM_LAMPS, "47"},
                 {IDC_ROOM_LAYOUT, "5 \xD7 10"},
-                {IDC_ROOM_MAINTAINED, "510 lux"},
+                {IDC_ROOM_MAINTAINED, "501 lux"},
             };
             for (const auto& [id, text] : shown) {
                 EXPECT_EQ(desktop.Text(id), text) << id;
@@ -108,6 +116,89 @@ TEST_F(RoomDialogTest, UebernehmenRefusesAWrongRoomAndAppliesARightOne) {
         });
         desktop.SystemCommand(IDM_ROOM);
         EXPECT_TRUE(opened);
+    });
+}
+
+// The planner's office with two makers' lamp files in the folder "Leuchten" of the working
+// folder: "Rund 1995" (entry 0) and "Symmetrie 4" (entry 1).
+class OfficeTest : public RoomDialogTest {
+protected:
+    void SetUp() override {
+        m_folder = FreshTestFolder("lumetrix-office-");
+        m_previousFolder = fs::current_path();
+        fs::current_path(m_folder);
+        fs::create_directory(kLuminaireFolderName);
+        for (const char* name : {"rotational-1995.ies", "symmetry-4.ldt"}) {
+            WriteWholeFile(fs::path(kLuminaireFolderName) / name,
+                           ReadWholeFile(fs::path(LUMETRIX_PHOTOMETRY) / name));
+        }
+    }
+    void TearDown() override {
+        fs::current_path(m_previousFolder);
+        fs::remove_all(m_folder);
+    }
+
+    void PickLamp(int entry) {
+        desktop.QueueDialogAnswer([&] {
+            desktop.SelectComboItem(IDC_CHOICE_LIST, entry);
+            desktop.PressEnter();
+        });
+        desktop.Click(IDC_DATABASE);
+    }
+    // The whole lamps the room dialog shows for the office, after "Übernehmen" or "Abbrechen".
+    std::string OfficeLamps(bool takeOver) {
+        std::string lamps;
+        OpenRoomDialog([&] {
+            TypeRoom(kExampleOffice);
+            lamps = desktop.Text(IDC_ROOM_LAMPS);
+            desktop.Click(takeOver ? IDOK : IDCANCEL);
+        });
+        return lamps;
+    }
+    // The main dialog's lamps, rounded up as the room dialog counts whole lamps.
+    std::string MainLamps() const {
+        return std::to_string(static_cast<long>(std::ceil(dialog.Store().value[kLampsNeeded])));
+    }
+
+    static constexpr const char* kExampleOffice[kRoomInputCount] = {"12", "7",  "3",  "0.75", "0",
+                                                                    "70", "50", "20", "0.80"};
+
+private:
+    fs::path m_folder;
+    fs::path m_previousFolder;
+};
+
+// "Übernehmen" makes the main calculation the room's: the lamps it counts are the room dialog's.
+TEST_F(OfficeTest, AfterUebernehmenBothDialogsCountTheSameLamps) {
+    Run([&] {
+        PickLamp(1);
+        const std::string lamps = OfficeLamps(true);
+        EXPECT_EQ(MainLamps(), lamps);
+        for (int q : {kMountingHeight, kRoomArea, kRoomEfficiency, kMaintenanceFactor}) {
+            EXPECT_NE(dialog.Store().given[q], 0u) << q;
+        }
+        EXPECT_EQ(desktop.Text(IDC_EDIT_HEIGHT), "2.25");
+        EXPECT_EQ(desktop.Text(IDC_EDIT_ROOM_AREA), "84.00");
+        EXPECT_EQ(desktop.Text(IDC_EDIT_MAINTENANCE_FACTOR), "0.80");
+    });
+}
+
+// The Raumwirkungsgrad taken over follows the lamp until the planner types his own.
+TEST_F(OfficeTest, AnotherLampGetsItsOwnRaumwirkungsgradUntilOneIsTyped) {
+    Run([&] {
+        PickLamp(1);
+        OfficeLamps(true);
+        const std::string first = desktop.Text(IDC_EDIT_ROOM_EFFICIENCY);
+        PickLamp(0);
+        const std::string second = desktop.Text(IDC_EDIT_ROOM_EFFICIENCY);
+        EXPECT_NE(second, first);
+        EXPECT_EQ(desktop.Text(IDC_HELP_TEXT),
+                  "Raumwirkungsgrad f\xFCr die neue Leuchte neu berechnet: " + second + " %");
+        EXPECT_EQ(MainLamps(), OfficeLamps(false));
+
+        desktop.Type(IDC_EDIT_ROOM_EFFICIENCY, "75");
+        PickLamp(1);
+        EXPECT_EQ(desktop.Text(IDC_EDIT_ROOM_EFFICIENCY), "75");
     });
 }
 

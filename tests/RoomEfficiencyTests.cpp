@@ -300,17 +300,22 @@ TEST(RoomMethod, RoomIndexFollowsFromTheRoomAndIsFlaggedBeyondThePrintedTables) 
     }
 }
 
-ValueStore MainValues(double flux, double lampEfficiency, double illuminance) {
+Room Floor(double length, double width, double maintenanceFactor) {
+    return Room{length, width, 3, 0.75, 0, 70, 50, 20, maintenanceFactor};
+}
+
+// The main dialog's values of formula 7 with the room's area and maintenance factor.
+ValueStore MainValues(double flux, double lampEfficiency, double illuminance, const Room& room,
+                      double roomEfficiency) {
     ValueStore main;
     LoadDefaults(main);
     main.value[kLuminousFlux] = flux;
     main.value[kLampEfficiency] = lampEfficiency;
     main.value[kRoomIlluminance] = illuminance;
+    main.value[kRoomArea] = room.length * room.width;
+    main.value[kRoomEfficiency] = roomEfficiency;
+    main.value[kMaintenanceFactor] = room.maintenanceFactor;
     return main;
-}
-
-Room Floor(double length, double width, double maintenanceFactor) {
-    return Room{length, width, 3, 0.75, 0, 70, 50, 20, maintenanceFactor};
 }
 
 // N = E_R R / (Φ w_L w_R MF), the main dialog's formula with the maintenance factor; whole
@@ -335,8 +340,9 @@ TEST(LampPlan, WholeLampsFollowFromTheMainDialogsValuesAndTheRoom) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lampsNeeded);
-        const LampPlan plan = PlanLamps(MainValues(c.flux, c.lampEfficiency, c.illuminance),
-                                        Floor(c.length, c.width, c.maintenance), c.roomEfficiency);
+        const Room room = Floor(c.length, c.width, c.maintenance);
+        const LampPlan plan = PlanLamps(
+            MainValues(c.flux, c.lampEfficiency, c.illuminance, room, c.roomEfficiency), room);
         EXPECT_NEAR(plan.lampsNeeded, c.lampsNeeded, 1e-12 * c.lampsNeeded);
         EXPECT_EQ(plan.wholeLamps, c.whole);
         EXPECT_EQ(plan.rows, c.rows);
@@ -360,9 +366,9 @@ TEST(LampPlan, TheLayoutIsTheTightGridClosestToTheRoomsProportions) {
         for (long lamps = 1; lamps <= 150; ++lamps) {
             SCOPED_TRACE(std::to_string(lamps) + " in " + std::to_string(length) + " x " +
                          std::to_string(width));
-            const LampPlan plan =
-                PlanLamps(MainValues(1000, 100, 1000.0 * lamps / (length * width)),
-                          Floor(length, width, 1), 100);
+            const Room floor = Floor(length, width, 1);
+            const LampPlan plan = PlanLamps(
+                MainValues(1000, 100, 1000.0 * lamps / (length * width), floor, 100), floor);
             ASSERT_EQ(plan.wholeLamps, lamps);
             // A structured binding is no variable a lambda may capture (before C++20).
             const auto mismatch = [&, length = length, width = width](long rows, long columns) {

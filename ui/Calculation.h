@@ -21,6 +21,8 @@ public:
     virtual void ShowFieldText(int q, const char* text) = 0;
     // Names the calculation's file and shows whether it holds unsaved changes.
     virtual void ShowTitle(const std::string& title) = 0;
+    // Tells the user once what the calculation did by itself, until the next help text.
+    virtual void ShowNote(const std::string& note) = 0;
 
 protected:
     ~CalculationView() = default;
@@ -62,13 +64,19 @@ public:
     // change, its roles are resolved; a fixing field's text goes into the quantity's field and is
     // recalculated twice, as the text typed and then once more. A database line replaces the
     // lamp of a photometric file; a lamp file's record makes its lamp the current one, until the
-    // fields its record set are typed in or another lamp or data file replaces it.
+    // fields its record set are typed in or another lamp or data file replaces it. While the
+    // Raumwirkungsgrad is the room's (FollowsRoom), the new lamp's light gives the room's
+    // Raumwirkungsgrad anew, in the same step, and a note says so.
     void ApplyLampRecord(const LampRecord& record);
     void ApplyLampFileRecord(const LampRecord& record, PhotometricLamp lamp);
-    // A room: its area a b as the Raumgröße and its Raumwirkungsgrad (percent), both made given,
-    // as a lamp record that fixes them at the texts their fields would show. The room is
-    // remembered for the room dialog and the data file.
+    // A room: its light-point height as the Lampenhöhe, its area a b as the Raumgröße, its
+    // Raumwirkungsgrad (percent) and its Wartungsfaktor, all made given, as a lamp record that
+    // fixes them at the texts their fields would show (TakeOverRoom). The room is remembered
+    // for the room dialog and the data file, and the Raumwirkungsgrad is the room's.
     void ApplyRoom(const Room& room, double roomEfficiency);
+    // Whether the Raumwirkungsgrad is the one the room gives the current lamp: taken over by
+    // ApplyRoom, or loaded so with a room, and neither typed nor clicked since.
+    bool FollowsRoom() const { return m_followsRoom; }
 
     // Brings the roles and values to what a data file holds: four passes toggle the given flags
     // towards the file's marks, the fields show the file's values, two passes recalculate from
@@ -89,12 +97,15 @@ private:
     void ToggleTowardsMarks(bool wantGiven, const DataFileContents& contents);
     void ShowTitle();
     void ApplyRecordFields(const LampRecord& record);
+    void FollowRoomWithNewLamp();
+    std::optional<double> RoomEfficiencyOfCurrentLamp() const;
 
     LightingModel m_model;
     UnsavedChanges m_unsavedChanges;
     CalculationView& m_view;
     std::optional<Room> m_room;
     std::optional<PhotometricLamp> m_lampFile;
+    bool m_followsRoom = false;
     // The quantities the lamp file's record set: typing in one of them makes another lamp.
     bool m_lampFileSets[kQuantityCount] = {};
 };

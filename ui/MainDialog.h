@@ -25,6 +25,7 @@ public:
     void ShowRoles() override;
     void ShowFieldText(int q, const char* text) override;
     void ShowTitle(const std::string& title) override;
+    void ShowNote(const std::string& note) override;
 
     // Loads this data file once the dialog is up, as "Laden" loads the file the user chose;
     // it becomes the name the next file dialog offers. An empty path loads nothing.

@@ -4,6 +4,7 @@
 #include "photometry/RoomEfficiency.h"
 #include "resources/resource.h"
 #include "ui/NumericText.h"
+#include "ui/RoomTakeover.h"
 
 #include <cmath>
 
@@ -114,7 +115,7 @@ RoomResults DescribeRoom(const Room& room, const DownwardLight& light, const Val
     if (efficiency->beyondPrintedTables) {
         results.note = kBeyondPrintedTablesNote;
     }
-    const LampPlan plan = PlanLamps(main, room, efficiency->percent);
+    const LampPlan plan = PlanLamps(WithRoomTakenOver(main, room, efficiency->percent), room);
     results.lamps = std::to_string(plan.wholeLamps);
     results.layout = std::to_string(plan.rows) + " \xD7 " + std::to_string(plan.columns);
     results.maintainedIlluminance = Shown(plan.maintainedIlluminance, 0) + " lux";
