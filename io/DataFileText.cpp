@@ -116,7 +116,7 @@ const char* FindName(const char* line, int q) {
 } // namespace
 
 std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& room,
-                           const std::string& lampFileName) {
+                           const std::string& lampFileName, const LightDistribution* distribution) {
     std::string text;
     for (int q = 0; q < kQuantityCount; ++q) {
         text.append(TitleName(q))
@@ -142,6 +142,9 @@ std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& r
     }
     if (!lampFileName.empty()) {
         text.append(kLampFileLabel).append(EscapedFileName(lampFileName)).append("\n");
+        if (distribution != nullptr) {
+            text.append(FormatDistributionLines(*distribution));
+        }
     }
     return text;
 }
@@ -173,6 +176,14 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
     char line[kLineBufferSize];
     for (int handled = 0; handled < kMaximumLines && std::fgets(line, sizeof line, file);
          ++handled) {
+        if (IsDistributionLine(line)) {
+            std::string whole = line;
+            while (whole.back() != '\n' && std::fgets(line, sizeof line, file)) {
+                whole += line;
+            }
+            RecogniseDistributionLine(whole.c_str(), contents.distributionLines);
+            continue;
+        }
         if (!IsLampFileLine(line)) {
             RecogniseDataFileLine(line, contents);
             continue;
@@ -185,6 +196,7 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
         }
         RecogniseDataFileLine(whole.c_str(), contents);
     }
+    contents.distribution = DistributionOf(contents.distributionLines);
     if (contents.recognisedLines != 0 && !contents.present[kMaintenanceFactor]) {
         contents.present[kMaintenanceFactor] = true;
         contents.value[kMaintenanceFactor] = 1.0;

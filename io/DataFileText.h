@@ -1,6 +1,7 @@
 #ifndef LUMETRIX_IO_DATAFILETEXT_H
 #define LUMETRIX_IO_DATAFILETEXT_H
 
+#include "io/DataFileDistribution.h"
 #include "model/ValueStore.h"
 #include "photometry/Room.h"
 
@@ -16,17 +17,22 @@
 // quantity's name: it is told from the quantity's line by following the room's other lines. The
 // lamp file's line holds no '=' (an '=' of the name is written as %3D, a '%' as %25), so that
 // readers of the quantities, those of earlier versions too, skip the room's other lines.
+// The lamp file's light distribution, when the calculation has it, follows the lamp file's line
+// (FormatDistributionLines).
 std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& room = std::nullopt,
-                           const std::string& lampFileName = std::string());
+                           const std::string& lampFileName = std::string(),
+                           const LightDistribution* distribution = nullptr);
 
 // What a data file says about the quantities, built line by line while it is read.
 struct DataFileContents {
-    bool present[kQuantityCount] = {}; // a line of the quantity was recognised
-    double value[kQuantityCount] = {}; // the number of its last recognised line
-    bool marked[kQuantityCount] = {};  // a recognised line had a '*' after its '='
-    int recognisedLines = 0;           // of quantities
-    std::optional<Room> room;          // a room line was recognised; the others as Room starts
-    std::string lampFileName;          // of the room's light, empty for none
+    bool present[kQuantityCount] = {};   // a line of the quantity was recognised
+    double value[kQuantityCount] = {};   // the number of its last recognised line
+    bool marked[kQuantityCount] = {};    // a recognised line had a '*' after its '='
+    int recognisedLines = 0;             // of quantities
+    std::optional<Room> room;            // a room line was recognised; the others as Room starts
+    std::string lampFileName;            // of the room's light, empty for none
+    DistributionLines distributionLines; // as they come
+    std::optional<LightDistribution> distribution; // the lamp file's, from the lines read
 };
 
 // Recognises one line: a line that begins with a room input's label and has an '=' after it, a
@@ -41,7 +47,8 @@ constexpr long kLargestDataFile = 4L * 1024 * 1024;
 
 // Reads an open data file line by line into the contents. Lines arrive in pieces of at most 255
 // bytes, each recognised on its own but for the pieces of a lamp file's line, which are joined;
-// at most 1000 pieces are looked at, so the size of the file does not matter. A file of
+// at most 1000 pieces are looked at, so the size of the file does not matter. The lines of a
+// light distribution are read whole, as one piece each: the file's size bounds them. A file of
 // quantities without the Wartungsfaktor, as every file of the versions before it, counts with
 // a given factor of 1, so that it gives the result it gave.
 void ReadDataFile(std::FILE* file, DataFileContents& contents);

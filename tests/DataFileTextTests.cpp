@@ -352,6 +352,48 @@ bool NamesAQuantity(const std::string& line) {
     return false;
 }
 
+// A lamp's light as fine as makers measure it: 72 planes of 181 gamma angles, values with all
+// their digits, so that the intensities' line alone is longer than 1000 pieces of a line.
+LightDistribution FineDistribution() {
+    LightDistribution distribution;
+    distribution.symmetry = PlaneSymmetry::None;
+    for (int c = 0; c < 72; ++c) {
+        distribution.planes.push_back(c * 5.0);
+    }
+    for (int g = 0; g <= 180; ++g) {
+        distribution.gammas.push_back(g);
+    }
+    for (std::size_t i = 0; i < distribution.planes.size() * distribution.gammas.size(); ++i) {
+        distribution.intensities.push_back(1000.0 / (3 + static_cast<double>(i)));
+    }
+    return distribution;
+}
+
+// The light distribution comes back to the last bit, after the room and every line that readers
+// of the quantities look at; a broken table gives none.
+TEST(DataFileRoom, TheLampFilesLightDistributionComesBackExactly) {
+    const ValueStore store = DefaultsWithInitialGivens();
+    const LightDistribution light = FineDistribution();
+    const std::string text = FormatDataFile(store, Room{12, 7, 3}, "b\xFCro.ldt", &light);
+    ASSERT_GT(text.size(), 1000u * 255);
+    const DataFileContents contents = ReadText(text + "Lichtstrom = 1234\n");
+    ASSERT_TRUE(contents.distribution);
+    EXPECT_EQ(contents.distribution->symmetry, light.symmetry);
+    EXPECT_EQ(contents.distribution->planes, light.planes);
+    EXPECT_EQ(contents.distribution->gammas, light.gammas);
+    EXPECT_EQ(contents.distribution->intensities, light.intensities);
+    EXPECT_EQ(contents.lampFileName, "b\xFCro.ldt");
+    EXPECT_EQ(contents.value[kLuminousFlux], 1234);
+    EXPECT_EQ(text.find("Verteilung"), text.find("Leuchtendatei") + 31);
+
+    const std::size_t cut = text.rfind(' ');
+    for (const std::string& broken : {text.substr(0, cut) + "\n", text.substr(0, cut) + " x\n"}) {
+        EXPECT_FALSE(ReadText(broken).distribution);
+    }
+    EXPECT_EQ(FormatDataFile(store, Room{12, 7, 3}, std::string(), &light),
+              FormatDataFile(store, Room{12, 7, 3}));
+}
+
 // A file of 22 quantities, as the versions before the Wartungsfaktor wrote it, counts with a
 // given factor of 1; a file of 23 keeps its factor, a room's factor only goes to the room.
 TEST(DataFileText, AFileWithoutTheMaintenanceFactorCountsWithAGivenOne) {
@@ -381,10 +423,14 @@ TEST(DataFileRoom, TheRoomAndItsLampFileComeBackAndReadersOfTheQuantitiesSkipThe
     const std::string plain = FormatDataFile(store);
     const Room room{12.5, 8, 4, 0.85, 0.5, 80, 50, 30, 0.7};
     const std::string longName = std::string(300, 'L') + ".ldt";
+    LightDistribution light;
+    light.planes = {0, 90};
+    light.gammas = {0, 90, 180};
+    light.intensities = {100, 50, 0, 100, 60.5, 0};
     for (const std::string& lampFile :
          {std::string(), std::string("Lichtstrom=1%.ldt"), longName}) {
         SCOPED_TRACE(lampFile.substr(0, 20));
-        const std::string text = FormatDataFile(store, room, lampFile);
+        const std::string text = FormatDataFile(store, room, lampFile, &light);
         ASSERT_EQ(text.compare(0, plain.size(), plain), 0);
         for (std::size_t start = plain.size(); start < text.size();) {
             const std::size_t end = text.find('\n', start) + 1;

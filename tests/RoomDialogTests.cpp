@@ -202,6 +202,49 @@ TEST_F(OfficeTest, AnotherLampGetsItsOwnRaumwirkungsgradUntilOneIsTyped) {
     });
 }
 
+// A saved calculation carries its lamp file's light: it opens the same where the lamp file is
+// gone; without it, the room dialog says whose light it lacks, and the file keeps naming it.
+TEST_F(OfficeTest, TheCalculationCarriesItsLightDistribution) {
+    const fs::path lampFile = fs::path(kLuminaireFolderName) / "symmetry-4.ldt";
+    const std::string lacking = "Die Lichtverteilung von symmetry-4.ldt wurde nicht gefunden: "
+                                "gesch\xE4tzt aus dem Abstrahlwinkel";
+    std::string efficiency;
+    const auto roomShows = [&](const std::string& source) {
+        OpenRoomDialog([&] {
+            EXPECT_EQ(desktop.Text(IDC_ROOM_SOURCE), source);
+            efficiency = desktop.Text(IDC_ROOM_EFFICIENCY);
+            desktop.Click(IDCANCEL);
+        });
+    };
+    const auto loadAndSave = [&](const char* load, const char* save) {
+        desktop.QueueFileAnswer(load);
+        desktop.Click(IDC_LOAD);
+        desktop.QueueFileAnswer(save);
+        desktop.Click(IDC_SAVE);
+    };
+    Run([&] {
+        PickLamp(1);
+        OfficeLamps(true);
+        roomShows("aus der Lichtverteilung von symmetry-4.ldt");
+        const std::string measured = efficiency;
+        desktop.QueueFileAnswer("buero.lumx");
+        desktop.Click(IDC_SAVE);
+        fs::remove(lampFile);
+
+        loadAndSave("buero.lumx", "kopie.lumx");
+        roomShows("aus der Lichtverteilung von symmetry-4.ldt");
+        EXPECT_EQ(efficiency, measured);
+        EXPECT_EQ(ReadWholeFile("kopie.lumx"), ReadWholeFile("buero.lumx"));
+
+        const std::string saved = ReadWholeFile("buero.lumx");
+        WriteWholeFile("ohne.lumx", saved.substr(0, saved.find("Verteilung")));
+        loadAndSave("ohne.lumx", "wieder.lumx");
+        roomShows(lacking);
+        EXPECT_EQ(ReadWholeFile("wieder.lumx"), ReadWholeFile("ohne.lumx"));
+    });
+    EXPECT_TRUE(desktop.MessageBoxes().empty());
+}
+
 TEST(RoomFields, TextsGiveBackTheRoomTheyShow) {
     const Room rooms[] = {{10, 6, 3}, {12.345678912, 0.5, 2.8, 0, 0.25, 0, 95, 12.5, 1}};
     for (const Room& room : rooms) {

@@ -66,6 +66,7 @@ void Calculation::RunForUser(EntryPoint entryPoint, int q) {
 // would start, the second the record's own.
 void Calculation::ApplyLampRecord(const LampRecord& record) {
     m_lampFile.reset();
+    m_missingLampFile.clear();
     ApplyRecordFields(record);
     FollowRoomWithNewLamp();
 }
@@ -73,6 +74,7 @@ void Calculation::ApplyLampRecord(const LampRecord& record) {
 void Calculation::ApplyLampFileRecord(const LampRecord& record, PhotometricLamp lamp) {
     ApplyRecordFields(record);
     m_lampFile = std::move(lamp);
+    m_missingLampFile.clear();
     for (int q = 0; q < kQuantityCount; ++q) {
         m_lampFileSets[q] = record[q].action != DatabaseField::Action::Unchanged;
     }
@@ -84,7 +86,8 @@ std::optional<double> Calculation::RoomEfficiencyOfCurrentLamp() const {
     if (!m_room) {
         return std::nullopt;
     }
-    const RoomLight light = LightForRoom(LampFile(), m_model.store.value[kBeamAngle]);
+    const RoomLight light =
+        LightForRoom(LampFile(), m_model.store.value[kBeamAngle], m_missingLampFile);
     const std::optional<RoomEfficiency> efficiency =
         CalculateRoomEfficiency(*m_room, DownwardLight(light.distribution));
     if (!efficiency) {
@@ -162,6 +165,7 @@ void Calculation::ApplyDataFile(const DataFileContents& contents, const std::str
     ValueStore& store = m_model.store;
     if (contents.recognisedLines != 0) {
         m_room = contents.room;
+        m_missingLampFile = lamp || !m_room ? std::string() : contents.lampFileName;
         m_lampFile = std::move(lamp);
     }
     for (int round = 0; round < 2; ++round) {

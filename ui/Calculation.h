@@ -47,6 +47,9 @@ public:
     const std::optional<Room>& RoomUsed() const { return m_room; }
     // The lamp last taken from a photometric file while it is the current lamp, else null.
     const PhotometricLamp* LampFile() const { return m_lampFile ? &*m_lampFile : nullptr; }
+    // The lamp file a loaded data file names whose light was neither in the file nor found,
+    // until another lamp or data file replaces it; empty for none.
+    const std::string& MissingLampFile() const { return m_missingLampFile; }
 
     // Start-up: ticks the initially given quantities in their order, then recalculates every
     // quantity that is not computed, in index order. None of it is a change to save.
@@ -82,8 +85,9 @@ public:
     // towards the file's marks, the fields show the file's values, two passes recalculate from
     // them (unmarked quantities first), and the fields are written once more. A file with a
     // recognised line becomes the calculation's file, with nothing unsaved. The file's room, if
-    // any, becomes the calculation's, and the lamp file it names the current lamp when it could be
-    // read again (lamp not null).
+    // any, becomes the calculation's, and the lamp file it names the current lamp when its light
+    // came with the file or could be read again (lamp not null); otherwise the file stays named
+    // as the missing one.
     void ApplyDataFile(const DataFileContents& contents, const std::string& path,
                        std::optional<PhotometricLamp> lamp = std::nullopt);
     // The calculation was saved to this file.
@@ -105,6 +109,7 @@ private:
     CalculationView& m_view;
     std::optional<Room> m_room;
     std::optional<PhotometricLamp> m_lampFile;
+    std::string m_missingLampFile;
     bool m_followsRoom = false;
     // The quantities the lamp file's record set: typing in one of them makes another lamp.
     bool m_lampFileSets[kQuantityCount] = {};
