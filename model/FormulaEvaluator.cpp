@@ -150,12 +150,9 @@ void SolveOperatingHours(Values& v, int target) {
     }
 }
 
-// Formula 7 never asks for more lamps than this, even for a flux of zero.
-constexpr double kMaxLamps = 1e8;
-
 double ClampLamps(double n) {
-    if (n > kMaxLamps) {
-        return kMaxLamps;
+    if (n > kMostLampsCounted) {
+        return kMostLampsCounted;
     }
     return n >= 0 ? n : 0;
 }

@@ -77,8 +77,14 @@ LampPlan PlanLamps(const ValueStore& calculation, const Room& room) {
     const Grid grid = LampGrid(plan.wholeLamps, room);
     plan.rows = grid.rows;
     plan.columns = grid.columns;
-    values.value[kLampsNeeded] = static_cast<double>(plan.wholeLamps);
-    SolveFormula(values, kLampsFormula, kRoomIlluminance);
-    plan.maintainedIlluminance = values.value[kRoomIlluminance];
+    plan.maintainedIlluminance =
+        MaintainedIlluminance(calculation, static_cast<double>(grid.rows * grid.columns));
     return plan;
+}
+
+double MaintainedIlluminance(const ValueStore& calculation, double lamps) {
+    ValueStore values = calculation;
+    values.value[kLampsNeeded] = lamps;
+    SolveFormula(values, kLampsFormula, kRoomIlluminance);
+    return values.value[kRoomIlluminance];
 }

@@ -11,7 +11,7 @@ struct LampPlan {
     long wholeLamps;              // rounded up
     long rows;                    // across the width; each row runs along the length
     long columns;                 // lamps in each row
-    double maintainedIlluminance; // lux that the whole lamps keep up, maintenance factor included
+    double maintainedIlluminance; // lux that rows x columns lamps keep up, maintenance included
 };
 
 // The formula that counts the lamps.
@@ -24,5 +24,8 @@ constexpr int kLampsFormula = 7;
 // places); it holds a few more lamps when the number does not split evenly (7 lamps as 2 x 4 in
 // a room 10 x 6 m). The room must have no problem (FindRoomProblem).
 LampPlan PlanLamps(const ValueStore& calculation, const Room& room);
+
+// The illuminance that this many lamps keep up: formula 7 solved for E_R.
+double MaintainedIlluminance(const ValueStore& calculation, double lamps);
 
 #endif

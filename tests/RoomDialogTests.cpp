@@ -54,6 +54,7 @@ TEST_F(RoomDialogTest, OpensWithTheUsualValuesAndShowsWhileTypingWhatTheRoomGive
             EXPECT_EQ(desktop.ComboSelection(IDC_ROOM_REFLECTANCE_SETS), 1);
             EXPECT_EQ(desktop.Text(IDC_ROOM_SOURCE), "gesch\xE4tzt aus dem Abstrahlwinkel");
             EXPECT_EQ(desktop.Text(IDC_ROOM_EFFICIENCY), "");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_LIGHT_POINT_HEIGHT), "");
 
             TypeRoom(kOffice);
             const std::pair<int, const char*> shown[] = {
@@ -64,14 +65,30 @@ TEST_F(RoomDialogTest, OpensWithTheUsualValuesAndShowsWhileTypingWhatTheRoomGive
                 {IDC_ROOM_EFFICIENCY, "99.5 %"},
                 {IDC_ROOM_NOTE, ""},
                 {IDC_ROOM_LAMPS, "47"},
-                {IDC_ROOM_LAYOUT, "5 \xD7 10"},
-                {IDC_ROOM_MAINTAINED, "501 lux"},
+                {IDC_ROOM_ROWS, "5"},
+                {IDC_ROOM_COLUMNS, "10"},
+                {IDC_ROOM_PLACED, "50"},
+                {IDC_ROOM_MAINTAINED, "533 lux"},
             };
             for (const auto& [id, text] : shown) {
                 EXPECT_EQ(desktop.Text(id), text) << id;
             }
 
+            // The planner's own layout: the lamps it places and what they keep up.
+            const std::pair<const char*, const char*> layouts[] = {
+                {"4", "40"}, {"0", ""}, {"x", ""}, {"2.5", ""}, {"5", "50"}};
+            for (const auto& [rows, placed] : layouts) {
+                desktop.Type(IDC_ROOM_ROWS, rows);
+                EXPECT_EQ(desktop.Text(IDC_ROOM_PLACED), placed) << rows;
+            }
+            desktop.Type(IDC_ROOM_ROWS, "4");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_MAINTAINED), "427 lux");
+
+            desktop.Type(IDC_ROOM_HEIGHT, "\b");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_LIGHT_POINT_HEIGHT), "");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_PLACED), "");
             desktop.Type(IDC_ROOM_HEIGHT, "12");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_ROWS), "7"); // proposed anew for the room
             EXPECT_EQ(desktop.Text(IDC_ROOM_NOTE),
                       "Der Raumindex liegt au\xDF"
                       "erhalb von 0,6 bis 5, wo die gedruckten Tabellen enden.");
