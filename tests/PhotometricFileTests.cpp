@@ -1,6 +1,7 @@
 // The makers' photometric files as lamp records: the readers of both formats, the beam angle,
 // the integrated flux, the record lines and the reasons a file gives none.
 #include "io/LightDatabase.h"
+#include "io/LuminaireFolder.h"
 #include "io/LuminaireRecord.h"
 #include "photometry/EulumdatReader.h"
 #include "photometry/IesReader.h"
@@ -256,6 +257,24 @@ TEST(PhotometricFiles, NumbersAreWrittenToSixSignificantDigitsWithoutExponent) {
     for (const auto& c : cases) {
         EXPECT_EQ(SixSignificantDigits(c.value), c.text) << c.value;
     }
+}
+
+// A maker's file saved as UTF-8, with the byte order mark or beyond ASCII, reads as it would in
+// Windows-1252.
+TEST(PhotometricFiles, AFileInUtf8IsReadInWindows1252) {
+    for (const char* name : {"rotational-1995.ies", "symmetry-4.ldt"}) {
+        SCOPED_TRACE(name);
+        const std::string content = ReadWholeFile(kOwnFiles / name);
+        const LuminaireFileReading plain = LuminaireFileRecords(name, content);
+        ASSERT_FALSE(plain.records.empty());
+        EXPECT_EQ(LuminaireFileRecords(name, "\xEF\xBB\xBF" + content).records, plain.records);
+    }
+    const std::string ies = ReadWholeFile(kOwnFiles / "rotational-1995.ies");
+    const std::size_t name = ies.find("Rund 1995");
+    ASSERT_NE(name, std::string::npos);
+    std::string utf8 = ies;
+    utf8.replace(name, 4, "R\xC3\xBCnd");
+    EXPECT_EQ(Fields(LuminaireFileRecords("r.ies", utf8).records.at(0))[0], "R\xFCnd 1995");
 }
 
 } // namespace
