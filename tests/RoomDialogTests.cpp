@@ -197,6 +197,14 @@ TEST_F(OfficeTest, AfterUebernehmenBothDialogsCountTheSameLamps) {
         EXPECT_EQ(desktop.Text(IDC_EDIT_HEIGHT), "2.25");
         EXPECT_EQ(desktop.Text(IDC_EDIT_ROOM_AREA), "84.00");
         EXPECT_EQ(desktop.Text(IDC_EDIT_MAINTENANCE_FACTOR), "0.80");
+
+        // The Wartungsfaktor typed afterwards is the room's too.
+        desktop.Type(IDC_EDIT_MAINTENANCE_FACTOR, "0,7");
+        OpenRoomDialog([&] {
+            EXPECT_EQ(desktop.Text(IDC_ROOM_MAINTENANCE), "0.70");
+            EXPECT_EQ(desktop.Text(IDC_ROOM_LAMPS), MainLamps());
+            desktop.Click(IDCANCEL);
+        });
     });
 }
 

@@ -8,6 +8,9 @@
 
 namespace {
 
+// The least Wartungsfaktor a room takes.
+constexpr double kLeastMaintenanceFactor = 0.1;
+
 std::string AsRoomEfficiencyShows(double percent) {
     char text[kFieldTextSize];
     FormatFieldValue(percent, static_cast<int>(QuantityAt(kRoomEfficiency).decimals), text);
@@ -36,6 +39,10 @@ void Calculation::FieldTyped(int q) {
         m_followsRoom = false;
     }
     RunForUser(&Recalculate, q);
+    const double factor = m_model.store.value[kMaintenanceFactor];
+    if (q == kMaintenanceFactor && m_room && factor >= kLeastMaintenanceFactor && factor <= 1) {
+        m_room->maintenanceFactor = factor;
+    }
     if (m_lampFileSets[q] && m_model.store.value[q] != before) {
         m_lampFile.reset();
     }

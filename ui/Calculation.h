@@ -57,7 +57,8 @@ public:
 
     // The user's actions on quantity q, each a change when the fields then show another
     // calculation. Typing recalculates whatever q's role; leaving the field recalculates unless
-    // q is computed; a click on its "Vorgabe" box resolves the roles.
+    // q is computed; a click on its "Vorgabe" box resolves the roles. A Wartungsfaktor typed
+    // becomes the room's too, once it is one a room takes.
     void FieldTyped(int q);
     void FieldLeft(int q);
     void GivenClicked(int q);
