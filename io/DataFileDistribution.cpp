@@ -3,6 +3,7 @@
 #include "support/DecimalConversion.h"
 
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
 #include <string_view>
 
@@ -14,16 +15,43 @@ constexpr const char* kGammasLabel = "Verteilung Gamma    : ";
 constexpr const char* kIntensitiesLabel = "Verteilung cd       : ";
 constexpr int kLastSymmetry = static_cast<int>(PlaneSymmetry::Quadrants);
 
+// The digits before the exponent, if any, without the zeros that end their decimals.
+std::string WithoutTrailingZeros(std::string digits) {
+    if (digits.find('.') != std::string::npos) {
+        digits.erase(digits.find_last_not_of('0') + 1);
+        if (digits.back() == '.') {
+            digits.pop_back();
+        }
+    }
+    return digits;
+}
+
+// As C's "%.17g" writes a finite number: 17 significant digits without the zeros that end them,
+// in the fixed form for decimal exponents from -4 to 16 and in the scientific one beyond. Built
+// on the fixed and scientific forms, which every build's conversion writes alike.
+std::string SeventeenDigits(double value) {
+    char scientific[40];
+    const std::to_chars_result rounded = DoubleToChars(scientific, scientific + sizeof scientific,
+                                                       value, std::chars_format::scientific, 16);
+    const std::string text(scientific, rounded.ptr);
+    const std::size_t e = text.find('e');
+    const int exponent = std::atoi(text.c_str() + e + 1);
+    if (exponent < -4 || exponent > 16) {
+        return WithoutTrailingZeros(text.substr(0, e)) + text.substr(e);
+    }
+    char fixed[40];
+    const std::to_chars_result written =
+        DoubleToChars(fixed, fixed + sizeof fixed, value, std::chars_format::fixed, 16 - exponent);
+    return WithoutTrailingZeros(std::string(fixed, written.ptr));
+}
+
 std::string NumbersText(const std::vector<double>& numbers) {
     std::string text;
     for (double number : numbers) {
-        char written[32];
-        const std::to_chars_result end = DoubleToChars(written, written + sizeof written, number,
-                                                       std::chars_format::general, 17);
         if (!text.empty()) {
             text += ' ';
         }
-        text.append(written, end.ptr);
+        text += SeventeenDigits(number);
     }
     return text;
 }

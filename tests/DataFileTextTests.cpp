@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -392,6 +393,38 @@ TEST(DataFileRoom, TheLampFilesLightDistributionComesBackExactly) {
     }
     EXPECT_EQ(FormatDataFile(store, Room{12, 7, 3}, std::string(), &light),
               FormatDataFile(store, Room{12, 7, 3}));
+}
+
+// The numbers are written as C's "%.17g" writes them, in every build.
+TEST(DataFileRoom, TheDistributionsNumbersAreWrittenAsPrintfWritesThem) {
+    const double numbers[] = {0,
+                              90,
+                              1e-5,
+                              0.0001,
+                              0.1,
+                              1.0 / 3,
+                              123456789012345678.0,
+                              1e300,
+                              5e-324,
+                              -2.5,
+                              1e16,
+                              1e17,
+                              99999.999999999999,
+                              7.0e-5,
+                              2.5e15,
+                              1234.5};
+    LightDistribution light;
+    light.planes = {0};
+    std::string expected = "Verteilung cd       :";
+    for (double number : numbers) {
+        light.gammas.push_back(static_cast<double>(light.gammas.size()));
+        light.intensities.push_back(number);
+        char written[40];
+        std::snprintf(written, sizeof written, " %.17g", number);
+        expected += written;
+    }
+    const std::string lines = FormatDistributionLines(light);
+    EXPECT_EQ(lines.substr(lines.find("Verteilung cd")), expected + "\n");
 }
 
 // A file of 22 quantities, as the versions before the Wartungsfaktor wrote it, counts with a
