@@ -87,10 +87,12 @@ void CheckRoomAndLampFile(DataFileContents& contents) {
     if (contents.roomProblem != RoomProblem::None) {
         contents.room.reset();
         contents.lampFileName.clear();
+        contents.distribution.reset();
     }
     if (!IsLampFileName(contents.lampFileName)) {
         contents.lampFileNameRefused = true;
         contents.lampFileName.clear();
+        contents.distribution.reset();
     }
 }
 
@@ -117,6 +119,11 @@ bool RecogniseRoomLine(const char* line, DataFileContents& contents) {
         return true;
     }
     for (const RoomLine& roomLine : kRoomLines) {
+        // The room's Wartungsfaktor has the quantity's name: it is the room's only after the
+        // room's first lines.
+        if (roomLine.input == &Room::maintenanceFactor && !contents.room) {
+            continue;
+        }
         const char* rest = AfterLabel(line, roomLine.label);
         const char* equals = rest != nullptr ? std::strchr(rest, '=') : nullptr;
         if (equals != nullptr) {
@@ -139,7 +146,7 @@ const char* FindName(const char* line, int q) {
 } // namespace
 
 std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& room,
-                           const std::string& lampFileName) {
+                           const std::string& lampFileName, const LightDistribution* distribution) {
     std::string text;
     for (int q = 0; q < kQuantityCount; ++q) {
         text.append(TitleName(q))
@@ -165,6 +172,9 @@ std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& r
     }
     if (!lampFileName.empty() && IsLampFileName(lampFileName)) {
         text.append(kLampFileLabel).append(EscapedFileName(lampFileName)).append("\n");
+        if (distribution != nullptr) {
+            text.append(FormatDistributionLines(*distribution));
+        }
     }
     return text;
 }
@@ -197,6 +207,14 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
     char line[kLineBufferSize];
     for (int handled = 0; handled < kMaximumLines && std::fgets(line, sizeof line, file);
          ++handled) {
+        if (IsDistributionLine(line)) {
+            std::string whole = line;
+            while (whole.back() != '\n' && std::fgets(line, sizeof line, file)) {
+                whole += line;
+            }
+            RecogniseDistributionLine(whole.c_str(), contents.distributionLines);
+            continue;
+        }
         if (!IsLampFileLine(line)) {
             RecogniseDataFileLine(line, contents);
             continue;
@@ -209,5 +227,11 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
         }
         RecogniseDataFileLine(whole.c_str(), contents);
     }
+    contents.distribution = DistributionOf(contents.distributionLines);
     CheckRoomAndLampFile(contents);
+    if (contents.recognisedLines != 0 && !contents.present[kMaintenanceFactor]) {
+        contents.present[kMaintenanceFactor] = true;
+        contents.value[kMaintenanceFactor] = 1.0;
+        contents.marked[kMaintenanceFactor] = true;
+    }
 }

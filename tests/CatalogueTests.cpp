@@ -66,6 +66,21 @@ TEST(Catalogue, ControlIdsFindTheirQuantityInIndexOrder) {
     EXPECT_EQ(QuantityOfEdit(1015), kMountingHeight);
     EXPECT_EQ(QuantityOfCheckbox(1045), kLampEfficiency);
     EXPECT_EQ(QuantityOfEdit(1046), kRoomEfficiency);
+    EXPECT_EQ(QuantityOfEdit(1051), kMaintenanceFactor);
+    EXPECT_EQ(QuantityOfCheckbox(1052), kMaintenanceFactor);
+}
+
+// A calculation without a Wartungsfaktor, as every earlier one, counts with 1.
+TEST(Catalogue, TheMaintenanceFactorStartsAtOneWithinItsLimits) {
+    const Quantity& factor = QuantityAt(kMaintenanceFactor);
+    EXPECT_STREQ(factor.title, "Wartungsfaktor      >    ");
+    EXPECT_EQ(factor.defaultValue, 1.0);
+    EXPECT_EQ(factor.decimals, 2.0);
+    EXPECT_EQ(factor.lowerLimit, 0.1);
+    EXPECT_EQ(factor.upperLimit, 1.0);
+    EXPECT_EQ(factor.pictureId, 137);
+    EXPECT_NE(std::string_view(factor.helpText).find("Wartungswert = Neuwert * Wartungsfaktor"),
+              std::string_view::npos);
 }
 
 TEST(Catalogue, OtherControlIdsFindNoQuantity) {
@@ -77,11 +92,11 @@ TEST(Catalogue, OtherControlIdsFindNoQuantity) {
     EXPECT_EQ(QuantityOfEdit(1000), kNoQuantity);     // and a checkbox no edit
 }
 
-TEST(Catalogue, QuantityIndexesAreZeroToTwentyOne) {
+TEST(Catalogue, QuantityIndexesAreZeroToTwentyTwo) {
     EXPECT_TRUE(IsQuantityIndex(0));
-    EXPECT_TRUE(IsQuantityIndex(21));
+    EXPECT_TRUE(IsQuantityIndex(22));
     EXPECT_FALSE(IsQuantityIndex(-1));
-    EXPECT_FALSE(IsQuantityIndex(22));
+    EXPECT_FALSE(IsQuantityIndex(23));
     EXPECT_FALSE(IsQuantityIndex(255));
 }
 
@@ -95,8 +110,8 @@ TEST(Catalogue, NoLimitIsRecognisedByItsExactBits) {
     EXPECT_FALSE(IsNoLimit(QuantityAt(kLuminousFlux).lowerLimit));
 }
 
-TEST(Catalogue, StartUpTicksThirteenQuantitiesInOrder) {
-    const int expected[] = {1, 3, 6, 8, 10, 11, 12, 14, 16, 17, 18, 20, 21};
+TEST(Catalogue, StartUpTicksFourteenQuantitiesInOrder) {
+    const int expected[] = {1, 3, 6, 8, 10, 11, 12, 14, 16, 17, 18, 20, 21, 22};
     EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), std::begin(kInitiallyGiven),
                            std::end(kInitiallyGiven)));
 }
@@ -156,7 +171,7 @@ TEST(ValueStore, ClampOfAnIndexOutOfRangeChangesNothing) {
     LoadDefaults(store);
     store.value[kLuminousIntensity] = -7;
     const ValueStore before = store;
-    for (int q : {-1, 22, 255}) {
+    for (int q : {-1, 23, 255}) {
         Clamp(store, q);
         EXPECT_TRUE(SameStore(store, before)) << q;
     }

@@ -74,7 +74,7 @@ TEST_F(DataFileCommandTest, SavesTheStartUpStateWithItsComputedValues) {
     const fs::path file = folder / "start.lumx";
     Run([&] { Save(file); });
     const std::string saved = ReadWholeFile(file);
-    EXPECT_EQ(saved.size(), 1073u);
+    EXPECT_EQ(saved.size(), 1123u);
     for (const char* line : {
              "Lichtst\xE4"
              "ke           =        3251.810681 cd  \n",
@@ -111,6 +111,37 @@ TEST_F(DataFileCommandTest, LoadingTheStartUpFileChangesNothing) {
         Save(second);
     });
     EXPECT_EQ(ReadWholeFile(second), ReadWholeFile(first));
+    EXPECT_TRUE(Messages().empty());
+}
+
+// A calculation saved before the Wartungsfaktor counts with 1 and gives its old values; one saved
+// with a factor brings it back.
+TEST_F(DataFileCommandTest, TheMaintenanceFactorComesBackAndOldFilesKeepTheirResults) {
+    const fs::path current = folder / "current.lumx";
+    const fs::path old = folder / "old.lumx";
+    const fs::path factor = folder / "factor.lumx";
+    ValueStore startUp{};
+    ValueStore withFactor{};
+    Run([&] {
+        startUp = dialog.Store();
+        Save(current);
+        const std::string text = ReadWholeFile(current);
+        WriteWholeFile(old, text.substr(0, text.rfind("Wartungsfaktor")));
+        desktop.Type(QuantityAt(kMaintenanceFactor).editId, "0.8");
+        desktop.Tab();
+        withFactor = dialog.Store();
+        Save(factor);
+        Load(old);
+        for (int q = 0; q < kQuantityCount; ++q) {
+            EXPECT_EQ(dialog.Store().value[q], startUp.value[q]) << q;
+            EXPECT_EQ(dialog.Store().given[q], startUp.given[q]) << q;
+        }
+        Load(factor);
+    });
+    EXPECT_DOUBLE_EQ(withFactor.value[kLampsNeeded], startUp.value[kLampsNeeded] / 0.8);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        EXPECT_EQ(dialog.Store().value[q], withFactor.value[q]) << q;
+    }
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -199,7 +230,7 @@ TEST_F(DataFileCommandTest, OverwritesOnlyWhenTheUserSaysYes) {
         desktop.QueueMessageBoxAnswer(IDYES);
         Save(file);
     });
-    EXPECT_EQ(ReadWholeFile(file).size(), 1073u);
+    EXPECT_EQ(ReadWholeFile(file).size(), 1123u);
     ASSERT_EQ(desktop.MessageBoxes().size(), 2u);
     EXPECT_EQ(desktop.MessageBoxes()[0].caption, "Fehler");
     EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
@@ -242,7 +273,7 @@ TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
         desktop.QueueFileCancel();
         desktop.Click(IDC_LOAD);
     });
-    EXPECT_EQ(ReadWholeFile(longPath).size(), 1073u);
+    EXPECT_EQ(ReadWholeFile(longPath).size(), 1123u);
     EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator()), 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Der Dateipfad ist zu lang !"});
     EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONHAND));

@@ -60,11 +60,15 @@ bool IsExistingFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// The lamp file that a data file's room names, looked for by its name in the folders "Leuchten"
-// that "Datenbank" reads; none when the file names none or none of them gives its light.
+// The lamp file that a data file's room names, with the light the data file carries, or else
+// looked for by its name in the folders "Leuchten" that "Datenbank" reads; none when the file
+// names none or none of them gives its light.
 std::optional<PhotometricLamp> LampOfDataFile(const DataFileContents& contents) {
     if (!contents.room || contents.lampFileName.empty()) {
         return std::nullopt;
+    }
+    if (contents.distribution) {
+        return PhotometricLamp{contents.lampFileName, *contents.distribution};
     }
     for (const LampSource& source : LampSources()) {
         const std::optional<FolderFile> file =
@@ -95,6 +99,17 @@ void ReportLeftOut(CWnd& owner, const DataFileContents& contents) {
     }
 }
 
+// The lamp file's light goes with the calculation; a lamp file that was missing stays named.
+std::string DataFileText(const Calculation& calculation) {
+    const PhotometricLamp* lamp = calculation.LampFile();
+    if (lamp == nullptr) {
+        return FormatDataFile(calculation.Store(), calculation.RoomUsed(),
+                              calculation.MissingLampFile());
+    }
+    return FormatDataFile(calculation.Store(), calculation.RoomUsed(), lamp->fileName,
+                          &lamp->distribution);
+}
+
 } // namespace
 
 void MainDialog::SaveDataFile() {
@@ -111,9 +126,7 @@ bool MainDialog::SaveCalculation() {
                    kErrorCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return false;
     }
-    const PhotometricLamp* lamp = m_calculation.LampFile();
-    const std::string text = FormatDataFile(m_calculation.Store(), m_calculation.RoomUsed(),
-                                            lamp != nullptr ? lamp->fileName : std::string());
+    const std::string text = DataFileText(m_calculation);
     if (!ReplaceFileContent(m_dataFileName, text)) {
         MessageBox("Die Datei konnte nicht gespeichert werden !", kErrorCaption, MB_ICONHAND);
         return false;

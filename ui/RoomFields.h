@@ -46,7 +46,8 @@ std::string UsualSetText(int set);
 int UsualSetOf(const Room& room);
 
 // The results as the dialog shows them; each empty while the room has a problem, but for the
-// light-point height, which shows what is wrong with the heights.
+// light-point height, which shows what is wrong with the heights once the room's height, the
+// work plane's and the suspension are filled in.
 struct RoomResults {
     std::string lightPointHeight; // m, 2 decimals
     std::string roomIndex;        // 2 decimals
@@ -55,12 +56,27 @@ struct RoomResults {
     std::string efficiency;       // percent, 1 decimal
     std::string note;             // when k is beyond the printed tables
     // For information: the whole lamps the main dialog's lamp needs with the maintenance factor,
-    // their rows x columns and the illuminance they keep up.
+    // the rows x columns proposed to hang them, the lamps these place and the illuminance that
+    // the lamps placed keep up.
     std::string lamps;
-    std::string layout;
+    std::string rows;
+    std::string columns;
+    std::string placed;
     std::string maintainedIlluminance;
 };
 
-RoomResults DescribeRoom(const Room& room, const DownwardLight& light, const ValueStore& main);
+RoomResults DescribeRoom(const RoomTexts& texts, const DownwardLight& light,
+                         const ValueStore& main);
+
+// The lamps that the planner's rows x columns place and the illuminance they keep up; both empty
+// while the room has a problem or rows or columns are no whole number from 1 on.
+struct PlacedLamps {
+    std::string placed;
+    std::string maintainedIlluminance;
+};
+
+PlacedLamps DescribePlacedLamps(const RoomTexts& texts, const DownwardLight& light,
+                                const ValueStore& main, const std::string& rows,
+                                const std::string& columns);
 
 #endif

@@ -33,9 +33,9 @@ const kRandomScripts = +(process.env.LUMETRIX_PAGE_RANDOM_SCRIPTS || 40);
 
 // Controls of the main dialog: the edit and the "Vorgabe" checkbox of each quantity.
 const kEditIds = [1010, 1011, 1012, 1013, 1014, 1016, 1015, 1017, 1018, 1019, 1020, 1021, 1022,
-                  1023, 1024, 1025, 1026, 1027, 1028, 1029, 1042, 1046];
+                  1023, 1024, 1025, 1026, 1027, 1028, 1029, 1042, 1046, 1051];
 const kCheckboxIds = [1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1030, 1031,
-                      1032, 1033, 1034, 1035, 1036, 1037, 1038, 1039, 1045, 1047];
+                      1032, 1033, 1034, 1035, 1036, 1037, 1038, 1039, 1045, 1047, 1052];
 const kLoad = 1040, kSave = 1041, kDatabase = 1048, kRoom = 1049, kChoiceList = 1132;
 // The room dialog's inputs in the order the `room` command gives them.
 const kRoomInputIds = [1060, 1061, 1062, 1063, 1064, 1065, 1066, 1067, 1068];
