@@ -3,6 +3,7 @@
 #include "photometry/EstimatedDistribution.h"
 #include "photometry/LampPlan.h"
 #include "photometry/RoomEfficiency.h"
+#include "photometry/WorkPlaneIlluminance.h"
 
 #include <benchmark/benchmark.h>
 
@@ -66,10 +67,33 @@ void RoomKeystroke(benchmark::State& state) {
     for (auto _ : state) {
         room.length += 1e-9; // a new room each time
         const std::optional<RoomEfficiency> result = CalculateRoomEfficiency(room, light);
-        const LampPlan plan = PlanLamps(main, room, result->percent);
+        main.value[kRoomArea] = room.length * room.width;
+        main.value[kRoomEfficiency] = result->percent;
+        const LampPlan plan = PlanLamps(main, room);
         benchmark::DoNotOptimize(plan);
     }
 }
 BENCHMARK(RoomKeystroke)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// A keystroke in the distribution dialog: the whole grid of 400 points (a hall 101 x 101 m
+// less a band of 0.5 m: 20 x 20) under 100 luminaires, which should take at most 5 ms.
+void WorkPlaneKeystroke(benchmark::State& state) {
+    const LightDistribution distribution = Lamp(static_cast<int>(state.range(0)));
+    const IntensityTable intensities(distribution);
+    const DownwardLight downward(distribution);
+    Room room;
+    room.length = 101;
+    room.width = 101;
+    room.height = 8;
+    const LuminaireLight light{10000, 0.8, CandelaScaleForFlux(distribution, 10000, 0.8)};
+    for (auto _ : state) {
+        room.length += 1e-9; // a new room each time
+        const WorkPlaneIlluminance result = CalculateWorkPlaneIlluminance(
+            room, LuminaireLayout{10, 10, false}, 0.5, light, intensities, downward);
+        benchmark::DoNotOptimize(result.mean);
+    }
+    state.counters["points"] = 400;
+}
+BENCHMARK(WorkPlaneKeystroke)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond);
 
 } // namespace

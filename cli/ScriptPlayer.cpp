@@ -79,7 +79,7 @@ std::optional<RoomTexts> ParseRoomInputs(const std::string& text) {
     return inputs;
 }
 
-// The 48 controls of the main dialog's tab order.
+// The 50 controls of the main dialog's tab order.
 bool IsTabStop(int id) {
     if (QuantityOfEdit(id) != kNoQuantity || QuantityOfCheckbox(id) != kNoQuantity) {
         return true;

@@ -1,5 +1,6 @@
 #include "framework/Dialog.h"
 
+#include "framework/OutOfMemory.h"
 #include "framework/WinApp.h"
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_pParentWnd(parent) {}
@@ -118,6 +119,13 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hWnd, UINT message, WPARAM wParam, LPA
         return FALSE;
     }
     auto* dialog = reinterpret_cast<CDialog*>(lParam);
-    dialog->SubclassWindow(hWnd);
+    try {
+        dialog->SubclassWindow(hWnd);
+    } catch (const std::bad_alloc&) {
+        // Without its object the dialog cannot work: it ends as one that could not be made.
+        ReportOutOfMemory(hWnd);
+        ::EndDialog(hWnd, -1);
+        return FALSE;
+    }
     return StandardWindowProc(hWnd, message, wParam, lParam);
 }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -66,10 +67,11 @@ void RemoveFile(const SystemPath& path);
 // Writes the content over an existing file, through to the disk, for folders that let the user
 // write his files but not create new ones. The file is never emptied first: the new bytes go
 // over the old ones and the length is set last. Before the first byte changes, the old bytes
-// are copied, piece by piece, into a rollback journal in the user's folder for temporary files
-// (see RollbackJournal.h). On any failure the old bytes are written back from it and the result
-// is false; a save killed midway is undone by RestoreInterruptedSaves at the next start. A file
-// the user may write but not read is not written. Readers of the program wait while it writes.
+// are copied, piece by piece, into a rollback journal in the user's journal folder (see
+// RollbackJournal.h); without such a folder the file is not written. On any failure the old bytes
+// are written back from it and the result is false; a save killed midway is undone by
+// RestoreInterruptedSaves at the next start. A file the user may write but not read is not written.
+// Readers of the program wait while it writes.
 bool OverwriteFile(const SystemPath& target, const std::string& content);
 
 // Undoes the saves in place that ended midway (the program was killed, the power failed): each
@@ -77,9 +79,14 @@ bool OverwriteFile(const SystemPath& target, const std::string& content);
 // someone else since, or that the save had not yet touched, stays as it is. Returns the names
 // of the files restored, as the program shows them.
 std::vector<std::string> RestoreInterruptedSaves();
+// The same for one file, named by the program, before it is read: an instance that runs already
+// never reads the file as another's save killed midway left it. Returns its name, as the program
+// shows it, when its old bytes were put back.
+std::optional<std::string> RestoreInterruptedSave(const std::string& path);
 
-// The user's folder for temporary files, with its final separator.
-SystemPath TemporaryFolder();
+// The folder of the user's own that keeps the rollback journals, with its final separator; made
+// where it is missing. Empty when there is none that only the user can change.
+SystemPath JournalFolder();
 // The regular files of a folder (given with its final separator) whose names begin with the
 // prefix and end with the suffix.
 std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::string& prefix,

@@ -108,7 +108,13 @@ SystemPath JournalPathFor(const SystemPath& target) {
     std::snprintf(name, sizeof name, "%s%016llX%s", kJournalPrefix,
                   static_cast<unsigned long long>(checksum), kJournalSuffix);
     const std::string ascii = name;
-    return TemporaryFolder() + SystemPath(ascii.begin(), ascii.end());
+    const SystemPath folder = JournalFolder();
+    return folder.empty() ? SystemPath() : folder + SystemPath(ascii.begin(), ascii.end());
+}
+
+SystemPath UnfinishedJournalPath(const SystemPath& journalPath) {
+    const std::string suffix = ".unfinished";
+    return journalPath + SystemPath(suffix.begin(), suffix.end());
 }
 
 std::optional<JournalRecord> WriteJournal(SystemFile& journal, const SystemPath& targetPath,

@@ -3,7 +3,8 @@
 // the disk. While the journal exists the file may be half old and half new; with the journal it
 // can be told what the file holds, and the old bytes can be put back.
 //
-// A journal lies in the user's folder for temporary files, named after the file's path. Its
+// A journal lies in a folder of the user's own (JournalFolder), named after the file's path. It
+// is written under a name of its own and takes the journal's name once it is finished. Its
 // layout, each number in 8 bytes, least significant first: "LumetrixJournal1"; the number of
 // characters of the path and the characters, each in the size of the system's path characters;
 // the old size and the new size; the new bytes; the old bytes; and a checksum (FNV-1a, 64 bits)
@@ -22,8 +23,11 @@
 constexpr const char* kJournalPrefix = "~lmx-";
 constexpr const char* kJournalSuffix = ".journal";
 
-// "~lmx-", 16 hexadecimal digits of the path's checksum, ".journal", in the temporary folder.
+// "~lmx-", 16 hexadecimal digits of the path's checksum, ".journal", in the journal folder;
+// empty when the user has no such folder.
 SystemPath JournalPathFor(const SystemPath& target);
+// Where the journal is written until it is finished: its name and ".unfinished".
+SystemPath UnfinishedJournalPath(const SystemPath& journalPath);
 
 struct JournalRecord {
     SystemPath target;

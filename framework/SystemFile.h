@@ -12,9 +12,10 @@
 class SystemFile {
 public:
     enum class Access {
-        Read,       // an existing file, for reading
-        ReadWrite,  // an existing file, for reading and writing
-        CreateWrite // a new file, for writing; fails when the name is taken
+        Read,        // an existing file, for reading
+        ReadWrite,   // an existing file, for reading and writing
+        CreateWrite, // a new file, only the user's, for writing; fails when the name is taken
+        ReadPrivate  // an existing file, for reading; a symbolic link at the path is not followed
     };
 
     SystemFile() = default;
@@ -30,6 +31,9 @@ public:
     bool WasMissing() const { return m_missing; }
     // A file on a disk: neither a folder nor a device nor a pipe.
     bool IsRegular() const;
+    // A regular file that nobody but the user can have written: his own, which only he may read
+    // and write (on Windows, where it lies in the user's own folder, a regular file).
+    bool IsPrivate() const;
     std::optional<std::uint64_t> Size() const;
 
     // Reads up to `size` bytes from `offset`: the count read, 0 at the end of the file, nothing

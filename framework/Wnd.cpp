@@ -3,6 +3,7 @@
 #include "framework/DataExchange.h"
 #include "framework/Gdi.h"
 #include "framework/Menu.h"
+#include "framework/OutOfMemory.h"
 
 #include <map>
 #include <memory>
@@ -281,11 +282,12 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
+// The window is registered first: when memory runs out there, nothing has changed.
 void CWnd::SubclassWindow(HWND hWnd) {
+    SubclassedWindows()[hWnd] = this;
     m_hWnd = hWnd;
     m_pfnSuper = reinterpret_cast<WNDPROC>(
         ::SetWindowLongPtrA(hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&StandardWindowProc)));
-    SubclassedWindows()[hWnd] = this;
 }
 
 LRESULT CALLBACK CWnd::StandardWindowProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -297,13 +299,8 @@ LRESULT CALLBACK CWnd::StandardWindowProc(HWND hWnd, UINT message, WPARAM wParam
 
     CurrentMessage outer = g_currentMessage;
     g_currentMessage = {message, wParam, lParam};
-    LRESULT result = 0;
-    try {
-        result = window->WindowProc(message, wParam, lParam);
-    } catch (const std::bad_alloc&) {
-        // As MFC reports a memory exception: the action ends, the program goes on.
-        ::MessageBoxA(hWnd, "Nicht gen\xFCgend Arbeitsspeicher !", "Fehler", MB_ICONHAND);
-    }
+    const LRESULT result = EndingActionWithoutMemory<LRESULT>(
+        hWnd, 0, [&] { return window->WindowProc(message, wParam, lParam); });
     g_currentMessage = outer;
 
     // The window is gone: hand it back to its own procedure and forget it.

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-// A lamp file that was read must make record lines of 23 fields each, without NUL bytes, one
+// A lamp file that was read must make record lines of 24 fields each, without NUL bytes, one
 // per lamp set; one that was not must say why.
 inline void CheckLuminaireRecord(const LuminaireReading& reading, const char* fileName) {
     if (!reading.data) {
@@ -21,7 +21,7 @@ inline void CheckLuminaireRecord(const LuminaireReading& reading, const char* fi
         std::abort();
     }
     for (const std::string& record : records) {
-        if (std::count(record.begin(), record.end(), ';') != 22 ||
+        if (std::count(record.begin(), record.end(), ';') != 23 ||
             record.find('\n') != record.size() - 1 || record.find('\0') != std::string::npos) {
             std::abort();
         }

@@ -3,6 +3,7 @@
 #include "io/DataFileValue.h"
 #include "support/Blanks.h"
 
+#include <cmath>
 #include <cstring>
 #include <string_view>
 
@@ -66,6 +67,35 @@ std::string UnescapedFileName(std::string_view text) {
     return name;
 }
 
+// A file's name in a folder, which its line holds whole: no control character, which could
+// end the line, and no folder separator, which would make it a path.
+bool IsLampFileName(const std::string& name) {
+    for (char c : name) {
+        const unsigned char byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F || c == '/' || c == '\\') {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The room is taken only as the room dialog takes one.
+void CheckRoomAndLampFile(DataFileContents& contents) {
+    if (contents.room) {
+        contents.roomProblem = FindRoomProblem(*contents.room);
+    }
+    if (contents.roomProblem != RoomProblem::None) {
+        contents.room.reset();
+        contents.lampFileName.clear();
+        contents.distribution.reset();
+    }
+    if (!IsLampFileName(contents.lampFileName)) {
+        contents.lampFileNameRefused = true;
+        contents.lampFileName.clear();
+        contents.distribution.reset();
+    }
+}
+
 bool IsLampFileLine(const char* line) {
     return AfterLabel(line, kLampFileLabel) != nullptr;
 }
@@ -89,6 +119,11 @@ bool RecogniseRoomLine(const char* line, DataFileContents& contents) {
         return true;
     }
     for (const RoomLine& roomLine : kRoomLines) {
+        // The room's Wartungsfaktor has the quantity's name: it is the room's only after the
+        // room's first lines.
+        if (roomLine.input == &Room::maintenanceFactor && !contents.room) {
+            continue;
+        }
         const char* rest = AfterLabel(line, roomLine.label);
         const char* equals = rest != nullptr ? std::strchr(rest, '=') : nullptr;
         if (equals != nullptr) {
@@ -111,7 +146,7 @@ const char* FindName(const char* line, int q) {
 } // namespace
 
 std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& room,
-                           const std::string& lampFileName) {
+                           const std::string& lampFileName, const LightDistribution* distribution) {
     std::string text;
     for (int q = 0; q < kQuantityCount; ++q) {
         text.append(TitleName(q))
@@ -135,8 +170,11 @@ std::string FormatDataFile(const ValueStore& store, const std::optional<Room>& r
             .append(line.unit)
             .append("\n");
     }
-    if (!lampFileName.empty()) {
+    if (!lampFileName.empty() && IsLampFileName(lampFileName)) {
         text.append(kLampFileLabel).append(EscapedFileName(lampFileName)).append("\n");
+        if (distribution != nullptr) {
+            text.append(FormatDistributionLines(*distribution));
+        }
     }
     return text;
 }
@@ -151,12 +189,13 @@ void RecogniseDataFileLine(const char* line, DataFileContents& contents) {
             continue;
         }
         const char* equals = std::strchr(name + TrimBlanks(TitleName(q)).size(), '=');
-        if (equals == nullptr) {
+        const double value = equals != nullptr ? ParseDataFileNumber(equals + 1) : 0.0;
+        if (equals == nullptr || !std::isfinite(value)) {
             return;
         }
         ++contents.recognisedLines;
         contents.present[q] = true;
-        contents.value[q] = ParseDataFileNumber(equals + 1);
+        contents.value[q] = value;
         if (std::strchr(equals + 1, '*') != nullptr) {
             contents.marked[q] = true;
         }
@@ -168,6 +207,14 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
     char line[kLineBufferSize];
     for (int handled = 0; handled < kMaximumLines && std::fgets(line, sizeof line, file);
          ++handled) {
+        if (IsDistributionLine(line)) {
+            std::string whole = line;
+            while (whole.back() != '\n' && std::fgets(line, sizeof line, file)) {
+                whole += line;
+            }
+            RecogniseDistributionLine(whole.c_str(), contents.distributionLines);
+            continue;
+        }
         if (!IsLampFileLine(line)) {
             RecogniseDataFileLine(line, contents);
             continue;
@@ -179,5 +226,12 @@ void ReadDataFile(std::FILE* file, DataFileContents& contents) {
             whole += line;
         }
         RecogniseDataFileLine(whole.c_str(), contents);
+    }
+    contents.distribution = DistributionOf(contents.distributionLines);
+    CheckRoomAndLampFile(contents);
+    if (contents.recognisedLines != 0 && !contents.present[kMaintenanceFactor]) {
+        contents.present[kMaintenanceFactor] = true;
+        contents.value[kMaintenanceFactor] = 1.0;
+        contents.marked[kMaintenanceFactor] = true;
     }
 }

@@ -4,10 +4,12 @@
 #include "support/Blanks.h"
 #include "support/DecimalConversion.h"
 #include "support/TextList.h"
+#include "support/Windows1252.h"
 
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <optional>
 
 namespace {
 
@@ -37,23 +39,45 @@ bool IsRecord(const char* line) {
     return line[0] != '\0' && line[0] != '\n' && line[0] != '\r' && line[0] != ';';
 }
 
+// The file's bytes, at most kMaximumDatabaseBytes; none when it holds more.
+std::optional<std::string> DatabaseBytes(std::FILE* file) {
+    std::string bytes;
+    char block[kReadBufferSize];
+    std::size_t read = 0;
+    while ((read = std::fread(block, 1, sizeof block, file)) > 0) {
+        bytes.append(block, read);
+        if (bytes.size() > static_cast<std::size_t>(kMaximumDatabaseBytes)) {
+            return std::nullopt;
+        }
+    }
+    return bytes;
+}
+
 } // namespace
 
+// Lines are taken in pieces of at most kReadBufferSize - 1 bytes, as fgets gives them, each
+// ending at its first NUL byte.
 bool ReadDatabaseRecords(std::FILE* file, TextList& records) {
     const long size = SizeOfOpenFile(file);
-    if (size < 0 || size > kMaximumDatabaseBytes) {
+    const std::optional<std::string> bytes =
+        size < 0 || size > kMaximumDatabaseBytes ? std::nullopt : DatabaseBytes(file);
+    if (!bytes) {
         return false;
     }
+    const std::string text = Windows1252FromTextFile(*bytes);
     const int first = records.Count();
-    char line[kReadBufferSize];
-    while (std::fgets(line, sizeof line, file) != nullptr) {
-        if (!IsRecord(line)) {
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t lineEnd = std::min(text.find('\n', start), text.size() - 1) + 1;
+        const std::size_t end = std::min(lineEnd, start + kReadBufferSize - 1);
+        const std::string line = text.substr(start, end - start);
+        start = end;
+        if (!IsRecord(line.c_str())) {
             continue;
         }
         if (records.Count() - first == kMaximumDatabaseRecords) {
             return false;
         }
-        records.Insert(line, -1);
+        records.Insert(line.c_str(), -1);
     }
     return true;
 }

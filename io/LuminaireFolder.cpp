@@ -7,6 +7,7 @@
 #include "photometry/IesReader.h"
 #include "support/NaturalCompare.h"
 #include "support/TextList.h"
+#include "support/Windows1252.h"
 
 #include <algorithm>
 #include <cctype>
@@ -40,9 +41,10 @@ PhotometricFormat FormatOf(const std::string& name) {
     return extension == ".ies" ? PhotometricFormat::Ies : PhotometricFormat::None;
 }
 
+// A file in UTF-8 is read in Windows-1252, as the program keeps its texts.
 LuminaireReading ReadPhotometricContent(const std::string& fileName, std::string_view content) {
-    return FormatOf(fileName) == PhotometricFormat::Eulumdat ? ReadEulumdat(content)
-                                                             : ReadIes(content);
+    const std::string text = Windows1252FromTextFile(content);
+    return FormatOf(fileName) == PhotometricFormat::Eulumdat ? ReadEulumdat(text) : ReadIes(text);
 }
 
 } // namespace

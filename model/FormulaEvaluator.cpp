@@ -150,46 +150,56 @@ void SolveOperatingHours(Values& v, int target) {
     }
 }
 
-// Formula 7 never asks for more lamps than this, even for a flux of zero.
-constexpr double kMaxLamps = 1e8;
-
 double ClampLamps(double n) {
-    if (n > kMaxLamps) {
-        return kMaxLamps;
+    if (n > kMostLampsCounted) {
+        return kMostLampsCounted;
     }
     return n >= 0 ? n : 0;
 }
 
-// Formula 7: N · Φ · (w_L/100) · (w_R/100) = E_R · R
+// Formula 7: N · Φ · (w_L/100) · (w_R/100) · WF = E_R · R. The maintenance factor multiplies
+// last, so that with WF = 1 every other result is the one of the formula without it.
 void SolveLampsNeeded(Values& v, int target) {
     switch (target) {
     case kLampsNeeded:
-        v[kLampsNeeded] = ClampLamps(
-            v[kRoomIlluminance] * v[kRoomArea] /
-            G(v[kLuminousFlux] * v[kLampEfficiency] * 0.01 * v[kRoomEfficiency] * 0.01, 1e-9));
+        v[kLampsNeeded] = ClampLamps(v[kRoomIlluminance] * v[kRoomArea] /
+                                     G(v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
+                                           v[kRoomEfficiency] * 0.01 * v[kMaintenanceFactor],
+                                       1e-9));
         break;
     case kRoomArea:
         v[kRoomArea] = v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
-                       v[kRoomEfficiency] * 0.01 / G(v[kRoomIlluminance], 1e-9);
+                       v[kRoomEfficiency] * 0.01 * v[kMaintenanceFactor] /
+                       G(v[kRoomIlluminance], 1e-9);
         break;
     case kRoomIlluminance:
         v[kRoomIlluminance] = v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
-                              v[kRoomEfficiency] * 0.01 / G(v[kRoomArea], 1e-9);
+                              v[kRoomEfficiency] * 0.01 * v[kMaintenanceFactor] /
+                              G(v[kRoomArea], 1e-9);
         break;
     case kLuminousFlux:
-        v[kLuminousFlux] =
-            v[kRoomIlluminance] * v[kRoomArea] /
-            G(v[kLampsNeeded] * v[kLampEfficiency] * 0.01 * v[kRoomEfficiency] * 0.01, 1e-9);
+        v[kLuminousFlux] = v[kRoomIlluminance] * v[kRoomArea] /
+                           G(v[kLampsNeeded] * v[kLampEfficiency] * 0.01 * v[kRoomEfficiency] *
+                                 0.01 * v[kMaintenanceFactor],
+                             1e-9);
         break;
     case kRoomEfficiency:
-        v[kRoomEfficiency] =
-            v[kRoomIlluminance] * (v[kRoomArea] * 100) /
-            G(v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01, 1e-9);
+        v[kRoomEfficiency] = v[kRoomIlluminance] * (v[kRoomArea] * 100) /
+                             G(v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
+                                   v[kMaintenanceFactor],
+                               1e-9);
         break;
     case kLampEfficiency:
-        v[kLampEfficiency] =
-            v[kRoomIlluminance] * (v[kRoomArea] * 100) /
-            G(v[kLampsNeeded] * v[kLuminousFlux] * v[kRoomEfficiency] * 0.01, 1e-9);
+        v[kLampEfficiency] = v[kRoomIlluminance] * (v[kRoomArea] * 100) /
+                             G(v[kLampsNeeded] * v[kLuminousFlux] * v[kRoomEfficiency] * 0.01 *
+                                   v[kMaintenanceFactor],
+                               1e-9);
+        break;
+    case kMaintenanceFactor:
+        v[kMaintenanceFactor] = v[kRoomIlluminance] * v[kRoomArea] /
+                                G(v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
+                                      v[kRoomEfficiency] * 0.01,
+                                  1e-9);
         break;
     default:
         break;

@@ -8,4 +8,7 @@
 // range, or a quantity that is not a member of the formula, changes nothing.
 void SolveFormula(ValueStore& store, int formula, int quantity);
 
+// Formula 7 never asks for more lamps than this, even for a flux of zero.
+constexpr double kMostLampsCounted = 1e8;
+
 #endif

@@ -27,6 +27,7 @@ const std::uint8_t FormulaMatrix[kQuantityCount][kFormulaCount] = {
     {0, 0, 0, 0, 0, 0, 0, 0, 1}, // kOperatingCost
     {0, 0, 0, 0, 0, 0, 0, 8, 0}, // kLampEfficiency
     {0, 0, 0, 0, 0, 0, 0, 9, 0}, // kRoomEfficiency
+    {0, 0, 0, 0, 0, 0, 0, 5, 0}, // kMaintenanceFactor
 };
 
 const std::uint8_t FormulaRank[kFormulaCount] = {7, 5, 8, 6, 4, 7, 2, 3, 3};

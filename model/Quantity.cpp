@@ -125,14 +125,26 @@ const Quantity kQuantities[kQuantityCount] = {
      "Mit k kann der Raumwirkungsgrad aus einer Tabelle entnommen werden."
      " Dazu werden die Reflexionsgrade von Decke, Boden und W\xE4nden"
      " ben\xF6tig."},
+    // kMaintenanceFactor
+    {IDC_EDIT_MAINTENANCE_FACTOR, IDC_GIVEN_MAINTENANCE_FACTOR, IDB_ROOM_EFFICIENCY, 1, 2, 0.1, 1,
+     "Wartungsfaktor      >    ",
+     "Ist der Anteil des Neuwertes der Beleuchtungsst\xE4rke, der auch dann noch erreicht wird,"
+     " wenn die Lampen gealtert und Leuchten und Raum verschmutzt sind.\n\n"
+     "Wartungswert = Neuwert * Wartungsfaktor\n\n"
+     "\xDC"
+     "bliche Werte liegen zwischen 0,67 (staubige R\xE4ume, seltene Wartung) und 0,9"
+     " (saubere R\xE4ume, h\xE4ufige Wartung). 1,0 rechnet ohne Alterung."},
 };
 
 } // namespace
 
-const int kInitiallyGiven[13] = {kLuminousFlux,  kBeamAngle,   kMountingHeight,   kPower,
-                                 kRoomArea,      kHoursPerDay, kDaysPerYear,      kRoomIlluminance,
-                                 kLampLife,      kLampPrice,   kElectricityPrice, kLampEfficiency,
-                                 kRoomEfficiency};
+// The Wartungsfaktor is ticked last, so that it is the newest of formula 7's given members and
+// the boxes that the older quantities' clicks untick stay the same.
+const int kInitiallyGiven[14] = {kLuminousFlux,   kBeamAngle,        kMountingHeight,
+                                 kPower,          kRoomArea,         kHoursPerDay,
+                                 kDaysPerYear,    kRoomIlluminance,  kLampLife,
+                                 kLampPrice,      kElectricityPrice, kLampEfficiency,
+                                 kRoomEfficiency, kMaintenanceFactor};
 
 bool IsNoLimit(double limit) {
     std::uint64_t bits = 0;

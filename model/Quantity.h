@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-// The fixed catalogue of the 22 quantities: their controls, start values, display precision,
+// The fixed catalogue of the 23 quantities: their controls, start values, display precision,
 // limits and texts.
 
 // The quantities by their index, the catalogue's order. Every per-quantity table of the program
@@ -31,8 +31,9 @@ enum QuantityIndex : int {
     kOperatingCost,     // euro per year
     kLampEfficiency,    // percent
     kRoomEfficiency,    // percent
+    kMaintenanceFactor, // the share of the new value kept up, 0.1 to 1
 };
-constexpr int kQuantityCount = kRoomEfficiency + 1;
+constexpr int kQuantityCount = kMaintenanceFactor + 1;
 constexpr int kFormulaCount = 9;
 constexpr int kNoQuantity = -1;
 
@@ -55,7 +56,7 @@ struct Quantity {
 
 bool IsQuantityIndex(int q);
 
-// q must be a quantity index (0 to 21).
+// q must be a quantity index (0 to 22).
 const Quantity& QuantityAt(int q);
 
 // The quantity whose edit (or checkbox) has this control id, or kNoQuantity.
@@ -67,6 +68,6 @@ std::string_view TitleName(int q);
 std::string_view TitleUnit(int q);
 
 // The quantities ticked at start-up, in the order in which they are ticked.
-extern const int kInitiallyGiven[13];
+extern const int kInitiallyGiven[14];
 
 #endif

@@ -19,7 +19,7 @@ struct ValueStore {
 void LoadDefaults(ValueStore& store);
 
 // Brings value[q] up to the lower limit, then down to the upper limit; limits that are
-// kNoLimit are skipped. A q outside 0 to 21 does nothing.
+// kNoLimit are skipped. A q outside 0 to 22 does nothing.
 void Clamp(ValueStore& store, int q);
 
 #endif

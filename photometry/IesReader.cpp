@@ -241,6 +241,7 @@ std::optional<ReadFault> TakeFluxAndPower(const IesCounts& counts, double lumina
     if (counts.lumensPerLamp < 0.0) {
         set.flux = luminaireFlux;
         data.efficiency = 100.0;
+        data.absolutePhotometry = true;
         fluxLine = counts.multiplierLine;
     } else {
         set.flux = counts.lamps * counts.lumensPerLamp;

@@ -1,5 +1,6 @@
 #include "photometry/LampPlan.h"
 
+#include "model/FormulaEvaluator.h"
 #include "support/Maths.h"
 
 #include <algorithm>
@@ -7,15 +8,8 @@
 
 namespace {
 
-// Formula 7's divisor guard and bound on the lamps.
-constexpr double kDivisorFloor = 1e-9;
-constexpr double kMostLamps = 1e8;
 // A count above a whole number by no more than rounding errors is that whole number.
 constexpr double kRoundingSlack = 1e-9;
-
-double Guarded(double divisor) {
-    return divisor >= kDivisorFloor ? divisor : kDivisorFloor;
-}
 
 // How many numbers of columns and of rows on either side of the ideal ones the layout tries.
 constexpr long kSearchWidth = 3;
@@ -74,25 +68,23 @@ Grid LampGrid(long lamps, const Room& room) {
 
 } // namespace
 
-LampPlan PlanLamps(const ValueStore& main, const Room& room, double roomEfficiency) {
-    const double flux = main.value[kLuminousFlux];
-    const double illuminance = main.value[kRoomIlluminance];
-    const double lampEfficiency = main.value[kLampEfficiency];
-    const double area = room.length * room.width;
-    const double perLamp =
-        flux * lampEfficiency * 0.01 * roomEfficiency * 0.01 * room.maintenanceFactor;
-    double lamps = illuminance * area / Guarded(perLamp);
-    if (!(lamps >= 0)) {
-        lamps = 0;
-    }
-    lamps = std::min(lamps, kMostLamps);
-
+LampPlan PlanLamps(const ValueStore& calculation, const Room& room) {
+    ValueStore values = calculation;
+    SolveFormula(values, kLampsFormula, kLampsNeeded);
     LampPlan plan{};
-    plan.lampsNeeded = lamps;
-    plan.wholeLamps = static_cast<long>(std::ceil(lamps * (1 - kRoundingSlack)));
+    plan.lampsNeeded = values.value[kLampsNeeded];
+    plan.wholeLamps = static_cast<long>(std::ceil(plan.lampsNeeded * (1 - kRoundingSlack)));
     const Grid grid = LampGrid(plan.wholeLamps, room);
     plan.rows = grid.rows;
     plan.columns = grid.columns;
-    plan.maintainedIlluminance = plan.wholeLamps * perLamp / Guarded(area);
+    plan.maintainedIlluminance =
+        MaintainedIlluminance(calculation, static_cast<double>(grid.rows * grid.columns));
     return plan;
+}
+
+double MaintainedIlluminance(const ValueStore& calculation, double lamps) {
+    ValueStore values = calculation;
+    values.value[kLampsNeeded] = lamps;
+    SolveFormula(values, kLampsFormula, kRoomIlluminance);
+    return values.value[kRoomIlluminance];
 }

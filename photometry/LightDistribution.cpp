@@ -130,6 +130,24 @@ std::vector<double> PlaneProfile(const LightDistribution& distribution, double c
     return profile;
 }
 
+LightDistribution Unfolded(const LightDistribution& distribution) {
+    if (!IsWellFormed(distribution) || distribution.symmetry == PlaneSymmetry::Rotational) {
+        return distribution;
+    }
+    LightDistribution unfolded;
+    unfolded.symmetry = PlaneSymmetry::None;
+    unfolded.gammas = distribution.gammas;
+    const std::size_t gammaCount = distribution.gammas.size();
+    for (const CirclePlane& plane : CirclePlanes(distribution)) {
+        unfolded.planes.push_back(plane.angle);
+        const auto measured = distribution.intensities.begin() +
+                              static_cast<std::ptrdiff_t>(plane.measured * gammaCount);
+        unfolded.intensities.insert(unfolded.intensities.end(), measured,
+                                    measured + static_cast<std::ptrdiff_t>(gammaCount));
+    }
+    return unfolded;
+}
+
 double LuminousFlux(const LightDistribution& distribution) {
     const std::vector<CirclePlane> circle = CirclePlanes(distribution);
     const std::size_t n = circle.size();

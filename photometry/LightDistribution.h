@@ -42,6 +42,11 @@ bool IsWellFormed(const LightDistribution& distribution);
 // interpolated linearly between the two planes around it.
 std::vector<double> PlaneProfile(const LightDistribution& distribution, double c);
 
+// The same distribution with its planes round the whole circle, 0 to below 360 degrees, each
+// angle once: the measured planes and their mirror images. One plane stays one plane
+// (rotational symmetry); a distribution that is not well formed comes back as it is.
+LightDistribution Unfolded(const LightDistribution& distribution);
+
 // The luminous flux in lumen: the intensity integrated over the whole sphere, linear between
 // the measured gamma angles, each plane standing for the half-way range to its neighbours.
 // Outside the measured gamma angles the intensity counts as zero.

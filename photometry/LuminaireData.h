@@ -27,7 +27,14 @@ struct LuminaireData {
     // In candela for the first lamp set. Empty for IES photometry of type B, whose planes turn
     // about a horizontal axis.
     LightDistribution distribution;
+    // IES photometry with lumens per lamp -1: the intensities are this one luminaire's as
+    // measured, whatever lamps it holds, rather than measured per lamp flux.
+    bool absolutePhotometry = false;
 };
+
+// How many times the intensities of the file's table a luminaire with lamps of `flux` lm sends
+// out: the flux over the first lamp set's, or 1 for absolute photometry.
+double CandelaScale(const LuminaireData& data, double flux);
 
 // Why a file gives no lamp, as a message shows it: the line where reading stopped and what the
 // program expected there, or a reason that concerns the whole file. German, Windows-1252.

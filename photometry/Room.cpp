@@ -10,12 +10,22 @@ const ReflectanceSet kUsualReflectanceSets[3] = {
 
 namespace {
 
+constexpr double kShortestSide = 0.1;   // m
+constexpr double kLongestSide = 1000.0; // m
+constexpr double kHighestRoom = 100.0;  // m
+constexpr double kMostReflected = 90.0; // percent
+constexpr double kLowestMaintenance = 0.1;
+
 bool Above(double value, double limit) {
     return std::isfinite(value) && value > limit;
 }
 
 bool AtLeast(double value, double limit) {
     return std::isfinite(value) && value >= limit;
+}
+
+bool AtMost(double value, double limit) {
+    return std::isfinite(value) && value <= limit;
 }
 
 bool Within(double value, double lowest, double highest) {
@@ -25,11 +35,14 @@ bool Within(double value, double lowest, double highest) {
 } // namespace
 
 RoomProblem FindRoomProblem(const Room& room) {
-    if (!Above(room.length, 0.0)) {
+    if (!Within(room.length, kShortestSide, kLongestSide)) {
         return RoomProblem::Length;
     }
-    if (!Above(room.width, 0.0)) {
+    if (!Within(room.width, kShortestSide, kLongestSide)) {
         return RoomProblem::Width;
+    }
+    if (!AtMost(room.height, kHighestRoom)) {
+        return RoomProblem::Height;
     }
     if (!AtLeast(room.workPlaneHeight, 0.0)) {
         return RoomProblem::WorkPlaneHeight;
@@ -40,16 +53,16 @@ RoomProblem FindRoomProblem(const Room& room) {
     if (!Above(LightPointHeight(room), 0.0)) {
         return RoomProblem::LightPointHeight;
     }
-    if (!Within(room.ceilingReflectance, 0.0, 95.0)) {
+    if (!Within(room.ceilingReflectance, 0.0, kMostReflected)) {
         return RoomProblem::CeilingReflectance;
     }
-    if (!Within(room.wallReflectance, 0.0, 95.0)) {
+    if (!Within(room.wallReflectance, 0.0, kMostReflected)) {
         return RoomProblem::WallReflectance;
     }
-    if (!Within(room.floorReflectance, 0.0, 95.0)) {
+    if (!Within(room.floorReflectance, 0.0, kMostReflected)) {
         return RoomProblem::FloorReflectance;
     }
-    if (!Within(room.maintenanceFactor, 0.1, 1.0)) {
+    if (!Within(room.maintenanceFactor, kLowestMaintenance, 1.0)) {
         return RoomProblem::MaintenanceFactor;
     }
     return RoomProblem::None;
@@ -58,11 +71,12 @@ RoomProblem FindRoomProblem(const Room& room) {
 const char* RoomProblemMessage(RoomProblem problem) {
     switch (problem) {
     case RoomProblem::Length:
-        return "Die Rauml\xE4nge muss gr\xF6\xDF"
-               "er als 0 sein !";
+        return "Die Rauml\xE4nge muss zwischen 0,1 und 1000 m liegen !";
     case RoomProblem::Width:
-        return "Die Raumbreite muss gr\xF6\xDF"
-               "er als 0 sein !";
+        return "Die Raumbreite muss zwischen 0,1 und 1000 m liegen !";
+    case RoomProblem::Height:
+        return "Die Raumh\xF6he darf h\xF6"
+               "chstens 100 m betragen !";
     case RoomProblem::WorkPlaneHeight:
         return "Die H\xF6he der Nutzebene darf nicht negativ sein !";
     case RoomProblem::Suspension:
@@ -72,11 +86,11 @@ const char* RoomProblemMessage(RoomProblem problem) {
                "ber der Nutzebene muss gr\xF6\xDF"
                "er als 0 sein !";
     case RoomProblem::CeilingReflectance:
-        return "Der Reflexionsgrad der Decke muss zwischen 0 und 95 % liegen !";
+        return "Der Reflexionsgrad der Decke muss zwischen 0 und 90 % liegen !";
     case RoomProblem::WallReflectance:
-        return "Der Reflexionsgrad der W\xE4nde muss zwischen 0 und 95 % liegen !";
+        return "Der Reflexionsgrad der W\xE4nde muss zwischen 0 und 90 % liegen !";
     case RoomProblem::FloorReflectance:
-        return "Der Reflexionsgrad des Bodens muss zwischen 0 und 95 % liegen !";
+        return "Der Reflexionsgrad des Bodens muss zwischen 0 und 90 % liegen !";
     case RoomProblem::MaintenanceFactor:
         return "Der Wartungsfaktor muss zwischen 0,1 und 1 liegen !";
     case RoomProblem::None:

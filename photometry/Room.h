@@ -8,7 +8,7 @@ struct Room {
     double height = 0.0;              // H, floor to ceiling, m
     double workPlaneHeight = 0.75;    // above the floor, m
     double suspension = 0.0;          // the lamps hang this far below the ceiling, m
-    double ceilingReflectance = 70.0; // percent, 0 to 95
+    double ceilingReflectance = 70.0; // percent, 0 to 90
     double wallReflectance = 50.0;
     double floorReflectance = 20.0;
     double maintenanceFactor = 0.8; // 0.1 to 1
@@ -22,25 +22,28 @@ struct ReflectanceSet {
 };
 extern const ReflectanceSet kUsualReflectanceSets[3];
 
-// What is wrong with a room, the first in the order of its fields.
+// What is wrong with a room, the first in the order of its fields. The limits keep to rooms that
+// can be built and lit: sides of a kilometre at most, no hall higher than 100 m, and surfaces
+// that reflect no more than the whitest paint.
 enum class RoomProblem {
     None,
-    Length,             // not above 0
-    Width,              // not above 0
+    Length,             // outside 0.1 to 1000 m
+    Width,              // outside 0.1 to 1000 m
+    Height,             // above 100 m
     WorkPlaneHeight,    // below 0
     Suspension,         // below 0
     LightPointHeight,   // the lamps not above the work plane
-    CeilingReflectance, // outside 0 to 95 percent
+    CeilingReflectance, // outside 0 to 90 percent
     WallReflectance,
     FloorReflectance,
     MaintenanceFactor, // outside 0.1 to 1
 };
 
-// The first problem of the room, or RoomProblem::None. Numbers that are not finite count as
-// wrong.
+// The first problem of the room, or RoomProblem::None: the one rule for every room the program
+// takes, typed, scripted or read from a file. Numbers that are not finite count as wrong.
 RoomProblem FindRoomProblem(const Room& room);
 
-// The message the room dialog shows for a problem, Windows-1252; empty for RoomProblem::None.
+// The message that names the field of a problem, Windows-1252; empty for RoomProblem::None.
 const char* RoomProblemMessage(RoomProblem problem);
 
 // The height of the lamps above the work plane: H - work plane - suspension.

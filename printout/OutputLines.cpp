@@ -5,6 +5,7 @@
 #include "resources/resource.h"
 #include "support/Windows1252.h"
 #include "ui/RoomFields.h"
+#include "ui/RoomTakeover.h"
 
 #include <cmath>
 #include <cstdio>
@@ -85,7 +86,8 @@ void PrintRoomLine(const headless::Desktop& desktop, const MainDialog& dialog, s
     const double nan = std::numeric_limits<double>::quiet_NaN();
     long lamps = 0;
     if (efficiency) {
-        lamps = PlanLamps(dialog.Store(), room, efficiency->percent).wholeLamps;
+        lamps = PlanLamps(WithRoomTakenOver(dialog.Store(), room, efficiency->percent), room)
+                    .wholeLamps;
     }
     out << "room\t" << PrintableValue(efficiency ? efficiency->roomIndex : nan) << '\t'
         << PrintableValue(efficiency ? efficiency->directRatio : nan) << '\t'

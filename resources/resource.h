@@ -52,6 +52,7 @@
 #define IDC_GIVEN_OPERATING_COST 1039
 #define IDC_GIVEN_LAMP_EFFICIENCY 1045
 #define IDC_GIVEN_ROOM_EFFICIENCY 1047
+#define IDC_GIVEN_MAINTENANCE_FACTOR 1052
 
 // Value fields, one per quantity (height comes before lit area in the id order)
 #define IDC_EDIT_INTENSITY 1010
@@ -76,6 +77,7 @@
 #define IDC_EDIT_OPERATING_COST 1029
 #define IDC_EDIT_LAMP_EFFICIENCY 1042
 #define IDC_EDIT_ROOM_EFFICIENCY 1046
+#define IDC_EDIT_MAINTENANCE_FACTOR 1051
 
 // Buttons, help panel and picture
 #define IDC_LOAD 1040
@@ -107,7 +109,9 @@
 #define IDC_ROOM_SOURCE 1075
 #define IDC_ROOM_NOTE 1076
 #define IDC_ROOM_LAMPS 1077
-#define IDC_ROOM_LAYOUT 1078
 #define IDC_ROOM_MAINTAINED 1079
+#define IDC_ROOM_ROWS 1080
+#define IDC_ROOM_COLUMNS 1081
+#define IDC_ROOM_PLACED 1082
 
 #endif

@@ -1,4 +1,4 @@
-// Arc tangent, and through it arc cosine: a ratio of at most 1 is brought
+// Arc tangent, and through it atan2 and arc cosine: a ratio of at most 1 is brought
 // near the nearest sixteenth c, whose arc tangent a table holds, by
 // atan(u) = atan(c) + atan((u - c) / (1 + u·c)); the rest, at most 1/32, goes through the
 // Taylor series, all in double-double.
@@ -43,6 +43,8 @@ constexpr std::size_t kFirstSmallTerm = 6;
 // Below this, atan x rounds to x; above its inverse, atan x rounds to ±π/2.
 constexpr double kTiny = 0x1p-27;
 constexpr double kHuge = 0x1p60;
+// Below this, a ratio's arc tangent rounds as the ratio itself would, wherever it lies.
+constexpr double kTinyRatio = 0x1p-60;
 
 // atan(u) for 0 <= u <= 1.
 DoubleDouble AtanOfFraction(DoubleDouble u) {
@@ -60,6 +62,23 @@ DoubleDouble AtanOfRatio(DoubleDouble y, DoubleDouble x) {
     return kHalfPi - AtanOfFraction(x / y);
 }
 
+// atan(y / x) for finite y, x > 0. A ratio below kTinyRatio is its own arc tangent; otherwise both
+// are scaled alike to put the larger near 1, where double-double products neither overflow nor
+// underflow.
+DoubleDouble AtanOfFiniteRatio(double y, double x) {
+    const bool steep = y > x;
+    const double larger = steep ? y : x;
+    const double smaller = steep ? x : y;
+    const double ratio = smaller / larger;
+    DoubleDouble angle = Exactly(ratio);
+    if (ratio >= kTinyRatio) {
+        const int exponent = 1023 - ExponentField(larger);
+        const double scale = PowerOfTwo(exponent < -1022 ? -1022 : exponent);
+        angle = AtanOfFraction(Exactly(smaller * scale) / Exactly(larger * scale));
+    }
+    return steep ? kHalfPi - angle : angle;
+}
+
 // √(1 - a²) for 0 <= a <= 1: 1 - a² as (1 - a)(1 + a) where 1 - a is exact, then one Newton
 // step from the double square root.
 DoubleDouble RootOfOneMinusSquare(double a) {
@@ -71,6 +90,18 @@ DoubleDouble RootOfOneMinusSquare(double a) {
     }
     const DoubleDouble remainder = square - TwoProduct(root, root);
     return FastTwoSum(root, remainder.hi / (2 * root));
+}
+
+// atan(u) for 0 <= u <= 1 in plain double arithmetic: through the nearest sixteenth as above,
+// the rest, at most 1/32, by the series up to t^11/11, whose next term lies below 2^-64 of it.
+double QuickAtanOfFraction(double u) {
+    const int sixteenths = static_cast<int>(u * 16 + 0.5);
+    const double nearest = sixteenths / 16.0;
+    const double t = (u - nearest) / (u * nearest + 1.0);
+    const double tt = t * t;
+    const double series =
+        t * (1 + tt * (-1.0 / 3 + tt * (1.0 / 5 + tt * (-1.0 / 7 + tt * (1.0 / 9 - tt / 11)))));
+    return kAtanOfSixteenths[sixteenths].hi + (kAtanOfSixteenths[sixteenths].lo + series);
 }
 
 double WithSignOf(double sign, double magnitude) {
@@ -93,6 +124,52 @@ double Atan(double x) {
         return WithSignOf(x, kHalfPi.hi);
     }
     return WithSignOf(x, AtanOfRatio(Exactly(a), Exactly(1.0)).hi);
+}
+
+double Atan2(double y, double x) {
+    if (IsNan(y)) {
+        return y;
+    }
+    if (IsNan(x)) {
+        return x;
+    }
+    const bool left = IsNegative(x);
+    const double ya = Magnitude(y);
+    const double xa = Magnitude(x);
+    DoubleDouble angle;
+    if (ya == 0) {
+        angle = left ? kPiTwoParts : Exactly(0.0);
+    } else if (IsInfinite(ya)) {
+        angle = IsInfinite(xa) ? (left ? kPiTwoParts * 0.75 : kPiTwoParts * 0.25) : kHalfPi;
+    } else if (IsInfinite(xa)) {
+        angle = left ? kPiTwoParts : Exactly(0.0);
+    } else if (xa == 0) {
+        angle = kHalfPi;
+    } else {
+        angle = AtanOfFiniteRatio(ya, xa);
+        if (left) {
+            angle = kPiTwoParts - angle;
+        }
+    }
+    return WithSignOf(y, angle.hi);
+}
+
+double QuickAtan2(double y, double x) {
+    const double ya = Magnitude(y);
+    const double xa = Magnitude(x);
+    if (!(ya < kHuge && xa < kHuge) || (ya == 0 && xa == 0)) {
+        return Atan2(y, x);
+    }
+    double angle = 0.0;
+    if (ya > xa) {
+        angle = (kHalfPi.hi - QuickAtanOfFraction(xa / ya)) + kHalfPi.lo;
+    } else {
+        angle = QuickAtanOfFraction(ya / xa);
+    }
+    if (IsNegative(x)) {
+        angle = (kPiTwoParts.hi - angle) + kPiTwoParts.lo;
+    }
+    return WithSignOf(y, angle);
 }
 
 double Acos(double x) {

@@ -23,6 +23,11 @@ double Cos(double x);
 double Tan(double x);
 
 double Atan(double x);
+double Atan2(double y, double x);
+// Atan2 in plain double arithmetic for loops that need it for every pair of many points: some
+// twenty times quicker, within a few units in the last place rather than one (the same bits
+// everywhere all the same). NaNs, infinities and two zeros go to Atan2.
+double QuickAtan2(double y, double x);
 double Acos(double x);
 
 double Exp(double x);

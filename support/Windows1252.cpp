@@ -1,5 +1,7 @@
 #include "support/Windows1252.h"
 
+#include <algorithm>
+
 namespace {
 
 // The characters of the bytes 0x80 to 0x9F; the undefined bytes keep their own number.
@@ -138,4 +140,17 @@ std::optional<std::string> Windows1252FromUtf16(std::u16string_view text) {
         bytes.push_back(*byte);
     }
     return bytes;
+}
+
+std::string Windows1252FromTextFile(std::string_view bytes) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (bytes.substr(0, kByteOrderMark.size()) == kByteOrderMark) {
+        return Windows1252FromUtf8Replacing(bytes.substr(kByteOrderMark.size()));
+    }
+    const bool beyondAscii = std::any_of(
+        bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (beyondAscii && IsWellFormedUtf8(bytes)) {
+        return Windows1252FromUtf8Replacing(bytes);
+    }
+    return std::string(bytes);
 }

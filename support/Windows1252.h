@@ -26,4 +26,9 @@ std::string Windows1252FromUtf8Replacing(std::string_view text);
 
 bool IsWellFormedUtf8(std::string_view text);
 
+// A text file's bytes in Windows-1252. A file in UTF-8, one that starts with the byte order mark
+// or is well-formed UTF-8 holding a character beyond ASCII, is converted without its mark as
+// Windows1252FromUtf8Replacing converts; any other file is taken as it is.
+std::string Windows1252FromTextFile(std::string_view bytes);
+
 #endif

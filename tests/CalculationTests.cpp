@@ -29,10 +29,12 @@ public:
     void ShowRoles() override {}
     void ShowFieldText(int q, const char* shown) override { text[q] = shown; }
     void ShowTitle(const std::string& shown) override { title = shown; }
+    void ShowNote(const std::string& shown) override { note = shown; }
 
     Calculation* calculation = nullptr;
     std::string text[kQuantityCount];
     std::string title;
+    std::string note;
 
 private:
     static int Decimals(int q) { return static_cast<int>(QuantityAt(q).decimals); }
@@ -49,35 +51,45 @@ struct Shown {
     Calculation calculation{view};
 };
 
-// The record line that fixes only the room's area and Raumwirkungsgrad, at these texts.
-std::string RoomRecord(const std::string& area, const std::string& efficiency) {
+// The record line that fixes only the Lampenhöhe, the room's area, its Raumwirkungsgrad and its
+// Wartungsfaktor, at these texts.
+std::string RoomRecord(const std::string& height, const std::string& area,
+                       const std::string& efficiency, const std::string& factor) {
+    std::string fields[kQuantityCount];
+    fields[kMountingHeight] = height;
+    fields[kRoomArea] = area;
+    fields[kRoomEfficiency] = efficiency;
+    fields[kMaintenanceFactor] = factor;
     std::string record = "Raum";
-    for (int q = 0; q < kQuantityCount; ++q) {
-        record += ';';
-        record += q == kRoomArea ? area : q == kRoomEfficiency ? efficiency : "";
+    for (const std::string& field : fields) {
+        record += ';' + field;
     }
     return record + "\r\n";
 }
 
-TEST(Calculation, ARoomIsGivenAsALampRecordFixingItsAreaAndEfficiencyAtTheTextsShown) {
+TEST(Calculation, ARoomIsGivenAsALampRecordFixingItsFieldsAtTheTextsShown) {
     const struct {
         const char* name;
         std::function<void(Calculation&)> before;
         Room room;
         double efficiency;
+        const char* heightText;
         const char* efficiencyText;
         const char* areaText;
+        const char* factorText;
     } cases[] = {
-        {"after start-up", [](Calculation&) {}, Room{10, 6, 3}, 78.4, "78", "60.00"},
-        {"rounded as the fields show it", [](Calculation&) {}, Room{12.346, 1, 3}, 80.5, "80",
-         "12.35"},
-        {"room area and Raumwirkungsgrad unticked",
+        {"after start-up", [](Calculation&) {}, Room{10, 6, 3}, 78.4, "2.25", "78", "60.00",
+         "0.80"},
+        {"rounded as the fields show it", [](Calculation&) {},
+         Room{12.346, 1, 3.1234, 0.75, 0, 70, 50, 20, 0.666}, 80.5, "2.37", "80", "12.35", "0.67"},
+        {"room area, Raumwirkungsgrad and Wartungsfaktor unticked",
          [](Calculation& c) {
              c.GivenClicked(kRoomEfficiency);
              c.GivenClicked(kLampsNeeded);
              c.GivenClicked(kRoomArea);
+             c.GivenClicked(kMaintenanceFactor);
          },
-         Room{50, 25, 4}, 64.9, "65", "1 250.00"},
+         Room{50, 25, 4}, 64.9, "3.25", "65", "1 250.00", "0.80"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -86,14 +98,17 @@ TEST(Calculation, ARoomIsGivenAsALampRecordFixingItsAreaAndEfficiencyAtTheTextsS
         room.calculation.ApplyRoom(c.room, c.efficiency);
         Shown record;
         c.before(record.calculation);
-        record.calculation.ApplyLampRecord(
-            ReadLampRecord(RoomRecord(c.areaText, c.efficiencyText).c_str()));
+        record.calculation.ApplyLampRecord(ReadLampRecord(
+            RoomRecord(c.heightText, c.areaText, c.efficiencyText, c.factorText).c_str()));
 
         const ValueStore& store = room.calculation.Store();
-        EXPECT_NE(store.given[kRoomArea], 0u);
-        EXPECT_NE(store.given[kRoomEfficiency], 0u);
+        for (int q : {kMountingHeight, kRoomArea, kRoomEfficiency, kMaintenanceFactor}) {
+            EXPECT_NE(store.given[q], 0u) << q;
+        }
+        EXPECT_EQ(room.view.text[kMountingHeight], c.heightText);
         EXPECT_EQ(room.view.text[kRoomArea], c.areaText);
         EXPECT_EQ(room.view.text[kRoomEfficiency], c.efficiencyText);
+        EXPECT_EQ(room.view.text[kMaintenanceFactor], c.factorText);
         EXPECT_TRUE(room.calculation.HasUnsavedChanges());
         EXPECT_TRUE(SameStore(store, record.calculation.Store()));
         for (int q = 0; q < kQuantityCount; ++q) {

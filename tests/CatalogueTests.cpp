@@ -63,6 +63,21 @@ TEST(Catalogue, ControlIdsFindTheirQuantityInIndexOrder) {
     EXPECT_EQ(QuantityOfEdit(1015), kMountingHeight);
     EXPECT_EQ(QuantityOfCheckbox(1045), kLampEfficiency);
     EXPECT_EQ(QuantityOfEdit(1046), kRoomEfficiency);
+    EXPECT_EQ(QuantityOfEdit(1051), kMaintenanceFactor);
+    EXPECT_EQ(QuantityOfCheckbox(1052), kMaintenanceFactor);
+}
+
+// A calculation without a Wartungsfaktor, as every earlier one, counts with 1.
+TEST(Catalogue, TheMaintenanceFactorStartsAtOneWithinItsLimits) {
+    const Quantity& factor = QuantityAt(kMaintenanceFactor);
+    EXPECT_STREQ(factor.title, "Wartungsfaktor      >    ");
+    EXPECT_EQ(factor.defaultValue, 1.0);
+    EXPECT_EQ(factor.decimals, 2.0);
+    EXPECT_EQ(factor.lowerLimit, 0.1);
+    EXPECT_EQ(factor.upperLimit, 1.0);
+    EXPECT_EQ(factor.pictureId, 137);
+    EXPECT_NE(std::string_view(factor.helpText).find("Wartungswert = Neuwert * Wartungsfaktor"),
+              std::string_view::npos);
 }
 
 TEST(Catalogue, OtherControlIdsFindNoQuantity) {
@@ -122,7 +137,7 @@ TEST(ValueStore, ClampOfAnIndexOutOfRangeChangesNothing) {
     LoadDefaults(store);
     store.value[kLuminousIntensity] = -7;
     const ValueStore before = store;
-    for (int q : {-1, 22, 255}) {
+    for (int q : {-1, 23, 255}) {
         Clamp(store, q);
         EXPECT_TRUE(SameStore(store, before)) << q;
     }

@@ -24,6 +24,12 @@ namespace {
 const char* const kOverwriteQuestion = "Die Datei existiert bereits !\nSoll sie \xFC"
                                        "berschrieben werden ?";
 
+// What the program says of a file whose old bytes it put back.
+std::string RestoredMessage(const fs::path& file) {
+    return "Das Speichern der Datei '" + fs::canonical(file).string() +
+           "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde wiederhergestellt.";
+}
+
 // A main dialog on the headless desktop, with a folder of its own for data files.
 class DataFileCommandTest : public ::testing::Test {
 protected:
@@ -38,6 +44,13 @@ protected:
     void Save(const fs::path& path) {
         desktop.QueueFileAnswer(path.string());
         desktop.Click(IDC_SAVE);
+    }
+    // A calculation of its own in the file: the Abstrahlwinkel 50.
+    void SaveBeamAngleOf50(const fs::path& path) {
+        Run([&] {
+            desktop.Type(QuantityAt(kBeamAngle).editId, "50");
+            Save(path);
+        });
     }
     void Load(const fs::path& path) {
         desktop.QueueFileAnswer(path.string());
@@ -61,7 +74,7 @@ TEST_F(DataFileCommandTest, SavesTheStartUpStateWithItsComputedValues) {
     const fs::path file = folder / "start.lumx";
     Run([&] { Save(file); });
     const std::string saved = ReadWholeFile(file);
-    EXPECT_EQ(saved.size(), 1073u);
+    EXPECT_EQ(saved.size(), 1123u);
     for (const char* line : {
              "Lichtst\xE4"
              "ke           =        3251.810681 cd  \n",
@@ -98,6 +111,37 @@ TEST_F(DataFileCommandTest, LoadingTheStartUpFileChangesNothing) {
         Save(second);
     });
     EXPECT_EQ(ReadWholeFile(second), ReadWholeFile(first));
+    EXPECT_TRUE(Messages().empty());
+}
+
+// A calculation saved before the Wartungsfaktor counts with 1 and gives its old values; one saved
+// with a factor brings it back.
+TEST_F(DataFileCommandTest, TheMaintenanceFactorComesBackAndOldFilesKeepTheirResults) {
+    const fs::path current = folder / "current.lumx";
+    const fs::path old = folder / "old.lumx";
+    const fs::path factor = folder / "factor.lumx";
+    ValueStore startUp{};
+    ValueStore withFactor{};
+    Run([&] {
+        startUp = dialog.Store();
+        Save(current);
+        const std::string text = ReadWholeFile(current);
+        WriteWholeFile(old, text.substr(0, text.rfind("Wartungsfaktor")));
+        desktop.Type(QuantityAt(kMaintenanceFactor).editId, "0.8");
+        desktop.Tab();
+        withFactor = dialog.Store();
+        Save(factor);
+        Load(old);
+        for (int q = 0; q < kQuantityCount; ++q) {
+            EXPECT_EQ(dialog.Store().value[q], startUp.value[q]) << q;
+            EXPECT_EQ(dialog.Store().given[q], startUp.given[q]) << q;
+        }
+        Load(factor);
+    });
+    EXPECT_DOUBLE_EQ(withFactor.value[kLampsNeeded], startUp.value[kLampsNeeded] / 0.8);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        EXPECT_EQ(dialog.Store().value[q], withFactor.value[q]) << q;
+    }
     EXPECT_TRUE(Messages().empty());
 }
 
@@ -186,7 +230,7 @@ TEST_F(DataFileCommandTest, OverwritesOnlyWhenTheUserSaysYes) {
         desktop.QueueMessageBoxAnswer(IDYES);
         Save(file);
     });
-    EXPECT_EQ(ReadWholeFile(file).size(), 1073u);
+    EXPECT_EQ(ReadWholeFile(file).size(), 1123u);
     ASSERT_EQ(desktop.MessageBoxes().size(), 2u);
     EXPECT_EQ(desktop.MessageBoxes()[0].caption, "Fehler");
     EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_YESNO | MB_ICONQUESTION));
@@ -229,7 +273,7 @@ TEST_F(DataFileCommandTest, LongPathsSaveThatFileOrSaySo) {
         desktop.QueueFileCancel();
         desktop.Click(IDC_LOAD);
     });
-    EXPECT_EQ(ReadWholeFile(longPath).size(), 1073u);
+    EXPECT_EQ(ReadWholeFile(longPath).size(), 1123u);
     EXPECT_EQ(std::distance(fs::directory_iterator(deep), fs::directory_iterator()), 1);
     EXPECT_EQ(Messages(), std::vector<std::string>{"Der Dateipfad ist zu lang !"});
     EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONHAND));
@@ -437,22 +481,59 @@ TEST_F(DataFileCommandTest, AFileTooLargeForACalculationIsNotRead) {
 
 // A start file that a save in place left torn gets its old bytes back first, and loads whole.
 TEST_F(DataFileCommandTest, ATornStartFileIsRestoredBeforeItLoads) {
-    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const JournalFolderOfTheTest temporary(folder / "tmp");
     const fs::path file = folder / "plan.lumx";
-    Run([&] {
-        desktop.Type(QuantityAt(kBeamAngle).editId, "50");
-        Save(file);
-    });
+    SaveBeamAngleOf50(file);
     LeaveTornSave(file, std::string(1073, ' '), 600);
     MainDialog started;
     started.LoadDataFileAtStart(file.string());
     desktop.Run(started, [] {});
-    EXPECT_EQ(Messages(),
-              std::vector<std::string>{"Das Speichern der Datei '" + fs::canonical(file).string() +
-                                       "' wurde unterbrochen !\nIhr vorheriger Inhalt "
-                                       "wurde wiederhergestellt."});
+    EXPECT_EQ(Messages(), std::vector<std::string>{RestoredMessage(file)});
     EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONEXCLAMATION));
     EXPECT_EQ(started.Store().value[kBeamAngle], 50.0);
+}
+
+// A program that runs already, loading a file that another's save in place left torn since,
+// gets the old bytes, and says so.
+TEST_F(DataFileCommandTest, AFileTornSinceTheStartIsRestoredBeforeItLoads) {
+    const JournalFolderOfTheTest journals(folder / "run");
+    const fs::path file = folder / "shared.lumx";
+    SaveBeamAngleOf50(file);
+    MainDialog running;
+    desktop.Run(running, [&] {
+        LeaveTornSave(file, std::string(1073, ' '), 600);
+        Load(file);
+    });
+    EXPECT_EQ(Messages(), std::vector<std::string>{RestoredMessage(file)});
+    EXPECT_EQ(running.Store().value[kBeamAngle], 50.0);
+    EXPECT_EQ(JournalsLeft(), 0u);
+}
+
+// A room that the room's rule refuses, or a lamp file name that names no file, is left out with
+// a message naming it; the rest of the file loads.
+TEST_F(DataFileCommandTest, LeavesOutARoomThatCannotExistAndSaysWhy) {
+    ValueStore store;
+    LoadDefaults(store);
+    store.value[kBeamAngle] = 50;
+    store.given[kBeamAngle] = 1;
+    const Room tooBright{10, 6, 3, 0.75, 0, 95, 95, 95, 0.8};
+    const Room office{10, 6, 3, 0.75, 0, 70, 50, 20, 0.8};
+    std::string badName = FormatDataFile(store, office, "placeholder.ldt");
+    badName.replace(badName.find("placeholder.ldt"), 15, "../a.ldt");
+    WriteWholeFile(folder / "bright.lumx", FormatDataFile(store, tooBright, "a.ldt"));
+    WriteWholeFile(folder / "path.lumx", badName);
+    Run([&] {
+        Load(folder / "bright.lumx");
+        EXPECT_FALSE(dialog.CurrentCalculation().RoomUsed());
+        Load(folder / "path.lumx");
+        EXPECT_TRUE(dialog.CurrentCalculation().RoomUsed());
+    });
+    EXPECT_EQ(Messages(), (std::vector<std::string>{
+                              "Der Raum der Datei wurde nicht \xFC"
+                              "bernommen:\nDer Reflexionsgrad der Decke muss zwischen 0 und 90 % "
+                              "liegen !",
+                              "Der Name der Leuchtendatei in der Datei ist ung\xFCltig !"}));
+    EXPECT_EQ(dialog.Store().value[kBeamAngle], 50.0);
 }
 
 TEST_F(DataFileCommandTest, SurvivesHostileFiles) {

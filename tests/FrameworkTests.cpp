@@ -81,6 +81,33 @@ TEST_F(FrameworkTest, AnAllocationThatFailsEndsTheActionAndTheDialogGoesOn) {
     EXPECT_EQ(desktop.MessageBoxes()[0].style, static_cast<UINT>(MB_ICONHAND));
 }
 
+// Memory that runs out while a nested dialog runs takes the dialog's window along before its
+// object goes, and ends the action with the message; the outer dialog goes on.
+TEST_F(FrameworkTest, AnAllocationThatFailsInANestedDialogTakesItsWindowAlong) {
+    HWND nestedWindow = nullptr;
+    int ended = 0; // the nested dialogs whose DoModal returned
+    dialog.onApply = [&] {
+        ProbeDialog nested;
+        nested.DoModal();
+        ++ended;
+    };
+    Run([&] {
+        desktop.QueueDialogAnswer([&] {
+            nestedWindow = desktop.ActiveDialog();
+            throw std::bad_alloc();
+        });
+        desktop.Click(kApply);
+        EXPECT_FALSE(::IsWindow(nestedWindow));
+        EXPECT_EQ(desktop.ActiveDialog(), dialog.m_hWnd);
+        desktop.QueueDialogAnswer([&] { desktop.PressEscape(); });
+        desktop.Click(kApply);
+        EXPECT_TRUE(desktop.HasOpenDialog());
+    });
+    EXPECT_EQ(ended, 1);
+    ASSERT_EQ(desktop.MessageBoxes().size(), 1u);
+    EXPECT_EQ(desktop.MessageBoxes()[0].text, "Nicht gen\xFCgend Arbeitsspeicher !");
+}
+
 TEST_F(FrameworkTest, NothingDrivesADialogAfterItEndedOrWithoutADriver) {
     Run([&] {
         desktop.PressEscape();

@@ -48,8 +48,22 @@ TEST(LightDatabase, KeepsRecordsWholeAndSkipsEmptyAndCommentLines) {
     EXPECT_EQ(RecordsOf("   \nName;Lichtst\xE4rke\n").size(), 2u);
 }
 
-TEST(LightDatabase, AByteOrderMarkTurnsACommentIntoARecord) {
-    EXPECT_EQ(RecordsOf("\xEF\xBB\xBF;Name;cd\nLED;1\n").size(), 2u);
+// Today's editors save UTF-8: a file with the byte order mark, or well-formed UTF-8 beyond
+// ASCII, is read in Windows-1252 ('?' for what it cannot hold); any other file as it is.
+TEST(LightDatabase, AFileInUtf8IsReadInWindows1252) {
+    const std::pair<std::string, std::vector<std::string>> cases[] = {
+        {"\xEF\xBB\xBF;Name;cd\nLED;1\n", {"LED;1\n"}},
+        {"B\xC3\xBCro-Rasterleuchte;1\n", {"B\xFCro-Rasterleuchte;1\n"}},
+        {"Pfeil \xE2\x86\x92 \xE2\x82\xAC;1\n", {"Pfeil ? \x80;1\n"}},
+        {"\xEF\xBB\xBF"
+         "B\xFCro;1\n",
+         {"B?ro;1\n"}},
+        {"B\xFCro;1\nB\xC3\xBCro;2\n", {"B\xFCro;1\n", "B\xC3\xBCro;2\n"}},
+        {"LED;1\n", {"LED;1\n"}},
+    };
+    for (const auto& [content, records] : cases) {
+        EXPECT_EQ(RecordsOf(content), records) << content;
+    }
 }
 
 TEST(LightDatabase, ReadsLongLinesInPiecesOf4094Bytes) {

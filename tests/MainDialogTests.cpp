@@ -41,7 +41,7 @@ TEST_F(MainDialogTest, StartsWithTheWorkedExampleInItsFields) {
     const char* const expected[kQuantityCount] = {
         "3 252", "1 000.0", "482",   "36.0",   "0.308", "2.07",    "2.50", "1.62",
         "20.00", "50.00",   "20.00", "5.0",    "300",   "1 500.0", "500",  "17.9",
-        "2 000", "2.00",    "0.19",  "128.57", "80",    "70",
+        "2 000", "2.00",    "0.19",  "128.57", "80",    "70",      "1.00",
     };
     Run([&] {
         for (int q = 0; q < kQuantityCount; ++q) {
@@ -50,10 +50,10 @@ TEST_F(MainDialogTest, StartsWithTheWorkedExampleInItsFields) {
     });
 }
 
-TEST_F(MainDialogTest, StartsWithThirteenGivenAndNineComputedFields) {
-    const bool computed[kQuantityCount] = {true,  false, true,  false, true,  true, false, true,
-                                           false, true,  false, false, false, true, false, true,
-                                           false, false, false, true,  false, false};
+TEST_F(MainDialogTest, StartsWithFourteenGivenAndNineComputedFields) {
+    const bool computed[kQuantityCount] = {true,  false, true,  false, true,  true,  false, true,
+                                           false, true,  false, false, false, true,  false, true,
+                                           false, false, false, true,  false, false, false};
     Run([&] {
         for (int q = 0; q < kQuantityCount; ++q) {
             SCOPED_TRACE("quantity " + std::to_string(q));

@@ -1,6 +1,7 @@
 // The makers' photometric files as lamp records: the readers of both formats, the beam angle,
 // the integrated flux, the record lines and the reasons a file gives none.
 #include "io/LightDatabase.h"
+#include "io/LuminaireFolder.h"
 #include "io/LuminaireRecord.h"
 #include "photometry/EulumdatReader.h"
 #include "photometry/IesReader.h"
@@ -103,7 +104,7 @@ TEST(PhotometricFiles, FilesFromTheFieldGiveTheHandWorkedRecords) {
         const std::vector<std::string> records = LuminaireRecords(*data, c.file);
         ASSERT_EQ(records.size(), 1u);
         const std::vector<std::string> fields = Fields(records[0]);
-        ASSERT_EQ(fields.size(), 23u);
+        ASSERT_EQ(fields.size(), 24u);
         EXPECT_EQ(fields[0], c.name);
         EXPECT_EQ(fields[1], "*");
         ExpectField(fields[2], c.flux, c.fluxTolerance, "lamp flux");
@@ -111,7 +112,8 @@ TEST(PhotometricFiles, FilesFromTheFieldGiveTheHandWorkedRecords) {
         ExpectField(fields[9], c.power, 0, "power");
         ExpectField(fields[21], c.efficiency, c.efficiency == 100 ? 0 : 0.02 * c.efficiency,
                     "efficiency");
-        EXPECT_EQ(fields[22], "\r\n");
+        EXPECT_EQ(fields[22], "");
+        EXPECT_EQ(fields[23], "\r\n");
         if (!std::isnan(c.luminaireFlux)) {
             EXPECT_NEAR(LuminousFlux(data->distribution), c.luminaireFlux, 0.02 * c.luminaireFlux);
         }
@@ -130,22 +132,22 @@ TEST(PhotometricFiles, EachRuleGivesItsRecordsOrItsReason) {
         const char* file;
         std::vector<std::string> records; // or the reason
     } cases[] = {
-        {"symmetry-0.ldt", {"Symmetrie 0;*;1000;;90;;;;;10;;;;;;;;;;;;80;\r\n"}},
-        {"symmetry-2.ldt", {"Symmetrie 2;*;1000;;90;;;;;10;;;;;;;;;;;;80;\r\n"}},
-        {"symmetry-3.ldt", {"Symmetrie 3;*;1000;;90;;;;;10;;;;;;;;;;;;80;\r\n"}},
-        {"symmetry-4.ldt", {"Symmetrie 4;*;1000;;90;;;;;10;;;;;;;;;;;;80;\r\n"}},
-        {"asymmetric.ldt", {"Schief;*;1000;;105;;;;;10;;;;;;;;;;;;80;\r\n"}},
-        {"rotational-comma.ldt", {"Spot, kl\xE4in;*;1000.5;;60;;;;;12.25;;;;;;;;;;;;72.5;\r\n"}},
+        {"symmetry-0.ldt", {"Symmetrie 0;*;1000;;90;;;;;10;;;;;;;;;;;;80;;\r\n"}},
+        {"symmetry-2.ldt", {"Symmetrie 2;*;1000;;90;;;;;10;;;;;;;;;;;;80;;\r\n"}},
+        {"symmetry-3.ldt", {"Symmetrie 3;*;1000;;90;;;;;10;;;;;;;;;;;;80;;\r\n"}},
+        {"symmetry-4.ldt", {"Symmetrie 4;*;1000;;90;;;;;10;;;;;;;;;;;;80;;\r\n"}},
+        {"asymmetric.ldt", {"Schief;*;1000;;105;;;;;10;;;;;;;;;;;;80;;\r\n"}},
+        {"rotational-comma.ldt", {"Spot, kl\xE4in;*;1000.5;;60;;;;;12.25;;;;;;;;;;;;72.5;;\r\n"}},
         {"two-lamp-sets.ldt",
-         {"Zwei S\xE4tze (LED 4000K);*;9408;;60;;;;;72;;;;;;;;;;;;80;\r\n",
-          "Zwei S\xE4tze (LED 3000K);*;10080;;60;;;;;79;;;;;;;;;;;;80;\r\n"}},
-        {"no-name.ldt", {"no-name;*;1000;;60;;;;;10;;;;;;;;;;;;*;\r\n"}},
-        {"no-lamp-sets.ldt", {"Ohne Lampen;*;*;;90;;;;;*;;;;;;;;;;;;80;\r\n"}},
-        {"batwing.ldt", {"Batwing;*;1000;;*;;;;;10;;;;;;;;;;;;80;\r\n"}},
-        {"utf8-name.ldt", {"Fluter f\xFCr Halle \x96 ?;*;1000;;60;;;;;10;;;;;;;;;;;;80;\r\n"}},
-        {"ratio-over-100.ldt", {"Knapp ueber 100;*;1000;;90;;;;;10;;;;;;;;;;;;100;\r\n"}},
-        {"ratio-far-over-100.ldt", {"Weit ueber 100;*;1000;;90;;;;;10;;;;;;;;;;;;*;\r\n"}},
-        {"cr-only.ldt", {"Nur CR;*;1000;;90;;;;;10;;;;;;;;;;;;80;\r\n"}},
+         {"Zwei S\xE4tze (LED 4000K);*;9408;;60;;;;;72;;;;;;;;;;;;80;;\r\n",
+          "Zwei S\xE4tze (LED 3000K);*;10080;;60;;;;;79;;;;;;;;;;;;80;;\r\n"}},
+        {"no-name.ldt", {"no-name;*;1000;;60;;;;;10;;;;;;;;;;;;*;;\r\n"}},
+        {"no-lamp-sets.ldt", {"Ohne Lampen;*;*;;90;;;;;*;;;;;;;;;;;;80;;\r\n"}},
+        {"batwing.ldt", {"Batwing;*;1000;;*;;;;;10;;;;;;;;;;;;80;;\r\n"}},
+        {"utf8-name.ldt", {"Fluter f\xFCr Halle \x96 ?;*;1000;;60;;;;;10;;;;;;;;;;;;80;;\r\n"}},
+        {"ratio-over-100.ldt", {"Knapp ueber 100;*;1000;;90;;;;;10;;;;;;;;;;;;100;;\r\n"}},
+        {"ratio-far-over-100.ldt", {"Weit ueber 100;*;1000;;90;;;;;10;;;;;;;;;;;;*;;\r\n"}},
+        {"cr-only.ldt", {"Nur CR;*;1000;;90;;;;;10;;;;;;;;;;;;80;;\r\n"}},
         {"too-few-values.ldt", {"Zeile 57: Lichtst\xE4rke erwartet"}},
         {"too-many-values.ldt", {"Zeile 58: Ende der Datei erwartet"}},
         {"symmetry-5.ldt", {"Zeile 3: Symmetrie 0 bis 4 erwartet"}},
@@ -156,22 +158,22 @@ TEST(PhotometricFiles, EachRuleGivesItsRecordsOrItsReason) {
         {"huge-power.ldt",
          {"Zeile 32: Leistung \xFC"
           "ber 1 000 000 W"}},
-        {"quadrants.ies", {"Quadranten;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;\r\n"}},
-        {"half-c0-c180.ies", {"Halb C0-C180;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;\r\n"}},
-        {"half-c90-c270.ies", {"Halb C90-C270;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;\r\n"}},
-        {"full.ies", {"Voll;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;\r\n"}},
-        {"horizontal-0-270.ies", {"0 bis 270;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;\r\n"}},
-        {"rotational-1995.ies", {"Rund 1995;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;\r\n"}},
-        {"tilt-include.ies", {"Mit Neigung;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;\r\n"}},
-        {"tilt-file.ies", {"Neigungsdatei;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;\r\n"}},
-        {"lumcat-only.ies", {"KAT-1;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;\r\n"}},
-        {"no-keywords.ies", {"no-keywords;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;\r\n"}},
-        {"end-and-eof.ies", {"Alt mit END;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;\r\n"}},
-        {"cr-only.ies", {"Nur CR;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;\r\n"}},
-        {"absolute.ies", {"Absolut;*;2530.67;;60;;;;;12;;;;;;;;;;;;100;\r\n"}},
-        {"uplight.ies", {"Deckenfluter;*;1000;;*;;;;;10;;;;;;;;;;;;*;\r\n"}},
-        {"type-b.ies", {"Fluter Typ B;*;1500;;60;;;;;50;;;;;;;;;;;;79.0192;\r\n"}},
-        {"type-b-half.ies", {"Fluter Typ B halb;*;1500;;60;;;;;50;;;;;;;;;;;;79.0192;\r\n"}},
+        {"quadrants.ies", {"Quadranten;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;;\r\n"}},
+        {"half-c0-c180.ies", {"Halb C0-C180;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;;\r\n"}},
+        {"half-c90-c270.ies", {"Halb C90-C270;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;;\r\n"}},
+        {"full.ies", {"Voll;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;;\r\n"}},
+        {"horizontal-0-270.ies", {"0 bis 270;*;2500;;90;;;;;10;;;;;;;;;;;;80.9567;;\r\n"}},
+        {"rotational-1995.ies", {"Rund 1995;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;;\r\n"}},
+        {"tilt-include.ies", {"Mit Neigung;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;;\r\n"}},
+        {"tilt-file.ies", {"Neigungsdatei;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;;\r\n"}},
+        {"lumcat-only.ies", {"KAT-1;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;;\r\n"}},
+        {"no-keywords.ies", {"no-keywords;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;;\r\n"}},
+        {"end-and-eof.ies", {"Alt mit END;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;;\r\n"}},
+        {"cr-only.ies", {"Nur CR;*;1600;;60;;;;;10;;;;;;;;;;;;79.0835;;\r\n"}},
+        {"absolute.ies", {"Absolut;*;2530.67;;60;;;;;12;;;;;;;;;;;;100;;\r\n"}},
+        {"uplight.ies", {"Deckenfluter;*;1000;;*;;;;;10;;;;;;;;;;;;*;;\r\n"}},
+        {"type-b.ies", {"Fluter Typ B;*;1500;;60;;;;;50;;;;;;;;;;;;79.0192;;\r\n"}},
+        {"type-b-half.ies", {"Fluter Typ B halb;*;1500;;60;;;;;50;;;;;;;;;;;;79.0192;;\r\n"}},
         {"type-a.ies", {"Photometrie vom Typ A wird nicht unterst\xFCtzt"}},
         {"missing-number.ies", {"Zeile 13: Lichtst\xE4rke erwartet"}},
         {"extra-number.ies", {"Zeile 13: Ende der Datei erwartet"}},
@@ -255,6 +257,24 @@ TEST(PhotometricFiles, NumbersAreWrittenToSixSignificantDigitsWithoutExponent) {
     for (const auto& c : cases) {
         EXPECT_EQ(SixSignificantDigits(c.value), c.text) << c.value;
     }
+}
+
+// A maker's file saved as UTF-8, with the byte order mark or beyond ASCII, reads as it would in
+// Windows-1252.
+TEST(PhotometricFiles, AFileInUtf8IsReadInWindows1252) {
+    for (const char* name : {"rotational-1995.ies", "symmetry-4.ldt"}) {
+        SCOPED_TRACE(name);
+        const std::string content = ReadWholeFile(kOwnFiles / name);
+        const LuminaireFileReading plain = LuminaireFileRecords(name, content);
+        ASSERT_FALSE(plain.records.empty());
+        EXPECT_EQ(LuminaireFileRecords(name, "\xEF\xBB\xBF" + content).records, plain.records);
+    }
+    const std::string ies = ReadWholeFile(kOwnFiles / "rotational-1995.ies");
+    const std::size_t name = ies.find("Rund 1995");
+    ASSERT_NE(name, std::string::npos);
+    std::string utf8 = ies;
+    utf8.replace(name, 4, "R\xC3\xBCnd");
+    EXPECT_EQ(Fields(LuminaireFileRecords("r.ies", utf8).records.at(0))[0], "R\xFCnd 1995");
 }
 
 } // namespace

@@ -172,7 +172,7 @@ TEST(Recalculation, ReadsTheFieldsBeforeClampingAndWritesThemAtTheEnd) {
 
 TEST(Recalculation, IndexesOutOfRangeChangeNothingAndCallNoView) {
     const LightingModel before = StartUpValues();
-    for (int q : {-1, 22, 255}) {
+    for (int q : {-1, 23, 255}) {
         LightingModel model = before;
         TypingView view(model, kLuminousIntensity, 1);
         Recalculate(model, view, q);

@@ -129,11 +129,11 @@ TEST(ResourceScript, ReadsTheProgramsMainDialog) {
     const DialogTemplate& main = dialogs.at(102);
     EXPECT_EQ(main.caption, "Lumetrix");
     EXPECT_EQ(main.cx, 527);
-    EXPECT_EQ(main.cy, 351);
+    EXPECT_EQ(main.cy, 371);
     EXPECT_EQ(main.style & WS_SYSMENU, static_cast<DWORD>(WS_SYSMENU));
 
-    EXPECT_EQ(IdsOf(main, WindowClass::Edit, 0, 0).size(), 22u);
-    EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_AUTOCHECKBOX, BS_TYPEMASK).size(), 22u);
+    EXPECT_EQ(IdsOf(main, WindowClass::Edit, 0, 0).size(), 23u);
+    EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_AUTOCHECKBOX, BS_TYPEMASK).size(), 23u);
     EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_PUSHBUTTON, BS_TYPEMASK),
               (std::vector<int>{IDCANCEL, 1040, 1041, 1048, 1049}));
     EXPECT_EQ(IdsOf(main, WindowClass::Button, BS_GROUPBOX, BS_TYPEMASK).size(), 2u);
@@ -148,10 +148,10 @@ TEST(ResourceScript, ReadsTheProgramsMainDialog) {
         }
     }
     const std::vector<int> expected = {
-        1010, 1011, 1012, 1013, 1014, 1016, 1015, 1017, 1018,     1019, 1042, 1000,
-        1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,     1045, 1046, 1020,
-        1021, 1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029,     1047, 1030, 1031,
-        1032, 1033, 1034, 1035, 1036, 1037, 1038, 1039, IDCANCEL, 1040, 1041, 1048};
+        1010, 1011, 1012, 1013, 1014, 1016, 1015, 1017,     1018, 1019, 1042, 1000, 1001,
+        1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009,     1045, 1046, 1051, 1020, 1021,
+        1022, 1023, 1024, 1025, 1026, 1027, 1028, 1029,     1047, 1052, 1030, 1031, 1032,
+        1033, 1034, 1035, 1036, 1037, 1038, 1039, IDCANCEL, 1040, 1041, 1048};
     EXPECT_EQ(tabOrder, expected);
 }
 

@@ -9,10 +9,11 @@ namespace {
 
 using Quantities = std::vector<int>;
 
-const Quantities kStartUpGiven = {kLuminousFlux,  kBeamAngle,   kMountingHeight,   kPower,
-                                  kRoomArea,      kHoursPerDay, kDaysPerYear,      kRoomIlluminance,
-                                  kLampLife,      kLampPrice,   kElectricityPrice, kLampEfficiency,
-                                  kRoomEfficiency};
+const Quantities kStartUpGiven = {kLuminousFlux,   kBeamAngle,        kMountingHeight,
+                                  kPower,          kRoomArea,         kHoursPerDay,
+                                  kDaysPerYear,    kRoomIlluminance,  kLampLife,
+                                  kLampPrice,      kElectricityPrice, kLampEfficiency,
+                                  kRoomEfficiency, kMaintenanceFactor};
 const Quantities kStartUpComputed = {kLuminousIntensity, kIlluminance, kSolidAngle,
                                      kLitArea,           kLitDiameter, kEfficacy,
                                      kHoursPerYear,      kLampsNeeded, kOperatingCost};
@@ -28,23 +29,24 @@ TEST(RoleResolution, StartUpTogglesLeaveNineComputedAndNoneFree) {
     const LightingModel model = StartUpRoles();
     EXPECT_EQ(GivenQuantities(model.store), kStartUpGiven);
     EXPECT_EQ(ComputedQuantities(model.store), kStartUpComputed);
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 14; ++i) {
         EXPECT_EQ(model.store.changeStamp[kInitiallyGiven[i]], static_cast<std::uint32_t>(i + 1));
     }
-    EXPECT_EQ(model.store.stampCounter, 13u);
+    EXPECT_EQ(model.store.stampCounter, 14u);
 }
 
 TEST(RoleResolution, TickingIlluminanceUnticksTheOlderLuminousFlux) {
     LightingModel model = StartUpRoles();
     Toggle(model, {kIlluminance});
-    EXPECT_EQ(GivenQuantities(model.store),
-              (Quantities{kIlluminance, kBeamAngle, kMountingHeight, kPower, kRoomArea,
-                          kHoursPerDay, kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice,
-                          kElectricityPrice, kLampEfficiency, kRoomEfficiency}));
+    EXPECT_EQ(
+        GivenQuantities(model.store),
+        (Quantities{kIlluminance, kBeamAngle, kMountingHeight, kPower, kRoomArea, kHoursPerDay,
+                    kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice, kElectricityPrice,
+                    kLampEfficiency, kRoomEfficiency, kMaintenanceFactor}));
     EXPECT_EQ(ComputedQuantities(model.store),
               (Quantities{kLuminousIntensity, kLuminousFlux, kSolidAngle, kLitArea, kLitDiameter,
                           kEfficacy, kHoursPerYear, kLampsNeeded, kOperatingCost}));
-    EXPECT_EQ(model.store.changeStamp[kIlluminance], 14u);
+    EXPECT_EQ(model.store.changeStamp[kIlluminance], 15u);
     EXPECT_EQ(model.store.changeStamp[kLuminousFlux],
               1u); // unticking by a conflict keeps the stamp
 }
@@ -55,11 +57,11 @@ TEST(RoleResolution, UntickingLuminousFluxLeavesItsDependentsFree) {
     EXPECT_EQ(GivenQuantities(model.store),
               (Quantities{kBeamAngle, kMountingHeight, kPower, kRoomArea, kHoursPerDay,
                           kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice, kElectricityPrice,
-                          kLampEfficiency, kRoomEfficiency}));
+                          kLampEfficiency, kRoomEfficiency, kMaintenanceFactor}));
     EXPECT_EQ(ComputedQuantities(model.store),
               (Quantities{kSolidAngle, kLitArea, kLitDiameter, kHoursPerYear}));
     EXPECT_EQ(model.store.changeStamp[kLuminousFlux],
-              14u); // unticking by the user refreshes the stamp
+              15u); // unticking by the user refreshes the stamp
 }
 
 TEST(RoleResolution, TickingAMemberOfAFullyGivenFormulaUnticksTheOlderOne) {
@@ -76,7 +78,7 @@ TEST(RoleResolution, TogglingTwiceRestoresTheFlagsButNotTheStamps) {
     Toggle(model, {kBeamAngle, kBeamAngle});
     EXPECT_EQ(GivenQuantities(model.store), kStartUpGiven);
     EXPECT_EQ(ComputedQuantities(model.store), kStartUpComputed);
-    EXPECT_EQ(model.store.changeStamp[kBeamAngle], 15u);
+    EXPECT_EQ(model.store.changeStamp[kBeamAngle], 16u);
 
     // Ticking the diameter over-determines formula 0 (beam angle, height, diameter). At
     // start-up the beam angle is its oldest member; after the double toggle the height is.
@@ -96,14 +98,16 @@ TEST(RoleResolution, TickingLuminousFluxCanUntickSeveralOlderBoxes) {
     EXPECT_EQ(GivenQuantities(model.store),
               (Quantities{kLuminousIntensity, kIlluminance, kMountingHeight, kEfficacy, kRoomArea,
                           kHoursPerDay, kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice,
-                          kElectricityPrice, kOperatingCost, kLampEfficiency, kRoomEfficiency}));
+                          kElectricityPrice, kOperatingCost, kLampEfficiency, kRoomEfficiency,
+                          kMaintenanceFactor}));
     // Luminous flux reaches formula 4 through the solid angle and formula 7 through the
     // operating hours; each conflict unticks its oldest box: the illuminance, then the room.
     Toggle(model, {kLuminousFlux});
-    EXPECT_EQ(GivenQuantities(model.store),
-              (Quantities{kLuminousIntensity, kLuminousFlux, kMountingHeight, kEfficacy,
-                          kHoursPerDay, kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice,
-                          kElectricityPrice, kOperatingCost, kLampEfficiency, kRoomEfficiency}));
+    EXPECT_EQ(
+        GivenQuantities(model.store),
+        (Quantities{kLuminousIntensity, kLuminousFlux, kMountingHeight, kEfficacy, kHoursPerDay,
+                    kDaysPerYear, kRoomIlluminance, kLampLife, kLampPrice, kElectricityPrice,
+                    kOperatingCost, kLampEfficiency, kRoomEfficiency, kMaintenanceFactor}));
     EXPECT_EQ(ComputedQuantities(model.store),
               (Quantities{kIlluminance, kBeamAngle, kSolidAngle, kLitArea, kLitDiameter, kPower,
                           kRoomArea, kHoursPerYear, kLampsNeeded}));
@@ -142,14 +146,14 @@ TEST(RoleResolution, ReadsTheFieldsFirstAndShowsTheRolesLast) {
     RecordingView view(model);
     Resolve(model, view, kIlluminance);
     ASSERT_EQ(view.calls, "RS");
-    EXPECT_EQ(view.seen[0].stampCounter, 13u);
+    EXPECT_EQ(view.seen[0].stampCounter, 14u);
     EXPECT_EQ(view.seen[0].given[kIlluminance], 0u);
     EXPECT_TRUE(SameStore(view.seen[1], model.store));
 }
 
 TEST(RoleResolution, IndexesOutOfRangeChangeNothingAndCallNoView) {
     const LightingModel before = StartUpRoles();
-    for (int p : {-1, 22, 255}) {
+    for (int p : {-1, 23, 255}) {
         LightingModel model = before;
         RecordingView view(model);
         Resolve(model, view, p);

@@ -272,21 +272,28 @@ TEST(RoomMethod, RoomsWithAProblemAreRefusedWithTheFirstProblemInFieldOrder) {
     } cases[] = {
         {[](Room&) {}, RoomProblem::None},
         {[](Room& r) { r.length = 0; }, RoomProblem::Length},
+        {[](Room& r) { r.length = 0.099; }, RoomProblem::Length},
+        {[](Room& r) { r.length = 1000.5; }, RoomProblem::Length},
+        {[](Room& r) { r.length = 9.22e18; }, RoomProblem::Length},
         {[](Room& r) { r.length = NAN; }, RoomProblem::Length},
         {[](Room& r) { r.width = -6; }, RoomProblem::Width},
+        {[](Room& r) { r.width = 1e-9; }, RoomProblem::Width},
         {[](Room& r) { r.width = INFINITY; }, RoomProblem::Width},
+        {[](Room& r) { r.height = 100.01; }, RoomProblem::Height},
+        {[](Room& r) { r.height = NAN; }, RoomProblem::Height},
         {[](Room& r) { r.workPlaneHeight = -0.1; }, RoomProblem::WorkPlaneHeight},
         {[](Room& r) { r.suspension = -0.5; }, RoomProblem::Suspension},
         {[](Room& r) { r.height = 0.75; }, RoomProblem::LightPointHeight},
         {[](Room& r) { r.suspension = 2.5; }, RoomProblem::LightPointHeight},
-        {[](Room& r) { r.ceilingReflectance = 96; }, RoomProblem::CeilingReflectance},
+        {[](Room& r) { r.ceilingReflectance = 95; }, RoomProblem::CeilingReflectance},
         {[](Room& r) { r.wallReflectance = -1; }, RoomProblem::WallReflectance},
-        {[](Room& r) { r.floorReflectance = 95.5; }, RoomProblem::FloorReflectance},
+        {[](Room& r) { r.floorReflectance = 90.5; }, RoomProblem::FloorReflectance},
         {[](Room& r) { r.maintenanceFactor = 0.09; }, RoomProblem::MaintenanceFactor},
         {[](Room& r) { r.maintenanceFactor = 1.01; }, RoomProblem::MaintenanceFactor},
         {[](Room& r) { r.length = 0, r.maintenanceFactor = 0; }, RoomProblem::Length},
-        {[](Room& r) { r.ceilingReflectance = 95, r.maintenanceFactor = 1; }, RoomProblem::None},
+        {[](Room& r) { r.ceilingReflectance = 90, r.maintenanceFactor = 1; }, RoomProblem::None},
         {[](Room& r) { r.floorReflectance = 0, r.maintenanceFactor = 0.1; }, RoomProblem::None},
+        {[](Room& r) { r.length = 1000, r.width = 0.1, r.height = 100; }, RoomProblem::None},
     };
     const DownwardLight light(EstimatedDistribution(60));
     for (const auto& c : cases) {
@@ -302,7 +309,7 @@ TEST(RoomMethod, RoomsWithAProblemAreRefusedWithTheFirstProblemInFieldOrder) {
                  "ber der Nutzebene muss gr\xF6\xDF"
                  "er als 0 sein !");
     EXPECT_STREQ(RoomProblemMessage(RoomProblem::WallReflectance),
-                 "Der Reflexionsgrad der W\xE4nde muss zwischen 0 und 95 % liegen !");
+                 "Der Reflexionsgrad der W\xE4nde muss zwischen 0 und 90 % liegen !");
 }
 
 // The room index and light-point height as the dialog shows them, and the note beyond the
@@ -333,21 +340,26 @@ TEST(RoomMethod, RoomIndexFollowsFromTheRoomAndIsFlaggedBeyondThePrintedTables) 
     }
 }
 
-ValueStore MainValues(double flux, double lampEfficiency, double illuminance) {
+Room Floor(double length, double width, double maintenanceFactor) {
+    return Room{length, width, 3, 0.75, 0, 70, 50, 20, maintenanceFactor};
+}
+
+// The main dialog's values of formula 7 with the room's area and maintenance factor.
+ValueStore MainValues(double flux, double lampEfficiency, double illuminance, const Room& room,
+                      double roomEfficiency) {
     ValueStore main;
     LoadDefaults(main);
     main.value[kLuminousFlux] = flux;
     main.value[kLampEfficiency] = lampEfficiency;
     main.value[kRoomIlluminance] = illuminance;
+    main.value[kRoomArea] = room.length * room.width;
+    main.value[kRoomEfficiency] = roomEfficiency;
+    main.value[kMaintenanceFactor] = room.maintenanceFactor;
     return main;
 }
 
-Room Floor(double length, double width, double maintenanceFactor) {
-    return Room{length, width, 3, 0.75, 0, 70, 50, 20, maintenanceFactor};
-}
-
 // N = E_R R / (Φ w_L w_R MF), the main dialog's formula with the maintenance factor; whole
-// lamps rounded up, and the maintained illuminance they give.
+// lamps rounded up, a layout that holds them, and the maintained illuminance of its lamps.
 TEST(LampPlan, WholeLampsFollowFromTheMainDialogsValuesAndTheRoom) {
     const struct {
         double flux, lampEfficiency, illuminance;
@@ -368,15 +380,18 @@ TEST(LampPlan, WholeLampsFollowFromTheMainDialogsValuesAndTheRoom) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.lampsNeeded);
-        const LampPlan plan = PlanLamps(MainValues(c.flux, c.lampEfficiency, c.illuminance),
-                                        Floor(c.length, c.width, c.maintenance), c.roomEfficiency);
+        const Room room = Floor(c.length, c.width, c.maintenance);
+        const LampPlan plan = PlanLamps(
+            MainValues(c.flux, c.lampEfficiency, c.illuminance, room, c.roomEfficiency), room);
         EXPECT_NEAR(plan.lampsNeeded, c.lampsNeeded, 1e-12 * c.lampsNeeded);
         EXPECT_EQ(plan.wholeLamps, c.whole);
         EXPECT_EQ(plan.rows, c.rows);
         EXPECT_EQ(plan.columns, c.columns);
         const double perLamp =
             c.flux * c.lampEfficiency / 100 * c.roomEfficiency / 100 * c.maintenance;
-        EXPECT_NEAR(plan.maintainedIlluminance, c.whole * perLamp / (c.length * c.width),
+        const long placed = c.rows * c.columns;
+        EXPECT_GE(placed, c.whole);
+        EXPECT_NEAR(plan.maintainedIlluminance, placed * perLamp / (c.length * c.width),
                     1e-9 * c.illuminance);
         EXPECT_GE(plan.maintainedIlluminance, c.flux > 0 ? c.illuminance * (1 - 1e-9) : 0);
     }
@@ -393,9 +408,9 @@ TEST(LampPlan, TheLayoutIsTheTightGridClosestToTheRoomsProportions) {
         for (long lamps = 1; lamps <= 150; ++lamps) {
             SCOPED_TRACE(std::to_string(lamps) + " in " + std::to_string(length) + " x " +
                          std::to_string(width));
-            const LampPlan plan =
-                PlanLamps(MainValues(1000, 100, 1000.0 * lamps / (length * width)),
-                          Floor(length, width, 1), 100);
+            const Room floor = Floor(length, width, 1);
+            const LampPlan plan = PlanLamps(
+                MainValues(1000, 100, 1000.0 * lamps / (length * width), floor, 100), floor);
             ASSERT_EQ(plan.wholeLamps, lamps);
             // A structured binding is no variable a lambda may capture (before C++20).
             const auto mismatch = [&, length = length, width = width](long rows, long columns) {

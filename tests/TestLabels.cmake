@@ -7,13 +7,13 @@ set(engine_suites
     SolverProperties ValueStore MathsTest DecimalConversionTest CommandLineTest Windows1252
     FastNaturalCompareTest NaturalCompareLetters NaturalCompareNumbers NaturalComparePunctuation
     NaturalTextOrderTest TextListGrowth TextListInsert TextListSort TextListSplit)
-set(photometry_suites PhotometricFiles LampPlan RoomMethod)
+set(photometry_suites PhotometricFiles LampPlan RoomMethod WorkPlaneIlluminance)
 set(io_suites DataFileReading DataFileRoom DataFileText DataFileValue LightDatabase LampFile
               LampFolder LampFolderTest PlannerFolderTest)
 set(ui_suites
     Calculation ChoiceDialog ChoiceDialogTest DataFileCommandTest DialogOfferTest
     DatabaseCommandTest MainDialogTest NumericFieldExchangeTest NumericText RoomDialogTest
-    RoomFields UnsavedChangesTest CompletionListTest FileDialogSizeTest FolderHistoryTest
+    RoomFields OfficeTest UnsavedChangesTest CompletionListTest FileDialogSizeTest FolderHistoryTest
     FolderMenuTest CompletionMatch CompletionName CompletionSession CompletionWorkerTest
     CompletionWorkerThreads)
 set(framework_suites AppNameTest FrameworkTest InMemoryTemplate ResourceScript MessageBoxInputTest

@@ -1,5 +1,5 @@
-// What a save in place leaves when it is killed midway, made on purpose, and a folder for
-// temporary files of the test's own, where such a save keeps its journal.
+// What a save in place leaves when it is killed midway, made on purpose, and a journal folder of
+// the test's own.
 #ifndef LUMETRIX_TESTS_TORNSAVE_H
 #define LUMETRIX_TESTS_TORNSAVE_H
 
@@ -11,33 +11,43 @@
 #include <optional>
 #include <string>
 
-// TMPDIR names the folder while the object lives.
-class TemporaryFolderOfTheTest {
+// XDG_RUNTIME_DIR names the folder while the object lives: the journals go to its "lumetrix".
+class JournalFolderOfTheTest {
 public:
-    explicit TemporaryFolderOfTheTest(const std::filesystem::path& folder) {
+    explicit JournalFolderOfTheTest(const std::filesystem::path& folder) {
         std::filesystem::create_directories(folder);
-        if (const char* before = std::getenv("TMPDIR")) {
+        if (const char* before = std::getenv(kVariable)) {
             m_before = before;
         }
-        ::setenv("TMPDIR", folder.c_str(), 1);
+        ::setenv(kVariable, folder.c_str(), 1);
     }
-    ~TemporaryFolderOfTheTest() {
+    ~JournalFolderOfTheTest() {
         if (m_before) {
-            ::setenv("TMPDIR", m_before->c_str(), 1);
+            ::setenv(kVariable, m_before->c_str(), 1);
         } else {
-            ::unsetenv("TMPDIR");
+            ::unsetenv(kVariable);
         }
     }
-    TemporaryFolderOfTheTest(const TemporaryFolderOfTheTest&) = delete;
-    TemporaryFolderOfTheTest& operator=(const TemporaryFolderOfTheTest&) = delete;
+    JournalFolderOfTheTest(const JournalFolderOfTheTest&) = delete;
+    JournalFolderOfTheTest& operator=(const JournalFolderOfTheTest&) = delete;
 
 private:
+    static constexpr const char* kVariable = "XDG_RUNTIME_DIR";
     std::optional<std::string> m_before;
 };
 
-// The journals in the temporary folder.
+// The journals in the journal folder.
 inline std::size_t JournalsLeft() {
-    return FilesInFolder(TemporaryFolder(), kJournalPrefix, kJournalSuffix).size();
+    return FilesInFolder(JournalFolder(), kJournalPrefix, kJournalSuffix).size();
+}
+
+// Writes the journal of a save of `content` over the file at `journalPath`; returns false when it
+// could not be written.
+inline bool WriteJournalOf(const SystemPath& target, const std::string& content,
+                           const SystemPath& journalPath) {
+    SystemFile old(target, SystemFile::Access::Read);
+    SystemFile journal(journalPath, SystemFile::Access::CreateWrite);
+    return WriteJournal(journal, target, old, old.Size().value_or(0), content).has_value();
 }
 
 // Leaves the file as a save in place of `content` killed midway leaves it: the journal written
@@ -45,10 +55,9 @@ inline std::size_t JournalsLeft() {
 inline SystemPath LeaveTornSave(const std::filesystem::path& file, const std::string& content,
                                 std::size_t written) {
     const SystemPath target = FindSaveTarget(file.string()).path;
-    SystemFile old(target, SystemFile::Access::ReadWrite);
     const SystemPath journalPath = JournalPathFor(target);
-    SystemFile journal(journalPath, SystemFile::Access::CreateWrite);
-    WriteJournal(journal, target, old, old.Size().value_or(0), content);
+    WriteJournalOf(target, content, journalPath);
+    SystemFile old(target, SystemFile::Access::ReadWrite);
     old.WriteAt(0, content.data(), written);
     return journalPath;
 }

@@ -141,6 +141,30 @@ TEST_F(UserInputTest, AButtonClicksOnlyWhenTheMouseIsReleasedOverIt) {
     });
 }
 
+TEST_F(UserInputTest, AltWithALetterPressesTheButtonOrFocusesTheFieldWhoseLabelUnderlinesIt) {
+    int applied = 0;
+    dialog.onApply = [&] { ++applied; };
+    desktop.Run(dialog, [&] {
+        dialog.SetDlgItemText(kLabel, "&Name :");
+        dialog.SetDlgItemText(kApply, "&Anwenden");
+        dialog.SetDlgItemText(kGiven, "&Vorgabe");
+        dialog.SetDlgItemText(kName, "abc");
+        desktop.Focus(kValue);
+        headless::PressMnemonic(desktop.ActiveDialog(), 'n'); // the label's field, all selected
+        EXPECT_EQ(desktop.FocusId(), kName);
+        EXPECT_EQ(SendMessageA(Item(kName), EM_GETSEL, 0, 0), MAKELONG(0, 3));
+        headless::PressMnemonic(desktop.ActiveDialog(), 'A');
+        EXPECT_EQ(applied, 1);
+        headless::PressMnemonic(desktop.ActiveDialog(), 'v');
+        EXPECT_TRUE(desktop.IsChecked(kGiven));
+        dialog.SetDlgItemText(kApply, "&&Anwenden"); // an ampersand shown, no letter underlined
+        headless::PressMnemonic(desktop.ActiveDialog(), 'a');
+        headless::PressMnemonic(desktop.ActiveDialog(), 'z');
+        EXPECT_EQ(applied, 1);
+        EXPECT_EQ(desktop.FocusId(), kGiven);
+    });
+}
+
 // A desktop whose user answers message boxes with keys and the mouse, as a person does.
 class KeyboardDesktop : public headless::Desktop {
 public:

@@ -1,20 +1,23 @@
 #include "ui/Calculation.h"
 
+#include "photometry/RoomEfficiency.h"
 #include "solver/Recalculator.h"
 #include "solver/RoleResolver.h"
 #include "ui/NumericText.h"
+#include "ui/RoomTakeover.h"
 
 namespace {
 
-// A record field that fixes quantity q at the value as q's field shows it.
-LampRecordField FixedAsShown(int q, double value) {
+// The least Wartungsfaktor a room takes.
+constexpr double kLeastMaintenanceFactor = 0.1;
+
+std::string AsRoomEfficiencyShows(double percent) {
     char text[kFieldTextSize];
-    FormatFieldValue(value, static_cast<int>(QuantityAt(q).decimals), text);
-    return {DatabaseField::Action::Fix, text};
+    FormatFieldValue(percent, static_cast<int>(QuantityAt(kRoomEfficiency).decimals), text);
+    return text;
 }
 
 } // namespace
-
 Calculation::Calculation(CalculationView& view) : m_view(view) {
     InitLightingModel(m_model);
 }
@@ -32,7 +35,14 @@ void Calculation::Start() {
 
 void Calculation::FieldTyped(int q) {
     const double before = m_model.store.value[q];
+    if (q == kRoomEfficiency) {
+        m_followsRoom = false;
+    }
     RunForUser(&Recalculate, q);
+    const double factor = m_model.store.value[kMaintenanceFactor];
+    if (q == kMaintenanceFactor && m_room && factor >= kLeastMaintenanceFactor && factor <= 1) {
+        m_room->maintenanceFactor = factor;
+    }
     if (m_lampFileSets[q] && m_model.store.value[q] != before) {
         m_lampFile.reset();
     }
@@ -45,6 +55,9 @@ void Calculation::FieldLeft(int q) {
 }
 
 void Calculation::GivenClicked(int q) {
+    if (q == kRoomEfficiency) {
+        m_followsRoom = false;
+    }
     RunForUser(&Resolve, q);
 }
 
@@ -60,15 +73,49 @@ void Calculation::RunForUser(EntryPoint entryPoint, int q) {
 // would start, the second the record's own.
 void Calculation::ApplyLampRecord(const LampRecord& record) {
     m_lampFile.reset();
+    m_missingLampFile.clear();
     ApplyRecordFields(record);
+    FollowRoomWithNewLamp();
 }
 
 void Calculation::ApplyLampFileRecord(const LampRecord& record, PhotometricLamp lamp) {
     ApplyRecordFields(record);
     m_lampFile = std::move(lamp);
+    m_missingLampFile.clear();
     for (int q = 0; q < kQuantityCount; ++q) {
         m_lampFileSets[q] = record[q].action != DatabaseField::Action::Unchanged;
     }
+    FollowRoomWithNewLamp();
+}
+
+// The light of a lamp file, or else the estimate from the Abstrahlwinkel the fields now hold.
+std::optional<double> Calculation::RoomEfficiencyOfCurrentLamp() const {
+    if (!m_room) {
+        return std::nullopt;
+    }
+    const RoomLight light =
+        LightForRoom(LampFile(), m_model.store.value[kBeamAngle], m_missingLampFile);
+    const std::optional<RoomEfficiency> efficiency =
+        CalculateRoomEfficiency(*m_room, DownwardLight(light.distribution));
+    if (!efficiency) {
+        return std::nullopt;
+    }
+    return efficiency->percent;
+}
+
+void Calculation::FollowRoomWithNewLamp() {
+    if (!m_followsRoom) {
+        return;
+    }
+    const std::optional<double> percent = RoomEfficiencyOfCurrentLamp();
+    if (!percent) {
+        return;
+    }
+    const std::string text = AsRoomEfficiencyShows(*percent);
+    LampRecord record;
+    record[kRoomEfficiency] = {DatabaseField::Action::Fix, text};
+    ApplyRecordFields(record);
+    m_view.ShowNote("Raumwirkungsgrad f\xFCr die neue Leuchte neu berechnet: " + text + " %");
 }
 
 void Calculation::ApplyRecordFields(const LampRecord& record) {
@@ -93,10 +140,12 @@ void Calculation::ApplyRecordFields(const LampRecord& record) {
 
 void Calculation::ApplyRoom(const Room& room, double roomEfficiency) {
     LampRecord record;
-    record[kRoomArea] = FixedAsShown(kRoomArea, room.length * room.width);
-    record[kRoomEfficiency] = FixedAsShown(kRoomEfficiency, roomEfficiency);
+    for (const TakenOverField& field : TakeOverRoom(room, roomEfficiency)) {
+        record[field.quantity] = {DatabaseField::Action::Fix, field.text};
+    }
     m_room = room;
     ApplyRecordFields(record);
+    m_followsRoom = true;
 }
 
 // Stores the file's values; unticks the quantities the file does not mark (wantGiven false) or
@@ -123,6 +172,7 @@ void Calculation::ApplyDataFile(const DataFileContents& contents, const std::str
     ValueStore& store = m_model.store;
     if (contents.recognisedLines != 0) {
         m_room = contents.room;
+        m_missingLampFile = lamp || !m_room ? std::string() : contents.lampFileName;
         m_lampFile = std::move(lamp);
     }
     for (int round = 0; round < 2; ++round) {
@@ -151,6 +201,10 @@ void Calculation::ApplyDataFile(const DataFileContents& contents, const std::str
     if (contents.recognisedLines != 0) {
         m_unsavedChanges.MatchFile(path);
         ShowTitle();
+        const std::optional<double> percent = RoomEfficiencyOfCurrentLamp();
+        m_followsRoom =
+            percent && store.given[kRoomEfficiency] != 0 &&
+            AsRoomEfficiencyShows(*percent) == AsRoomEfficiencyShows(store.value[kRoomEfficiency]);
     }
 }
 

@@ -21,6 +21,8 @@ public:
     virtual void ShowFieldText(int q, const char* text) = 0;
     // Names the calculation's file and shows whether it holds unsaved changes.
     virtual void ShowTitle(const std::string& title) = 0;
+    // Tells the user once what the calculation did by itself, until the next help text.
+    virtual void ShowNote(const std::string& note) = 0;
 
 protected:
     ~CalculationView() = default;
@@ -45,6 +47,9 @@ public:
     const std::optional<Room>& RoomUsed() const { return m_room; }
     // The lamp last taken from a photometric file while it is the current lamp, else null.
     const PhotometricLamp* LampFile() const { return m_lampFile ? &*m_lampFile : nullptr; }
+    // The lamp file a loaded data file names whose light was neither in the file nor found,
+    // until another lamp or data file replaces it; empty for none.
+    const std::string& MissingLampFile() const { return m_missingLampFile; }
 
     // Start-up: ticks the initially given quantities in their order, then recalculates every
     // quantity that is not computed, in index order. None of it is a change to save.
@@ -52,7 +57,8 @@ public:
 
     // The user's actions on quantity q, each a change when the fields then show another
     // calculation. Typing recalculates whatever q's role; leaving the field recalculates unless
-    // q is computed; a click on its "Vorgabe" box resolves the roles.
+    // q is computed; a click on its "Vorgabe" box resolves the roles. A Wartungsfaktor typed
+    // becomes the room's too, once it is one a room takes.
     void FieldTyped(int q);
     void FieldLeft(int q);
     void GivenClicked(int q);
@@ -62,20 +68,27 @@ public:
     // change, its roles are resolved; a fixing field's text goes into the quantity's field and is
     // recalculated twice, as the text typed and then once more. A database line replaces the
     // lamp of a photometric file; a lamp file's record makes its lamp the current one, until the
-    // fields its record set are typed in or another lamp or data file replaces it.
+    // fields its record set are typed in or another lamp or data file replaces it. While the
+    // Raumwirkungsgrad is the room's (FollowsRoom), the new lamp's light gives the room's
+    // Raumwirkungsgrad anew, in the same step, and a note says so.
     void ApplyLampRecord(const LampRecord& record);
     void ApplyLampFileRecord(const LampRecord& record, PhotometricLamp lamp);
-    // A room: its area a b as the Raumgröße and its Raumwirkungsgrad (percent), both made given,
-    // as a lamp record that fixes them at the texts their fields would show. The room is
-    // remembered for the room dialog and the data file.
+    // A room: its light-point height as the Lampenhöhe, its area a b as the Raumgröße, its
+    // Raumwirkungsgrad (percent) and its Wartungsfaktor, all made given, as a lamp record that
+    // fixes them at the texts their fields would show (TakeOverRoom). The room is remembered
+    // for the room dialog and the data file, and the Raumwirkungsgrad is the room's.
     void ApplyRoom(const Room& room, double roomEfficiency);
+    // Whether the Raumwirkungsgrad is the one the room gives the current lamp: taken over by
+    // ApplyRoom, or loaded so with a room, and neither typed nor clicked since.
+    bool FollowsRoom() const { return m_followsRoom; }
 
     // Brings the roles and values to what a data file holds: four passes toggle the given flags
     // towards the file's marks, the fields show the file's values, two passes recalculate from
     // them (unmarked quantities first), and the fields are written once more. A file with a
     // recognised line becomes the calculation's file, with nothing unsaved. The file's room, if
-    // any, becomes the calculation's, and the lamp file it names the current lamp when it could be
-    // read again (lamp not null).
+    // any, becomes the calculation's, and the lamp file it names the current lamp when its light
+    // came with the file or could be read again (lamp not null); otherwise the file stays named
+    // as the missing one.
     void ApplyDataFile(const DataFileContents& contents, const std::string& path,
                        std::optional<PhotometricLamp> lamp = std::nullopt);
     // The calculation was saved to this file.
@@ -89,12 +102,16 @@ private:
     void ToggleTowardsMarks(bool wantGiven, const DataFileContents& contents);
     void ShowTitle();
     void ApplyRecordFields(const LampRecord& record);
+    void FollowRoomWithNewLamp();
+    std::optional<double> RoomEfficiencyOfCurrentLamp() const;
 
     LightingModel m_model;
     UnsavedChanges m_unsavedChanges;
     CalculationView& m_view;
     std::optional<Room> m_room;
     std::optional<PhotometricLamp> m_lampFile;
+    std::string m_missingLampFile;
+    bool m_followsRoom = false;
     // The quantities the lamp file's record set: typing in one of them makes another lamp.
     bool m_lampFileSets[kQuantityCount] = {};
 };

@@ -60,11 +60,15 @@ bool IsExistingFile(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-// The lamp file that a data file's room names, looked for by its name in the folders "Leuchten"
-// that "Datenbank" reads; none when the file names none or none of them gives its light.
+// The lamp file that a data file's room names, with the light the data file carries, or else
+// looked for by its name in the folders "Leuchten" that "Datenbank" reads; none when the file
+// names none or none of them gives its light.
 std::optional<PhotometricLamp> LampOfDataFile(const DataFileContents& contents) {
     if (!contents.room || contents.lampFileName.empty()) {
         return std::nullopt;
+    }
+    if (contents.distribution) {
+        return PhotometricLamp{contents.lampFileName, *contents.distribution};
     }
     for (const LampSource& source : LampSources()) {
         const std::optional<FolderFile> file =
@@ -78,6 +82,32 @@ std::optional<PhotometricLamp> LampOfDataFile(const DataFileContents& contents) 
         }
     }
     return std::nullopt;
+}
+
+// What of a file that loads was left out: the room, with its field's problem, or the lamp
+// file's name.
+void ReportLeftOut(CWnd& owner, const DataFileContents& contents) {
+    if (contents.roomProblem != RoomProblem::None) {
+        const std::string text = std::string("Der Raum der Datei wurde nicht \xFC"
+                                             "bernommen:\n") +
+                                 RoomProblemMessage(contents.roomProblem);
+        owner.MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+    }
+    if (contents.lampFileNameRefused) {
+        owner.MessageBox("Der Name der Leuchtendatei in der Datei ist ung\xFCltig !", kErrorCaption,
+                         MB_ICONEXCLAMATION);
+    }
+}
+
+// The lamp file's light goes with the calculation; a lamp file that was missing stays named.
+std::string DataFileText(const Calculation& calculation) {
+    const PhotometricLamp* lamp = calculation.LampFile();
+    if (lamp == nullptr) {
+        return FormatDataFile(calculation.Store(), calculation.RoomUsed(),
+                              calculation.MissingLampFile());
+    }
+    return FormatDataFile(calculation.Store(), calculation.RoomUsed(), lamp->fileName,
+                          &lamp->distribution);
 }
 
 } // namespace
@@ -96,9 +126,7 @@ bool MainDialog::SaveCalculation() {
                    kErrorCaption, MB_YESNO | MB_ICONQUESTION) != IDYES) {
         return false;
     }
-    const PhotometricLamp* lamp = m_calculation.LampFile();
-    const std::string text = FormatDataFile(m_calculation.Store(), m_calculation.RoomUsed(),
-                                            lamp != nullptr ? lamp->fileName : std::string());
+    const std::string text = DataFileText(m_calculation);
     if (!ReplaceFileContent(m_dataFileName, text)) {
         MessageBox("Die Datei konnte nicht gespeichert werden !", kErrorCaption, MB_ICONHAND);
         return false;
@@ -128,14 +156,22 @@ void MainDialog::LoadStartFile() {
 
 void MainDialog::RestoreInterruptedSaves() {
     for (const std::string& file : ::RestoreInterruptedSaves()) {
-        const std::string text = "Das Speichern der Datei '" + file +
-                                 "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
-                                 "wiederhergestellt.";
-        MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+        ReportRestoredFile(file);
     }
 }
 
+void MainDialog::ReportRestoredFile(const std::string& file) {
+    const std::string text = "Das Speichern der Datei '" + file +
+                             "' wurde unterbrochen !\nIhr vorheriger Inhalt wurde "
+                             "wiederhergestellt.";
+    MessageBox(text.c_str(), kErrorCaption, MB_ICONEXCLAMATION);
+}
+
+// Another instance's save of the file may have ended midway since this one started.
 void MainDialog::LoadNamedDataFile() {
+    if (const std::optional<std::string> restored = RestoreInterruptedSave(m_dataFileName)) {
+        ReportRestoredFile(*restored);
+    }
     std::FILE* file = OpenRegularFileForReading(m_dataFileName.c_str());
     if (file == nullptr) {
         MessageBox("Die Datei wurde nicht gefunden !", kErrorCaption, MB_ICONHAND);
@@ -152,6 +188,8 @@ void MainDialog::LoadNamedDataFile() {
     std::fclose(file);
     if (contents.recognisedLines == 0) {
         MessageBox("Die Datei hat das falsche Format !", kErrorCaption, MB_ICONHAND);
+    } else {
+        ReportLeftOut(*this, contents);
     }
     m_calculation.ApplyDataFile(contents, m_dataFileName, LampOfDataFile(contents));
 }

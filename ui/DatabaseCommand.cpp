@@ -62,8 +62,8 @@ std::string OpenErrorMessage() {
 } // namespace
 
 // Reads every source's database and lamp files afresh, lists the records by name in natural
-// order with the name chosen last pre-selected, and applies the chosen record's fields 1 to 22 to
-// quantities 0 to 21, one after another, each on top of the effects of those before it. A record
+// order with the name chosen last pre-selected, and applies the chosen record's fields 1 to 23 to
+// quantities 0 to 22, one after another, each on top of the effects of those before it. A record
 // of a photometric file brings the file's light distribution for the room dialog, read again
 // now; a file that no longer gives one leaves the estimate from the Abstrahlwinkel.
 void MainDialog::OnDatabase() {

@@ -77,6 +77,11 @@ void MainDialog::ShowFieldText(int q, const char* text) {
     m_showingOutsideText = false;
 }
 
+// The help panel keeps the note until the focus tracking shows the next help text.
+void MainDialog::ShowNote(const std::string& note) {
+    SetDlgItemText(IDC_HELP_TEXT, note.c_str());
+}
+
 BOOL MainDialog::OnInitDialog() {
     m_computedBrush = ::CreateSolidBrush(kComputedColour);
     m_editableBrush = ::CreateSolidBrush(kEditableColour);

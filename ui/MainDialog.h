@@ -9,7 +9,7 @@
 
 // The calculator's one window (dialog template 102). It owns the calculation and hands it every
 // user action: a "Vorgabe" click, typing in a field and leaving it, a lamp from the database, a
-// data file. It is also the calculation's view: the 22 edits show the values, the checkboxes the
+// data file. It is also the calculation's view: the 23 edits show the values, the checkboxes the
 // given flags, read-only edits the computed quantities, and the title the file and its changes.
 class MainDialog : public CDialog, public CalculationView {
 public:
@@ -18,13 +18,14 @@ public:
 
     explicit MainDialog(CWnd* parent = nullptr);
 
-    // CalculationView: fields to values (all 22), values to fields (all but the focused edit),
+    // CalculationView: fields to values (all 23), values to fields (all but the focused edit),
     // the roles as check marks and read-only edits, a text from outside and the title.
     void ReadFields() override;
     void WriteFields() override;
     void ShowRoles() override;
     void ShowFieldText(int q, const char* text) override;
     void ShowTitle(const std::string& title) override;
+    void ShowNote(const std::string& note) override;
 
     // Loads this data file once the dialog is up, as "Laden" loads the file the user chose;
     // it becomes the name the next file dialog offers. An empty path loads nothing.
@@ -34,7 +35,7 @@ public:
     const Calculation& CurrentCalculation() const { return m_calculation; }
     // The light the room dialog works with now.
     RoomLight CurrentRoomLight() const;
-    // The quantity whose picture focus tracking shows: -1 before the first tick, 22 for none.
+    // The quantity whose picture focus tracking shows: -1 before the first tick, 23 for none.
     int LastShownQuantity() const { return m_lastShownQuantity; }
 
 protected:
@@ -67,6 +68,7 @@ private:
     void LoadStartFile();
     // Puts back the old bytes of files that a save in place left torn, and names them.
     void RestoreInterruptedSaves();
+    void ReportRestoredFile(const std::string& file);
 
     // Whether the dialog may end now: asks first to save unsaved changes.
     bool MayEnd();

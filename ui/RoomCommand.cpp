@@ -4,7 +4,8 @@
 #include "ui/RoomDialog.h"
 
 RoomLight MainDialog::CurrentRoomLight() const {
-    return LightForRoom(m_calculation.LampFile(), m_calculation.Store().value[kBeamAngle]);
+    return LightForRoom(m_calculation.LampFile(), m_calculation.Store().value[kBeamAngle],
+                        m_calculation.MissingLampFile());
 }
 
 void MainDialog::OnRoom() {

@@ -13,6 +13,8 @@ int InputToMend(RoomProblem problem) {
     switch (problem) {
     case RoomProblem::Width:
         return kInputWidth;
+    case RoomProblem::Height:
+        return kInputHeight;
     case RoomProblem::WorkPlaneHeight:
         return kInputWorkPlane;
     case RoomProblem::Suspension:
@@ -72,10 +74,12 @@ void RoomDialog::ShowInputTexts(const RoomTexts& texts) {
     m_showingInputs = false;
 }
 
-// The drop-down shows the usual set the reflectances make, or nothing.
+// The drop-down shows the usual set the reflectances make, or nothing. The layout proposed for
+// the room replaces the rows and columns typed for the room before.
 void RoomDialog::ShowResults() {
-    const Room room = ReadRoomInputs(InputTexts());
-    const RoomResults results = DescribeRoom(room, m_light, m_main);
+    const RoomTexts texts = InputTexts();
+    const Room room = ReadRoomInputs(texts);
+    const RoomResults results = DescribeRoom(texts, m_light, m_main);
     SetDlgItemText(IDC_ROOM_LIGHT_POINT_HEIGHT, results.lightPointHeight.c_str());
     SetDlgItemText(IDC_ROOM_INDEX, results.roomIndex.c_str());
     SetDlgItemText(IDC_ROOM_DIRECT_RATIO, results.directRatio.c_str());
@@ -83,9 +87,24 @@ void RoomDialog::ShowResults() {
     SetDlgItemText(IDC_ROOM_EFFICIENCY, results.efficiency.c_str());
     SetDlgItemText(IDC_ROOM_NOTE, results.note.c_str());
     SetDlgItemText(IDC_ROOM_LAMPS, results.lamps.c_str());
-    SetDlgItemText(IDC_ROOM_LAYOUT, results.layout.c_str());
+    m_showingInputs = true;
+    SetDlgItemText(IDC_ROOM_ROWS, results.rows.c_str());
+    SetDlgItemText(IDC_ROOM_COLUMNS, results.columns.c_str());
+    m_showingInputs = false;
+    SetDlgItemText(IDC_ROOM_PLACED, results.placed.c_str());
     SetDlgItemText(IDC_ROOM_MAINTAINED, results.maintainedIlluminance.c_str());
     CComboBox(GetDlgItem(IDC_ROOM_REFLECTANCE_SETS)->m_hWnd).SetCurSel(UsualSetOf(room));
+}
+
+// The planner's own rows and columns.
+void RoomDialog::ShowPlacedLamps() {
+    std::string rows;
+    std::string columns;
+    GetDlgItem(IDC_ROOM_ROWS)->GetWindowText(rows);
+    GetDlgItem(IDC_ROOM_COLUMNS)->GetWindowText(columns);
+    const PlacedLamps placed = DescribePlacedLamps(InputTexts(), m_light, m_main, rows, columns);
+    SetDlgItemText(IDC_ROOM_PLACED, placed.placed.c_str());
+    SetDlgItemText(IDC_ROOM_MAINTAINED, placed.maintainedIlluminance.c_str());
 }
 
 void RoomDialog::TakeUsualSet() {
@@ -111,6 +130,12 @@ BOOL RoomDialog::OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* ha
     if (code == EN_CHANGE && IsRoomInput(controlId)) {
         if (!m_showingInputs) {
             ShowResults();
+        }
+        return TRUE;
+    }
+    if (code == EN_CHANGE && (controlId == IDC_ROOM_ROWS || controlId == IDC_ROOM_COLUMNS)) {
+        if (!m_showingInputs) {
+            ShowPlacedLamps();
         }
         return TRUE;
     }

@@ -32,6 +32,7 @@ private:
     RoomTexts InputTexts() const;
     void ShowInputTexts(const RoomTexts& texts);
     void ShowResults();
+    void ShowPlacedLamps();
     void TakeUsualSet();
 
     std::optional<Room> m_room;
@@ -40,7 +41,7 @@ private:
     const ValueStore& m_main;
     Room m_chosenRoom;
     double m_chosenEfficiency = 0.0;
-    bool m_showingInputs = false; // the inputs are being filled in, not typed
+    bool m_showingInputs = false; // the inputs or the layout are being filled in, not typed
 };
 
 #endif

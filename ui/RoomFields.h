@@ -35,7 +35,9 @@ using RoomTexts = std::array<std::string, kRoomInputCount>;
 RoomTexts RoomInputTexts(const std::optional<Room>& room);
 
 // The room the texts describe, each read as the main dialog reads its fields: a point or a comma,
-// blanks anywhere, up to nine decimals; a text without a number is 0.
+// blanks anywhere, up to nine decimals. A text that is not wholly such a number ("1e308", "",
+// more whole digits than the reading keeps) gives NaN, which the room's rule refuses by its
+// field, instead of the number its first characters make.
 Room ReadRoomInputs(const RoomTexts& texts);
 
 // The texts of one of the usual reflectance sets, "70 / 50 / 20", in kUsualReflectanceSets' order.
@@ -44,7 +46,8 @@ std::string UsualSetText(int set);
 int UsualSetOf(const Room& room);
 
 // The results as the dialog shows them; each empty while the room has a problem, but for the
-// light-point height, which shows what is wrong with the heights.
+// light-point height, which shows what is wrong with the heights once the room's height, the
+// work plane's and the suspension are filled in.
 struct RoomResults {
     std::string lightPointHeight; // m, 2 decimals
     std::string roomIndex;        // 2 decimals
@@ -53,12 +56,27 @@ struct RoomResults {
     std::string efficiency;       // percent, 1 decimal
     std::string note;             // when k is beyond the printed tables
     // For information: the whole lamps the main dialog's lamp needs with the maintenance factor,
-    // their rows x columns and the illuminance they keep up.
+    // the rows x columns proposed to hang them, the lamps these place and the illuminance that
+    // the lamps placed keep up.
     std::string lamps;
-    std::string layout;
+    std::string rows;
+    std::string columns;
+    std::string placed;
     std::string maintainedIlluminance;
 };
 
-RoomResults DescribeRoom(const Room& room, const DownwardLight& light, const ValueStore& main);
+RoomResults DescribeRoom(const RoomTexts& texts, const DownwardLight& light,
+                         const ValueStore& main);
+
+// The lamps that the planner's rows x columns place and the illuminance they keep up; both empty
+// while the room has a problem or rows or columns are no whole number from 1 on.
+struct PlacedLamps {
+    std::string placed;
+    std::string maintainedIlluminance;
+};
+
+PlacedLamps DescribePlacedLamps(const RoomTexts& texts, const DownwardLight& light,
+                                const ValueStore& main, const std::string& rows,
+                                const std::string& columns);
 
 #endif

@@ -19,7 +19,8 @@ struct RoomLight {
 };
 
 // The lamp file's own distribution while it is the current lamp (lamp not null); otherwise the
-// estimate from the Abstrahlwinkel.
-RoomLight LightForRoom(const PhotometricLamp* lamp, double beamAngle);
+// estimate from the Abstrahlwinkel, which names the lamp file whose light was not found, if any.
+RoomLight LightForRoom(const PhotometricLamp* lamp, double beamAngle,
+                       const std::string& missingLampFile = std::string());
 
 #endif

@@ -41,6 +41,7 @@ int main() {
         });
     }
     dialog.DoModal();
-    web::ShowScene(web::SceneJson(nullptr)); // nothing open any more: the program has ended
+    web::ShownControls none;
+    web::ShowScene(web::SceneJson(nullptr, none)); // nothing open any more: the program has ended
     return 0;
 }

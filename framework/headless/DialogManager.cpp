@@ -163,13 +163,11 @@ HWND CreateDialogWindow(const DialogTemplate& dialogTemplate, HWND owner, DLGPRO
     return dialog;
 }
 
-INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC dialogProc,
-                       LPARAM initParam) {
-    bool outermost = ModalDialogs().empty();
-    HWND previousFocus = GetFocus();
-    HWND dialog = CreateDialogWindow(dialogTemplate, owner, dialogProc);
-    ModalDialogs().push_back(dialog);
+namespace {
 
+// Initialises and shows the dialog, lets its user work in it and, for a nested dialog, cancels
+// it if he left it open.
+void RunModalLoop(HWND dialog, bool outermost, LPARAM initParam) {
     // No control has the focus during WM_INITDIALOG; TRUE asks for the first tab stop, found
     // again afterwards since the dialog may have shown or hidden controls.
     WPARAM firstTabStop = reinterpret_cast<WPARAM>(NextTabStop(dialog, nullptr));
@@ -195,17 +193,39 @@ INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDCANCEL)));
         PumpPostedMessages();
     }
+}
+
+// As the owner becomes active again, the focus returns to where it was.
+void CloseModalDialog(HWND dialog, HWND previousFocus) {
+    SetFocus(IsWindow(previousFocus) ? previousFocus : nullptr);
+    DestroyWindowTree(dialog);
+    ModalDialogs().pop_back();
+}
+
+} // namespace
+
+INT_PTR RunModalDialog(const DialogTemplate& dialogTemplate, HWND owner, DLGPROC dialogProc,
+                       LPARAM initParam) {
+    bool outermost = ModalDialogs().empty();
+    HWND previousFocus = GetFocus();
+    HWND dialog = CreateDialogWindow(dialogTemplate, owner, dialogProc);
+    ModalDialogs().push_back(dialog);
+    try {
+        RunModalLoop(dialog, outermost, initParam);
+    } catch (...) {
+        // An exception that leaves the loop (the dialog's user, or code that lets it through)
+        // takes the window with it: the C++ object that unwinding then destroys never outlives
+        // it.
+        CloseModalDialog(dialog, previousFocus);
+        throw;
+    }
     Window* window = FindWindowRecord(dialog);
     if (!window->ended) { // a dialog that refuses to be cancelled cannot hold the run up
         window->ended = true;
         window->result = IDCANCEL;
     }
     INT_PTR result = window->result;
-
-    // As the owner becomes active again, the focus returns to where it was.
-    SetFocus(IsWindow(previousFocus) ? previousFocus : nullptr);
-    DestroyWindowTree(dialog);
-    ModalDialogs().pop_back();
+    CloseModalDialog(dialog, previousFocus);
     return result;
 }
 

@@ -23,6 +23,9 @@ namespace {
 // How long a reader waits for a save in place to end before it gives up.
 constexpr int kReaderPatienceMs = 10000;
 constexpr int kLockPollMs = 10;
+// Read and written by the user alone.
+constexpr mode_t kPrivateMode = 0600;
+constexpr mode_t kPrivateFolderMode = 0700;
 
 std::string HostPath(const char* path) {
     return Utf8FromWindows1252(path);
@@ -84,6 +87,32 @@ void SyncFolder(const std::string& folder) {
         ::fsync(descriptor);
         ::close(descriptor);
     }
+}
+
+// The browser has a single user, whose files the host of its tests may give any owner.
+bool IsTheUsers([[maybe_unused]] const struct stat& status) {
+#ifdef __EMSCRIPTEN__
+    return true;
+#else
+    return status.st_uid == ::geteuid();
+#endif
+}
+
+void MakePrivateFolder(const std::string& folder) {
+    ::mkdir(folder.c_str(), kPrivateFolderMode);
+}
+
+// A folder that nobody but the user can change: his own, not a link, writable by him alone.
+bool IsPrivateFolder(const std::string& folder) {
+    const int descriptor = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (descriptor < 0) {
+        return false;
+    }
+    struct stat status;
+    const bool isPrivate = ::fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode) &&
+                           IsTheUsers(status) && (status.st_mode & 022) == 0;
+    ::close(descriptor);
+    return isPrivate;
 }
 
 } // namespace
@@ -258,7 +287,17 @@ SystemFile::SystemFile(const SystemPath& path, Access access) {
         break;
     case Access::CreateWrite:
         // Only the user may read it: it holds his data.
-        descriptor = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        descriptor =
+            ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, kPrivateMode);
+        if (descriptor >= 0) {
+            ::fchmod(descriptor, kPrivateMode); // whatever the umask took away
+        }
+        break;
+    case Access::ReadPrivate:
+        descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+        if (descriptor >= 0) {
+            ::fcntl(descriptor, F_SETFL, 0);
+        }
         break;
     }
     m_missing = descriptor < 0 && errno == ENOENT;
@@ -272,6 +311,14 @@ SystemFile::~SystemFile() {
 bool SystemFile::IsRegular() const {
     struct stat status;
     return IsOpen() && ::fstat(static_cast<int>(m_handle), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+// Checked on the open file, so that what is checked is what is read.
+bool SystemFile::IsPrivate() const {
+    struct stat status;
+    return IsOpen() && ::fstat(static_cast<int>(m_handle), &status) == 0 &&
+           S_ISREG(status.st_mode) && IsTheUsers(status) &&
+           (status.st_mode & 07777) == kPrivateMode;
 }
 
 std::optional<std::uint64_t> SystemFile::Size() const {
@@ -328,14 +375,23 @@ bool SystemFile::Close() {
     return ::close(static_cast<int>(std::exchange(m_handle, -1))) == 0;
 }
 
-// TMPDIR, as the host's programs take it, else /tmp.
-SystemPath TemporaryFolder() {
-    const char* folder = std::getenv("TMPDIR");
-    std::string path = folder != nullptr && *folder != '\0' ? folder : "/tmp";
-    if (path.back() != '/') {
-        path += '/';
+// $XDG_RUNTIME_DIR/lumetrix, else $HOME/.cache/lumetrix/journals: folders of the user's own,
+// unlike the shared temporary folder, where anybody may put a file of any name.
+SystemPath JournalFolder() {
+    const char* runtime = std::getenv("XDG_RUNTIME_DIR");
+    const char* home = std::getenv("HOME");
+    std::string folder;
+    if (runtime != nullptr && *runtime == '/') {
+        folder = std::string(runtime) + "/lumetrix";
+    } else if (home != nullptr && *home == '/') {
+        MakePrivateFolder(std::string(home) + "/.cache");
+        MakePrivateFolder(std::string(home) + "/.cache/lumetrix");
+        folder = std::string(home) + "/.cache/lumetrix/journals";
+    } else {
+        return SystemPath();
     }
-    return path;
+    MakePrivateFolder(folder);
+    return IsPrivateFolder(folder) ? folder + '/' : SystemPath();
 }
 
 std::vector<SystemPath> FilesInFolder(const SystemPath& folder, const std::string& prefix,

@@ -156,6 +156,11 @@ int UnansweredResult(const std::vector<int>& buttons) {
     return IDOK;
 }
 
+void CloseBox(HWND box, HWND previousFocus) {
+    SetFocus(IsWindow(previousFocus) ? previousFocus : nullptr);
+    headless::DestroyWindowTree(box);
+}
+
 } // namespace
 
 int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
@@ -178,12 +183,16 @@ int MessageBoxA(HWND owner, LPCSTR text, LPCSTR caption, UINT type) {
 
     headless::Desktop* desktop = headless::Desktop::Current();
     int unanswered = UnansweredResult(buttons);
-    int answer =
-        desktop != nullptr
-            ? desktop->AnswerMessageBox(box, {owner, text, caption, type, 0}, buttons, unanswered)
-            : unanswered;
-
-    SetFocus(IsWindow(previousFocus) ? previousFocus : nullptr);
-    headless::DestroyWindowTree(box);
+    int answer = unanswered;
+    try {
+        if (desktop != nullptr) {
+            answer = desktop->AnswerMessageBox(box, {owner, text, caption, type, 0}, buttons,
+                                               unanswered);
+        }
+    } catch (...) {
+        CloseBox(box, previousFocus); // an exception of the one who answers takes the box along
+        throw;
+    }
+    CloseBox(box, previousFocus);
     return answer;
 }

@@ -13,80 +13,85 @@ namespace {
 
 #define NAMED(name)                                                                                \
     { #name, static_cast < long>(name) }
-const std::map<std::string, long> kBuiltinNames = {
-    NAMED(WS_OVERLAPPED),
-    NAMED(WS_POPUP),
-    NAMED(WS_CHILD),
-    NAMED(WS_MINIMIZE),
-    NAMED(WS_VISIBLE),
-    NAMED(WS_DISABLED),
-    NAMED(WS_CLIPSIBLINGS),
-    NAMED(WS_CLIPCHILDREN),
-    NAMED(WS_MAXIMIZE),
-    NAMED(WS_CAPTION),
-    NAMED(WS_BORDER),
-    NAMED(WS_DLGFRAME),
-    NAMED(WS_VSCROLL),
-    NAMED(WS_HSCROLL),
-    NAMED(WS_SYSMENU),
-    NAMED(WS_THICKFRAME),
-    NAMED(WS_GROUP),
-    NAMED(WS_TABSTOP),
-    NAMED(WS_MINIMIZEBOX),
-    NAMED(WS_MAXIMIZEBOX),
-    NAMED(WS_EX_DLGMODALFRAME),
-    NAMED(WS_EX_ACCEPTFILES),
-    NAMED(WS_EX_TRANSPARENT),
-    NAMED(WS_EX_WINDOWEDGE),
-    NAMED(WS_EX_CLIENTEDGE),
-    NAMED(WS_EX_STATICEDGE),
-    NAMED(WS_EX_APPWINDOW),
-    NAMED(DS_SETFONT),
-    NAMED(DS_MODALFRAME),
-    NAMED(DS_3DLOOK),
-    NAMED(DS_FIXEDSYS),
-    NAMED(DS_CENTER),
-    NAMED(DS_SHELLFONT),
-    NAMED(ES_LEFT),
-    NAMED(ES_CENTER),
-    NAMED(ES_RIGHT),
-    NAMED(ES_MULTILINE),
-    NAMED(ES_AUTOVSCROLL),
-    NAMED(ES_AUTOHSCROLL),
-    NAMED(ES_READONLY),
-    NAMED(ES_NUMBER),
-    NAMED(BS_PUSHBUTTON),
-    NAMED(BS_DEFPUSHBUTTON),
-    NAMED(BS_CHECKBOX),
-    NAMED(BS_AUTOCHECKBOX),
-    NAMED(BS_RADIOBUTTON),
-    NAMED(BS_3STATE),
-    NAMED(BS_AUTO3STATE),
-    NAMED(BS_GROUPBOX),
-    NAMED(BS_AUTORADIOBUTTON),
-    NAMED(BS_LEFTTEXT),
-    NAMED(BS_NOTIFY),
-    NAMED(SS_LEFT),
-    NAMED(SS_CENTER),
-    NAMED(SS_RIGHT),
-    NAMED(SS_ICON),
-    NAMED(SS_BITMAP),
-    NAMED(SS_NOPREFIX),
-    NAMED(SS_NOTIFY),
-    NAMED(SS_CENTERIMAGE),
-    NAMED(SS_SUNKEN),
-    NAMED(CBS_SIMPLE),
-    NAMED(CBS_DROPDOWN),
-    NAMED(CBS_DROPDOWNLIST),
-    NAMED(CBS_AUTOHSCROLL),
-    NAMED(CBS_SORT),
-    NAMED(CBS_HASSTRINGS),
-    NAMED(IDOK),
-    NAMED(IDCANCEL),
-    NAMED(IDYES),
-    NAMED(IDNO),
-    {"IDC_STATIC", -1},
-};
+// Made at its first use, within the program's run: memory that runs out there is reported as
+// anywhere else, where before the run it would end the program.
+const std::map<std::string, long>& BuiltinNames() {
+    static const std::map<std::string, long> names = {
+        NAMED(WS_OVERLAPPED),
+        NAMED(WS_POPUP),
+        NAMED(WS_CHILD),
+        NAMED(WS_MINIMIZE),
+        NAMED(WS_VISIBLE),
+        NAMED(WS_DISABLED),
+        NAMED(WS_CLIPSIBLINGS),
+        NAMED(WS_CLIPCHILDREN),
+        NAMED(WS_MAXIMIZE),
+        NAMED(WS_CAPTION),
+        NAMED(WS_BORDER),
+        NAMED(WS_DLGFRAME),
+        NAMED(WS_VSCROLL),
+        NAMED(WS_HSCROLL),
+        NAMED(WS_SYSMENU),
+        NAMED(WS_THICKFRAME),
+        NAMED(WS_GROUP),
+        NAMED(WS_TABSTOP),
+        NAMED(WS_MINIMIZEBOX),
+        NAMED(WS_MAXIMIZEBOX),
+        NAMED(WS_EX_DLGMODALFRAME),
+        NAMED(WS_EX_ACCEPTFILES),
+        NAMED(WS_EX_TRANSPARENT),
+        NAMED(WS_EX_WINDOWEDGE),
+        NAMED(WS_EX_CLIENTEDGE),
+        NAMED(WS_EX_STATICEDGE),
+        NAMED(WS_EX_APPWINDOW),
+        NAMED(DS_SETFONT),
+        NAMED(DS_MODALFRAME),
+        NAMED(DS_3DLOOK),
+        NAMED(DS_FIXEDSYS),
+        NAMED(DS_CENTER),
+        NAMED(DS_SHELLFONT),
+        NAMED(ES_LEFT),
+        NAMED(ES_CENTER),
+        NAMED(ES_RIGHT),
+        NAMED(ES_MULTILINE),
+        NAMED(ES_AUTOVSCROLL),
+        NAMED(ES_AUTOHSCROLL),
+        NAMED(ES_READONLY),
+        NAMED(ES_NUMBER),
+        NAMED(BS_PUSHBUTTON),
+        NAMED(BS_DEFPUSHBUTTON),
+        NAMED(BS_CHECKBOX),
+        NAMED(BS_AUTOCHECKBOX),
+        NAMED(BS_RADIOBUTTON),
+        NAMED(BS_3STATE),
+        NAMED(BS_AUTO3STATE),
+        NAMED(BS_GROUPBOX),
+        NAMED(BS_AUTORADIOBUTTON),
+        NAMED(BS_LEFTTEXT),
+        NAMED(BS_NOTIFY),
+        NAMED(SS_LEFT),
+        NAMED(SS_CENTER),
+        NAMED(SS_RIGHT),
+        NAMED(SS_ICON),
+        NAMED(SS_BITMAP),
+        NAMED(SS_NOPREFIX),
+        NAMED(SS_NOTIFY),
+        NAMED(SS_CENTERIMAGE),
+        NAMED(SS_SUNKEN),
+        NAMED(CBS_SIMPLE),
+        NAMED(CBS_DROPDOWN),
+        NAMED(CBS_DROPDOWNLIST),
+        NAMED(CBS_AUTOHSCROLL),
+        NAMED(CBS_SORT),
+        NAMED(CBS_HASSTRINGS),
+        NAMED(IDOK),
+        NAMED(IDCANCEL),
+        NAMED(IDYES),
+        NAMED(IDNO),
+        {"IDC_STATIC", -1},
+    };
+    return names;
+}
 #undef NAMED
 
 std::string Trim(const std::string& text) {
@@ -182,6 +187,7 @@ private:
     static std::vector<Line> LogicalLines(const std::string& text) {
         std::vector<Line> lines;
         std::istringstream stream(text);
+        stream.exceptions(std::ios::badbit); // memory running out is no end of the text
         std::string raw;
         bool continued = false;
         for (int number = 1; std::getline(stream, raw); ++number) {
@@ -410,6 +416,7 @@ private:
     long Evaluate(const std::string& expression, long start = 0, int depth = 0) {
         long value = start;
         std::istringstream terms(expression);
+        terms.exceptions(std::ios::badbit);
         std::string term;
         while (std::getline(terms, term, '|')) {
             term = Trim(term);
@@ -432,8 +439,9 @@ private:
         if (defined != m_defines.end() && depth < 16) {
             return Evaluate(defined->second, 0, depth + 1);
         }
-        auto builtin = kBuiltinNames.find(term);
-        if (builtin != kBuiltinNames.end()) {
+        const std::map<std::string, long>& builtinNames = BuiltinNames();
+        auto builtin = builtinNames.find(term);
+        if (builtin != builtinNames.end()) {
             return builtin->second;
         }
         Fail("unknown name or number: " + term);

@@ -24,6 +24,10 @@ void PressKey(HWND dialog, UINT virtualKey, char character, unsigned modifiers =
 void PressEnter(HWND dialog);
 void PressEscape(HWND dialog);
 
+// Alt with a letter: the button whose text has it underlined is clicked, or the focus goes to
+// the field after the label that has it (framework/headless/Mnemonic.cpp).
+void PressMnemonic(HWND dialog, char letter);
+
 // The left mouse button pressed on a control, then released over it (`over`) or elsewhere:
 // a button clicks only when released over itself, as on Windows.
 void PressMouse(HWND control);

@@ -114,12 +114,22 @@ void BrowserDesktop::RunModalLoop(HWND window) {
 
 PageEvent BrowserDesktop::NextEvent(HWND active) {
     for (;;) {
-        ShowScene(SceneJson(active));
+        ShowChangedScene(active);
         PageEvent event = WaitForPageEvent();
         if (event.kind != PageEventKind::Report) {
             return event;
         }
         Report(m_reporter ? m_reporter(event.text) : std::string());
+    }
+}
+
+// The page draws only what changed; a scene the same as the last one shown (a tick of the clock
+// that changed nothing, a key the field refused) is not sent at all.
+void BrowserDesktop::ShowChangedScene(HWND active) {
+    std::string scene = SceneJson(active, m_shownControls);
+    if (scene != m_shownScene) {
+        ShowScene(scene);
+        m_shownScene = std::move(scene);
     }
 }
 

@@ -7,6 +7,7 @@
 
 #include "framework/headless/Desktop.h"
 #include "framework/web/PageEvent.h"
+#include "framework/web/SceneJson.h"
 
 #include <functional>
 #include <optional>
@@ -42,10 +43,13 @@ private:
     void RunModalLoop(HWND window);
     // Waits for the page's next event with the scene of `active` shown; answers reports.
     PageEvent NextEvent(HWND active);
+    void ShowChangedScene(HWND active);
     void OfferSavedFile();
 
     Reporter m_reporter;
     std::optional<PendingSave> m_pendingSave;
+    std::string m_shownScene;
+    ShownControls m_shownControls;
 };
 
 } // namespace web

@@ -49,6 +49,9 @@ void DeliverInput(const PageEvent& event, HWND active) {
             headless::SystemCommand(active, static_cast<UINT>(event.code));
         }
         break;
+    case PageEventKind::Mnemonic:
+        headless::PressMnemonic(active, static_cast<char>(event.code));
+        break;
     case PageEventKind::Tick:
         headless::TickTimers();
         break;

@@ -22,7 +22,8 @@ enum class PageEventKind {
     Tick = 8,          // the clock: timers are due
     FileChosen = 9,    // in the page's file dialog: text the file's name
     FileCancelled = 10,
-    Report = 11, // text: what to report ("show", "state"); for tests and the curious
+    Report = 11,   // text: what to report ("show", "state"); for tests and the curious
+    Mnemonic = 12, // Alt with a letter: code its Windows-1252 character
 };
 
 struct PageEvent {

@@ -111,11 +111,21 @@ std::string ControlJson(const WindowView& view) {
            "," + Field("currentItem", Number(view.currentItem)) + "}";
 }
 
-std::string DialogJson(const WindowView& view) {
+// A control's JSON, or only its handle when the page was sent the same before.
+std::string ChangedControlJson(const WindowView& view, const ShownControls& before,
+                               ShownControls& shown) {
+    std::string json = ControlJson(view);
+    auto previous = before.find(view.handle);
+    const bool same = previous != before.end() && previous->second == json;
+    shown[view.handle] = std::move(json);
+    return same ? "{" + Field("handle", Handle(view.handle)) + "}" : shown[view.handle];
+}
+
+std::string DialogJson(const WindowView& view, const ShownControls& before, ShownControls& shown) {
     std::vector<std::string> controls;
     for (HWND control : headless::ControlsOf(view.handle)) {
         if (auto controlView = headless::ViewOf(control)) {
-            controls.push_back(ControlJson(*controlView));
+            controls.push_back(ChangedControlJson(*controlView, before, shown));
         }
     }
     auto menuItem = [](const headless::MenuItem& item) {
@@ -130,12 +140,14 @@ std::string DialogJson(const WindowView& view) {
 
 } // namespace
 
-std::string SceneJson(HWND active) {
+std::string SceneJson(HWND active, ShownControls& shown) {
+    const ShownControls before = std::move(shown);
+    shown.clear();
     std::vector<std::string> windows;
     for (HWND window : headless::TopLevelWindows()) {
         auto view = headless::ViewOf(window);
         if (view && !headless::HasEnded(window)) {
-            windows.push_back(DialogJson(*view));
+            windows.push_back(DialogJson(*view, before, shown));
         }
     }
     return "{" + Field("active", Handle(active)) + "," +

@@ -256,6 +256,7 @@ SystemFile::SystemFile(const SystemPath& path, Access access) {
     HANDLE handle = INVALID_HANDLE_VALUE;
     switch (access) {
     case Access::Read:
+    case Access::ReadPrivate:
         handle = OpenFile(path, GENERIC_READ, kShareAll, OPEN_EXISTING);
         break;
     case Access::ReadWrite:
@@ -280,6 +281,10 @@ SystemFile::~SystemFile() {
 bool SystemFile::IsRegular() const {
     DWORD attributes = 0;
     return IsOpen() && IsRegularFile(reinterpret_cast<HANDLE>(m_handle), attributes);
+}
+
+bool SystemFile::IsPrivate() const {
+    return IsRegular();
 }
 
 std::optional<std::uint64_t> SystemFile::Size() const {
@@ -339,7 +344,8 @@ bool SystemFile::Close() {
     return CloseHandle(handle);
 }
 
-SystemPath TemporaryFolder() {
+// The user's own folder for temporary files.
+SystemPath JournalFolder() {
     wchar_t folder[MAX_PATH + 1] = L"";
     const DWORD length = GetTempPathW(MAX_PATH + 1, folder);
     return length > 0 && length <= MAX_PATH ? std::wstring(folder, length) : std::wstring();

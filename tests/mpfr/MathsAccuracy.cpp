@@ -237,6 +237,13 @@ std::vector<Job> AllJobs(long scale) {
         "pow", maths::Pow, mpfr_pow, "2^-100 to 2^100 to the -7 to 7", scale,
         [](Random& r) { return std::fabs(r.Spread(-100, 100)); },
         [](Random& r) { return r.Between(-7, 7); }));
+    jobs.push_back(BinaryJob(
+        "atan2", maths::Atan2, mpfr_atan2, "2^-30 to 2^30", 2 * scale,
+        [](Random& r) { return r.Spread(-30, 30); }, [](Random& r) { return r.Spread(-30, 30); }));
+    jobs.push_back(BinaryJob(
+        "atan2", maths::Atan2, mpfr_atan2, "2^-1074 to 2^1024", scale / 2,
+        [](Random& r) { return r.Spread(-1074, 1024); },
+        [](Random& r) { return r.Spread(-1074, 1024); }));
     return jobs;
 }
 
@@ -281,6 +288,13 @@ bool SpecialValuesHold() {
         {"atan(-0)", maths::Atan(-0.0), -0.0},
         {"atan(inf)", maths::Atan(kInfinity), halfPi},
         {"atan(-huge)", maths::Atan(-huge), -halfPi},
+        {"atan2(0, -0)", maths::Atan2(0.0, -0.0), pi},
+        {"atan2(-0, 0)", maths::Atan2(-0.0, 0.0), -0.0},
+        {"atan2(1, -inf)", maths::Atan2(1.0, -kInfinity), pi},
+        {"atan2(-inf, inf)", maths::Atan2(-kInfinity, kInfinity), -0x1.921fb54442d18p-1},
+        {"atan2(inf, -inf)", maths::Atan2(kInfinity, -kInfinity), 0x1.2d97c7f3321d2p+1},
+        {"atan2(-1, 0)", maths::Atan2(-1.0, 0.0), -halfPi},
+        {"atan2(huge, tiny)", maths::Atan2(huge, tiny), halfPi},
         {"acos(1)", maths::Acos(1.0), 0.0},
         {"acos(-1)", maths::Acos(-1.0), pi},
         {"acos(-2)", maths::Acos(-2.0), kNan},

@@ -38,6 +38,7 @@ public:
         std::snprintf(m_text[q], kFieldTextSize, "%s", text);
     }
     void ShowTitle(const std::string&) override {}
+    void ShowNote(const std::string&) override {}
 
     char* Text(int q) { return m_text[q]; }
 

@@ -19,7 +19,7 @@ class Browser {
             "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
             "--disable-background-networking", "--disable-component-update", "--disable-sync",
             "--user-data-dir=" + profile, "--remote-debugging-port=0",
-            "--window-size=1100,900", "--lang=de-DE", "about:blank",
+            "--window-size=1100,940", "--lang=de-DE", "about:blank",
         ], { stdio: ["ignore", "ignore", "pipe"] });
         const address = await new Promise((resolve, reject) => {
             let output = "";

@@ -3,12 +3,17 @@
 //    mouse events at the controls' places (Input.dispatchKeyEvent, Input.dispatchMouseEvent),
 //    and must give what the native lumetrix-cli prints for it; the files it saves, downloaded
 //    from the page, must be byte for byte those the native program writes;
+//  - so must random scripts (random-scripts.js), which also save to the name of a folder;
 //  - after start-up the page must show the texts of the desktop screenshot
-//    (docs/screenshot-main.png); its screenshot is kept in the output folder.
+//    (docs/screenshot-main.png); its screenshot is kept in the output folder;
+//  - what a person meets beyond the scripts (page-checks.js): the caret where the mouse puts
+//    it, the file dialog's names, lists, the window's size, the Alt keys, uploads; and a
+//    benchmark of a key's time, which prints its figures.
 // The page's clock is the test's: a script's "tick" is one tick of the page's timers.
 //
 //   node page-tests.js PAGE_FOLDER NATIVE_CLI SCRIPTS_FOLDER OUTPUT_FOLDER [NAME]
-// NAME plays only the scripts whose names contain it.
+// NAME plays only the scripts whose names contain it; "person" only the checks of
+// page-checks.js and "random" only the random scripts, which run with every script otherwise.
 "use strict";
 
 const assert = require("assert");
@@ -16,17 +21,21 @@ const { spawnSync } = require("child_process");
 const fs = require("fs");
 const path = require("path");
 const { Browser } = require("./cdp");
+const pageChecks = require("./page-checks");
+const { randomScript, kFolder } = require("./random-scripts");
 const { serve } = require("../../scripts/lib/serve-page");
 
 const [pageFolder, nativeCli, scriptsFolder, outputFolder, only = ""] = process.argv.slice(2);
 const kChromium = process.env.CHROMIUM || "chromium";
 const kDownloadTimeout = 30000;
+// How many random scripts (random-scripts.js) the page plays against the native program.
+const kRandomScripts = +(process.env.LUMETRIX_PAGE_RANDOM_SCRIPTS || 40);
 
 // Controls of the main dialog: the edit and the "Vorgabe" checkbox of each quantity.
 const kEditIds = [1010, 1011, 1012, 1013, 1014, 1016, 1015, 1017, 1018, 1019, 1020, 1021, 1022,
-                  1023, 1024, 1025, 1026, 1027, 1028, 1029, 1042, 1046];
+                  1023, 1024, 1025, 1026, 1027, 1028, 1029, 1042, 1046, 1051];
 const kCheckboxIds = [1000, 1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1030, 1031,
-                      1032, 1033, 1034, 1035, 1036, 1037, 1038, 1039, 1045, 1047];
+                      1032, 1033, 1034, 1035, 1036, 1037, 1038, 1039, 1045, 1047, 1052];
 const kLoad = 1040, kSave = 1041, kDatabase = 1048, kRoom = 1049, kChoiceList = 1132;
 // The room dialog's inputs in the order the `room` command gives them.
 const kRoomInputIds = [1060, 1061, 1062, 1063, 1064, 1065, 1066, 1067, 1068];
@@ -36,16 +45,18 @@ const kPageFolders = [["/Arbeitsordner", "{Arbeitsordner}"], ["/Programm", "{Pro
                       ["/Dokumente", "{Dokumente}"]];
 
 // ---- The native run, as tests/cli/RunScript.cmake makes it ----
-function nativeRun(script, work) {
-    const name = path.basename(script, ".script");
-    const dir = path.dirname(script);
+// `folders` are made in the working folder first.
+function nativeRun(script, work, inputs, folders) {
     const folder = path.join(work, "native");
     const documents = folder + ".Dokumente";
     fs.mkdirSync(folder, { recursive: true });
     fs.mkdirSync(documents, { recursive: true });
-    const inputs = scriptInputs(dir, name);
-    if (inputs.database) fs.copyFileSync(inputs.database, path.join(folder, "LightDatabase.csv"));
-    if (inputs.lamps) fs.cpSync(inputs.lamps, path.join(folder, "Leuchten"), { recursive: true });
+    for (const made of folders) fs.mkdirSync(path.join(folder, made));
+    // The page keeps uploads in the planner's folder, Dokumente\\Lumetrix, as the desktop does.
+    const planner = path.join(documents, "Lumetrix");
+    fs.mkdirSync(planner, { recursive: true });
+    if (inputs.database) fs.copyFileSync(inputs.database, path.join(planner, "LightDatabase.csv"));
+    if (inputs.lamps) fs.cpSync(inputs.lamps, path.join(planner, "Leuchten"), { recursive: true });
     const run = spawnSync(path.resolve(nativeCli), [path.resolve(script)], {
         cwd: folder, env: { ...process.env, LUMETRIX_DOCUMENTS: documents }, encoding: "utf8",
         timeout: 60000,
@@ -102,17 +113,31 @@ class Person {
         return `dialog.window:not(.inactive) [data-id="${id}"]`;
     }
 
-    async mouse(type, [x, y]) {
+    async mouse(type, [x, y], { clickCount = 1, modifiers = 0, buttons = 0 } = {}) {
         await this.page.send("Input.dispatchMouseEvent", {
-            type, x, y, button: "left", buttons: type === "mousePressed" ? 1 : 0, clickCount: 1,
+            type, x, y, button: type === "mouseMoved" && !buttons ? "none" : "left",
+            buttons: type === "mousePressed" ? 1 : buttons, clickCount, modifiers,
         });
     }
 
     async click(selector) {
-        const at = await this.centreOf(selector);
+        await this.clickAt(await this.centreOf(selector));
+    }
+
+    async clickAt(at, { clickCount = 1, modifiers = 0 } = {}) {
         await this.mouse("mouseMoved", at);
-        await this.mouse("mousePressed", at);
-        await this.mouse("mouseReleased", at);
+        for (let count = 1; count <= clickCount; ++count) {
+            await this.mouse("mousePressed", at, { clickCount: count, modifiers });
+            await this.mouse("mouseReleased", at, { clickCount: count, modifiers });
+        }
+        await this.settle();
+    }
+
+    async drag(from, to) {
+        await this.mouse("mouseMoved", from);
+        await this.mouse("mousePressed", from);
+        await this.mouse("mouseMoved", to, { buttons: 1 });
+        await this.mouse("mouseReleased", to);
         await this.settle();
     }
 
@@ -275,13 +300,21 @@ async function play(person, command, argument, downloads, downloadFolder) {
         await person.answerWhatOpened(null, argument === "" ? null : async () => {
             const downloaded = downloads.get(argument);
             if (command === "load" && downloaded) {
-                // The file saved before, from the download folder, through the upload.
+                // The file saved before, from the download folder, through the upload, once
+                // the browser has written it.
+                const end = Date.now() + kDownloadTimeout;
+                while (!downloaded.completed) {
+                    if (Date.now() > end) throw new Error("the download of " + argument + " never completed");
+                    await new Promise((resolve) => setTimeout(resolve, 20));
+                }
                 const { root } = await page.send("DOM.getDocument");
                 const { nodeId } = await page.send("DOM.querySelector",
                                                    { nodeId: root.nodeId, selector: "#file-upload" });
                 await page.send("DOM.setFileInputFiles", {
                     nodeId, files: [path.join(downloadFolder, downloaded.guid)],
                 });
+                // The page reads and keeps the file before it answers the program.
+                await page.waitFor("!document.getElementById('file-dialog').open");
                 await person.settle();
                 return;
             }
@@ -345,8 +378,8 @@ async function play(person, command, argument, downloads, downloadFolder) {
 }
 
 // ---- The page for one script: its database and lamp files uploaded, then a fresh start ----
-async function openPage(page, address, inputs) {
-    await page.send("Page.navigate", { url: address + "?test" });
+async function openPage(page, address, inputs, query = "?test") {
+    await page.send("Page.navigate", { url: address + query });
     await page.waitFor("window.lumetrix && lumetrix.ready");
     await page.evaluate("lumetrix.forgetStoredFiles()");
     const { root } = await page.send("DOM.getDocument");
@@ -362,10 +395,14 @@ async function openPage(page, address, inputs) {
     if (inputs.lamps) {
         await upload("#lamps-upload", [path.resolve(inputs.lamps)]); // the folder, as chosen
         await page.waitFor("document.getElementById('stored-files').textContent" +
-                           ".includes('Leuchtendateien')");
+                           ".includes('Leuchtendatei')");
     }
     // What was uploaded is in the browser's storage: a new visit finds it there.
-    await page.send("Page.navigate", { url: address + "?test" });
+    await visitPage(page, address, query);
+}
+
+async function visitPage(page, address, query) {
+    await page.send("Page.navigate", { url: address + query });
     await page.waitFor("window.lumetrix && lumetrix.ready");
     await page.evaluate("lumetrix.whenIdle()");
 }
@@ -383,7 +420,12 @@ async function checkStartUp(page, address) {
     await page.evaluate("lumetrix.whenIdle()");
     await page.evaluate("lumetrix.tick()"); // the help text and picture of the first tick
     await page.evaluate("document.fonts.ready");
-    const shot = await page.send("Page.captureScreenshot", { format: "png" });
+    // The main dialog alone, as the desktop's screenshot shows it.
+    const clip = await page.evaluate(`(() => {
+        const r = document.querySelector("dialog.window").getBoundingClientRect();
+        return { x: r.left + scrollX, y: r.top + scrollY, width: r.width, height: r.height, scale: 1 };
+    })()`);
+    const shot = await page.send("Page.captureScreenshot", { format: "png", clip });
     fs.writeFileSync(path.join(outputFolder, "page-after-start.png"), Buffer.from(shot.data, "base64"));
     const shown = await page.evaluate(`(() => {
         const main = document.querySelector("dialog.window");
@@ -401,6 +443,83 @@ async function checkStartUp(page, address) {
         .split("\n").filter((line) => line && !line.startsWith("#"));
     assert.deepStrictEqual([...shown].sort(), [...expected].sort(),
                            "the page after start-up shows other texts than the desktop");
+}
+
+// The page as a person uses it (page-checks.js), each check on a fresh page.
+async function checkPerson(page, address, downloads) {
+    const person = new Person(page);
+    const fresh = (query = "?test") => openPage(page, address, {}, query);
+    const upload = async (selector, files) => {
+        const { root } = await page.send("DOM.getDocument");
+        const { nodeId } = await page.send("DOM.querySelector", { nodeId: root.nodeId, selector });
+        await page.send("DOM.setFileInputFiles", { nodeId, files });
+    };
+    const sample = "?test&sample"; // with the sample database in the program's folder
+    const checks = [
+        { name: "the mouse in an edit: caret, drag, Shift+click, double click",
+          run: () => pageChecks.checkMouseInEdits(person) },
+        { name: "the file dialog's names: neu.lumx, a folder's name refused",
+          run: () => pageChecks.checkFileDialogNames(person, downloads) },
+        { name: "an open list keeps its scroll position", query: sample,
+          run: () => pageChecks.checkListStaysScrolled(person) },
+        { name: "ticks that change nothing touch nothing",
+          run: () => pageChecks.checkIdleTicks(person) },
+        { name: "the dialog's buttons inside a 1366 x 650 window",
+          run: () => pageChecks.checkSmallWindow(person, () => fresh()) },
+        { name: "Alt+R opens the room dialog", run: () => pageChecks.checkAltKeys(person) },
+        { name: "a folder Leuchten uploaded alone is listed beside the sample", query: sample,
+          run: () => pageChecks.checkLampFolderAlone(person, upload,
+              () => visitPage(page, address, sample), path.join(scriptsFolder, "lamp-files.Leuchten")) },
+        { name: "a database kept by an earlier page moves beside the sample", query: sample,
+          run: () => pageChecks.checkEarlierUploadMoved(person,
+              () => visitPage(page, address, sample), path.join(scriptsFolder, "database.csv")) },
+        { name: "benchmark", run: () => pageChecks.benchmarkKeys(person) },
+    ];
+    let failures = 0;
+    for (const { name, query, run } of checks) {
+        try {
+            await fresh(query);
+            downloads.clear();
+            await run();
+            console.log(`ok   ${name}`);
+        } catch (error) {
+            console.log(`FAIL ${name}: ${error.message}`);
+            ++failures;
+        }
+    }
+    return failures;
+}
+
+// Plays a script through the page and through the native program, `folders` made in both
+// working folders first: the page must print the same lines and offer the same files, byte
+// for byte. Returns how many files the script saved.
+async function compareWithNative(context, script, inputs, folders) {
+    const { page, address, begun, done, downloads, downloadFolder } = context;
+    const work = fs.mkdtempSync(path.join(path.resolve(outputFolder),
+                                          path.basename(script, ".script") + "-"));
+    const native = nativeRun(script, work, inputs, folders);
+    await openPage(page, address, inputs);
+    for (const folder of folders) await page.evaluate(`lumetrix.makeFolder(${JSON.stringify(folder)})`);
+    begun.clear();
+    done.clear();
+    downloads.clear();
+    const lines = fs.readFileSync(script, "utf8").split("\n");
+    const log = await playScript(new Person(page), lines, native.failedLine, downloads,
+                                 downloadFolder);
+    assert.strictEqual(pageOutput(log), native.out, "the page printed other lines");
+    const offered = await page.evaluate("lumetrix.downloadsOffered()");
+    const end = Date.now() + kDownloadTimeout;
+    while ((begun.size < offered || [...begun.keys()].some((guid) => !done.has(guid))) &&
+           Date.now() < end) {
+        await new Promise((resolve) => setTimeout(resolve, 50));
+    }
+    for (const [name, bytes] of native.files) {
+        const downloaded = downloads.get(name);
+        assert.ok(downloaded, "the page offered no download of " + name);
+        const got = fs.readFileSync(path.join(downloadFolder, downloaded.guid));
+        assert.ok(got.equals(bytes), name + " downloaded differs from the native file");
+    }
+    return native.files.size;
 }
 
 async function main() {
@@ -428,6 +547,9 @@ async function main() {
             } else if (message.method === "Browser.downloadProgress" &&
                        message.params.state === "completed") {
                 done.add(message.params.guid);
+                for (const download of downloads.values()) {
+                    if (download.guid === message.params.guid) download.completed = true;
+                }
             } else if (message.method === "Runtime.exceptionThrown") {
                 console.error("page error:", message.params.exceptionDetails.exception
                     ? message.params.exceptionDetails.exception.description
@@ -438,38 +560,35 @@ async function main() {
         await checkStartUp(page, address);
         console.log("start-up: the page shows the desktop's texts (page-after-start.png)");
 
+        if (only === "" || only === "person") {
+            failures += await checkPerson(page, address, downloads);
+        }
+
+        const context = { page, address, begun, done, downloads, downloadFolder };
+        const compare = async (name, script, inputs, folders = []) => {
+            try {
+                const saved = await compareWithNative(context, script, inputs, folders);
+                console.log(`ok   ${name} (${saved} saved files alike)`);
+                ++passed;
+            } catch (error) {
+                console.log(`FAIL ${name}: ${error.message}`);
+                ++failures;
+            }
+        };
         const scripts = fs.readdirSync(scriptsFolder)
             .filter((f) => f.endsWith(".script") && f.includes(only)).sort();
         for (const file of scripts) {
-            const script = path.join(scriptsFolder, file);
-            const work = fs.mkdtempSync(path.join(path.resolve(outputFolder), path.basename(file, ".script") + "-"));
-            try {
-                const native = nativeRun(script, work);
-                await openPage(page, address, scriptInputs(scriptsFolder, path.basename(file, ".script")));
-                begun.clear();
-                done.clear();
-                downloads.clear();
-                const lines = fs.readFileSync(script, "utf8").split("\n");
-                const log = await playScript(new Person(page), lines, native.failedLine, downloads,
-                                             downloadFolder);
-                assert.strictEqual(pageOutput(log), native.out, "the page printed other lines");
-                const offered = await page.evaluate("lumetrix.downloadsOffered()");
-                const end = Date.now() + kDownloadTimeout;
-                while ((begun.size < offered || [...begun.keys()].some((guid) => !done.has(guid))) &&
-                       Date.now() < end) {
-                    await new Promise((resolve) => setTimeout(resolve, 50));
-                }
-                for (const [name, bytes] of native.files) {
-                    const downloaded = downloads.get(name);
-                    assert.ok(downloaded, "the page offered no download of " + name);
-                    const got = fs.readFileSync(path.join(downloadFolder, downloaded.guid));
-                    assert.ok(got.equals(bytes), name + " downloaded differs from the native file");
-                }
-                console.log(`ok   ${file} (${native.files.size} saved files alike)`);
-                ++passed;
-            } catch (error) {
-                console.log(`FAIL ${file}: ${error.message}`);
-                ++failures;
+            await compare(file, path.join(scriptsFolder, file),
+                          scriptInputs(scriptsFolder, path.basename(file, ".script")));
+        }
+        if (only === "" || only === "random") {
+            const randomFolder = path.resolve(outputFolder, "random");
+            fs.mkdirSync(randomFolder, { recursive: true });
+            const inputs = { database: path.join(scriptsFolder, "database.csv"), lamps: null };
+            for (let number = 0; number < kRandomScripts; ++number) {
+                const script = path.join(randomFolder, number + ".script");
+                fs.writeFileSync(script, randomScript(number, kEditIds.length).join("\n") + "\n");
+                await compare("random script " + number, script, inputs, [kFolder]);
             }
         }
     } finally {

@@ -39,7 +39,7 @@ void DataFileTest::SavesAndLoads() {
                     EXPECT_EQ(TextOf(main, beamAngle), "36.0");
                     EXPECT_EQ(TextOf(main, illuminance), "482");
                 }});
-    EXPECT_EQ(saved.size(), 1073u);
+    EXPECT_EQ(saved.size(), 1123u);
     EXPECT_EQ(saved.substr(0, 20), "Lichtst\xE4ke          ");
     EXPECT_EQ(outcome.dialogsLeftOpen, 1); // only the main dialog
 }

@@ -219,7 +219,7 @@ TEST(Files, AnInPlaceSaveKilledByTheFileSizeLimitLeavesTheOldOrTheNewBytes) {
     EXPECT_TRUE(RestoreInterruptedSaves().empty());
     const std::string left = ReadWholeFile(path);
     EXPECT_TRUE(left == old || (left == content && Passed(report))) << left.size() << " bytes";
-    EXPECT_TRUE(FilesInFolder(TemporaryFolder(), kJournalPrefix, kJournalSuffix).empty());
+    EXPECT_TRUE(FilesInFolder(JournalFolder(), kJournalPrefix, kJournalSuffix).empty());
     DeleteFileA(path.c_str());
     DeleteFileA(started.c_str());
 }
@@ -232,7 +232,7 @@ TEST(Files, AnInPlaceSaveOverAFileOf300MegabytesCopiesItInPieces) {
     const std::string content(1073, 'n');
     EXPECT_TRUE(OverwriteFile(Wide(path), content));
     EXPECT_EQ(ReadWholeFile(path), content);
-    EXPECT_TRUE(FilesInFolder(TemporaryFolder(), kJournalPrefix, kJournalSuffix).empty());
+    EXPECT_TRUE(FilesInFolder(JournalFolder(), kJournalPrefix, kJournalSuffix).empty());
     DeleteFileA(path.c_str());
 }
 

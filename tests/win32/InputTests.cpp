@@ -11,7 +11,7 @@ namespace {
 const COLORREF kComputedColour = RGB(220, 220, 255);
 const COLORREF kEditableColour = RGB(255, 255, 200);
 
-const int kAllEdits[22] = {IDC_EDIT_INTENSITY,
+const int kAllEdits[23] = {IDC_EDIT_INTENSITY,
                            IDC_EDIT_FLUX,
                            IDC_EDIT_ILLUMINANCE,
                            IDC_EDIT_BEAM_ANGLE,
@@ -32,7 +32,8 @@ const int kAllEdits[22] = {IDC_EDIT_INTENSITY,
                            IDC_EDIT_ELECTRICITY_PRICE,
                            IDC_EDIT_OPERATING_COST,
                            IDC_EDIT_LAMP_EFFICIENCY,
-                           IDC_EDIT_ROOM_EFFICIENCY};
+                           IDC_EDIT_ROOM_EFFICIENCY,
+                           IDC_EDIT_MAINTENANCE_FACTOR};
 
 std::vector<std::string> AllFieldTexts(HWND dialog) {
     std::vector<std::string> texts;
@@ -70,6 +71,18 @@ TEST_F(InputTest, Typing170IntoAbstrahlwinkelRecalculatesPerKeyAndClampsOnLeavin
                     EXPECT_EQ(TextOf(main, IDC_EDIT_BEAM_ANGLE), "120.0");
                     EXPECT_EQ(TextOf(main, IDC_EDIT_SOLID_ANGLE), "3.142");
                 }});
+    EXPECT_EQ(outcome.stepsRun, 3);
+}
+
+// Formula 7 counts with the Wartungsfaktor: a room whose light ages needs more lamps.
+TEST_F(InputTest, TypingAWartungsfaktorChangesTheLampsNeeded) {
+    RunProgram({[&] {
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_LAMP_COUNT), "17.9");
+                    TypeInto(main, IDC_EDIT_MAINTENANCE_FACTOR, "0,8");
+                    EXPECT_EQ(TextOf(main, IDC_EDIT_LAMP_COUNT), "22.3");
+                    PressKey(VK_TAB);
+                },
+                [&] { EXPECT_EQ(TextOf(main, IDC_EDIT_MAINTENANCE_FACTOR), "0.80"); }});
     EXPECT_EQ(outcome.stepsRun, 3);
 }
 

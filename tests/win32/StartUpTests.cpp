@@ -16,8 +16,8 @@ struct FieldAtStartUp {
     bool given;
 };
 
-// The 22 quantities in index order, as start-up leaves them.
-const FieldAtStartUp kStartUp[22] = {
+// The 23 quantities in index order, as start-up leaves them.
+const FieldAtStartUp kStartUp[23] = {
     {IDC_EDIT_INTENSITY, IDC_GIVEN_INTENSITY, "3 252", false},
     {IDC_EDIT_FLUX, IDC_GIVEN_FLUX, "1 000.0", true},
     {IDC_EDIT_ILLUMINANCE, IDC_GIVEN_ILLUMINANCE, "482", false},
@@ -40,6 +40,7 @@ const FieldAtStartUp kStartUp[22] = {
     {IDC_EDIT_OPERATING_COST, IDC_GIVEN_OPERATING_COST, "128.57", false},
     {IDC_EDIT_LAMP_EFFICIENCY, IDC_GIVEN_LAMP_EFFICIENCY, "80", true},
     {IDC_EDIT_ROOM_EFFICIENCY, IDC_GIVEN_ROOM_EFFICIENCY, "70", true},
+    {IDC_EDIT_MAINTENANCE_FACTOR, IDC_GIVEN_MAINTENANCE_FACTOR, "1.00", true},
 };
 
 class StartUpTest : public ProgramTest {};
@@ -59,7 +60,7 @@ TEST_F(StartUpTest, RunsTheMainDialogAsMainWindowAndEndsWhenItCloses) {
 
 TEST_F(StartUpTest, FieldsShowTheStartUpValuesAndRoles) {
     RunProgram({[&] {
-        for (int q = 0; q < 22; ++q) {
+        for (int q = 0; q < 23; ++q) {
             const FieldAtStartUp& field = kStartUp[q];
             SCOPED_TRACE("quantity " + std::to_string(q));
             EXPECT_EQ(TextOf(main, field.edit), field.text);
@@ -71,7 +72,7 @@ TEST_F(StartUpTest, FieldsShowTheStartUpValuesAndRoles) {
 
 TEST_F(StartUpTest, ComputedFieldsAreLightBlueAndTheOthersLightYellow) {
     RunProgram({[&] {
-        for (int q = 0; q < 22; ++q) {
+        for (int q = 0; q < 23; ++q) {
             const FieldAtStartUp& field = kStartUp[q];
             SCOPED_TRACE("quantity " + std::to_string(q));
             const COLORREF expected = field.given ? kEditableColour : kComputedColour;

@@ -7,7 +7,7 @@
 //   lumetrix_remote close        closes the about box or the room dialog, if open, and then the
 //                                main dialog
 //   lumetrix_remote fields       waits until the main dialog is up and idle and prints the
-//                                texts of its 22 edits, one a line, in the order of the
+//                                texts of its 23 edits, one a line, in the order of the
 //                                dialog's controls
 //   lumetrix_remote message      waits for a "Fehler" message box, prints its text and
 //                                closes it

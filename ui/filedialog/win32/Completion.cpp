@@ -1,5 +1,6 @@
 #include "ui/filedialog/win32/Completion.h"
 
+#include "framework/OutOfMemory.h"
 #include "ui/filedialog/CompletionListRules.h"
 #include "ui/filedialog/DialogLayout.h"
 #include "ui/filedialog/HistoryData.h"
@@ -94,7 +95,7 @@ void OnListChanged(ExtendedDialog& dialog) {
 
 // Escape hides a visible list and leaves the dialog open: the field claims the key from the
 // dialog manager, which would take it for Cancel.
-LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleEditPartMessage(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
     ExtendedDialog& dialog = *ExtendedDialogOf(editPart);
     const WNDPROC next = dialog.editPartBeforeCompletion;
     const bool escape = wParam == VK_ESCAPE && ListVisible(dialog);
@@ -107,6 +108,12 @@ LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, L
         return 0;
     }
     return CallWindowProcA(next, editPart, message, wParam, lParam);
+}
+
+// Memory that runs out in the work ends it with the message, within the procedure.
+LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<LRESULT>(
+        editPart, 0, [&] { return HandleEditPartMessage(editPart, message, wParam, lParam); });
 }
 
 void ClaimEscapeInField(ExtendedDialog& dialog) {

@@ -1,4 +1,5 @@
 #include "ui/filedialog/win32/CompletionList.h"
+#include "framework/OutOfMemory.h"
 
 #include <algorithm>
 #include <memory>
@@ -182,7 +183,7 @@ int EntryAt(HWND listBox, LPARAM position) {
 
 // The list box never takes the focus: hovering selects, a click takes the entry under the
 // mouse even when it is already selected, and the wheel scrolls the whole list.
-LRESULT CALLBACK ListBoxProcedure(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleListBoxMessage(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
     const auto& state =
         *reinterpret_cast<const ListWindow*>(GetWindowLongPtrA(GetParent(listBox), GWLP_USERDATA));
     switch (message) {
@@ -210,6 +211,12 @@ LRESULT CALLBACK ListBoxProcedure(HWND listBox, UINT message, WPARAM wParam, LPA
     return CallWindowProcA(state.listBoxProcedure, listBox, message, wParam, lParam);
 }
 
+// Memory that runs out in the work ends it with the message, within the procedure.
+LRESULT CALLBACK ListBoxProcedure(HWND listBox, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<LRESULT>(
+        listBox, 0, [&] { return HandleListBoxMessage(listBox, message, wParam, lParam); });
+}
+
 void CreateChildren(HWND list, ListWindow& state) {
     HINSTANCE instance = GetModuleHandleA(nullptr);
     state.listBox = CreateWindowExA(
@@ -225,7 +232,7 @@ void CreateChildren(HWND list, ListWindow& state) {
     Layout(list, state);
 }
 
-LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleListMessage(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
     auto* state = reinterpret_cast<ListWindow*>(GetWindowLongPtrA(list, GWLP_USERDATA));
     if (state == nullptr) {
         return DefWindowProcA(list, message, wParam, lParam);
@@ -299,6 +306,12 @@ LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lP
     }
     }
     return DefWindowProcA(list, message, wParam, lParam);
+}
+
+// Memory that runs out in the work ends it with the message, within the procedure.
+LRESULT CALLBACK ListProcedure(HWND list, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<LRESULT>(
+        list, 0, [&] { return HandleListMessage(list, message, wParam, lParam); });
 }
 
 void RegisterListClass() {

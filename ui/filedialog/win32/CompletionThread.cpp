@@ -4,6 +4,7 @@
 #include "ui/filedialog/win32/CompletionList.h"
 
 #include <memory>
+#include <new>
 
 namespace {
 
@@ -100,7 +101,11 @@ bool StartCompletionThread(HWND list, std::shared_ptr<CompletionSession> session
 
 DWORD WINAPI RunCompletionWorker(void* parameter) {
     const std::unique_ptr<WorkerStart> start(static_cast<WorkerStart*>(parameter));
-    SystemPorts ports(start->list, *start->wakeUp);
-    CompletionWorker(*start->session, ports).Run();
+    try {
+        SystemPorts ports(start->list, *start->wakeUp);
+        CompletionWorker(*start->session, ports).Run();
+    } catch (const std::bad_alloc&) {
+        return 1; // the list stays as it was, and the user types on
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "ui/filedialog/win32/FileDialogReplacement.h"
 
 #include "framework/FileDialog.h"
+#include "framework/OutOfMemory.h"
 #include "ui/filedialog/HistoryValueName.h"
 #include "ui/filedialog/win32/FileDialogExtension.h"
 #include "ui/filedialog/win32/FrameProcedure.h"
@@ -57,7 +58,7 @@ ExtendedDialog* AttachPreparedDialog(HWND hookWindow) {
     return dialog;
 }
 
-UINT_PTR CALLBACK HookProcedure(HWND hookWindow, UINT message, WPARAM wParam, LPARAM lParam) {
+UINT_PTR HandleHookMessage(HWND hookWindow, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
         if (g_sharedDialog == nullptr) {
             g_sharedDialog = std::make_unique<SharedDialog>();
@@ -70,6 +71,12 @@ UINT_PTR CALLBACK HookProcedure(HWND hookWindow, UINT message, WPARAM wParam, LP
     }
     LPOFNHOOKPROC callerHook = dialog != nullptr ? dialog->callerHook : nullptr;
     return callerHook != nullptr ? callerHook(hookWindow, message, wParam, lParam) : 0;
+}
+
+// Memory that runs out in the work ends it with the message, within the procedure.
+UINT_PTR CALLBACK HookProcedure(HWND hookWindow, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<UINT_PTR>(
+        hookWindow, 0, [&] { return HandleHookMessage(hookWindow, message, wParam, lParam); });
 }
 
 bool IsExplorerWithSizing(DWORD flags) {

@@ -4,6 +4,7 @@
 // extended dialog goes with it.
 #include "ui/filedialog/win32/FrameProcedure.h"
 
+#include "framework/OutOfMemory.h"
 #include "ui/filedialog/DialogLayout.h"
 #include "ui/filedialog/FieldTextLimits.h"
 #include "ui/filedialog/HistoryData.h"
@@ -237,7 +238,7 @@ void HandleDialogNotification(HWND frame, const NMHDR& header) {
     }
 }
 
-INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR HandleFrameWindowMessage(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
     ExtendedDialog* dialog = ExtendedDialogOf(frame);
     if (dialog == nullptr) {
         return FALSE;
@@ -252,4 +253,10 @@ INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM 
         DeleteExtendedDialog(frame);
     }
     return result;
+}
+
+// Memory that runs out in the work ends it with the message, within the procedure.
+INT_PTR CALLBACK FrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<INT_PTR>(
+        frame, FALSE, [&] { return HandleFrameWindowMessage(frame, message, wParam, lParam); });
 }

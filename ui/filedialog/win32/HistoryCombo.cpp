@@ -1,5 +1,6 @@
 #include "ui/filedialog/win32/HistoryCombo.h"
 
+#include "framework/OutOfMemory.h"
 #include "ui/filedialog/FieldTextLimits.h"
 #include "ui/filedialog/HistoryData.h"
 
@@ -163,7 +164,7 @@ void TakeDroppedFile(HWND combo, HDROP drop) {
     DragFinish(drop);
 }
 
-LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleComboMessage(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC comboProcedure = ExtendedDialogOf(combo)->comboProcedure;
     switch (message) {
     case WM_SETTEXT:
@@ -207,9 +208,15 @@ LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM 
     return CallWindowProcA(comboProcedure, combo, message, wParam, lParam);
 }
 
+// Memory that runs out in the work ends it with the message, within the procedure.
+LRESULT CALLBACK ComboProcedure(HWND combo, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<LRESULT>(
+        combo, 0, [&] { return HandleComboMessage(combo, message, wParam, lParam); });
+}
+
 // The focus is in the combobox's edit part, which hands Up and Down to the combobox's own list
 // box: its keys reach the frame first, as the combobox's.
-LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT HandleEditPartMessage(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_KEYDOWN && FrameTakesKey(GetParent(editPart), wParam, lParam)) {
         return 0;
     }
@@ -217,7 +224,13 @@ LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, L
     return CallWindowProcA(editPartProcedure, editPart, message, wParam, lParam);
 }
 
-LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+// Memory that runs out in the work ends it with the message, within the procedure.
+LRESULT CALLBACK EditPartProcedure(HWND editPart, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<LRESULT>(
+        editPart, 0, [&] { return HandleEditPartMessage(editPart, message, wParam, lParam); });
+}
+
+LRESULT HandleHiddenEditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
     const WNDPROC editProcedure = ExtendedDialogOf(edit)->hiddenEditProcedure;
     switch (message) {
     case kSetOwnText:
@@ -240,6 +253,12 @@ LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPA
         }
     }
     return CallWindowProcA(editProcedure, edit, message, wParam, lParam);
+}
+
+// Memory that runs out in the work ends it with the message, within the procedure.
+LRESULT CALLBACK HiddenEditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    return EndingActionWithoutMemory<LRESULT>(
+        edit, 0, [&] { return HandleHiddenEditMessage(edit, message, wParam, lParam); });
 }
 
 } // namespace
