@@ -1,6 +1,6 @@
 #include "cli/ScriptPlayer.h"
 
-#include "cli/OutputLines.h"
+#include "printout/OutputLines.h"
 #include "resources/resource.h"
 #include "support/Digits.h"
 #include "support/Windows1252.h"

@@ -9,9 +9,12 @@ endfunction()
 
 # lumetrix_test_code(target...): a test suite's own code is built without optimization, which
 # halves its compile time; the program's code that it drives keeps the build's optimization.
+# GoogleTest's header, more than half of a test file's compile time, is precompiled once per
+# suite.
 function(lumetrix_test_code)
   foreach(target IN LISTS ARGN)
     target_compile_options(${target} PRIVATE -O0)
+    target_precompile_headers(${target} PRIVATE <gtest/gtest.h> <string> <vector>)
   endforeach()
 endfunction()
 

@@ -5,28 +5,8 @@ HBITMAP CStatic::SetBitmap(HBITMAP bitmap) {
         SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bitmap)));
 }
 
-HBITMAP CStatic::GetBitmap() const {
-    return reinterpret_cast<HBITMAP>(::SendMessageA(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0));
-}
-
-int CButton::GetCheck() const {
-    return static_cast<int>(::SendMessageA(m_hWnd, BM_GETCHECK, 0, 0));
-}
-
-void CButton::SetCheck(int check) {
-    SendMessage(BM_SETCHECK, check);
-}
-
-BOOL CEdit::SetReadOnly(BOOL readOnly) {
-    return static_cast<BOOL>(SendMessage(EM_SETREADONLY, readOnly));
-}
-
 int CComboBox::InsertString(int index, LPCSTR text) {
     return static_cast<int>(SendMessage(CB_INSERTSTRING, index, reinterpret_cast<LPARAM>(text)));
-}
-
-int CComboBox::GetCount() const {
-    return static_cast<int>(::SendMessageA(m_hWnd, CB_GETCOUNT, 0, 0));
 }
 
 int CComboBox::SetCurSel(int index) {

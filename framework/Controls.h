@@ -13,22 +13,6 @@ public:
     explicit CStatic(HWND hWnd) : CWnd(hWnd) {}
     // Shows a bitmap in an SS_BITMAP static; returns the bitmap shown before.
     HBITMAP SetBitmap(HBITMAP bitmap);
-    HBITMAP GetBitmap() const;
-};
-
-class CButton : public CWnd {
-public:
-    CButton() = default;
-    explicit CButton(HWND hWnd) : CWnd(hWnd) {}
-    int GetCheck() const;
-    void SetCheck(int check);
-};
-
-class CEdit : public CWnd {
-public:
-    CEdit() = default;
-    explicit CEdit(HWND hWnd) : CWnd(hWnd) {}
-    BOOL SetReadOnly(BOOL readOnly = TRUE);
 };
 
 class CComboBox : public CWnd {
@@ -36,7 +20,6 @@ public:
     CComboBox() = default;
     explicit CComboBox(HWND hWnd) : CWnd(hWnd) {}
     int InsertString(int index, LPCSTR text);
-    int GetCount() const;
     int SetCurSel(int index);
     int GetCurSel() const;
     int GetLBText(int index, LPSTR buffer) const;

@@ -45,7 +45,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::string> first(
         folders.begin(), folders.begin() + std::min(folders.size(), kHistorySaveLimit));
     if (saved.size() > kHistoryDataLimit ||
-        !IsInOrderWithin(ReadHistoryData(kMultiStringType, saved), first))
+        !IsInOrderWithin(ReadHistoryData(kMultiStringType, saved), first)) {
         std::abort();
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "io/LampSources.h"
 
 #include "framework/KnownFolders.h"
+#include "framework/ProgramFolder.h"
 #include "io/LightDatabase.h"
 #include "io/LuminaireFolder.h"
 #include "io/WorkingOrProgramFolder.h"

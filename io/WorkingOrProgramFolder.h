@@ -12,8 +12,4 @@
 // bare name again, so that a message about a missing file names it as the user knows it.
 std::string FindInWorkingOrProgramFolder(const char* name);
 
-// The folder of the running program with its final separator; empty when the system does not
-// tell it in full.
-std::string ProgramFolder();
-
 #endif

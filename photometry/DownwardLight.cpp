@@ -16,9 +16,7 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-constexpr double kRadiansPerDegree = kPi / 180.0;
-constexpr double kHorizontal = kPi / 2.0;
+constexpr double kHorizontal = maths::kPi / 2.0;
 
 // Gauss-Legendre with four points on [-1, 1]: exact for polynomials up to degree 7.
 constexpr double kGaussNodes[] = {-0.86113631159405257522, -0.33998104358485626480,
@@ -29,7 +27,7 @@ constexpr double kGaussWeights[] = {0.34785484513745385737, 0.652145154862546142
 // A gamma piece is at most half a degree long, and at most a quarter of its distance from the
 // horizontal; the last one, this close to the horizontal, reaches it (its rays land only in
 // rooms of an index in the millions).
-constexpr double kGammaPiece = 0.5 * kRadiansPerDegree;
+constexpr double kGammaPiece = 0.5 * maths::kRadiansPerDegree;
 constexpr double kLastPiece = 1e-7;
 // The azimuth integral runs in pieces of 5 degrees at most between the folded plane angles.
 constexpr double kAzimuthPiece = 5.0;
@@ -111,8 +109,8 @@ std::vector<DownwardLight::GammaPiece>
 DownwardLight::GammaPieces(const std::vector<double>& gammas) {
     std::vector<GammaPiece> pieces;
     for (std::size_t j = 0; j + 1 < gammas.size(); ++j) {
-        const double from = gammas[j] * kRadiansPerDegree;
-        const double to = gammas[j + 1] * kRadiansPerDegree;
+        const double from = gammas[j] * maths::kRadiansPerDegree;
+        const double to = gammas[j + 1] * maths::kRadiansPerDegree;
         const double width = to - from;
         for (double start = from; start < to;) {
             GammaPiece piece{start, PieceEnd(start, to), j, from, width, {}, {}};
@@ -145,8 +143,9 @@ void DownwardLight::FoldAzimuths(const LightDistribution& distribution) {
         for (double piece = 0; piece < pieces; ++piece) {
             const double from = breaks[b] + piece * length;
             Integrate(from, from + length, [&](double c, double weight) {
-                m_nodes.push_back({weight * kRadiansPerDegree, maths::Cos(c * kRadiansPerDegree),
-                                   maths::Sin(c * kRadiansPerDegree)});
+                m_nodes.push_back({weight * maths::kRadiansPerDegree,
+                                   maths::Cos(c * maths::kRadiansPerDegree),
+                                   maths::Sin(c * maths::kRadiansPerDegree)});
                 const std::size_t at = m_foldedProfiles.size();
                 m_foldedProfiles.resize(at + m_profileLength, 0.0);
                 const double images[] = {c,         90.0 - c,  90.0 + c,  180.0 - c,

@@ -7,7 +7,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
 constexpr double kSameAngle = 1e-9;
 
 // A C-plane of the whole circle and the measured plane that gives its intensities.
@@ -73,8 +72,8 @@ bool AllFinite(const std::vector<double>& values) {
 double GammaIntegral(const LightDistribution& distribution, std::size_t plane) {
     double sum = 0.0;
     for (std::size_t j = 0; j + 1 < distribution.gammas.size(); ++j) {
-        const double a = distribution.gammas[j] * kPi / 180.0;
-        const double b = distribution.gammas[j + 1] * kPi / 180.0;
+        const double a = distribution.gammas[j] * maths::kPi / 180.0;
+        const double b = distribution.gammas[j + 1] * maths::kPi / 180.0;
         const double ia = distribution.At(plane, j);
         const double ib = distribution.At(plane, j + 1);
         sum += ia * (maths::Cos(a) - maths::Cos(b)) +
@@ -162,7 +161,7 @@ double LuminousFlux(const LightDistribution& distribution) {
             previous -= previous >= circle[i].angle ? 360.0 : 0.0;
             width = (next - previous) / 2.0;
         }
-        flux += width * kPi / 180.0 * GammaIntegral(distribution, circle[i].measured);
+        flux += width * maths::kPi / 180.0 * GammaIntegral(distribution, circle[i].measured);
     }
     return flux;
 }

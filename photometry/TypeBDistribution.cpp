@@ -10,10 +10,8 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 double Radians(double degrees) {
-    return degrees * kPi / 180.0;
+    return degrees * maths::kPi / 180.0;
 }
 
 // A list starting at 0 is measured on one side of the optical axis and stands for both.

@@ -7,8 +7,6 @@
 
 namespace {
 
-constexpr double kPi = 3.14159265358979323846;
-
 // A room of this index is as good as endless: the transfer differs from the limit in no digit
 // shown, and the form factor's squares stay far from overflowing.
 constexpr double kLargestRoomIndex = 1e6;
@@ -32,7 +30,7 @@ double ParallelRectanglesFormFactor(double x, double y) {
                         x * maths::Sqrt(yy) * maths::Atan(x / maths::Sqrt(yy)) +
                         y * maths::Sqrt(xx) * maths::Atan(y / maths::Sqrt(xx)) -
                         x * maths::Atan(x) - y * maths::Atan(y));
-    return 2 / (kPi * x * y) * sum;
+    return 2 / (maths::kPi * x * y) * sum;
 }
 
 double WorkPlaneShare(double roomIndex, double downwardShare, double directRatio,

@@ -1,4 +1,4 @@
-// Arc tangent, and through it atan2, arc sine and arc cosine: a ratio of at most 1 is brought
+// Arc tangent, and through it atan2 and arc cosine: a ratio of at most 1 is brought
 // near the nearest sixteenth c, whose arc tangent a table holds, by
 // atan(u) = atan(c) + atan((u - c) / (1 + u·c)); the rest, at most 1/32, goes through the
 // Taylor series, all in double-double.
@@ -31,7 +31,8 @@ constexpr DoubleDouble kAtanOfSixteenths[] = {
     {0x1.921fb54442d18p-1, 0x1.1a62633145c07p-55},
 };
 
-constexpr DoubleDouble kPi = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
+// π and π/2 to twice a double's precision.
+constexpr DoubleDouble kPiTwoParts = {0x1.921fb54442d18p+1, 0x1.1a62633145c07p-53};
 constexpr DoubleDouble kHalfPi = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 
 // Up to t^23/23, the first term below 2^-106 of the sum for |t| <= 1/32; from t^13/13 on, the
@@ -39,7 +40,7 @@ constexpr DoubleDouble kHalfPi = {0x1.921fb54442d18p+0, 0x1.1a62633145c07p-54};
 constexpr auto kAtanSeries = OddReciprocalSeries<12>(-1.0);
 constexpr std::size_t kFirstSmallTerm = 6;
 
-// Below this, atan x and asin x round to x; above its inverse, atan x rounds to ±π/2.
+// Below this, atan x rounds to x; above its inverse, atan x rounds to ±π/2.
 constexpr double kTiny = 0x1p-27;
 constexpr double kHuge = 0x1p60;
 // Below this, a ratio's arc tangent rounds as the ratio itself would, wherever it lies.
@@ -137,17 +138,17 @@ double Atan2(double y, double x) {
     const double xa = Magnitude(x);
     DoubleDouble angle;
     if (ya == 0) {
-        angle = left ? kPi : Exactly(0.0);
+        angle = left ? kPiTwoParts : Exactly(0.0);
     } else if (IsInfinite(ya)) {
-        angle = IsInfinite(xa) ? (left ? kPi * 0.75 : kPi * 0.25) : kHalfPi;
+        angle = IsInfinite(xa) ? (left ? kPiTwoParts * 0.75 : kPiTwoParts * 0.25) : kHalfPi;
     } else if (IsInfinite(xa)) {
-        angle = left ? kPi : Exactly(0.0);
+        angle = left ? kPiTwoParts : Exactly(0.0);
     } else if (xa == 0) {
         angle = kHalfPi;
     } else {
         angle = AtanOfFiniteRatio(ya, xa);
         if (left) {
-            angle = kPi - angle;
+            angle = kPiTwoParts - angle;
         }
     }
     return WithSignOf(y, angle.hi);
@@ -166,23 +167,9 @@ double QuickAtan2(double y, double x) {
         angle = QuickAtanOfFraction(ya / xa);
     }
     if (IsNegative(x)) {
-        angle = (kPi.hi - angle) + kPi.lo;
+        angle = (kPiTwoParts.hi - angle) + kPiTwoParts.lo;
     }
     return WithSignOf(y, angle);
-}
-
-double Asin(double x) {
-    if (IsNan(x)) {
-        return x;
-    }
-    const double a = Magnitude(x);
-    if (a > 1) {
-        return std::numeric_limits<double>::quiet_NaN();
-    }
-    if (a < kTiny) {
-        return x;
-    }
-    return WithSignOf(x, AtanOfRatio(Exactly(a), RootOfOneMinusSquare(a)).hi);
 }
 
 double Acos(double x) {
@@ -194,7 +181,7 @@ double Acos(double x) {
         return std::numeric_limits<double>::quiet_NaN();
     }
     const DoubleDouble angle = AtanOfRatio(RootOfOneMinusSquare(a), Exactly(a));
-    return x < 0 ? (kPi - angle).hi : angle.hi;
+    return x < 0 ? (kPiTwoParts - angle).hi : angle.hi;
 }
 
 } // namespace maths

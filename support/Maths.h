@@ -14,6 +14,10 @@
 // 2) gives a quiet NaN, and overflow gives an infinity.
 namespace maths {
 
+// π and the factor from degrees to radians: each the double nearest its exact value.
+constexpr double kPi = 3.141592653589793;
+constexpr double kRadiansPerDegree = 0.017453292519943295;
+
 double Sin(double x);
 double Cos(double x);
 double Tan(double x);
@@ -24,7 +28,6 @@ double Atan2(double y, double x);
 // twenty times quicker, within a few units in the last place rather than one (the same bits
 // everywhere all the same). NaNs, infinities and two zeros go to Atan2.
 double QuickAtan2(double y, double x);
-double Asin(double x);
 double Acos(double x);
 
 double Exp(double x);

@@ -66,10 +66,10 @@ public:
     // order's comparison built into the sort's loops instead of called through a pointer.
     void SortNaturally(int first, int end, bool descending = false);
 
+private:
     // Frees every element and the array; the list is empty with capacity 0.
     void Clear();
 
-private:
     struct SortOrder;
     struct NaturalOrder;
     enum class Pivot { Middle, MedianOfThree };

@@ -5,10 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
-#include <iterator>
 #include <limits>
 #include <string>
 #include <string_view>
@@ -92,14 +89,6 @@ TEST(Catalogue, OtherControlIdsFindNoQuantity) {
     EXPECT_EQ(QuantityOfEdit(1000), kNoQuantity);     // and a checkbox no edit
 }
 
-TEST(Catalogue, QuantityIndexesAreZeroToTwentyTwo) {
-    EXPECT_TRUE(IsQuantityIndex(0));
-    EXPECT_TRUE(IsQuantityIndex(22));
-    EXPECT_FALSE(IsQuantityIndex(-1));
-    EXPECT_FALSE(IsQuantityIndex(23));
-    EXPECT_FALSE(IsQuantityIndex(255));
-}
-
 TEST(Catalogue, NoLimitIsRecognisedByItsExactBits) {
     EXPECT_TRUE(IsNoLimit(kNoLimit));
     EXPECT_TRUE(IsNoLimit(-123.456));
@@ -108,29 +97,6 @@ TEST(Catalogue, NoLimitIsRecognisedByItsExactBits) {
     EXPECT_FALSE(IsNoLimit(std::numeric_limits<double>::quiet_NaN()));
     EXPECT_TRUE(IsNoLimit(QuantityAt(kLuminousFlux).upperLimit));
     EXPECT_FALSE(IsNoLimit(QuantityAt(kLuminousFlux).lowerLimit));
-}
-
-TEST(Catalogue, StartUpTicksFourteenQuantitiesInOrder) {
-    const int expected[] = {1, 3, 6, 8, 10, 11, 12, 14, 16, 17, 18, 20, 21, 22};
-    EXPECT_TRUE(std::equal(std::begin(expected), std::end(expected), std::begin(kInitiallyGiven),
-                           std::end(kInitiallyGiven)));
-}
-
-TEST(ValueStore, LoadDefaultsClearsRolesStampsAndCounter) {
-    ValueStore store;
-    std::memset(&store, 0xA5, sizeof store);
-    LoadDefaults(store);
-    for (int q = 0; q < kQuantityCount; ++q) {
-        EXPECT_EQ(store.value[q], QuantityAt(q).defaultValue) << q;
-        EXPECT_EQ(store.given[q], 0u);
-        EXPECT_EQ(store.computed[q], 0u);
-        EXPECT_EQ(store.changeStamp[q], 0u);
-    }
-    EXPECT_EQ(store.stampCounter, 0u);
-    EXPECT_EQ(store.value[kLuminousFlux], 1000);
-    EXPECT_EQ(store.value[kMountingHeight], 2.5);
-    EXPECT_EQ(store.value[kElectricityPrice], 0.19);
-    EXPECT_EQ(store.value[kSolidAngle], 0);
 }
 
 double Clamped(int q, double typed) {

@@ -79,8 +79,10 @@ TEST(CliRoundTrip, AtTheStartATornFileGetsItsOldBytesBackAndItIsSaid) {
 TEST(CliRoundTrip, UnderAFileSizeLimitASaveFailsAndSaysSo) {
     const fs::path folder = FreshTestFolder("lumetrix-cli-");
     WriteWholeFile(folder / "save.script", "save plan.lumx\n");
+    // A driver that hangs is ended after two minutes, far beyond the moment a save takes.
     const std::string command =
-        "cd '" + folder.string() + "' && ulimit -f 1 && exec '" LUMETRIX_CLI "' save.script";
+        "cd '" + folder.string() +
+        "' && ulimit -f 1 && exec timeout --kill-after=10 120 '" LUMETRIX_CLI "' save.script";
     std::FILE* run = ::popen(command.c_str(), "r");
     ASSERT_NE(run, nullptr);
     std::string shown;
@@ -89,6 +91,8 @@ TEST(CliRoundTrip, UnderAFileSizeLimitASaveFailsAndSaysSo) {
         shown.append(piece, got);
     }
     const int status = ::pclose(run);
+    ASSERT_FALSE(WIFEXITED(status) && WEXITSTATUS(status) == 124)
+        << "lumetrix-cli did not end within 120 s of the save";
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     EXPECT_EQ(shown, "message\tFehler\t16\tDie Datei konnte nicht gespeichert werden !\n");
     EXPECT_FALSE(fs::exists(folder / "plan.lumx"));

@@ -531,8 +531,8 @@ TEST(TornFileCheckTest, TellsOldNewTornAndChangedBytes) {
     for (const auto& c : cases) {
         TornFileCheck check(c.old.size(), c.neu.size(), c.file.size());
         for (std::size_t at = 0; at < c.file.size(); at += 4) {
-            const auto piece = [&](const std::string& bytes) {
-                return std::string_view(bytes).substr(std::min(at, bytes.size()), 4);
+            const auto piece = [&](const std::string_view bytes) {
+                return bytes.substr(std::min(at, bytes.size()), 4);
             };
             check.Compare(piece(c.file), piece(c.old), piece(c.neu));
         }

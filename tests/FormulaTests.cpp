@@ -255,22 +255,6 @@ TEST(FormulaNetwork, FormulasOfAQuantityStandInDescendingWeight) {
     }
 }
 
-TEST(FormulaNetwork, ClearEmptiesEverySlot) {
-    FormulaNetwork network;
-    std::memset(&network, 0x07, sizeof network);
-    ClearFormulaNetwork(network);
-    for (const auto& row : network.FormulaMembers) {
-        for (auto slot : row) {
-            EXPECT_EQ(slot, kEmptySlot);
-        }
-    }
-    for (const auto& row : network.QuantityFormulas) {
-        for (auto slot : row) {
-            EXPECT_EQ(slot, kEmptySlot);
-        }
-    }
-}
-
 TEST(FormulaNetwork, BuildingSettlesTheTwoMemberFormulasOnly) {
     LightingModel model;
     InitLightingModel(model);

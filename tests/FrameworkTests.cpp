@@ -179,7 +179,7 @@ TEST_F(FrameworkTest, AReadOnlyEditTakesTheFocusButNoText) {
         EXPECT_EQ(desktop.Text(kFixed), "fest");
         EXPECT_TRUE(dialog.Routed(EN_CHANGE).empty());
 
-        CEdit(dialog.GetDlgItem(kFixed)->GetSafeHwnd()).SetReadOnly(FALSE);
+        ::SendMessageA(dialog.GetDlgItem(kFixed)->GetSafeHwnd(), EM_SETREADONLY, FALSE, 0);
         EXPECT_FALSE(desktop.IsReadOnly(kFixed));
         desktop.Type(kFixed, "12");
         EXPECT_EQ(desktop.Text(kFixed), "12");
@@ -201,13 +201,13 @@ TEST_F(FrameworkTest, TheFocusMovesBeforeTheEditHearsThatItLostIt) {
 TEST_F(FrameworkTest, SettingACheckIsSilentAndAClickFocusesTogglesAndReports) {
     Run([&] {
         dialog.routed.clear();
-        CButton given(dialog.GetDlgItem(kGiven)->GetSafeHwnd());
-        given.SetCheck(BST_CHECKED);
+        HWND given = dialog.GetDlgItem(kGiven)->GetSafeHwnd();
+        ::SendMessageA(given, BM_SETCHECK, BST_CHECKED, 0);
         dialog.CheckDlgButton(kGiven, BST_UNCHECKED);
         EXPECT_TRUE(dialog.Routed(BN_CLICKED).empty());
 
         desktop.Click(kGiven);
-        EXPECT_EQ(given.GetCheck(), BST_CHECKED);
+        EXPECT_EQ(::SendMessageA(given, BM_GETCHECK, 0, 0), BST_CHECKED);
         desktop.Click(kGiven);
         EXPECT_FALSE(desktop.IsChecked(kGiven));
 

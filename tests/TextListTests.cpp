@@ -147,19 +147,6 @@ TEST(TextListGrowth, CapacityGrowsBeforeTheLastSlotIsTaken) {
     EXPECT_EQ(capacities, (std::vector<int>{17, 43, 82, 140, 227, 358}));
 }
 
-TEST(TextListGrowth, ClearFreesEverythingAndTheListCanBeReused) {
-    TextList list;
-    Append(list, {"a", "b", "c"});
-    list.Clear();
-    EXPECT_EQ(list.Count(), 0);
-    EXPECT_EQ(list.Capacity(), 0);
-    EXPECT_EQ(list.Text(0), nullptr);
-
-    Append(list, {"d"});
-    EXPECT_EQ(Texts(list), Strings{"d"});
-    EXPECT_EQ(list.Capacity(), 17);
-}
-
 TEST(TextListInsert, PositionsPastTheCountAppendAndOthersShiftTheRest) {
     TextList list;
     EXPECT_EQ(list.Insert("b", -1), 0);

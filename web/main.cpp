@@ -2,10 +2,10 @@
 // the page (web/lumetrix.js) as its user. The page may ask for the lines lumetrix-cli prints
 // ("show", "state", "room" while the room dialog is open, and every message box and choice list as
 // it opens), which is how the browser tests compare the page with the native program.
-#include "cli/OutputLines.h"
 #include "framework/web/BrowserDesktop.h"
 #include "framework/web/Page.h"
 #include "framework/web/SceneJson.h"
+#include "printout/OutputLines.h"
 #include "ui/ChoiceDialogTemplate.h"
 #include "ui/MainDialog.h"
 

@@ -15,13 +15,14 @@ template <typename T> const T* At(const BYTE* base, DWORD offset) {
     return reinterpret_cast<const T*>(base + offset);
 }
 
-void VisitEntries(const BYTE* base, const IMAGE_IMPORT_DESCRIPTOR& descriptor,
+// The module's bytes are its image in memory; the address table's slots are written through.
+void VisitEntries(BYTE* base, const IMAGE_IMPORT_DESCRIPTOR& descriptor,
                   const std::function<void(const char*, FARPROC*)>& visit) {
     if (descriptor.OriginalFirstThunk == 0) {
         return;
     }
     const auto* names = At<IMAGE_THUNK_DATA>(base, descriptor.OriginalFirstThunk);
-    auto* slots = reinterpret_cast<FARPROC*>(const_cast<BYTE*>(base) + descriptor.FirstThunk);
+    auto* slots = reinterpret_cast<FARPROC*>(base + descriptor.FirstThunk);
     for (int i = 0; i < kMaxEntries && names[i].u1.AddressOfData != 0; ++i) {
         if (IMAGE_SNAP_BY_ORDINAL(names[i].u1.Ordinal)) {
             continue;
@@ -35,7 +36,7 @@ void VisitEntries(const BYTE* base, const IMAGE_IMPORT_DESCRIPTOR& descriptor,
 
 void ForEachCommonDialogImport(HMODULE module,
                                const std::function<void(const char* name, FARPROC* slot)>& visit) {
-    const auto* base = reinterpret_cast<const BYTE*>(module);
+    auto* base = reinterpret_cast<BYTE*>(module);
     const auto* dos = At<IMAGE_DOS_HEADER>(base, 0);
     if (dos->e_magic != IMAGE_DOS_SIGNATURE) {
         return;

@@ -124,8 +124,9 @@ void Desktop::Type(int id, const std::string& text) {
 
 void Desktop::Tab() {
     HWND dialog = ActiveModalDialog();
-    if (dialog != nullptr)
+    if (dialog != nullptr) {
         PressKey(dialog, VK_TAB, '\0');
+    }
 }
 
 void Desktop::Focus(int id) {
@@ -139,26 +140,30 @@ void Desktop::Focus(int id) {
 
 void Desktop::PressEnter() {
     HWND dialog = ActiveModalDialog();
-    if (dialog != nullptr)
+    if (dialog != nullptr) {
         headless::PressEnter(dialog);
+    }
 }
 
 void Desktop::PressEscape() {
     HWND dialog = ActiveModalDialog();
-    if (dialog != nullptr)
+    if (dialog != nullptr) {
         headless::PressEscape(dialog);
+    }
 }
 
 void Desktop::SelectComboItem(int id, int index) {
     HWND combo = Control(id);
-    if (combo != nullptr)
+    if (combo != nullptr) {
         PickItem(combo, index);
+    }
 }
 
 void Desktop::SystemCommand(UINT command) {
     HWND dialog = ActiveModalDialog();
-    if (dialog != nullptr)
+    if (dialog != nullptr) {
         headless::SystemCommand(dialog, command);
+    }
 }
 
 void Desktop::Tick() {
@@ -290,13 +295,15 @@ void Desktop::OnDialog(Action observer) {
 }
 
 void Desktop::ObserveMessageBox(const MessageBoxRecord& record) const {
-    if (m_messageBoxObserver)
+    if (m_messageBoxObserver) {
         m_messageBoxObserver(record);
+    }
 }
 
 void Desktop::ObserveDialog() const {
-    if (m_dialogObserver)
+    if (m_dialogObserver) {
         m_dialogObserver();
+    }
 }
 
 int Desktop::AnswerMessageBox(HWND, MessageBoxRecord record, const std::vector<int>& buttons,

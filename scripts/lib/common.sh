@@ -1,15 +1,29 @@
 # Shared by the run and test commands.
 
-BUILD_PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
+BUILD_PACKAGES=(cmake ninja-build ccache g++ clang libclang-rt-14-dev libgtest-dev libgmock-dev
                 googletest libbenchmark-dev libmpfr-dev python3)
 WINDOWS_PACKAGES=(g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
                   wine wine32:i386 fonts-wine xvfb xauth imagemagick x11-apps)
 PACKAGING_PACKAGES=(nsis)
+# clang-tidy reads the Windows build's files with MinGW's headers and the browser's with
+# Emscripten's.
+TIDY_PACKAGES=(clang-tidy g++-mingw-w64-i686-posix emscripten)
 # The page's tests drive Debian's Chromium over the DevTools protocol with Debian's WebSocket
 # client (node-ws); the page's pictures are converted with ImageMagick, its font is Liberation.
 WASM_PACKAGES=(emscripten nodejs googletest chromium node-ws imagemagick fonts-liberation)
 
 step() { printf '\n== %s\n' "$*"; }
+
+# Runs a command to its end, at most SECONDS; one that does not end by then is ended, and the
+# message names what did not end.
+within() { # seconds what command...
+    local status=0
+    timeout --kill-after=10 "$1" "${@:3}" || status=$?
+    if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+        echo "$2 did not end within $1 s" >&2
+    fi
+    return "$status"
+}
 
 # Installs the Debian packages that are not installed yet (needs root). Another installation
 # still running (as on a freshly booted machine) is waited for, up to APT_LOCK_TIMEOUT seconds.

@@ -27,7 +27,12 @@ if(IS_DIRECTORY "${dir}/${name}.Dokumente")
 endif()
 set(ENV{LUMETRIX_DOCUMENTS} "${documents}")
 execute_process(COMMAND ${EMULATOR} "${CLI}" "${SCRIPT}" WORKING_DIRECTORY "${WORKDIR}"
-                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status)
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE status TIMEOUT 120)
+# A script runs in well under a second (a few under node): a driver still running after two
+# minutes hangs.
+if(status MATCHES "timeout")
+  message(FATAL_ERROR "${name}.script: lumetrix-cli did not end within 120 s")
+endif()
 string(REPLACE "${documents}" "{Dokumente}" out "${out}")
 string(REPLACE "${WORKDIR}" "{Arbeitsordner}" out "${out}")
 string(REPLACE "${program_folder}" "{Programmordner}" out "${out}")

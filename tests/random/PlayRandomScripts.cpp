@@ -10,8 +10,14 @@
 //
 // lumetrix_random_scripts --calculation FIRST COUNT plays them on the calculation alone
 // (tests/random/CalculationPlay.h), with the same headers.
+//
+// lumetrix_random_scripts --digests prints the digests that the native tests compare with
+// tests/random/calculation-digests.txt (tests/random/OutputDigests.h). Renewing the file:
+//
+//   build/native/tests/lumetrix_random_scripts --digests >tests/random/calculation-digests.txt
 #include "cli/ScriptPlayer.h"
 #include "tests/random/CalculationPlay.h"
+#include "tests/random/OutputDigests.h"
 #include "tests/random/RandomScript.h"
 
 #include <cstdlib>
@@ -28,6 +34,12 @@ int main(int argc, char** argv) {
         std::cout << RandomScriptWithFiles(std::strtoull(argv[2], nullptr, 10));
         return 0;
     }
+    if (argc == 2 && std::string(argv[1]) == "--digests") {
+        for (std::uint64_t number = 0; number < kDigestedScripts; ++number) {
+            std::cout << DigestLine(number) << '\n';
+        }
+        return 0;
+    }
     if (argc == 4 && std::string(argv[1]) == "--calculation") {
         const unsigned long long first = std::strtoull(argv[2], nullptr, 10);
         const unsigned long long count = std::strtoull(argv[3], nullptr, 10);
@@ -38,7 +50,7 @@ int main(int argc, char** argv) {
     }
     if (argc != 3) {
         std::cerr << "usage: lumetrix_random_scripts FIRST COUNT | --calculation FIRST COUNT | "
-                     "--script N | --script-with-files N\n";
+                     "--script N | --script-with-files N | --digests\n";
         return 1;
     }
     const unsigned long long first = std::strtoull(argv[1], nullptr, 10);

@@ -15,8 +15,9 @@ const std::string kAboutCaption = "Info \xFC"
 HWND IconStaticOf(HWND dialog) {
     for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
          child = GetWindow(child, GW_HWNDNEXT)) {
-        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
+        if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON) {
             return child;
+        }
     }
     return nullptr;
 }
@@ -28,8 +29,9 @@ std::string ExpectedAboutText() {
     GetModuleFileNameA(nullptr, path, MAX_PATH);
     std::vector<char> record(GetFileVersionInfoSizeA(path, nullptr));
     if (record.empty() ||
-        !GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size()), record.data()))
+        !GetFileVersionInfoA(path, 0, static_cast<DWORD>(record.size()), record.data())) {
         return "(no version record)";
+    }
     void* data = nullptr;
     UINT length = 0;
     VerQueryValueA(record.data(), "\\", &data, &length);

@@ -1,4 +1,4 @@
-#include "cli/OutputLines.h"
+#include "printout/OutputLines.h"
 
 #include "photometry/LampPlan.h"
 #include "photometry/RoomEfficiency.h"

@@ -1,5 +1,5 @@
-#ifndef LUMETRIX_CLI_OUTPUTLINES_H
-#define LUMETRIX_CLI_OUTPUTLINES_H
+#ifndef LUMETRIX_PRINTOUT_OUTPUTLINES_H
+#define LUMETRIX_PRINTOUT_OUTPUTLINES_H
 
 #include "framework/headless/Desktop.h"
 #include "model/ValueStore.h"
@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-// The lines lumetrix-cli prints, tab-separated, UTF-8.
+// The lines lumetrix-cli prints and the page shows (web/), tab-separated, UTF-8.
 
 // A program text as printed: UTF-8, each line feed written as the two characters \n.
 std::string PrintableText(std::string_view windows1252);
