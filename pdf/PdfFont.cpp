@@ -29,6 +29,7 @@ double TextWidth(std::string_view text, PdfFont font, double size) {
     return static_cast<double>(WidthInThousandths(text, font)) * size / 1000.0;
 }
 
+// The comparisons are written so that a width or size that is not a number fits nothing.
 std::string FittedText(std::string_view text, PdfFont font, double size, double width) {
     if (TextWidth(text, font, size) <= width) {
         return std::string(text);
@@ -39,14 +40,14 @@ std::string FittedText(std::string_view text, PdfFont font, double size, double 
     std::size_t kept = 0;
     while (kept < text.size()) {
         room += widths[static_cast<unsigned char>(text[kept])];
-        if (static_cast<double>(room) * size / 1000.0 > width) {
+        if (!(static_cast<double>(room) * size / 1000.0 <= width)) {
             break;
         }
         ++kept;
     }
     std::string fitted(text.substr(0, kept));
     fitted += kEllipsis;
-    if (TextWidth(fitted, font, size) > width) {
+    if (!(TextWidth(fitted, font, size) <= width)) {
         return std::string();
     }
     return fitted;
