@@ -20,24 +20,26 @@ std::string ShownText(std::string_view text) {
     return shown;
 }
 
-// Widths and dash lengths below 0, or not numbers, are 0.
+// Widths and gaps below 0, or not numbers, are 0.
 double NonNegative(double value) {
     return value > 0.0 ? value : 0.0;
 }
 
 } // namespace
 
-void PdfPage::Numbers(std::initializer_list<double> values) {
+void PdfPage::AppendNumbers(std::initializer_list<double> values) {
     for (const double value : values) {
         m_content += PdfNumber(value);
         m_content += ' ';
     }
 }
 
-void PdfPage::Stroking(const LineStyle& style) {
-    Numbers({NonNegative(style.width)});
+void PdfPage::SetLineStyle(const LineStyle& style) {
+    AppendNumbers({NonNegative(style.width)});
     m_content += "w [";
-    if (style.dash > 0.0) {
+    // A dash shorter than the hundredth of a point that numbers keep would be written as 0,
+    // which readers refuse: such a line is drawn solid.
+    if (style.dash >= 0.01) {
         m_content += PdfNumber(style.dash) + ' ' + PdfNumber(NonNegative(style.gap));
     }
     m_content += "] 0 d\n";
@@ -47,9 +49,9 @@ void PdfPage::Text(double x, double y, PdfFont font, double size, std::string_vi
     m_content += "BT ";
     m_content += FontName(font);
     m_content += ' ';
-    Numbers({size});
+    AppendNumbers({size});
     m_content += "Tf ";
-    Numbers({x, y});
+    AppendNumbers({x, y});
     m_content += "Td " + PdfString(ShownText(text)) + " Tj ET\n";
 }
 
@@ -65,24 +67,24 @@ void PdfPage::TextInColumn(double x, double y, double width, PdfFont font, doubl
 }
 
 void PdfPage::Line(double x1, double y1, double x2, double y2, const LineStyle& style) {
-    Stroking(style);
-    Numbers({x1, y1});
+    SetLineStyle(style);
+    AppendNumbers({x1, y1});
     m_content += "m ";
-    Numbers({x2, y2});
+    AppendNumbers({x2, y2});
     m_content += "l S\n";
 }
 
 void PdfPage::Rectangle(double x, double y, double width, double height, const LineStyle& style) {
-    Stroking(style);
-    Numbers({x, y, width, height});
+    SetLineStyle(style);
+    AppendNumbers({x, y, width, height});
     m_content += "re S\n";
 }
 
 void PdfPage::GreyCell(double x, double y, double width, double height, double grey) {
     const double clamped = grey < 0.0 ? 0.0 : (grey > 1.0 ? 1.0 : grey);
     // Not-a-number fails both comparisons and is kept: PdfNumber writes it as 0 (black).
-    Numbers({clamped});
+    AppendNumbers({clamped});
     m_content += "g ";
-    Numbers({x, y, width, height});
+    AppendNumbers({x, y, width, height});
     m_content += "re f 0 g\n";
 }

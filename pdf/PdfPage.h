@@ -3,6 +3,7 @@
 
 #include "pdf/PdfFont.h"
 
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -39,8 +40,8 @@ public:
     const std::string& Content() const { return m_content; }
 
 private:
-    void Numbers(std::initializer_list<double> values);
-    void Stroking(const LineStyle& style);
+    void AppendNumbers(std::initializer_list<double> values);
+    void SetLineStyle(const LineStyle& style);
 
     std::string m_content;
 };

@@ -1,7 +1,7 @@
 // What a PDF reader relies on in the writer's documents, checked within the program so that it
 // runs in every build and in the fuzzer: the cross-reference table reached from the file's end
 // points at every object, every stream is as long as it says, and the content streams are plain
-// ASCII lines whose literal strings all end.
+// ASCII lines whose literal strings all end, with no dash of length 0.
 #ifndef LUMETRIX_TESTS_PDFSTRUCTURE_H
 #define LUMETRIX_TESTS_PDFSTRUCTURE_H
 
@@ -26,6 +26,8 @@ inline std::string ContentFault(const std::string& content) {
             inString = byte == '(';
         } else if (inString && byte == '\n') {
             return "a string runs over its line at " + std::to_string(at);
+        } else if (!inString && content.compare(at, 3, "[0 ") == 0) {
+            return "a dash of length 0 at " + std::to_string(at);
         }
     }
     return inString ? "a string without end" : "";
