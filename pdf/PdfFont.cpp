@@ -2,6 +2,8 @@
 
 #include "pdf/HelveticaWidths.h"
 
+#include <cstdint>
+
 namespace {
 
 constexpr char kEllipsis = '\x85';
@@ -14,9 +16,9 @@ const std::array<std::uint16_t, 256>& Widths(PdfFont font) {
     return kHelveticaWidths;
 }
 
-long WidthInThousandths(std::string_view text, PdfFont font) {
+std::int64_t WidthInThousandths(std::string_view text, PdfFont font) {
     const auto& widths = Widths(font);
-    long sum = 0;
+    std::int64_t sum = 0;
     for (const char byte : text) {
         sum += widths[static_cast<unsigned char>(byte)];
     }
@@ -36,7 +38,7 @@ std::string FittedText(std::string_view text, PdfFont font, double size, double 
     }
     const auto& widths = Widths(font);
     // Whole thousandths, so that the cut text's width is exactly what TextWidth gives for it.
-    long room = WidthInThousandths(std::string_view(&kEllipsis, 1), font);
+    std::int64_t room = WidthInThousandths(std::string_view(&kEllipsis, 1), font);
     std::size_t kept = 0;
     while (kept < text.size()) {
         room += widths[static_cast<unsigned char>(text[kept])];
