@@ -28,7 +28,9 @@ std::string TenDigits(std::size_t number) {
     return std::string(10 - digits.size(), '0') + digits;
 }
 
-// Writes the objects one after another and notes where each begins.
+// Writes the objects one after another, in the order of their numbers, and notes where each
+// begins. The header's comment of bytes above 127 marks the file as binary for programs that
+// would otherwise alter its line ends.
 class ObjectWriter {
 public:
     ObjectWriter() : m_bytes("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n") {}
