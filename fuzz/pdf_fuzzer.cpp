@@ -72,7 +72,9 @@ void Draw(CommandReader& input, PdfDocument& document, PdfPage*& page) {
         const PdfFont font = Font(input);
         const double size = input.Number();
         const std::string text = input.Text();
-        if (TextWidth(FittedText(text, font, size, width), font, size) > width) {
+        // Nothing is shown where nothing fits, in a column of no width or less.
+        const std::string fitted = FittedText(text, font, size, width);
+        if (!fitted.empty() && TextWidth(fitted, font, size) > width) {
             std::abort();
         }
         page->TextInColumn(x, y, width, font, size, text);

@@ -69,6 +69,27 @@ inline std::vector<std::size_t> CrossReferenceOffsets(const std::string& pdf, st
     return offsets;
 }
 
+// The first fault of the object whose body begins at `body` if it is a stream: its length, or
+// its content; nothing for other objects.
+inline std::string StreamFault(const std::string& pdf, std::size_t body) {
+    const std::string lengthKey = "<< /Length ";
+    if (pdf.compare(body, lengthKey.size(), lengthKey) != 0) {
+        return "";
+    }
+    char* afterLength = nullptr;
+    const std::size_t length =
+        std::strtoul(pdf.c_str() + body + lengthKey.size(), &afterLength, 10);
+    const std::size_t streamKeyword = static_cast<std::size_t>(afterLength - pdf.c_str());
+    if (pdf.compare(streamKeyword, 11, " >>\nstream\n") != 0) {
+        return "no stream after its dictionary";
+    }
+    const std::size_t start = streamKeyword + 11;
+    if (pdf.compare(start + length, 11, "\nendstream\n") != 0) {
+        return "the stream is not as long as it says";
+    }
+    return ContentFault(pdf.substr(start, length));
+}
+
 // The first fault of the document, or nothing when it is sound.
 inline std::string PdfStructureFault(const std::string& pdf) {
     if (pdf.compare(0, 9, "%PDF-1.4\n") != 0) {
@@ -84,17 +105,9 @@ inline std::string PdfStructureFault(const std::string& pdf) {
         if (pdf.compare(offsets[object - 1], header.size(), header) != 0) {
             return "the table misses object " + std::to_string(object);
         }
-    }
-    for (std::size_t at = pdf.find("/Length "); at != std::string::npos;
-         at = pdf.find("/Length ", at + 1)) {
-        const std::size_t length = std::strtoul(pdf.c_str() + at + 8, nullptr, 10);
-        const std::size_t start = pdf.find(">>\nstream\n", at) + 10;
-        if (pdf.compare(start + length, 11, "\nendstream\n") != 0) {
-            return "the stream at " + std::to_string(start) + " is not as long as it says";
-        }
-        fault = ContentFault(pdf.substr(start, length));
+        fault = StreamFault(pdf, offsets[object - 1] + header.size());
         if (!fault.empty()) {
-            return fault;
+            return "object " + std::to_string(object) + ": " + fault;
         }
     }
     return "";
