@@ -6,7 +6,7 @@ set(engine_suites
     Catalogue FormulaEvaluator FormulaNetwork Recalculation SolverRules RoleResolution
     SolverProperties ValueStore MathsTest DecimalConversionTest CommandLineTest Windows1252
     FastNaturalCompareTest NaturalCompareLetters NaturalCompareNumbers NaturalComparePunctuation
-    NaturalTextOrderTest TextListGrowth TextListInsert TextListSort TextListSplit)
+    NaturalTextOrderTest TextListGrowth TextListInsert TextListSort TextListSplit PdfWriter PdfTools)
 set(photometry_suites PhotometricFiles LampPlan RoomMethod WorkPlaneIlluminance)
 set(io_suites DataFileReading DataFileRoom DataFileText DataFileValue LightDatabase LampFile
               LampFolder LampFolderTest PlannerFolderTest)
