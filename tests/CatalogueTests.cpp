@@ -2,6 +2,7 @@
 
 #include "model/Quantity.h"
 #include "model/ValueStore.h"
+#include "ui/QuantityControls.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +56,8 @@ TEST(Catalogue, HelpTextsKeepTheirSpellingBlanksAndLineFeeds) {
 
 TEST(Catalogue, ControlIdsFindTheirQuantityInIndexOrder) {
     for (int q = 0; q < kQuantityCount; ++q) {
-        EXPECT_EQ(QuantityOfEdit(QuantityAt(q).editId), q);
-        EXPECT_EQ(QuantityOfCheckbox(QuantityAt(q).checkboxId), q);
+        EXPECT_EQ(QuantityOfEdit(ControlsOf(q).editId), q);
+        EXPECT_EQ(QuantityOfCheckbox(ControlsOf(q).checkboxId), q);
     }
     // The edits of quantities 5 and 6 are numbered against their order on screen.
     EXPECT_EQ(QuantityOfEdit(1016), kLitArea);
@@ -75,7 +76,7 @@ TEST(Catalogue, TheMaintenanceFactorStartsAtOneWithinItsLimits) {
     EXPECT_EQ(factor.decimals, 2.0);
     EXPECT_EQ(factor.lowerLimit, 0.1);
     EXPECT_EQ(factor.upperLimit, 1.0);
-    EXPECT_EQ(factor.pictureId, 137);
+    EXPECT_EQ(ControlsOf(kMaintenanceFactor).pictureId, 137);
     EXPECT_NE(std::string_view(factor.helpText).find("Wartungswert = Neuwert * Wartungsfaktor"),
               std::string_view::npos);
 }

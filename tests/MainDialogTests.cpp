@@ -1,6 +1,7 @@
 #include "framework/headless/Desktop.h"
 #include "resources/resource.h"
 #include "ui/MainDialog.h"
+#include "ui/QuantityControls.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +17,10 @@ const char* const kBeamAngleHelp =
     "Ist der Winkel mit dem das Licht von der Lichtquelle abgestrahlt wird.";
 
 int EditOf(int q) {
-    return QuantityAt(q).editId;
+    return ControlsOf(q).editId;
 }
 int CheckboxOf(int q) {
-    return QuantityAt(q).checkboxId;
+    return ControlsOf(q).checkboxId;
 }
 
 class MainDialogTest : public ::testing::Test {
