@@ -10,12 +10,6 @@ namespace {
 
 using Values = double[kQuantityCount];
 
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kRadToDeg = 57.29577951308232;
-constexpr double kPi = 3.141592653589793;
-constexpr double kOneOverTwoPi = 0.15915494309189535;
-constexpr double kOneOverPi = 0.3183098861837907;
-
 // Divisor guard: x when x >= floor, else the floor (also for NaN).
 double G(double x, double floor) {
     return x >= floor ? x : floor;
@@ -30,16 +24,17 @@ double Z(double x) {
 void SolveBeamDiameter(Values& v, int target) {
     switch (target) {
     case kLitDiameter:
-        v[kLitDiameter] = maths::Tan(v[kBeamAngle] * kDegToRad * 0.5) * (2 * v[kMountingHeight]);
+        v[kLitDiameter] =
+            maths::Tan(v[kBeamAngle] * maths::kRadiansPerDegree * 0.5) * (2 * v[kMountingHeight]);
         break;
     case kMountingHeight: {
-        double t = maths::Tan(v[kBeamAngle] * kDegToRad * 0.5);
+        double t = maths::Tan(v[kBeamAngle] * maths::kRadiansPerDegree * 0.5);
         v[kMountingHeight] = v[kLitDiameter] / G(t, 1e-8) * 0.5;
         break;
     }
     case kBeamAngle: {
         double height = v[kMountingHeight] > 0.00001 ? v[kMountingHeight] : 0.00001;
-        v[kBeamAngle] = 2 * maths::Atan(v[kLitDiameter] / height * 0.5) * kRadToDeg;
+        v[kBeamAngle] = 2 * maths::Atan(v[kLitDiameter] / height * 0.5) * maths::kDegreesPerRadian;
         break;
     }
     default:
@@ -51,16 +46,17 @@ void SolveBeamDiameter(Values& v, int target) {
 void SolveSolidAngle(Values& v, int target) {
     switch (target) {
     case kSolidAngle:
-        v[kSolidAngle] = (1 - maths::Cos(v[kBeamAngle] * kDegToRad * 0.5)) * kPi * 2;
+        v[kSolidAngle] =
+            (1 - maths::Cos(v[kBeamAngle] * maths::kRadiansPerDegree * 0.5)) * maths::kPi * 2;
         break;
     case kBeamAngle: {
-        double c = 1 - v[kSolidAngle] * kOneOverTwoPi;
+        double c = 1 - v[kSolidAngle] * maths::kOneOverTwoPi;
         if (c > 1) {
             c = 1;
         } else if (!(c >= -1)) {
             c = -1;
         }
-        v[kBeamAngle] = 2 * maths::Acos(c) * kRadToDeg;
+        v[kBeamAngle] = 2 * maths::Acos(c) * maths::kDegreesPerRadian;
         break;
     }
     default:
@@ -89,10 +85,10 @@ void SolveIntensity(Values& v, int target) {
 void SolveLitArea(Values& v, int target) {
     switch (target) {
     case kLitArea:
-        v[kLitArea] = v[kLitDiameter] * v[kLitDiameter] * kPi * 0.25;
+        v[kLitArea] = v[kLitDiameter] * v[kLitDiameter] * maths::kPi * 0.25;
         break;
     case kLitDiameter:
-        v[kLitDiameter] = maths::Sqrt(Z(v[kLitArea] * 4 * kOneOverPi));
+        v[kLitDiameter] = maths::Sqrt(Z(v[kLitArea] * 4 * maths::kOneOverPi));
         break;
     default:
         break;

@@ -1,5 +1,7 @@
 #include "model/Quantity.h"
 
+#include "support/Maths.h"
+
 #include <cstdint>
 #include <cstring>
 
@@ -29,7 +31,7 @@ const Quantity kQuantities[kQuantityCount] = {
      "Ist der Winkel mit dem das Licht von der Lichtquelle abgestrahlt"
      " wird."},
     // kSolidAngle
-    {0, 3, 0, 6.283185307179586, "Raumwinkel          >sr  ",
+    {0, 3, 0, 2 * maths::kPi, "Raumwinkel          >sr  ",
      "Ist die Fl\xE4"
      "che des Lichtkegels die auf die Eingeitskugel (d=1m) strahlt."
      " Der Raumwinkel ist abh\xE4ngig vom Abstrahlwinkel:\n\n"
