@@ -67,7 +67,6 @@ const char kDialogClass[] = "#32770";
 const char kRoomCaption[] = "Raumwirkungsgrad berechnen";
 const UINT kAboutCommand = 0x0010;
 const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
-const int kChoiceListId = 1132;        // IDC_CHOICE_LIST of the choice dialog's built-in template
 const int kPatienceMs = 60000;
 const int kPollMs = 100;
 
@@ -322,7 +321,7 @@ int Database() {
 // The entries of the choice dialog's list. CB_GETLBTEXT crosses the process boundary; Wine
 // hands the text over in UTF-16 whichever way it is asked for, so it is asked for so.
 void PrintEntries(HWND choice) {
-    HWND list = GetDlgItem(choice, kChoiceListId);
+    HWND list = GetDlgItem(choice, IDC_CHOICE_LIST);
     DWORD_PTR count = 0;
     SendMessageTimeoutW(list, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &count);
     for (DWORD_PTR i = 0; i < count; ++i) {
