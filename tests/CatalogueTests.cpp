@@ -1,3 +1,6 @@
+// The catalogue of the quantities as data files and the dialog show it: titles and help texts
+// byte for byte, the control ids of each quantity and no other, the Wartungsfaktor's limits,
+// the limit that means none, and clamping to the limits.
 #include "EngineTestSupport.h"
 
 #include "model/Quantity.h"

@@ -1,3 +1,6 @@
+// "Laden" and "Speichern" on the main dialog: the start-up state saved and loaded back, old
+// files without the Wartungsfaktor, the path the file dialogs offer, the overwrite question,
+// failed and torn saves, and the messages for files that cannot be loaded.
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
 #include "resources/resource.h"

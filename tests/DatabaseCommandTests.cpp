@@ -1,3 +1,6 @@
+// "Datenbank" on the main dialog: the lamps listed from LightDatabase.csv and the lamp files
+// of the folders "Leuchten", the entry pre-selected, and a chosen record's fields applied to
+// the quantities one after another; missing, unreadable and oversized sources.
 #include "framework/headless/Desktop.h"
 #include "io/LightDatabase.h"
 #include "io/LuminaireFolder.h"

@@ -1,3 +1,6 @@
+// The main dialog on the headless window system: the start-up state, colours and system menu,
+// typing, ticking, Enter, Escape, Tab and leaving a field, the focus tracking, the about box
+// and the icon drawn when minimised.
 #include "framework/headless/Desktop.h"
 #include "resources/resource.h"
 #include "ui/MainDialog.h"
