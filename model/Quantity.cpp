@@ -121,14 +121,6 @@ const Quantity kQuantities[kQuantityCount] = {
 
 } // namespace
 
-// The Wartungsfaktor is ticked last, so that it is the newest of formula 7's given members and
-// the boxes that the older quantities' clicks untick stay the same.
-const int kInitiallyGiven[14] = {kLuminousFlux,   kBeamAngle,        kMountingHeight,
-                                 kPower,          kRoomArea,         kHoursPerDay,
-                                 kDaysPerYear,    kRoomIlluminance,  kLampLife,
-                                 kLampPrice,      kElectricityPrice, kLampEfficiency,
-                                 kRoomEfficiency, kMaintenanceFactor};
-
 bool IsNoLimit(double limit) {
     std::uint64_t bits = 0;
     std::uint64_t noLimitBits = 0;

@@ -60,7 +60,13 @@ const Quantity& QuantityAt(int q);
 std::string_view TitleName(int q);
 std::string_view TitleUnit(int q);
 
-// The quantities ticked at start-up, in the order in which they are ticked.
-extern const int kInitiallyGiven[14];
+// The quantities ticked at start-up, in the order in which they are ticked. The Wartungsfaktor
+// is ticked last, so that it is the newest of formula 7's given members and the boxes that the
+// older quantities' clicks untick stay the same.
+inline constexpr int kInitiallyGiven[] = {kLuminousFlux,   kBeamAngle,        kMountingHeight,
+                                          kPower,          kRoomArea,         kHoursPerDay,
+                                          kDaysPerYear,    kRoomIlluminance,  kLampLife,
+                                          kLampPrice,      kElectricityPrice, kLampEfficiency,
+                                          kRoomEfficiency, kMaintenanceFactor};
 
 #endif
