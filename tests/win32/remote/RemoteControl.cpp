@@ -44,6 +44,7 @@
 //
 // wait-main, open-about and wait-window print the screen area of the window they waited for, in the
 // geometry form WIDTHxHEIGHT+X+Y that ImageMagick's -crop takes.
+#include "framework/ErrorCaption.h"
 #include "resources/resource.h"
 
 #include <windows.h>
@@ -60,12 +61,10 @@ namespace {
 
 const char kAboutCaption[] = "Info \xFC"
                              "ber Lumetrix";
-const char kErrorCaption[] = "Fehler";
 const char kChoiceCaption[] = "Datenbank";
 const char kSaveCaption[] = "Daten speichern";
 const char kDialogClass[] = "#32770";
 const char kRoomCaption[] = "Raumwirkungsgrad berechnen";
-const UINT kAboutCommand = 0x0010;
 const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
 const int kPatienceMs = 60000;
 const int kPollMs = 100;
@@ -218,7 +217,7 @@ HWND OpenFromSystemMenu(UINT command, const char* caption) {
 }
 
 int OpenAbout() {
-    HWND about = OpenFromSystemMenu(kAboutCommand, kAboutCaption);
+    HWND about = OpenFromSystemMenu(IDM_ABOUTBOX, kAboutCaption);
     if (about == nullptr) {
         return 1;
     }
