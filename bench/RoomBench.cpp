@@ -4,6 +4,7 @@
 #include "photometry/LampPlan.h"
 #include "photometry/RoomEfficiency.h"
 #include "photometry/WorkPlaneIlluminance.h"
+#include "support/Maths.h"
 
 #include <benchmark/benchmark.h>
 
@@ -27,7 +28,7 @@ LightDistribution MakersGrid(int planes, int gammas) {
     }
     for (double c : distribution.planes) {
         for (double gamma : distribution.gammas) {
-            const double down = std::cos(gamma * 3.141592653589793 / 180);
+            const double down = std::cos(gamma * maths::kRadiansPerDegree);
             distribution.intensities.push_back(down > 0 ? down * (1.5 + std::cos(c)) : 0.0);
         }
     }

@@ -5,6 +5,7 @@
 #include "support/Digits.h"
 #include "support/Windows1252.h"
 #include "ui/ChoiceDialogTemplate.h"
+#include "ui/QuantityControls.h"
 #include "ui/RoomFields.h"
 
 #include <climits>
@@ -150,7 +151,7 @@ bool ScriptPlayer::Click(const Argument& argument) {
     if (!q) {
         return false;
     }
-    m_desktop.Click(QuantityAt(*q).checkboxId);
+    m_desktop.Click(ControlsOf(*q).checkboxId);
     return true;
 }
 
@@ -168,7 +169,7 @@ bool ScriptPlayer::Type(const Argument& argument) {
     if (!converted || converted->find('\0') != std::string::npos) {
         return false;
     }
-    m_desktop.Type(QuantityAt(*q).editId, *converted);
+    m_desktop.Type(ControlsOf(*q).editId, *converted);
     return true;
 }
 

@@ -11,7 +11,7 @@
 class TextList;
 
 // The light-source database: a semicolon-separated text file, one lamp per line. Field 0 is the
-// lamp's name, fields 1 to 22 hold the values of the quantities in their order (QuantityIndex).
+// lamp's name, fields 1 to 23 hold the values of the quantities in their order (QuantityIndex).
 constexpr const char* kLightDatabaseFile = "LightDatabase.csv";
 constexpr std::size_t kMaximumNameLength = 255;
 
@@ -45,7 +45,7 @@ DatabaseField InterpretDatabaseField(const char* field);
 
 // A record as the program applies it: for each quantity what its value field does, with the text
 // that a fixing field gives to the quantity's edit. The quantities of fields that the record
-// lacks stay unchanged; fields after the 22 value fields are ignored.
+// lacks stay unchanged; fields after the 23 value fields are ignored.
 struct LampRecordField {
     DatabaseField::Action action = DatabaseField::Action::Unchanged;
     std::string text;

@@ -10,11 +10,10 @@ namespace {
 
 using Values = double[kQuantityCount];
 
-constexpr double kDegToRad = 0.017453292519943295;
-constexpr double kRadToDeg = 57.29577951308232;
-constexpr double kPi = 3.141592653589793;
-constexpr double kOneOverTwoPi = 0.15915494309189535;
-constexpr double kOneOverPi = 0.3183098861837907;
+// The least divisor that G lets through: in formulas 0 to 6, and in formulas 7 (the lamps
+// needed) and 8 (the operating cost).
+constexpr double kDivisorFloor = 1e-8;
+constexpr double kLampsAndCostDivisorFloor = 1e-9;
 
 // Divisor guard: x when x >= floor, else the floor (also for NaN).
 double G(double x, double floor) {
@@ -30,16 +29,17 @@ double Z(double x) {
 void SolveBeamDiameter(Values& v, int target) {
     switch (target) {
     case kLitDiameter:
-        v[kLitDiameter] = maths::Tan(v[kBeamAngle] * kDegToRad * 0.5) * (2 * v[kMountingHeight]);
+        v[kLitDiameter] =
+            maths::Tan(v[kBeamAngle] * maths::kRadiansPerDegree * 0.5) * (2 * v[kMountingHeight]);
         break;
     case kMountingHeight: {
-        double t = maths::Tan(v[kBeamAngle] * kDegToRad * 0.5);
-        v[kMountingHeight] = v[kLitDiameter] / G(t, 1e-8) * 0.5;
+        double t = maths::Tan(v[kBeamAngle] * maths::kRadiansPerDegree * 0.5);
+        v[kMountingHeight] = v[kLitDiameter] / G(t, kDivisorFloor) * 0.5;
         break;
     }
     case kBeamAngle: {
         double height = v[kMountingHeight] > 0.00001 ? v[kMountingHeight] : 0.00001;
-        v[kBeamAngle] = 2 * maths::Atan(v[kLitDiameter] / height * 0.5) * kRadToDeg;
+        v[kBeamAngle] = 2 * maths::Atan(v[kLitDiameter] / height * 0.5) * maths::kDegreesPerRadian;
         break;
     }
     default:
@@ -51,16 +51,17 @@ void SolveBeamDiameter(Values& v, int target) {
 void SolveSolidAngle(Values& v, int target) {
     switch (target) {
     case kSolidAngle:
-        v[kSolidAngle] = (1 - maths::Cos(v[kBeamAngle] * kDegToRad * 0.5)) * kPi * 2;
+        v[kSolidAngle] =
+            (1 - maths::Cos(v[kBeamAngle] * maths::kRadiansPerDegree * 0.5)) * maths::kPi * 2;
         break;
     case kBeamAngle: {
-        double c = 1 - v[kSolidAngle] * kOneOverTwoPi;
+        double c = 1 - v[kSolidAngle] * maths::kOneOverTwoPi;
         if (c > 1) {
             c = 1;
         } else if (!(c >= -1)) {
             c = -1;
         }
-        v[kBeamAngle] = 2 * maths::Acos(c) * kRadToDeg;
+        v[kBeamAngle] = 2 * maths::Acos(c) * maths::kDegreesPerRadian;
         break;
     }
     default:
@@ -72,13 +73,13 @@ void SolveSolidAngle(Values& v, int target) {
 void SolveIntensity(Values& v, int target) {
     switch (target) {
     case kLuminousIntensity:
-        v[kLuminousIntensity] = v[kLuminousFlux] / G(v[kSolidAngle], 1e-8);
+        v[kLuminousIntensity] = v[kLuminousFlux] / G(v[kSolidAngle], kDivisorFloor);
         break;
     case kLuminousFlux:
         v[kLuminousFlux] = v[kLuminousIntensity] * v[kSolidAngle];
         break;
     case kSolidAngle:
-        v[kSolidAngle] = v[kLuminousFlux] / G(v[kLuminousIntensity], 1e-8);
+        v[kSolidAngle] = v[kLuminousFlux] / G(v[kLuminousIntensity], kDivisorFloor);
         break;
     default:
         break;
@@ -89,10 +90,10 @@ void SolveIntensity(Values& v, int target) {
 void SolveLitArea(Values& v, int target) {
     switch (target) {
     case kLitArea:
-        v[kLitArea] = v[kLitDiameter] * v[kLitDiameter] * kPi * 0.25;
+        v[kLitArea] = v[kLitDiameter] * v[kLitDiameter] * maths::kPi * 0.25;
         break;
     case kLitDiameter:
-        v[kLitDiameter] = maths::Sqrt(Z(v[kLitArea] * 4 * kOneOverPi));
+        v[kLitDiameter] = maths::Sqrt(Z(v[kLitArea] * 4 * maths::kOneOverPi));
         break;
     default:
         break;
@@ -106,10 +107,10 @@ void SolveIlluminance(Values& v, int target) {
         v[kLuminousFlux] = v[kLitArea] * v[kIlluminance];
         break;
     case kIlluminance:
-        v[kIlluminance] = v[kLuminousFlux] / G(v[kLitArea], 1e-8);
+        v[kIlluminance] = v[kLuminousFlux] / G(v[kLitArea], kDivisorFloor);
         break;
     case kLitArea:
-        v[kLitArea] = v[kLuminousFlux] / G(v[kIlluminance], 1e-8);
+        v[kLitArea] = v[kLuminousFlux] / G(v[kIlluminance], kDivisorFloor);
         break;
     default:
         break;
@@ -123,10 +124,10 @@ void SolveEfficacy(Values& v, int target) {
         v[kLuminousFlux] = v[kEfficacy] * v[kPower];
         break;
     case kPower:
-        v[kPower] = v[kLuminousFlux] / G(v[kEfficacy], 1e-8);
+        v[kPower] = v[kLuminousFlux] / G(v[kEfficacy], kDivisorFloor);
         break;
     case kEfficacy:
-        v[kEfficacy] = v[kLuminousFlux] / G(v[kPower], 1e-8);
+        v[kEfficacy] = v[kLuminousFlux] / G(v[kPower], kDivisorFloor);
         break;
     default:
         break;
@@ -137,10 +138,10 @@ void SolveEfficacy(Values& v, int target) {
 void SolveOperatingHours(Values& v, int target) {
     switch (target) {
     case kHoursPerDay:
-        v[kHoursPerDay] = v[kHoursPerYear] / G(v[kDaysPerYear], 1e-8);
+        v[kHoursPerDay] = v[kHoursPerYear] / G(v[kDaysPerYear], kDivisorFloor);
         break;
     case kDaysPerYear:
-        v[kDaysPerYear] = v[kHoursPerYear] / G(v[kHoursPerDay], 1e-8);
+        v[kDaysPerYear] = v[kHoursPerYear] / G(v[kHoursPerDay], kDivisorFloor);
         break;
     case kHoursPerYear:
         v[kHoursPerYear] = v[kDaysPerYear] * v[kHoursPerDay];
@@ -165,41 +166,41 @@ void SolveLampsNeeded(Values& v, int target) {
         v[kLampsNeeded] = ClampLamps(v[kRoomIlluminance] * v[kRoomArea] /
                                      G(v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
                                            v[kRoomEfficiency] * 0.01 * v[kMaintenanceFactor],
-                                       1e-9));
+                                       kLampsAndCostDivisorFloor));
         break;
     case kRoomArea:
         v[kRoomArea] = v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
                        v[kRoomEfficiency] * 0.01 * v[kMaintenanceFactor] /
-                       G(v[kRoomIlluminance], 1e-9);
+                       G(v[kRoomIlluminance], kLampsAndCostDivisorFloor);
         break;
     case kRoomIlluminance:
         v[kRoomIlluminance] = v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
                               v[kRoomEfficiency] * 0.01 * v[kMaintenanceFactor] /
-                              G(v[kRoomArea], 1e-9);
+                              G(v[kRoomArea], kLampsAndCostDivisorFloor);
         break;
     case kLuminousFlux:
         v[kLuminousFlux] = v[kRoomIlluminance] * v[kRoomArea] /
                            G(v[kLampsNeeded] * v[kLampEfficiency] * 0.01 * v[kRoomEfficiency] *
                                  0.01 * v[kMaintenanceFactor],
-                             1e-9);
+                             kLampsAndCostDivisorFloor);
         break;
     case kRoomEfficiency:
         v[kRoomEfficiency] = v[kRoomIlluminance] * (v[kRoomArea] * 100) /
                              G(v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
                                    v[kMaintenanceFactor],
-                               1e-9);
+                               kLampsAndCostDivisorFloor);
         break;
     case kLampEfficiency:
         v[kLampEfficiency] = v[kRoomIlluminance] * (v[kRoomArea] * 100) /
                              G(v[kLampsNeeded] * v[kLuminousFlux] * v[kRoomEfficiency] * 0.01 *
                                    v[kMaintenanceFactor],
-                               1e-9);
+                               kLampsAndCostDivisorFloor);
         break;
     case kMaintenanceFactor:
         v[kMaintenanceFactor] = v[kRoomIlluminance] * v[kRoomArea] /
                                 G(v[kLampsNeeded] * v[kLuminousFlux] * v[kLampEfficiency] * 0.01 *
                                       v[kRoomEfficiency] * 0.01,
-                                  1e-9);
+                                  kLampsAndCostDivisorFloor);
         break;
     default:
         break;
@@ -208,26 +209,31 @@ void SolveLampsNeeded(Values& v, int target) {
 
 // Formula 8: K = T · N · (c_E · P/1000 + c_L/L); every result is clamped at zero.
 void SolveOperatingCost(Values& v, int target) {
-    double lampHourCost =
-        v[kElectricityPrice] * v[kPower] * 0.001 + v[kLampPrice] / G(v[kLampLife], 1e-9);
-    double costPerLampHour = v[kOperatingCost] / G(v[kHoursPerYear] * v[kLampsNeeded], 1e-9);
+    double lampHourCost = v[kElectricityPrice] * v[kPower] * 0.001 +
+                          v[kLampPrice] / G(v[kLampLife], kLampsAndCostDivisorFloor);
+    double costPerLampHour =
+        v[kOperatingCost] / G(v[kHoursPerYear] * v[kLampsNeeded], kLampsAndCostDivisorFloor);
     switch (target) {
     case kOperatingCost:
         v[kOperatingCost] = Z(v[kHoursPerYear] * (lampHourCost * v[kLampsNeeded]));
         break;
     case kLampsNeeded:
-        v[kLampsNeeded] = Z(v[kOperatingCost] / G(v[kHoursPerYear], 1e-9) / G(lampHourCost, 1e-9));
+        v[kLampsNeeded] = Z(v[kOperatingCost] / G(v[kHoursPerYear], kLampsAndCostDivisorFloor) /
+                            G(lampHourCost, kLampsAndCostDivisorFloor));
         break;
     case kHoursPerYear:
-        v[kHoursPerYear] = Z(v[kOperatingCost] / G(v[kLampsNeeded], 1e-9) / G(lampHourCost, 1e-9));
+        v[kHoursPerYear] = Z(v[kOperatingCost] / G(v[kLampsNeeded], kLampsAndCostDivisorFloor) /
+                             G(lampHourCost, kLampsAndCostDivisorFloor));
         break;
     case kPower:
-        v[kPower] = Z((costPerLampHour - v[kLampPrice] / G(v[kLampLife], 1e-9)) * 1000 /
-                      G(v[kElectricityPrice], 1e-9));
+        v[kPower] =
+            Z((costPerLampHour - v[kLampPrice] / G(v[kLampLife], kLampsAndCostDivisorFloor)) *
+              1000 / G(v[kElectricityPrice], kLampsAndCostDivisorFloor));
         break;
     case kElectricityPrice:
-        v[kElectricityPrice] = Z((costPerLampHour - v[kLampPrice] / G(v[kLampLife], 1e-9)) * 1000 /
-                                 G(v[kPower], 1e-9));
+        v[kElectricityPrice] =
+            Z((costPerLampHour - v[kLampPrice] / G(v[kLampLife], kLampsAndCostDivisorFloor)) *
+              1000 / G(v[kPower], kLampsAndCostDivisorFloor));
         break;
     case kLampPrice:
         v[kLampPrice] =
@@ -235,7 +241,8 @@ void SolveOperatingCost(Values& v, int target) {
         break;
     case kLampLife:
         v[kLampLife] =
-            Z(v[kLampPrice] / G(costPerLampHour - v[kPower] * v[kElectricityPrice] * 0.001, 1e-9));
+            Z(v[kLampPrice] / G(costPerLampHour - v[kPower] * v[kElectricityPrice] * 0.001,
+                                kLampsAndCostDivisorFloor));
         break;
     default:
         break;

@@ -1,6 +1,6 @@
 #include "model/Quantity.h"
 
-#include "resources/resource.h"
+#include "support/Maths.h"
 
 #include <cstdint>
 #include <cstring>
@@ -10,115 +10,99 @@ namespace {
 // One row per quantity, in the order of QuantityIndex. Texts are Windows-1252 bytes; a literal
 // is split where a hex escape would otherwise swallow the letter that follows it.
 const Quantity kQuantities[kQuantityCount] = {
-    // edit, checkbox, picture, default, decimals, lower limit, upper limit, title, help text
+    // default, decimals, lower limit, upper limit, title, help text
     // kLuminousIntensity
-    {IDC_EDIT_INTENSITY, IDC_GIVEN_INTENSITY, IDB_PICTURE_NONE, 0, 0, 0, kNoLimit,
-     "Lichtst\xE4ke          >cd  ",
+    {0, 0, 0, kNoLimit, "Lichtst\xE4ke          >cd  ",
      "Ist die durchschnittliche Helligkeit einer Lichtquelle im Abstand"
      " von einem Meter zu Lichtquelle. \n\n"
      "Lichtst\xE4ke =  Lichtstrom / Raumwinkel\n\n"},
     // kLuminousFlux
-    {IDC_EDIT_FLUX, IDC_GIVEN_FLUX, IDB_PICTURE_NONE, 1000, 1, 0, kNoLimit,
-     "Lichtstrom          >lm  ",
+    {1000, 1, 0, kNoLimit, "Lichtstrom          >lm  ",
      "Ist die gesammte Lichtmenge die von einer Lichtquelle abgegeben"
      " wird.\n\n"
      "Lichtstrom = Lichtst\xE4ke * Raumwinkel"},
     // kIlluminance
-    {IDC_EDIT_ILLUMINANCE, IDC_GIVEN_ILLUMINANCE, IDB_PICTURE_NONE, 500, 0, 0, kNoLimit,
-     "Beleuchtungsst\xE4rke  >lux ",
+    {500, 0, 0, kNoLimit, "Beleuchtungsst\xE4rke  >lux ",
      "Ist die Helligkeit die der Lichtkegel der Lichquelle am Boden"
      " erzeugt. Mit steigender H\xF6he der Lichtquelle sinkt die Beleuchtungsst\xE4rke"
      " zum Quartrat."},
     // kBeamAngle
-    {IDC_EDIT_BEAM_ANGLE, IDC_GIVEN_BEAM_ANGLE, IDB_BEAM_ANGLE, 36, 1, 1, 120,
-     "Abstrahlwinkel      >\xB0   ",
+    {36, 1, 1, 120, "Abstrahlwinkel      >\xB0   ",
      "Ist der Winkel mit dem das Licht von der Lichtquelle abgestrahlt"
      " wird."},
     // kSolidAngle
-    {IDC_EDIT_SOLID_ANGLE, IDC_GIVEN_SOLID_ANGLE, IDB_SOLID_ANGLE, 0, 3, 0, 6.283185307179586,
-     "Raumwinkel          >sr  ",
+    {0, 3, 0, 2 * maths::kPi, "Raumwinkel          >sr  ",
      "Ist die Fl\xE4"
      "che des Lichtkegels die auf die Eingeitskugel (d=1m) strahlt."
      " Der Raumwinkel ist abh\xE4ngig vom Abstrahlwinkel:\n\n"
      "Raumwinkel = 2*PI * [ 1-cos(Abstrahlwinkel/2) ]"},
     // kLitArea
-    {IDC_EDIT_LIT_AREA, IDC_GIVEN_LIT_AREA, IDB_LIT_AREA, 0, 2, 0, kNoLimit,
+    {0, 2, 0, kNoLimit,
      "Beleuchtungsfl\xE4"
      "che  >m\xB2  ",
      "Ist die Flache die der Lichtkegel einer Lichtquelle ausleuchet.Fl\xE4"
      "che = Durchmesser\xB2 * PI / 4\n\n"},
     // kMountingHeight
-    {IDC_EDIT_HEIGHT, IDC_GIVEN_HEIGHT, IDB_HEIGHT, 2.5, 2, 0.1, 20, "Lampenh\xF6he          >m   ",
+    {2.5, 2, 0.1, 20, "Lampenh\xF6he          >m   ",
      "Ist die H\xF6he in der die Lichtquelle montiert ist."},
     // kLitDiameter
-    {IDC_EDIT_DIAMETER, IDC_GIVEN_DIAMETER, IDB_DIAMETER, 0, 2, 0, kNoLimit,
-     "Durchmesser         >m   ",
+    {0, 2, 0, kNoLimit, "Durchmesser         >m   ",
      "Ist der Durchmesser der Fl\xE4"
      "che die von einer Lichtquelle ausgeleuchtet wird.Durchmesser"
      " = 2 * Lampenh\xF6he * tan(Abstrahlwinkel/2)"},
     // kPower
-    {IDC_EDIT_POWER, IDC_GIVEN_POWER, IDB_PICTURE_NONE, 20, 2, 0, kNoLimit,
-     "Elekt. Leistung     >W   ", "Ist die elektische Leistung in Watt der Lichtquelle."},
+    {20, 2, 0, kNoLimit, "Elekt. Leistung     >W   ",
+     "Ist die elektische Leistung in Watt der Lichtquelle."},
     // kEfficacy
-    {IDC_EDIT_EFFICACY, IDC_GIVEN_EFFICACY, IDB_PICTURE_NONE, 0, 2, 0, kNoLimit,
-     "Lichtausbeute       >W/lm",
+    {0, 2, 0, kNoLimit, "Lichtausbeute       >W/lm",
      "Ist die Menge an Licht die pro Watt elektischer Leistung von"
      " der Lichtquelle abgegeben wird.\n\n"
      "Lichtausbeute = Lichtstrom / Leistung"},
     // kRoomArea
-    {IDC_EDIT_ROOM_AREA, IDC_GIVEN_ROOM_AREA, IDB_ROOM_AREA, 20, 2, 0, kNoLimit,
+    {20, 2, 0, kNoLimit,
      "Raumgr\xF6\xDF"
      "e           >m\xB2  ",
      "Ist die Gr\xF6\xDF"
      "e des Raumes der ausgeleuchet werden soll."},
     // kHoursPerDay
-    {IDC_EDIT_HOURS_PER_DAY, IDC_GIVEN_HOURS_PER_DAY, IDB_PICTURE_NONE, 5, 1, 0, 24,
-     "Betriebstunden/Tag  >h   ",
+    {5, 1, 0, 24, "Betriebstunden/Tag  >h   ",
      "Ist die duchschnittliche Zeit die das Licht im Raum pro Tag eingeschalten"
      " ist."},
     // kDaysPerYear
-    {IDC_EDIT_DAYS_PER_YEAR, IDC_GIVEN_DAYS_PER_YEAR, IDB_PICTURE_NONE, 300, 0, 0, 365,
-     "Betriebtage/Jahr    >Tage",
+    {300, 0, 0, 365, "Betriebtage/Jahr    >Tage",
      "Ist die Anzahl der Tage an denen das Licht pro Jahr eingeschalten"
      " ist."},
     // kHoursPerYear
-    {IDC_EDIT_HOURS_PER_YEAR, IDC_GIVEN_HOURS_PER_YEAR, IDB_PICTURE_NONE, 0, 1, 1, 8760,
-     "Betriebstunden/Jahr >h   ", "Ist die Zeit die das Licht im Raum pro Jahr eingeschalten ist."},
+    {0, 1, 1, 8760, "Betriebstunden/Jahr >h   ",
+     "Ist die Zeit die das Licht im Raum pro Jahr eingeschalten ist."},
     // kRoomIlluminance
-    {IDC_EDIT_ROOM_ILLUMINANCE, IDC_GIVEN_ROOM_ILLUMINANCE, IDB_PICTURE_NONE, 500, 0, 0, kNoLimit,
-     "Beleuchtungsst.Raum >lux ",
+    {500, 0, 0, kNoLimit, "Beleuchtungsst.Raum >lux ",
      "Ist die Helligkeit die im Raum herschen soll.\n\n"
      "200 lux = Wohnzimmer\n"
      "500 lux = Arbeitsr\xE4ume"},
     // kLampsNeeded
-    {IDC_EDIT_LAMP_COUNT, IDC_GIVEN_LAMP_COUNT, IDB_PICTURE_NONE, 0, 1, 0, kNoLimit,
-     "Lampenanzahl        >#   ",
+    {0, 1, 0, kNoLimit, "Lampenanzahl        >#   ",
      "Ist die Anzahl der Lampe die im Raumben\xF6tigt werden um die"
      " gew\xFCnschte Helligkeit zu erreichen"},
     // kLampLife
-    {IDC_EDIT_LAMP_LIFE, IDC_GIVEN_LAMP_LIFE, IDB_PICTURE_NONE, 2000, 0, 0, kNoLimit,
-     "Lebensdauer         >m   ",
+    {2000, 0, 0, kNoLimit, "Lebensdauer         >m   ",
      "Ist die Zeit in Stunden die eine Lampe im Schnitt als Lebensdauer"
      " hat."},
     // kLampPrice
-    {IDC_EDIT_LAMP_PRICE, IDC_GIVEN_LAMP_PRICE, IDB_PICTURE_NONE, 2, 2, 0, kNoLimit,
-     "Preis je Lampe      >Euro", "Ist der Preis eine einzigen Lampe."},
+    {2, 2, 0, kNoLimit, "Preis je Lampe      >Euro", "Ist der Preis eine einzigen Lampe."},
     // kElectricityPrice
-    {IDC_EDIT_ELECTRICITY_PRICE, IDC_GIVEN_ELECTRICITY_PRICE, IDB_PICTURE_NONE, 0.19, 2, 0,
-     kNoLimit, "Strompreis          >Euro", "Ist der Preis f\xFCr eine Kilowattstunde Strom."},
+    {0.19, 2, 0, kNoLimit, "Strompreis          >Euro",
+     "Ist der Preis f\xFCr eine Kilowattstunde Strom."},
     // kOperatingCost
-    {IDC_EDIT_OPERATING_COST, IDC_GIVEN_OPERATING_COST, IDB_PICTURE_NONE, 0, 2, 0, kNoLimit,
-     "Betriebskosten/Jahr >Euro",
+    {0, 2, 0, kNoLimit, "Betriebskosten/Jahr >Euro",
      "Sind die errechneten Betreibskosten f\xFCr alle Lampen pro Jahr."},
     // kLampEfficiency
-    {IDC_EDIT_LAMP_EFFICIENCY, IDC_GIVEN_LAMP_EFFICIENCY, IDB_LAMP_EFFICIENCY, 80, 0, 1, 100,
-     "Lampenwirkungsgrad  >%   ",
+    {80, 0, 1, 100, "Lampenwirkungsgrad  >%   ",
      "Ist der Wirkungsgrad der Lampe. Er gibt an wieviel Prozen des"
      " Lichtes die Lampe verl\xE4sst.\n\n"
      "Dieser Wert kann aus dem Datenblatt der Lampe entnommen werden."},
     // kRoomEfficiency
-    {IDC_EDIT_ROOM_EFFICIENCY, IDC_GIVEN_ROOM_EFFICIENCY, IDB_ROOM_EFFICIENCY, 70, 0, 1, 150,
-     "Raumwirkungsgrad    >%   ",
+    {70, 0, 1, 150, "Raumwirkungsgrad    >%   ",
      "Besimmt wieviel Prozent des Lichtes von den W\xE4nden, Boden"
      " und Decke zum Auge reflektiert wird.\n\n"
      "   k = a*b / /h*(a+b))\n\n"
@@ -126,8 +110,7 @@ const Quantity kQuantities[kQuantityCount] = {
      " Dazu werden die Reflexionsgrade von Decke, Boden und W\xE4nden"
      " ben\xF6tig."},
     // kMaintenanceFactor
-    {IDC_EDIT_MAINTENANCE_FACTOR, IDC_GIVEN_MAINTENANCE_FACTOR, IDB_ROOM_EFFICIENCY, 1, 2, 0.1, 1,
-     "Wartungsfaktor      >    ",
+    {1, 2, 0.1, 1, "Wartungsfaktor      >    ",
      "Ist der Anteil des Neuwertes der Beleuchtungsst\xE4rke, der auch dann noch erreicht wird,"
      " wenn die Lampen gealtert und Leuchten und Raum verschmutzt sind.\n\n"
      "Wartungswert = Neuwert * Wartungsfaktor\n\n"
@@ -137,14 +120,6 @@ const Quantity kQuantities[kQuantityCount] = {
 };
 
 } // namespace
-
-// The Wartungsfaktor is ticked last, so that it is the newest of formula 7's given members and
-// the boxes that the older quantities' clicks untick stay the same.
-const int kInitiallyGiven[14] = {kLuminousFlux,   kBeamAngle,        kMountingHeight,
-                                 kPower,          kRoomArea,         kHoursPerDay,
-                                 kDaysPerYear,    kRoomIlluminance,  kLampLife,
-                                 kLampPrice,      kElectricityPrice, kLampEfficiency,
-                                 kRoomEfficiency, kMaintenanceFactor};
 
 bool IsNoLimit(double limit) {
     std::uint64_t bits = 0;
@@ -160,24 +135,6 @@ bool IsQuantityIndex(int q) {
 
 const Quantity& QuantityAt(int q) {
     return kQuantities[q];
-}
-
-int QuantityOfEdit(int controlId) {
-    for (int q = 0; q < kQuantityCount; ++q) {
-        if (kQuantities[q].editId == controlId) {
-            return q;
-        }
-    }
-    return kNoQuantity;
-}
-
-int QuantityOfCheckbox(int controlId) {
-    for (int q = 0; q < kQuantityCount; ++q) {
-        if (kQuantities[q].checkboxId == controlId) {
-            return q;
-        }
-    }
-    return kNoQuantity;
 }
 
 std::string_view TitleName(int q) {

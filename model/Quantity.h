@@ -3,8 +3,8 @@
 
 #include <string_view>
 
-// The fixed catalogue of the 23 quantities: their controls, start values, display precision,
-// limits and texts.
+// The fixed catalogue of the 23 quantities: their start values, display precision, limits and
+// texts. Their controls on the main dialog are in ui/QuantityControls.h.
 
 // The quantities by their index, the catalogue's order. Every per-quantity table of the program
 // is indexed by it, and data files and lamp records hold the quantities in this order.
@@ -43,9 +43,6 @@ constexpr double kNoLimit = -123.456;
 bool IsNoLimit(double limit);
 
 struct Quantity {
-    int editId;
-    int checkboxId;
-    int pictureId;
     double defaultValue;
     double decimals; // a whole number: digits shown after the decimal point
     double lowerLimit;
@@ -59,15 +56,17 @@ bool IsQuantityIndex(int q);
 // q must be a quantity index (0 to 22).
 const Quantity& QuantityAt(int q);
 
-// The quantity whose edit (or checkbox) has this control id, or kNoQuantity.
-int QuantityOfEdit(int controlId);
-int QuantityOfCheckbox(int controlId);
-
 // The parts of the title before and after its '>'; q must be a quantity index.
 std::string_view TitleName(int q);
 std::string_view TitleUnit(int q);
 
-// The quantities ticked at start-up, in the order in which they are ticked.
-extern const int kInitiallyGiven[14];
+// The quantities ticked at start-up, in the order in which they are ticked. The Wartungsfaktor
+// is ticked last, so that it is the newest of formula 7's given members and the boxes that the
+// older quantities' clicks untick stay the same.
+inline constexpr int kInitiallyGiven[] = {kLuminousFlux,   kBeamAngle,        kMountingHeight,
+                                          kPower,          kRoomArea,         kHoursPerDay,
+                                          kDaysPerYear,    kRoomIlluminance,  kLampLife,
+                                          kLampPrice,      kElectricityPrice, kLampEfficiency,
+                                          kRoomEfficiency, kMaintenanceFactor};
 
 #endif

@@ -1,15 +1,13 @@
 #include "photometry/LampPlan.h"
 
 #include "model/FormulaEvaluator.h"
+#include "photometry/WholeCount.h"
 #include "support/Maths.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
-
-// A count above a whole number by no more than rounding errors is that whole number.
-constexpr double kRoundingSlack = 1e-9;
 
 // How many numbers of columns and of rows on either side of the ideal ones the layout tries.
 constexpr long kSearchWidth = 3;
@@ -73,7 +71,7 @@ LampPlan PlanLamps(const ValueStore& calculation, const Room& room) {
     SolveFormula(values, kLampsFormula, kLampsNeeded);
     LampPlan plan{};
     plan.lampsNeeded = values.value[kLampsNeeded];
-    plan.wholeLamps = static_cast<long>(std::ceil(plan.lampsNeeded * (1 - kRoundingSlack)));
+    plan.wholeLamps = static_cast<long>(WholeCountFor(plan.lampsNeeded));
     const Grid grid = LampGrid(plan.wholeLamps, room);
     plan.rows = grid.rows;
     plan.columns = grid.columns;

@@ -1,6 +1,7 @@
 #include "photometry/WorkPlaneIlluminance.h"
 
 #include "photometry/RoomEfficiency.h"
+#include "photometry/WholeCount.h"
 #include "support/Maths.h"
 
 #include <algorithm>
@@ -8,10 +9,6 @@
 #include <optional>
 
 namespace {
-
-constexpr double kDegreesPerRadian = 180.0 / 3.14159265358979323846;
-// A count above a whole number by no more than rounding errors is that whole number.
-constexpr double kRoundingSlack = 1e-9;
 
 bool NonNegative(double value) {
     return std::isfinite(value) && value >= 0.0;
@@ -46,11 +43,12 @@ double DirectSum(double x, double y, const Luminaires& luminaires,
         for (double luminaireX : luminaires.x) {
             const double dx = x - luminaireX;
             const double horizontal = dx * dx + dy * dy;
-            const double gamma = maths::QuickAtan2(maths::Sqrt(horizontal), h) * kDegreesPerRadian;
+            const double gamma =
+                maths::QuickAtan2(maths::Sqrt(horizontal), h) * maths::kDegreesPerRadian;
             // C from the luminaire's C0 towards its C90: turned, C0 is +y and C90 is -x.
             const double c =
                 (luminaires.turned ? maths::QuickAtan2(-dx, dy) : maths::QuickAtan2(dy, dx)) *
-                kDegreesPerRadian;
+                maths::kDegreesPerRadian;
             const double squared = horizontal + h * h;
             sum += intensities.At(c, gamma) * h / (squared * maths::Sqrt(squared));
         }
@@ -140,7 +138,7 @@ double GridSpacing(double longerSide) {
 }
 
 double GridPointCount(double side, double spacing) {
-    return std::max(1.0, std::ceil(side / spacing * (1 - kRoundingSlack)));
+    return std::max(1.0, WholeCountFor(side / spacing));
 }
 
 WorkPlaneIlluminance CalculateWorkPlaneIlluminance(const Room& room, const LuminaireLayout& layout,

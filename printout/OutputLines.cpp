@@ -4,6 +4,7 @@
 #include "photometry/RoomEfficiency.h"
 #include "resources/resource.h"
 #include "support/Windows1252.h"
+#include "ui/QuantityControls.h"
 #include "ui/RoomFields.h"
 #include "ui/RoomTakeover.h"
 
@@ -46,10 +47,10 @@ std::string PrintableValue(double value) {
 
 void PrintFields(const headless::Desktop& desktop, const ValueStore& store, std::ostream& out) {
     for (int q = 0; q < kQuantityCount; ++q) {
-        const Quantity& quantity = QuantityAt(q);
-        out << q << '\t' << PrintableText(desktop.Text(quantity.editId)) << '\t'
-            << RoleName(store, q) << '\t' << desktop.IsChecked(quantity.checkboxId) << '\t'
-            << desktop.IsReadOnly(quantity.editId) << '\t' << PrintableValue(store.value[q])
+        const QuantityControls& controls = ControlsOf(q);
+        out << q << '\t' << PrintableText(desktop.Text(controls.editId)) << '\t'
+            << RoleName(store, q) << '\t' << desktop.IsChecked(controls.checkboxId) << '\t'
+            << desktop.IsReadOnly(controls.editId) << '\t' << PrintableValue(store.value[q])
             << '\n';
     }
 }

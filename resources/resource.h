@@ -114,4 +114,13 @@
 #define IDC_ROOM_COLUMNS 1081
 #define IDC_ROOM_PLACED 1082
 
+// Controls of the choice dialog, whose template the program builds itself
+// (ui/ChoiceDialogTemplate.cpp)
+#define IDC_CHOICE_PROMPT 1131
+#define IDC_CHOICE_LIST 1132     // fixed drop-down list, the one this program uses
+#define IDC_CHOICE_EDITABLE 1133 // editable combobox on top of it, never shown
+
+// The file dialog's completion list, a popup whose list box reports to the dialog under this id
+#define IDC_COMPLETION_LIST 1408
+
 #endif

@@ -14,9 +14,13 @@
 // 2) gives a quiet NaN, and overflow gives an infinity.
 namespace maths {
 
-// π and the factor from degrees to radians: each the double nearest its exact value.
+// π, its reciprocals and the factors between degrees and radians: each the double nearest its
+// exact value.
 constexpr double kPi = 3.141592653589793;
+constexpr double kOneOverPi = 0.3183098861837907;
+constexpr double kOneOverTwoPi = 0.15915494309189535;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kDegreesPerRadian = 57.29577951308232;
 
 double Sin(double x);
 double Cos(double x);

@@ -1,3 +1,6 @@
+// The calculation behind the main dialog: a room given as a lamp record fixes its fields at the
+// texts shown, a lamp file's light lasts while it is the current lamp, and a data file brings
+// its room and finds its lamp file again.
 #include "EngineTestSupport.h"
 
 #include "ui/Calculation.h"

@@ -1,7 +1,11 @@
+// The catalogue of the quantities as data files and the dialog show it: titles and help texts
+// byte for byte, the control ids of each quantity and no other, the Wartungsfaktor's limits,
+// the limit that means none, and clamping to the limits.
 #include "EngineTestSupport.h"
 
 #include "model/Quantity.h"
 #include "model/ValueStore.h"
+#include "ui/QuantityControls.h"
 
 #include <gtest/gtest.h>
 
@@ -55,8 +59,8 @@ TEST(Catalogue, HelpTextsKeepTheirSpellingBlanksAndLineFeeds) {
 
 TEST(Catalogue, ControlIdsFindTheirQuantityInIndexOrder) {
     for (int q = 0; q < kQuantityCount; ++q) {
-        EXPECT_EQ(QuantityOfEdit(QuantityAt(q).editId), q);
-        EXPECT_EQ(QuantityOfCheckbox(QuantityAt(q).checkboxId), q);
+        EXPECT_EQ(QuantityOfEdit(ControlsOf(q).editId), q);
+        EXPECT_EQ(QuantityOfCheckbox(ControlsOf(q).checkboxId), q);
     }
     // The edits of quantities 5 and 6 are numbered against their order on screen.
     EXPECT_EQ(QuantityOfEdit(1016), kLitArea);
@@ -75,7 +79,7 @@ TEST(Catalogue, TheMaintenanceFactorStartsAtOneWithinItsLimits) {
     EXPECT_EQ(factor.decimals, 2.0);
     EXPECT_EQ(factor.lowerLimit, 0.1);
     EXPECT_EQ(factor.upperLimit, 1.0);
-    EXPECT_EQ(factor.pictureId, 137);
+    EXPECT_EQ(ControlsOf(kMaintenanceFactor).pictureId, 137);
     EXPECT_NE(std::string_view(factor.helpText).find("Wartungswert = Neuwert * Wartungsfaktor"),
               std::string_view::npos);
 }

@@ -1,3 +1,5 @@
+// The choice dialog of "Datenbank": what it shows when it opens, which entry OK confirms,
+// that Cancel, Escape and the close box all cancel, and the list's entries in the order given.
 #include "framework/headless/Desktop.h"
 #include "ui/ChoiceDialog.h"
 #include "ui/ChoiceDialogTemplate.h"

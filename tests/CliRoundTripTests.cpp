@@ -1,3 +1,5 @@
+// lumetrix-cli as a separate process: a calculation saved in one run loads into the next, long
+// relative paths, a torn file restored at the start, and a save refused by the file size limit.
 #include "cli/ScriptPlayer.h"
 #include "tests/TestFolder.h"
 #include "tests/TornSave.h"

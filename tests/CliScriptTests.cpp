@@ -1,3 +1,5 @@
+// The script reader of lumetrix-cli and the Windows-1252 conversion between scripts in UTF-8
+// and the program's texts: every byte both ways, and what Windows-1252 cannot hold.
 #include "cli/ScriptReader.h"
 #include "support/Windows1252.h"
 

@@ -1,3 +1,4 @@
+// The program's command line: the first argument split as the C runtime splits argv.
 #include "support/CommandLine.h"
 
 #include <gtest/gtest.h>

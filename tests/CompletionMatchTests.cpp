@@ -1,3 +1,4 @@
+// The file dialog's completion: which names of a folder match the typed text.
 #include "ui/filedialog/CompletionMatch.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The file dialog's completion offers only names that Windows-1252 can show.
 #include "support/Windows1252.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The file dialog's completion worker: the names it lists for a typed text, and how it starts
+// over or carries on when the text or the folder changes during a search.
 #include "ui/filedialog/CompletionWorker.h"
 
 #include "ui/filedialog/CompletionMatch.h"

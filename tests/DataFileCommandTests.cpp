@@ -1,3 +1,6 @@
+// "Laden" and "Speichern" on the main dialog: the start-up state saved and loaded back, old
+// files without the Wartungsfaktor, the path the file dialogs offer, the overwrite question,
+// failed and torn saves, and the messages for files that cannot be loaded.
 #include "framework/headless/Desktop.h"
 #include "io/DataFileText.h"
 #include "resources/resource.h"
@@ -6,6 +9,7 @@
 #include "tests/WholeFiles.h"
 #include "ui/DialogOffer.h"
 #include "ui/MainDialog.h"
+#include "ui/QuantityControls.h"
 
 #include <gtest/gtest.h>
 
@@ -48,7 +52,7 @@ protected:
     // A calculation of its own in the file: the Abstrahlwinkel 50.
     void SaveBeamAngleOf50(const fs::path& path) {
         Run([&] {
-            desktop.Type(QuantityAt(kBeamAngle).editId, "50");
+            desktop.Type(ControlsOf(kBeamAngle).editId, "50");
             Save(path);
         });
     }
@@ -127,7 +131,7 @@ TEST_F(DataFileCommandTest, TheMaintenanceFactorComesBackAndOldFilesKeepTheirRes
         Save(current);
         const std::string text = ReadWholeFile(current);
         WriteWholeFile(old, text.substr(0, text.rfind("Wartungsfaktor")));
-        desktop.Type(QuantityAt(kMaintenanceFactor).editId, "0.8");
+        desktop.Type(ControlsOf(kMaintenanceFactor).editId, "0.8");
         desktop.Tab();
         withFactor = dialog.Store();
         Save(factor);
@@ -149,8 +153,8 @@ TEST_F(DataFileCommandTest, LoadingRestoresTheRolesAndValuesOfAnotherCalculation
     const fs::path file = folder / "other.lumx";
     Run([&] {
         desktop.Click(
-            QuantityAt(kIlluminance).checkboxId); // Beleuchtungstärke given, Lichtstrom computed
-        desktop.Type(QuantityAt(kIlluminance).editId, "300");
+            ControlsOf(kIlluminance).checkboxId); // Beleuchtungstärke given, Lichtstrom computed
+        desktop.Type(ControlsOf(kIlluminance).editId, "300");
         desktop.Tab();
         Save(file);
     });
@@ -161,8 +165,8 @@ TEST_F(DataFileCommandTest, LoadingRestoresTheRolesAndValuesOfAnotherCalculation
         EXPECT_NE(fresh.Store().given[kIlluminance], 0u);
         EXPECT_EQ(fresh.Store().given[kLuminousFlux], 0u);
         EXPECT_NE(fresh.Store().computed[kLuminousFlux], 0u);
-        EXPECT_EQ(desktop.Text(QuantityAt(kIlluminance).editId), "300");
-        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "621.9");
+        EXPECT_EQ(desktop.Text(ControlsOf(kIlluminance).editId), "300");
+        EXPECT_EQ(desktop.Text(ControlsOf(kLuminousFlux).editId), "621.9");
     });
 }
 
@@ -377,9 +381,9 @@ TEST_F(DataFileCommandTest, AFileOfOneQuantityChangesOnlyWhatFollowsFromIt) {
     WriteWholeFile(file, "junk\nxx Strompreis=0.25* yy\n");
     Run([&] {
         Load(file);
-        EXPECT_EQ(desktop.Text(QuantityAt(kElectricityPrice).editId), "0.25");
-        EXPECT_EQ(desktop.Text(QuantityAt(kOperatingCost).editId), "160.71");
-        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "1 000.0");
+        EXPECT_EQ(desktop.Text(ControlsOf(kElectricityPrice).editId), "0.25");
+        EXPECT_EQ(desktop.Text(ControlsOf(kOperatingCost).editId), "160.71");
+        EXPECT_EQ(desktop.Text(ControlsOf(kLuminousFlux).editId), "1 000.0");
     });
     EXPECT_TRUE(Messages().empty());
 }
@@ -398,7 +402,7 @@ TEST_F(DataFileCommandTest, LoadsTheFileNamedAtStartAsLadenWould) {
         desktop.Run(shown, [&] {
             driver();
             for (int q = 0; q < kQuantityCount; ++q) {
-                outcome.fields.push_back(desktop.Text(QuantityAt(q).editId));
+                outcome.fields.push_back(desktop.Text(ControlsOf(q).editId));
             }
             outcome.store = shown.Store();
         });
@@ -464,7 +468,7 @@ TEST_F(DataFileCommandTest, AFileTooLargeForACalculationIsNotRead) {
         fs::resize_file(file, c.size); // the calculation, then zeros
         MainDialog loading;
         desktop.Run(loading, [&] {
-            desktop.Type(QuantityAt(kBeamAngle).editId, "50");
+            desktop.Type(ControlsOf(kBeamAngle).editId, "50");
             desktop.QueueFileAnswer(file.string());
             desktop.Click(IDC_LOAD);
         });

@@ -1,3 +1,6 @@
+// The data file's text: values written and read to the byte (the program's own rounding,
+// non-finite values, the C locale), the example file, which lines are recognised, the room and
+// the lamp file's light after the quantities.
 #include "io/DataFileText.h"
 #include "io/DataFileValue.h"
 #include "support/Blanks.h"

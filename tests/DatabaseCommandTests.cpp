@@ -1,3 +1,6 @@
+// "Datenbank" on the main dialog: the lamps listed from LightDatabase.csv and the lamp files
+// of the folders "Leuchten", the entry pre-selected, and a chosen record's fields applied to
+// the quantities one after another; missing, unreadable and oversized sources.
 #include "framework/headless/Desktop.h"
 #include "io/LightDatabase.h"
 #include "io/LuminaireFolder.h"
@@ -7,6 +10,7 @@
 #include "tests/WholeFiles.h"
 #include "ui/ChoiceDialogTemplate.h"
 #include "ui/MainDialog.h"
+#include "ui/QuantityControls.h"
 
 #include <gtest/gtest.h>
 
@@ -145,7 +149,7 @@ protected:
     }
 
     FieldState Field(int q) const {
-        return {desktop.Text(QuantityAt(q).editId), desktop.IsChecked(QuantityAt(q).checkboxId)};
+        return {desktop.Text(ControlsOf(q).editId), desktop.IsChecked(ControlsOf(q).checkboxId)};
     }
 
     std::vector<FieldState> AllFields() const {
@@ -261,7 +265,7 @@ TEST_F(DatabaseCommandTest, PreselectsTheNameChosenLastAndKeepsItWhenCancelled) 
         EXPECT_EQ(shown.value().entries,
                   (std::vector<std::string>{"Halogen 35W", "Halogen 35W", "LED 10W"}));
         EXPECT_EQ(shown.value().selected, 1);
-        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "700.0");
+        EXPECT_EQ(desktop.Text(ControlsOf(kLuminousFlux).editId), "700.0");
     });
 }
 
@@ -307,7 +311,7 @@ TEST_F(DatabaseCommandTest, AppliesFields1To23AndIgnoresTheRest) {
         for (int q = 0; q < kQuantityCount; ++q) {
             if (*values[q] != '\0') {
                 SCOPED_TRACE("quantity " + std::to_string(q));
-                EXPECT_TRUE(desktop.IsChecked(QuantityAt(q).checkboxId));
+                EXPECT_TRUE(desktop.IsChecked(ControlsOf(q).checkboxId));
             }
         }
         EXPECT_EQ(Field(kLuminousFlux), (FieldState{"900.0", true}));
@@ -349,8 +353,8 @@ TEST_F(DatabaseCommandTest, ReleasingUnticksAGivenQuantityAndBlankFieldsChangeNo
         const std::vector<FieldState> before = AllFields();
         ASSERT_TRUE(before[kLuminousFlux].checked);
         Pick();
-        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kLuminousIntensity).checkboxId));
-        EXPECT_FALSE(desktop.IsChecked(QuantityAt(kLuminousFlux).checkboxId));
+        EXPECT_FALSE(desktop.IsChecked(ControlsOf(kLuminousIntensity).checkboxId));
+        EXPECT_FALSE(desktop.IsChecked(ControlsOf(kLuminousFlux).checkboxId));
         EXPECT_EQ(Field(kIlluminance).checked, before[kIlluminance].checked);
         EXPECT_FALSE(Field(kBeamAngle).checked);
         EXPECT_EQ(Field(kBeamAngle).text, before[kBeamAngle].text);
@@ -361,9 +365,9 @@ TEST_F(DatabaseCommandTest, ReadsCommaAndPointDecimalsAndLettersAsZero) {
     WriteDatabase("Komma;;;;12,5\nPunkt;;;;12.5\nText;;abc\n");
     Run([&] {
         Pick(0);
-        EXPECT_EQ(desktop.Text(QuantityAt(kBeamAngle).editId), "12.5");
+        EXPECT_EQ(desktop.Text(ControlsOf(kBeamAngle).editId), "12.5");
         Pick(1);
-        EXPECT_EQ(desktop.Text(QuantityAt(kBeamAngle).editId), "12.5");
+        EXPECT_EQ(desktop.Text(ControlsOf(kBeamAngle).editId), "12.5");
         EXPECT_EQ(dialog.Store().value[kBeamAngle], 12.5);
         Pick(2);
         EXPECT_EQ(Field(kLuminousFlux), (FieldState{"0.0", true}));
@@ -415,7 +419,7 @@ TEST_F(DatabaseCommandTest, HandlesAHundredThousandRecords) {
         ASSERT_EQ(shown.value().entries.size(), 100000u);
         EXPECT_EQ(shown.value().entries[10], "Lampe 10");
         EXPECT_EQ(shown.value().entries[99999], "Lampe 99999");
-        EXPECT_EQ(desktop.Text(QuantityAt(kLuminousFlux).editId), "4 999.0");
+        EXPECT_EQ(desktop.Text(ControlsOf(kLuminousFlux).editId), "4 999.0");
     });
 }
 

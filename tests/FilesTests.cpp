@@ -1,3 +1,7 @@
+// Reading and saving files safely: only regular files open, ANSI paths name the host's UTF-8
+// files, a save keeps what the user's file is and writes only where the user may, two programs
+// saving one file, in-place saves that fail or are killed, and the journal that restores a torn
+// file and is never taken up from another user.
 #include "framework/Files.h"
 #include "framework/RollbackJournal.h"
 #include "framework/WinTypes.h"

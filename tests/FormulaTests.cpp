@@ -1,3 +1,6 @@
+// The nine formulas: the worked example from the defaults, every member solved back to its
+// inputs, the Wartungsfaktor in formula 7, and the guards for zero divisors, clamped cosines
+// and results that must not go negative; the formula network's rows.
 #include "EngineTestSupport.h"
 
 #include "model/FormulaEvaluator.h"

@@ -1,3 +1,6 @@
+// Reading LightDatabase.csv: whole records, comments and empty lines, UTF-8 files, long lines,
+// NUL bytes, the natural sort order, names cut to 255 bytes, what each field does to its
+// quantity, and the limits of size and count.
 #include "io/LightDatabase.h"
 #include "support/NaturalTextOrder.h"
 #include "support/TextList.h"

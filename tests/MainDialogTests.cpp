@@ -1,6 +1,10 @@
+// The main dialog on the headless window system: the start-up state, colours and system menu,
+// typing, ticking, Enter, Escape, Tab and leaving a field, the focus tracking, the about box
+// and the icon drawn when minimised.
 #include "framework/headless/Desktop.h"
 #include "resources/resource.h"
 #include "ui/MainDialog.h"
+#include "ui/QuantityControls.h"
 
 #include <gtest/gtest.h>
 
@@ -16,10 +20,10 @@ const char* const kBeamAngleHelp =
     "Ist der Winkel mit dem das Licht von der Lichtquelle abgestrahlt wird.";
 
 int EditOf(int q) {
-    return QuantityAt(q).editId;
+    return ControlsOf(q).editId;
 }
 int CheckboxOf(int q) {
-    return QuantityAt(q).checkboxId;
+    return ControlsOf(q).checkboxId;
 }
 
 class MainDialogTest : public ::testing::Test {

@@ -1,3 +1,5 @@
+// The natural text order of the lamp list: letters without regard to case or accents, numbers
+// by their value in their base, and what decides between equal values.
 #include "support/NaturalCompare.h"
 #include "support/NaturalTextOrder.h"
 #include "support/TextList.h"

@@ -1,3 +1,5 @@
+// The text of a field's number: reading as the program reads typed text (blanks, signs,
+// separators, at most 31 characters) and writing with the quantity's decimals and groups.
 #include "ui/NumericText.h"
 
 #include <gtest/gtest.h>

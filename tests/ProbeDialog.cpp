@@ -1,3 +1,5 @@
+// The probe dialog's resource script and header, which the framework tests load into the
+// headless window system (see ProbeDialog.h).
 #include "ProbeDialog.h"
 
 const char kProbeHeader[] = R"(

@@ -1,3 +1,5 @@
+// Recalculation: the start-up values, and which formulas an edited value recomputes, in which
+// order, with clamping of the edited quantity only.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>

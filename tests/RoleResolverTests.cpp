@@ -1,3 +1,5 @@
+// Role resolution: the start-up roles, and which boxes a tick or an untick leaves given,
+// computed or free, the older boxes giving way first.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>

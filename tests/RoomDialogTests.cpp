@@ -1,3 +1,6 @@
+// The room dialog: what it shows as the room is typed, "Übernehmen" refusing a wrong room
+// field by field and applying a right one, both dialogs counting the same lamps, and a lamp's
+// own light distribution carried by the calculation.
 #include "framework/headless/Desktop.h"
 #include "io/LuminaireFolder.h"
 #include "resources/resource.h"

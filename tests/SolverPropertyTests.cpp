@@ -1,3 +1,5 @@
+// Properties of the solver over random and exhaustive sets of ticks: every set ends with
+// consistent roles, and recalculation keeps the flags and the given values.
 #include "EngineTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// The text list behind the lamp list: its growth, inserting and splitting texts, and what it
+// refuses.
 #include "support/TextList.h"
 #include "tests/QuicksortAdversary.h"
 

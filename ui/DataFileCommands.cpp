@@ -1,4 +1,5 @@
 // The "Laden" and "Speichern" buttons of the main dialog.
+#include "framework/ErrorCaption.h"
 #include "framework/Files.h"
 #include "io/DataFileText.h"
 #include "io/FileReplacement.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr const char* kExtension = "*.lumx";
 constexpr const char* kFilter = "Datendatei ( *.lumx )|*.lumx|Alle Dateien|*.*|";
-constexpr const char* kErrorCaption = "Fehler";
 // Names kLargestDataFile.
 constexpr const char* kTooLarge = "Die Datei ist zu gro\xDF !\nErlaubt sind h\xF6"
                                   "chstens 4 MB.";

@@ -1,6 +1,7 @@
 // The "Datenbank" button: fills in a lamp's data from LightDatabase.csv and the photometric files
 // of the folder "Leuchten" beside it, read from the working folder or, when that has no
 // database, from the program's folder, and from the planner's own folder in his Documents.
+#include "framework/ErrorCaption.h"
 #include "framework/Files.h"
 #include "io/LampList.h"
 #include "io/LampSources.h"
@@ -22,7 +23,6 @@ const char* const kEmptyError = "Die Datenbankdatei 'LightDatabase.csv' ist leer
 const char* const kSizeError = "Die Datenbankdatei 'LightDatabase.csv' ist zu gro\xDF !\n"
                                "Erlaubt sind h\xF6"
                                "chstens 100 000 Eintr\xE4ge und 16 MB.";
-const char* const kErrorCaption = "Fehler";
 constexpr UINT kWarningStyle = MB_ICONEXCLAMATION;
 
 // The name chosen last, pre-selected at the next press; kept for the whole run of the program.

@@ -3,6 +3,7 @@
 #include "resources/resource.h"
 #include "ui/AboutBox.h"
 #include "ui/NumericFieldExchange.h"
+#include "ui/QuantityControls.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ int FocusedControlId() {
 // The quantity whose edit or checkbox has this id, or MainDialog::kNoQuantityShown.
 int QuantityOfControl(int controlId) {
     for (int q = 0; q < kQuantityCount; ++q) {
-        if (QuantityAt(q).editId == controlId || QuantityAt(q).checkboxId == controlId) {
+        if (ControlsOf(q).editId == controlId || ControlsOf(q).checkboxId == controlId) {
             return q;
         }
     }
@@ -46,7 +47,7 @@ MainDialog::MainDialog(CWnd* parent) : CDialog(IDD_MAIN, parent) {
 // would hold up the main dialog by the time that many bitmaps take to load.
 HBITMAP MainDialog::Picture(int q) {
     if (m_pictures[q] == nullptr) {
-        const int pictureId = q == kNoQuantityShown ? IDB_PICTURE_NONE : QuantityAt(q).pictureId;
+        const int pictureId = q == kNoQuantityShown ? IDB_PICTURE_NONE : ControlsOf(q).pictureId;
         m_pictures[q] = ::LoadBitmap(AfxGetInstanceHandle(), MAKEINTRESOURCE(pictureId));
     }
     return m_pictures[q];
@@ -63,17 +64,17 @@ void MainDialog::WriteFields() {
 void MainDialog::ShowRoles() {
     const ValueStore& store = m_calculation.Store();
     for (int q = 0; q < kQuantityCount; ++q) {
-        const Quantity& quantity = QuantityAt(q);
-        SendDlgItemMessage(quantity.checkboxId, BM_SETCHECK,
+        const QuantityControls& controls = ControlsOf(q);
+        SendDlgItemMessage(controls.checkboxId, BM_SETCHECK,
                            store.given[q] != 0 ? BST_CHECKED : BST_UNCHECKED);
-        SendDlgItemMessage(quantity.editId, EM_SETREADONLY, store.computed[q] != 0);
+        SendDlgItemMessage(controls.editId, EM_SETREADONLY, store.computed[q] != 0);
     }
 }
 
 // The edit reports the new text as it reports typing; the calculation recalculates by itself.
 void MainDialog::ShowFieldText(int q, const char* text) {
     m_showingOutsideText = true;
-    GetDlgItem(QuantityAt(q).editId)->SetWindowText(text);
+    GetDlgItem(ControlsOf(q).editId)->SetWindowText(text);
     m_showingOutsideText = false;
 }
 
@@ -130,7 +131,7 @@ void MainDialog::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_PICTURE, m_picture);
     const int focusedId = FocusedControlId();
     for (int q = 0; q < kQuantityCount; ++q) {
-        const int editId = QuantityAt(q).editId;
+        const int editId = ControlsOf(q).editId;
         if (!pDX->m_bSaveAndValidate && editId == focusedId) {
             continue;
         }

@@ -78,9 +78,11 @@ private:
     void ShowFocusedQuantity(int controlId);
     HBITMAP Picture(int q);
 
-    CStatic m_picture;                           // control 1044, attached by the first exchange
-    HICON m_hIcon = nullptr;                     // icon 128
-    std::string m_dataFileName;                  // the data file last loaded or saved
+    CStatic m_picture;       // control 1044, attached by the first exchange
+    HICON m_hIcon = nullptr; // icon 128
+    // The path the file dialogs offer: the one last chosen in them, even where its load or save
+    // failed or was declined. The file the calculation came from or went to is UnsavedChanges'.
+    std::string m_dataFileName;
     std::string m_startFileName;                 // see LoadDataFileAtStart
     int m_lastFocusedId = 0;                     // the control focus tracking last acted on
     int m_lastShownQuantity = -1;                // see LastShownQuantity

@@ -1,5 +1,6 @@
 #include "ui/RoomDialog.h"
 
+#include "framework/ErrorCaption.h"
 #include "photometry/RoomEfficiency.h"
 #include "resources/resource.h"
 
@@ -150,7 +151,7 @@ void RoomDialog::OnOK() {
     const Room room = ReadRoomInputs(InputTexts());
     const RoomProblem problem = FindRoomProblem(room);
     if (problem != RoomProblem::None) {
-        MessageBox(RoomProblemMessage(problem), "Fehler", MB_ICONEXCLAMATION);
+        MessageBox(RoomProblemMessage(problem), kErrorCaption, MB_ICONEXCLAMATION);
         const HWND input = GetDlgItem(kRoomInputIds[InputToMend(problem)])->m_hWnd;
         SendMessage(WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(input), TRUE);
         return;

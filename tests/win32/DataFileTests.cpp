@@ -7,6 +7,7 @@
 #include "model/Quantity.h"
 #include "resources/resource.h"
 #include "tests/WholeFiles.h"
+#include "ui/QuantityControls.h"
 
 #include <cstdio>
 #include <string>
@@ -24,8 +25,8 @@ protected:
 };
 
 void DataFileTest::SavesAndLoads() {
-    const int beamAngle = QuantityAt(kBeamAngle).editId;
-    const int illuminance = QuantityAt(kIlluminance).editId;
+    const int beamAngle = ControlsOf(kBeamAngle).editId;
+    const int illuminance = ControlsOf(kIlluminance).editId;
     std::string saved;
     RunProgram({[&] { ClickLater(main, IDC_SAVE); }, [&] { ChooseFile("Daten speichern", path); },
                 [&] {

@@ -9,6 +9,7 @@
 #include "model/Quantity.h"
 #include "model/ValueStore.h"
 #include "resources/resource.h"
+#include "ui/QuantityControls.h"
 #include "ui/filedialog/win32/HistoryCombo.h"
 
 #include <algorithm>
@@ -211,7 +212,7 @@ protected:
     const std::string fileA = FullPath(kFile);
     const std::string folderA = FullPath("fd-a") + "\\";
     const std::string folderB = FullPath("fd-b") + "\\";
-    const int beamAngle = QuantityAt(kBeamAngle).editId;
+    const int beamAngle = ControlsOf(kBeamAngle).editId;
 };
 
 // The enlargement happens once a process: this test runs in a process of its own.

@@ -4,6 +4,7 @@
 
 #include "model/Quantity.h"
 #include "resources/resource.h"
+#include "ui/QuantityControls.h"
 
 #include <string>
 #include <vector>
@@ -56,7 +57,7 @@ TEST_F(LayoutTest, ShowsTwentyThreeRowsWithinTheDialog) {
         std::vector<RECT> rows;
         for (int q = 0; q < kQuantityCount; ++q) {
             SCOPED_TRACE("quantity " + std::to_string(q));
-            for (int id : {QuantityAt(q).editId, QuantityAt(q).checkboxId}) {
+            for (int id : {ControlsOf(q).editId, ControlsOf(q).checkboxId}) {
                 const HWND control = GetDlgItem(main, id);
                 ASSERT_NE(control, nullptr);
                 EXPECT_TRUE(IsWindowVisible(control));

@@ -14,6 +14,7 @@
 #include "tests/random/CalculationPlay.h"
 #include "tests/random/RandomScript.h"
 #include "ui/MainDialog.h"
+#include "ui/QuantityControls.h"
 
 #include <cstdlib>
 #include <fstream>
@@ -45,13 +46,13 @@ protected:
         const ValueStore& store = static_cast<const MainDialog*>(theApp.m_pMainWnd)->Store();
         std::string lines;
         for (int q = 0; q < kQuantityCount; ++q) {
-            const Quantity& quantity = QuantityAt(q);
+            const QuantityControls& controls = ControlsOf(q);
             const char* role = store.given[q] != 0      ? "given"
                                : store.computed[q] != 0 ? "computed"
                                                         : "free";
-            lines += std::to_string(q) + '\t' + Utf8FromWindows1252(TextOf(main, quantity.editId)) +
-                     '\t' + role + '\t' + (IsChecked(main, quantity.checkboxId) ? "1" : "0") +
-                     '\t' + (IsReadOnly(main, quantity.editId) ? "1" : "0") + '\t' +
+            lines += std::to_string(q) + '\t' + Utf8FromWindows1252(TextOf(main, controls.editId)) +
+                     '\t' + role + '\t' + (IsChecked(main, controls.checkboxId) ? "1" : "0") +
+                     '\t' + (IsReadOnly(main, controls.editId) ? "1" : "0") + '\t' +
                      PrintedValue(store.value[q]) + '\n';
         }
         return lines;
@@ -70,10 +71,10 @@ protected:
             Step action;
             if (command == "type") {
                 action = [this, q, typed = line.text] {
-                    TypeInto(main, QuantityAt(q).editId, typed);
+                    TypeInto(main, ControlsOf(q).editId, typed);
                 };
             } else if (command == "click") {
-                action = [this, q] { Click(main, QuantityAt(q).checkboxId); };
+                action = [this, q] { Click(main, ControlsOf(q).checkboxId); };
             } else if (command == "show") {
                 action = [this, &shown] { shown += Shown(); };
             } else if (command == "tab") {

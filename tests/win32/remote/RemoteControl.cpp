@@ -44,6 +44,7 @@
 //
 // wait-main, open-about and wait-window print the screen area of the window they waited for, in the
 // geometry form WIDTHxHEIGHT+X+Y that ImageMagick's -crop takes.
+#include "framework/ErrorCaption.h"
 #include "resources/resource.h"
 
 #include <windows.h>
@@ -60,14 +61,11 @@ namespace {
 
 const char kAboutCaption[] = "Info \xFC"
                              "ber Lumetrix";
-const char kErrorCaption[] = "Fehler";
 const char kChoiceCaption[] = "Datenbank";
 const char kSaveCaption[] = "Daten speichern";
 const char kDialogClass[] = "#32770";
 const char kRoomCaption[] = "Raumwirkungsgrad berechnen";
-const UINT kAboutCommand = 0x0010;
 const UINT kCopyFolderCommand = 18585; // the file dialogs' "Kopiere aktuellen Pfad"
-const int kChoiceListId = 1132;        // IDC_CHOICE_LIST of the choice dialog's built-in template
 const int kPatienceMs = 60000;
 const int kPollMs = 100;
 
@@ -219,7 +217,7 @@ HWND OpenFromSystemMenu(UINT command, const char* caption) {
 }
 
 int OpenAbout() {
-    HWND about = OpenFromSystemMenu(kAboutCommand, kAboutCaption);
+    HWND about = OpenFromSystemMenu(IDM_ABOUTBOX, kAboutCaption);
     if (about == nullptr) {
         return 1;
     }
@@ -322,7 +320,7 @@ int Database() {
 // The entries of the choice dialog's list. CB_GETLBTEXT crosses the process boundary; Wine
 // hands the text over in UTF-16 whichever way it is asked for, so it is asked for so.
 void PrintEntries(HWND choice) {
-    HWND list = GetDlgItem(choice, kChoiceListId);
+    HWND list = GetDlgItem(choice, IDC_CHOICE_LIST);
     DWORD_PTR count = 0;
     SendMessageTimeoutW(list, CB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, kPatienceMs, &count);
     for (DWORD_PTR i = 0; i < count; ++i) {

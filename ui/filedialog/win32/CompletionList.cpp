@@ -144,7 +144,7 @@ void PaintGrip(HWND list) {
 }
 
 void NotifyDialog(HWND list, int code) {
-    SendMessageA(GetWindow(list, GW_OWNER), WM_COMMAND, MAKEWPARAM(kCompletionListId, code),
+    SendMessageA(GetWindow(list, GW_OWNER), WM_COMMAND, MAKEWPARAM(IDC_COMPLETION_LIST, code),
                  reinterpret_cast<LPARAM>(list));
 }
 

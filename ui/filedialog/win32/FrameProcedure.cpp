@@ -4,6 +4,7 @@
 // extended dialog goes with it.
 #include "ui/filedialog/win32/FrameProcedure.h"
 
+#include "framework/ErrorCaption.h"
 #include "framework/OutOfMemory.h"
 #include "ui/filedialog/DialogLayout.h"
 #include "ui/filedialog/FieldTextLimits.h"
@@ -130,7 +131,7 @@ bool RefuseTooLongPath(HWND frame, HWND combo) {
     if (FitsFileDialog(ComboText(combo), CurrentFolder(frame))) {
         return false;
     }
-    MessageBoxA(frame, kPathTooLongMessage, "Fehler", MB_ICONHAND);
+    MessageBoxA(frame, kPathTooLongMessage, kErrorCaption, MB_ICONHAND);
     return true;
 }
 
@@ -151,7 +152,7 @@ bool OnCommand(ExtendedDialog& dialog, WPARAM wParam) {
         CopyToClipboard(frame, CurrentFolder(frame));
     } else if (id == kFileNameId && combo != nullptr) {
         OnFileNameCommand(dialog, HIWORD(wParam));
-    } else if (id == kCompletionListId && combo != nullptr) {
+    } else if (id == IDC_COMPLETION_LIST && combo != nullptr) {
         OnCompletionListCommand(dialog, HIWORD(wParam));
     }
     return true;
