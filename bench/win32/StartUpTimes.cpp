@@ -2,6 +2,8 @@
 // on screen and answers, next to the least dialog program's (bench/win32/minimal/), plain and
 // with the program's manifest; seven runs each, printed as median and fastest. Run it under
 // Wine as the Windows suite runs (scripts/lib/wine-emulator) or on Windows.
+#include "bench/win32/Stopwatch.h"
+
 #include <windows.h>
 
 #include <algorithm>
@@ -10,24 +12,6 @@
 #include <vector>
 
 namespace {
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-double MillisecondsSince(LARGE_INTEGER start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(Now().QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 struct VisibleWindowSearch {
     DWORD processId;

@@ -5,6 +5,7 @@
 #include "DialogUser.h"
 #include "ProgramTest.h"
 
+#include "bench/win32/Stopwatch.h"
 #include "resources/resource.h"
 #include "ui/ChoiceDialogTemplate.h"
 
@@ -14,24 +15,6 @@
 #include <vector>
 
 namespace {
-
-LARGE_INTEGER Now() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return now;
-}
-
-double MillisecondsSince(LARGE_INTEGER start) {
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(Now().QuadPart - start.QuadPart) /
-           static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> times) {
-    std::sort(times.begin(), times.end());
-    return times[times.size() / 2];
-}
 
 // Lamp names as a large database has them: a few kinds, many wattages and numbers.
 std::string LampLine(int i) {
